@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+enum class PathKind { Missing, File, Directory };
+PathKind GetPathKind(const std::string& path);   // follows symbolic links
+
+struct DirEntry {
+    std::string name;
+    bool isDirectory = false;   // false for a symbolic link to a directory
+};
+// The entries of a directory without "." and "..", sorted by name (bytewise),
+// symbolic links to directories reported as plain entries so that no search
+// follows them. Empty when the directory cannot be read.
+std::vector<DirEntry> ReadDirectory(const std::string& path);
+
+// The directory of the running program, with a trailing '/'.
+std::string ProgramDirectory();
+// The full path of the running program (/proc/self/exe, resolved).
+std::string ProgramPath();
+
+// A file descriptor with the OFD write lock of the document writer.
+class File {
+public:
+    File() = default;
+    ~File();
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    // errno on failure (ENOENT, EACCES, ...), 0 on success.
+    int Open(const std::string& path, bool writable);
+    void Close();
+    bool IsOpen() const { return fd_ >= 0; }
+    bool IsWritable() const { return writable_; }
+    // Takes an OFD write lock over the whole file without waiting; false
+    // when another open file description holds a conflicting lock.
+    bool TryLockWrite();
+    void Unlock();
+    // -1 on failure.
+    std::int64_t Size() const;
+    // Reads the whole file from offset 0; false on a read error.
+    bool ReadAll(std::string& out) const;
+
+private:
+    int fd_ = -1;
+    bool writable_ = false;
+};
+
+// Writes bytes to a temporary file in the directory of path, flushes it to
+// disk, renames it over path and flushes the directory. On failure the old
+// file is untouched, the temporary file is removed and error says why.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error);
+
+// Test hook: makes the next WriteFileAtomic calls fail after writing
+// this many bytes (-1 turns it off).
+void SetWriteFailureForTesting(std::int64_t afterBytes);
+
+}  // namespace plat

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace plat {
+
+bool IsValidUtf8(std::string_view bytes);
+
+// Text that is valid UTF-8 stays as it is; anything else is read as
+// Windows-1252 (files made on the original platform).
+std::string ToUtf8(std::string_view bytes);
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// The Windows-1252 bytes of UTF-8 text; false when a character has none.
+bool Utf8ToCp1252(std::string_view text, std::string& out);
+
+// The longest prefix of at most maxBytes bytes that ends on a character boundary.
+std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
+
+// Copies text into a fixed buffer of capacity bytes, cut on a character
+// boundary and always NUL-terminated (nothing is written when capacity is 0).
+void CopyBounded(char* dest, std::size_t capacity, std::string_view text);
+
+// The first code point of text, as UTF-8 ("" for an empty text).
+std::string_view FirstCodePoint(std::string_view text);
+
+}  // namespace plat
