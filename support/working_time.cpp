@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "plan_records.h"
 #include "plat/checked_format.h"
 #include "support/resource_strings.h"
 
@@ -49,6 +50,15 @@ std::string DurationFormat(unsigned id, const char* fallback) {
 }
 
 }  // namespace
+
+WorkingTime WorkingTimeOf(const CPlanProperties& properties) {
+    WorkingTime wt;
+    wt.dayStart = properties.dayStartMinutes;
+    wt.dayEnd = properties.dayEndMinutes;
+    std::copy(std::begin(properties.workingDays), std::end(properties.workingDays),
+              wt.workingDays.begin());
+    return wt;
+}
 
 bool WorkingTime::IsWorkingDay(const CDate& date) const {
     return workingDays[date.GetDayOfWeek() - 1] != 0;

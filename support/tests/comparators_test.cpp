@@ -18,25 +18,22 @@ struct FakeTaskGroup : CTaskGroup {
     int32_t BeginChange() override { return 0; }
     int32_t Delete() override { return 0; }
 };
-struct FakeTask : CTask {
+// CTask and CResource share their operations.
+template <class Item>
+struct FakeItem : Item {
     int32_t GetBookingCount(int32_t, int16_t, int32_t, int16_t) override { return 0; }
     int32_t GetBookings(CBooking**, int32_t, int16_t, int32_t, int16_t) override { return 0; }
     int32_t BeginChange() override { return 0; }
     int32_t Delete() override { return 0; }
 };
+using FakeTask = FakeItem<CTask>;
+using FakeResource = FakeItem<CResource>;
 struct FakeResourceGroup : CResourceGroup {
     int32_t GetResourceCount() override { return 0; }
     int32_t GetResources(CResource**) override { return 0; }
     int32_t BeginChange() override { return 0; }
     int32_t Delete() override { return 0; }
 };
-struct FakeResource : CResource {
-    int32_t GetBookingCount(int32_t, int16_t, int32_t, int16_t) override { return 0; }
-    int32_t GetBookings(CBooking**, int32_t, int16_t, int32_t, int16_t) override { return 0; }
-    int32_t BeginChange() override { return 0; }
-    int32_t Delete() override { return 0; }
-};
-
 // Owns the records of one kind and builds (group, item) rows over them.
 template <class Group, class Item, class FakeGroup, class FakeItem>
 class Tree {

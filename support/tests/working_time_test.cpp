@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "plan_records.h"
 #include "support/resource_strings.h"
 #include "testing/fake_locales.h"
 
@@ -154,6 +155,22 @@ TEST(WorkingTime, CountAndNextWorkingDays) {
     EXPECT_EQ(NextWorkingDay(kOffice, At(kMon, 9)), At(kTue, 9));
     const WorkingTime sundaysOnly = {480, 1020, {0, 0, 0, 0, 0, 0, 1}};
     EXPECT_EQ(NextWorkingDay(sundaysOnly, At(kSun, 9)), At(18, 9));
+}
+
+struct FakeProperties : CPlanProperties {
+    bool IsWriteProtected() override { return false; }
+    int32_t BeginChange() override { return 0; }
+};
+
+TEST(WorkingTime, ReadFromTheDocumentProperties) {
+    FakeProperties properties;
+    properties.dayStartMinutes = 420;
+    properties.dayEndMinutes = 0;
+    properties.workingDays[6] = 1;
+    const WorkingTime wt = WorkingTimeOf(properties);
+    EXPECT_EQ(wt.dayStart, 420);
+    EXPECT_EQ(wt.End(), 1440);
+    EXPECT_EQ(wt.workingDays, (std::array<std::uint8_t, 7>{1, 1, 1, 1, 1, 0, 1}));
 }
 
 TEST(WorkingTime, RoundTo) {
