@@ -159,18 +159,14 @@ std::string CharacterOf(const FormatArg& arg) {
 std::string Convert(const Spec& spec, const FormatArg& arg) {
     switch (spec.conversion) {
     case 's': {
-        Spec plain = spec;
         if (arg.kind() == FormatArg::Kind::Text) return FormatText(spec, arg.asText());
-        plain.conversion = arg.kind() == FormatArg::Kind::Int ? 'd' : 'g';
-        plain.flags.clear();
-        plain.width = -1;
-        plain.precision = -1;
-        plain.size = "ll";
-        const std::string number =
-            arg.kind() == FormatArg::Kind::Int ? FormatInteger(plain, arg.asInt()) : FormatReal(plain, arg.asDouble());
-        Spec textSpec = spec;
-        textSpec.precision = -1;
-        return FormatText(textSpec, number);
+        // A number prints as a number, padded like a text.
+        Spec number;
+        number.conversion = arg.kind() == FormatArg::Kind::Int ? 'd' : 'g';
+        Spec field = spec;
+        field.precision = -1;
+        return FormatText(field, arg.kind() == FormatArg::Kind::Int ? FormatInteger(number, arg.asInt())
+                                                                    : FormatReal(number, arg.asDouble()));
     }
     case 'c': {
         Spec textSpec = spec;
