@@ -1,9 +1,9 @@
 # qel_add_version_block(<target> PRODUCT_NAME <name> [DESCRIPTION <text>])
 #
 # Gives an executable or shared library the exported version block that
-# plat::FindVersionBlock reads. The target must link qel_platform_core; an
-# executable also needs ENABLE_EXPORTS so that the block is in its dynamic
-# symbol table.
+# plat::FindVersionBlock reads. The target must link qel_platform_core. An
+# executable gets ENABLE_EXPORTS, so that the block reaches its dynamic
+# symbol table (hidden visibility keeps everything else in).
 function(qel_add_version_block target)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "PRODUCT_NAME;DESCRIPTION" "")
   if(NOT ARG_PRODUCT_NAME)
@@ -43,4 +43,8 @@ function(qel_add_version_block target)
   # a clash, so the table (plain constant data) is left uninstrumented.
   set_source_files_properties("${source}" PROPERTIES COMPILE_OPTIONS "-fno-sanitize=address")
   target_sources(${target} PRIVATE "${source}")
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
+  endif()
 endfunction()

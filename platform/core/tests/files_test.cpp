@@ -83,6 +83,8 @@ TEST_F(FilesTest, OpenReadAndSize) {
 
     EXPECT_EQ(moved.Open(dir_.File("missing"), false), ENOENT);
     EXPECT_EQ(moved.Open(dir_.path(), false), EISDIR);
+    ASSERT_EQ(::mkfifo(dir_.File("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(moved.Open(dir_.File("pipe"), false), EINVAL);   // returns at once
     EXPECT_FALSE(moved.IsOpen());
 }
 
