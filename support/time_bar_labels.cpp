@@ -94,15 +94,15 @@ std::string BuildDatePicture(int dayStyle, int monthStyle, int yearStyle) {
 
 std::string BuildTimePicture(int hourStyle, int minuteStyle) {
     const bool hour24 = g_localeNames.Is24Hour();
-    std::string hour;
+    const char* hour = "";
     if (hourStyle == 1) hour = hour24 ? "H" : "h";
     if (hourStyle == 2) hour = hour24 ? "HH" : "hh";
-    const std::string minute = minuteStyle == 1 ? "m" : minuteStyle == 2 ? "mm" : "";
+    const char* minute = minuteStyle == 1 ? "m" : minuteStyle == 2 ? "mm" : "";
 
     std::string picture = hour;
-    if (!hour.empty() && !minute.empty()) picture += g_localeNames.TimeSeparator();
+    if (*hour != '\0' && *minute != '\0') picture += g_localeNames.TimeSeparator();
     picture += minute;
-    if (!hour24 && !hour.empty()) picture += " tt";
+    if (!hour24 && *hour != '\0') picture += " tt";
     return picture;
 }
 
