@@ -11,8 +11,7 @@ namespace {
 using testing::ReadFile;
 
 const char kSample[] =
-    "; settings of the planner\r\n"
-    "[General]\r\n"
+    "\xEF\xBB\xBF[General]\r\n"   // a byte-order mark in front
     "Name = Plan One \r\n"
     "Quoted=\"  padded  \"\r\n"
     "Single='x'\r\n"
