@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <climits>
@@ -78,6 +79,25 @@ INSTANTIATE_TEST_SUITE_P(Kinds, ControlProtocol, ::testing::ValuesIn(kRoundTrips
                              for (char& ch : name) if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
                              return name;
                          });
+
+struct DayCase {
+    int year, month, day;
+    std::int32_t julian;
+};
+
+const DayCase kDays[] = {
+#include "julian_days.inc"
+};
+
+TEST_F(ControlTest, JulianDaysRoundTripThroughADatePeriod) {
+    QWidget* dates = Make(SPCC_DATEPERIOD);
+    QLineEdit* shown = dates->findChildren<QLineEdit*>()[0];
+    for (const DayCase& c : kDays) {
+        ui::SendMessage(dates, WM_SP_DATEPERIOD_SETDATE, 0, c.julian);
+        EXPECT_EQ(shown->text(), QStringLiteral("%1.%2.%3").arg(c.day).arg(c.month).arg(c.year, 4, 10, QChar('0')));
+        EXPECT_EQ(ui::SendMessage(dates, WM_SP_DATEPERIOD_GETDATE, 0), c.julian) << c.julian;
+    }
+}
 
 TEST_F(ControlTest, ShownDatesAndTimesFollowThePicturesSetForTheLibrary) {
     QWidget* dates = Make(SPCC_DATEPERIOD);
@@ -230,6 +250,18 @@ TEST_F(ControlTest, FactoryGivesControlsTheirIdAndRefusesUnknownKinds) {
     EXPECT_EQ(control->parentWidget(), &parent);
     EXPECT_EQ(spcc_createcontrol(0, &parent, 1), nullptr);
     EXPECT_EQ(spcc_createcontrol(SPCC_ASSIGNGRID + 1, &parent, 1), nullptr);
+}
+
+TEST_F(ControlTest, CaptionsComeFromTheResourceLibraryWhenItHasThem) {
+    void* resources = plat::LoadLibrary("libqel_controls_res_fixture.so");
+    ASSERT_NE(resources, nullptr) << plat::LastLibraryError();
+    spcc_setappreshandle(resources);
+    QStringList captions;
+    for (QPushButton* b : Make(SPCC_CALENDAR, 1000)->findChildren<QPushButton*>()) captions << b->text();
+    spcc_setappreshandle(nullptr);
+    EXPECT_TRUE(captions.contains("Woche"));
+    EXPECT_TRUE(captions.contains("Month"));   // unknown to it: the library's own
+    plat::FreeLibrary(resources);
 }
 
 TEST(ControlLibrary, ExportsItsVersionBlock) {

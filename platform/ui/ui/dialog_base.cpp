@@ -62,10 +62,7 @@ void DialogBase::reject() { OnCancel(); }
 
 void DialogBase::DoDataExchange(DataExchange&) {}
 
-bool DialogBase::OnInitDialog() {
-    UpdateData(false);
-    return true;
-}
+void DialogBase::OnInitDialog() { UpdateData(false); }
 
 void DialogBase::OnOK() {
     if (UpdateData(true)) EndDialog(IDOK);

@@ -61,7 +61,7 @@ public:
 protected:
     virtual void DoDataExchange(DataExchange& dx);
     // Once, when the dialog is first shown; loads the controls by default.
-    virtual bool OnInitDialog();
+    virtual void OnInitDialog();
     // Saves the controls and closes with IDOK unless an input was refused.
     virtual void OnOK();
     virtual void OnCancel();
