@@ -119,6 +119,7 @@ struct SPAssignItemRecord {
 #define WM_SP_LONGEDIT_GETVALUE (WM_USER + 0x191)
 #define WM_SP_LONGEDIT_SETUPPER (WM_USER + 0x192)
 #define WM_SP_LONGEDIT_SETLOWER (WM_USER + 0x194)
+#define WM_SP_LONGEDIT_OPTION (WM_USER + 0x19A)   // the reports' page edit sends 4; no effect here
 
 // Floating-point edit (three decimals): lParam double*.
 #define WM_SP_DOUBLEEDIT_SETVALUE (WM_USER + 0x1C2)

@@ -29,6 +29,7 @@ protected:
         case WM_SP_LONGEDIT_GETVALUE: result = this->value(); return true;
         case WM_SP_LONGEDIT_SETUPPER: setMaximum(value); return true;
         case WM_SP_LONGEDIT_SETLOWER: setMinimum(value); return true;
+        case WM_SP_LONGEDIT_OPTION: return true;
         default: return false;
         }
     }

@@ -64,7 +64,7 @@ bool PeriodCtrl::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lPara
         captions_[part]->setText(QString::fromUtf8(record->text));
         captions_[part]->setVisible(*record->text != '\0');
         result = 0;
-    } else if (message == messages_.option) {
+    } else if (messages_.option != 0 && message == messages_.option) {
         result = 0;
     } else {
         return false;

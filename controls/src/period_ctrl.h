@@ -16,7 +16,7 @@ namespace spcc {
 
 class PeriodCtrl : public ui::MessageWidget<QWidget> {
 public:
-    // The message numbers of one kind of period control.
+    // The message numbers of one kind of period control (option 0: none).
     struct Messages {
         unsigned setValue, getValue, getPart, setFormat, option;
     };

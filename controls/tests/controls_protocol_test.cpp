@@ -50,6 +50,7 @@ const RoundTrip kRoundTrips[] = {
     {"long value", SPCC_LONGEDIT, {{0x590, 0, -5}}, {0x591, 0, 0}, -5},
     {"long whole range", SPCC_LONGEDIT, {{0x590, 0, INT_MAX}}, {0x591, 0, 0}, INT_MAX},
     {"long upper limit", SPCC_LONGEDIT, {{0x594, 0, 1}, {0x592, 0, 10}, {0x590, 0, 20}}, {0x591, 0, 0}, 10},
+    {"long option", SPCC_LONGEDIT, {{0x59A, 4, 0}, {0x590, 0, 7}}, {0x591, 0, 0}, 7},
     {"long lower limit", SPCC_LONGEDIT, {{0x594, 0, 1}, {0x592, 0, 10}, {0x590, 0, -3}}, {0x591, 0, 0}, 1},
     {"colour", SPCC_COLORPICKER, {{0x5F6, 0, 0x00336699}}, {0x5F5, 0, 0}, 0x00336699},
     {"colour high byte", SPCC_COLORPICKER, {{0x5F6, 0, ui::LPARAM(0xFF336699u)}}, {0x5F5, 0, 0}, 0x00336699},
