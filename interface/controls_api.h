@@ -8,6 +8,8 @@
 // "part" is 0 for the from part and 1 for the to part of a period.
 // Notifications go to the nearest ancestor that handles WM_COMMAND, with
 // the control's id in the low word and the code in the high word.
+// Dialogs normally use the wrapper classes and exchange helpers around these
+// (spctrl/sp_controls.h and spctrl/sp_ddx.h, CMake target qel_controls_wrappers).
 
 #include <cstdint>
 
