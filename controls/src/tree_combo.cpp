@@ -2,6 +2,8 @@
 #include <QKeyEvent>
 #include <QPersistentModelIndex>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -38,7 +40,6 @@ public:
     explicit TreeComboCtrl(QWidget* parent)
         : MessageWidget(parent), popup_(new TreePopup(this, [this] { OnPopupHidden(); })),
           tree_(new QTreeWidget(popup_)) {
-        setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
         tree_->setHeaderHidden(true);
         tree_->setColumnCount(1);
         auto* layout = new QVBoxLayout(popup_);
@@ -88,6 +89,24 @@ protected:
         default:
             return false;
         }
+    }
+
+    // Drawn as a drop-down list showing the chosen item.
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        option.initFrom(this);
+        option.currentText = text();
+        option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+    QSize sizeHint() const override {
+        QStyleOptionComboBox option;
+        option.initFrom(this);
+        const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMMMM")), fontMetrics().height());
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
     }
 
     // Up and Down choose the neighbouring item without dropping the tree;
