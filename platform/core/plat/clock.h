@@ -13,5 +13,7 @@ struct LocalDateTime {
 LocalDateTime Now();
 // Installs a clock (tests); an empty function restores the system clock.
 void SetClock(std::function<LocalDateTime()> clock);
+// The installed clock, empty when the system clock is in use.
+std::function<LocalDateTime()> InstalledClock();
 
 }  // namespace plat

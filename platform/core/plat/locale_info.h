@@ -37,5 +37,7 @@ const LocaleInfo& CurrentLocale();
 void SetCurrentLocale(const LocaleInfo& locale);
 // Drops an installed locale; the next CurrentLocale() reads the system again.
 void ResetCurrentLocale();
+// The installed locale, or null when CurrentLocale() is the system's.
+const LocaleInfo* InstalledLocale();
 
 }  // namespace plat

@@ -1,0 +1,224 @@
+#include "plat/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace plat {
+namespace {
+
+std::atomic<std::int64_t> g_failWritesAfter{-1};
+
+std::string ErrorText(const std::string& what, const std::string& path, int error) {
+    return what + " " + path + ": " + std::strerror(error);
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Writes everything, honouring the failure hook; errno is set on failure.
+bool WriteAll(int fd, std::string_view bytes) {
+    const std::int64_t limit = g_failWritesAfter.load();
+    std::size_t allowed = bytes.size();
+    if (limit >= 0 && static_cast<std::uint64_t>(limit) < bytes.size()) allowed = static_cast<std::size_t>(limit);
+    std::size_t done = 0;
+    while (done < allowed) {
+        const ssize_t n = ::write(fd, bytes.data() + done, allowed - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (allowed < bytes.size()) {
+        errno = EIO;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+PathKind GetPathKind(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return PathKind::Missing;
+    return S_ISDIR(st.st_mode) ? PathKind::Directory : PathKind::File;
+}
+
+std::vector<DirEntry> ReadDirectory(const std::string& path) {
+    std::vector<DirEntry> entries;
+    DIR* dir = ::opendir(path.c_str());
+    if (dir == nullptr) return entries;
+    const std::string prefix = path.empty() || path.back() == '/' ? path : path + "/";
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool isDirectory = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            isDirectory = ::lstat((prefix + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
+        entries.push_back(DirEntry{name, isDirectory});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+std::string ProgramPath() {
+    char resolved[PATH_MAX];
+    if (::realpath("/proc/self/exe", resolved) == nullptr) return {};
+    return resolved;
+}
+
+std::string ProgramDirectory() {
+    const std::string path = ProgramPath();
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return "./";
+    return path.substr(0, slash + 1);
+}
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : fd_(other.fd_), writable_(other.writable_) {
+    other.fd_ = -1;
+    other.writable_ = false;
+}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Close();
+        fd_ = other.fd_;
+        writable_ = other.writable_;
+        other.fd_ = -1;
+        other.writable_ = false;
+    }
+    return *this;
+}
+
+int File::Open(const std::string& path, bool writable) {
+    Close();
+    const int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    if (fd < 0) return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return EISDIR;
+    }
+    fd_ = fd;
+    writable_ = writable;
+    return 0;
+}
+
+void File::Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    writable_ = false;
+}
+
+bool File::TryLockWrite() {
+    if (fd_ < 0) return false;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0;
+    lock.l_len = 0;
+    return ::fcntl(fd_, F_OFD_SETLK, &lock) == 0;
+}
+
+void File::Unlock() {
+    if (fd_ < 0) return;
+    struct flock lock {};
+    lock.l_type = F_UNLCK;
+    lock.l_whence = SEEK_SET;
+    ::fcntl(fd_, F_OFD_SETLK, &lock);
+}
+
+std::int64_t File::Size() const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return -1;
+    return st.st_size;
+}
+
+bool File::ReadAll(std::string& out) const {
+    out.clear();
+    if (fd_ < 0) return false;
+    char buffer[65536];
+    off_t offset = 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd_, buffer, sizeof buffer, offset);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return true;
+        out.append(buffer, static_cast<std::size_t>(n));
+        offset += n;
+    }
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+    const auto fail = [&](const std::string& text) {
+        if (error != nullptr) *error = text;
+        return false;
+    };
+    // Replace the file a symbolic link points to, not the link.
+    std::string target = path;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
+
+    const std::string directory = DirectoryOf(target);
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return fail(ErrorText("cannot create a temporary file in", directory, errno));
+
+    struct stat old {};
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    ::fchmod(fd, mode);
+
+    const auto abandon = [&](const char* what) {
+        const int saved = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return fail(ErrorText(what, temporary, saved));
+    };
+    if (!WriteAll(fd, bytes)) return abandon("cannot write");
+    if (::fsync(fd) != 0) return abandon("cannot flush");
+    if (::close(fd) != 0) {
+        const int saved = errno;
+        ::unlink(temporary.c_str());
+        return fail(ErrorText("cannot close", temporary, saved));
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int saved = errno;
+        ::unlink(temporary.c_str());
+        return fail(ErrorText("cannot replace", target, saved));
+    }
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+void SetWriteFailureForTesting(std::int64_t afterBytes) { g_failWritesAfter.store(afterBytes); }
+
+}  // namespace plat
