@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "plat/dynlib.h"
+#include "support/version_reader.h"
 
 namespace {
 
@@ -12,6 +13,12 @@ void Bind(void* module, const char* name, Fn& entry) {
 }
 
 }  // namespace
+
+PluginHostIdentity ReadHostIdentity(QelModule resources) {
+    return {GetVersionInfoString("ProductName", nullptr),
+            GetVersionInfoString("ProductVersion", nullptr), GetVersionInfoString("", nullptr),
+            resources};
+}
 
 bool CPlugin::Load(const PluginHostIdentity& host) {
     module = plat::LoadLibrary(path);

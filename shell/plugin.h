@@ -12,6 +12,9 @@ struct PluginHostIdentity {
     QelModule resources = nullptr; // the resource library's module
 };
 
+// The running program's identity from its version block.
+PluginHostIdentity ReadHostIdentity(QelModule resources);
+
 // The entry points of one plugin, in stored order; null when not exported.
 struct PluginCallbacks {
     QELPluginOnStartFn onStart = nullptr;

@@ -3,9 +3,13 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <vector>
 
 #include "plat/utf8.h"
+#include "string_ids.h"
 #include "support/ini_transfer.h"
+#include "support/paths.h"
+#include "support/resource_strings.h"
 
 namespace {
 
@@ -74,6 +78,14 @@ void CSettingsStore::LoadSettingsFile(const std::string& path) {
     while (std::getline(file, line)) {
         if (auto entry = ParseSettingsLine(line)) SetSetting(entry->first, entry->second);
     }
+}
+
+void CSettingsStore::LoadSettingsFiles(const std::string& directory) {
+    const std::string extension = LoadResString(ids::SETTINGS_FILE_EXTENSION);
+    if (extension.empty()) return;
+    std::vector<std::string> files;
+    ListFiles(files, directory, extension, true);
+    for (const std::string& file : files) LoadSettingsFile(file);
 }
 
 namespace {

@@ -21,6 +21,8 @@ public:
     // Reads a settings text file ("Key=Value" lines); a file that cannot be
     // read leaves the store as it was.
     void LoadSettingsFile(const std::string& path);
+    // Reads every settings text file below the directory, in search order.
+    void LoadSettingsFiles(const std::string& directory);
 
     // What the rest of the host adds to the INI transfer: the option
     // dialogs' keys and the main window's placement.

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "plat/dynlib.h"
+#include "plat/version_block.h"
 #include "resource_library.h"
 #include "string_ids.h"
 
@@ -118,6 +120,19 @@ TEST(StringTable, CommandPromptsCarryATooltip) {
         EXPECT_GT(newline, 0u) << id;
         EXPECT_LT(newline + 1, text.size()) << id;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ResourceLibrary, CarriesItsVersionBlock) {
+    void* module = plat::LoadLibrary("libQELRes.so");
+    ASSERT_NE(module, nullptr) << plat::LastLibraryError();
+    const plat::VersionBlock* block = plat::FindVersionBlock(module);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->language, 0x0409);
+    EXPECT_EQ(plat::VersionValue(module, "ProductName"), "QELRes");
 }
 
 }  // namespace

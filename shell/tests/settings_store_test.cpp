@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -80,6 +81,20 @@ TEST(SettingsStore, LoadSettingsFileAppliesLinesInOrder) {
 
     store.LoadSettingsFile(dir.File("missing.settings"));
     EXPECT_EQ(store.GetSetting("ViewActive"), "2") << "an unreadable file changes nothing";
+}
+
+TEST(SettingsStore, SettingsFilesBelowTheDirectoryLoadInSearchOrder) {
+    shelltest::TestHost();   // the extension comes from the resource library
+    shelltest::TempDir dir;
+    dir.Write("a.settings", "Key=a\nOnlyA=1\n");
+    std::filesystem::create_directories(dir.File("sub"));
+    dir.Write("sub/b.SETTINGS", "Key=b\n");
+    dir.Write("c.txt", "Key=c\nOnlyC=1\n");
+    CSettingsStore store;
+    store.LoadSettingsFiles(dir.path());
+    EXPECT_EQ(store.GetSetting("Key"), "b");
+    EXPECT_EQ(store.GetSetting("OnlyA"), "1");
+    EXPECT_EQ(store.GetSetting("OnlyC"), "");
 }
 
 class MemoryProfile : public plat::Profile {

@@ -37,7 +37,7 @@ PluginHostIdentity TestHost() {
         SetResourceModule(module);
         return module;
     }();
-    return {"QEL2", "2.0.0", "040904B0", resources};
+    return ReadHostIdentity(resources);
 }
 
 }  // namespace shelltest
