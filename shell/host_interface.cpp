@@ -34,7 +34,6 @@ struct BuiltIn {
 
 // Matched exactly, in this order.
 constexpr BuiltIn kBuiltIns[] = {
-    {"SetStatusBarText", HostCommand::SetStatusBarText, true},
     {"AddResource", HostCommand::AddResource, false},
     {"AddTask", HostCommand::AddTask, false},
     {"AddResourceGroup", HostCommand::AddResourceGroup, false},
@@ -54,7 +53,20 @@ constexpr BuiltIn kBuiltIns[] = {
     {"CheckbookingConflicts", HostCommand::CheckBookingConflicts, true},
 };
 
+// A plugin's pane text may lack its terminating zero; read no further than the pane.
+std::string_view PaneText(const char (&pane)[STATUS_BAR_TEXT_SIZE]) {
+    return {pane, ::strnlen(pane, STATUS_BAR_TEXT_SIZE)};
+}
+
 std::int32_t RunBuiltIn(std::string_view name, void* arg) {
+    if (name == "SetStatusBarText") {
+        if (arg == nullptr) return 0;
+        const auto* texts = static_cast<const StatusBarTexts*>(arg);
+        if (IHostFrame* frame = Host().frame) {
+            frame->SetStatusBarText(PaneText(texts->pane0), PaneText(texts->pane1));
+        }
+        return 1;
+    }
     if (name == "ResetSettings") {
         SettingsStore().Clear();
         return 1;
@@ -96,15 +108,31 @@ QEL_API std::int32_t QELA_SetSetting(const char* key, const char* value) {
     });
 }
 
+namespace {
+
+class WaitCursor {
+public:
+    explicit WaitCursor(IHostFrame* frame) : frame_(frame) {
+        if (frame_ != nullptr) frame_->ShowWaitCursor(true);
+    }
+    ~WaitCursor() {
+        if (frame_ != nullptr) frame_->ShowWaitCursor(false);
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    IHostFrame* frame_;
+};
+
+}  // namespace
+
 QEL_API std::int32_t QELA_OnSettingsChanged() {
     return Guarded(1, [] {
         IHostFrame* frame = Host().frame;
-        if (frame != nullptr) {
-            frame->ShowWaitCursor(true);
-            frame->ReloadSettings();
-        }
+        const WaitCursor wait(frame);
+        if (frame != nullptr) frame->ReloadSettings();
         PluginManager().OnSettingsChanged();
-        if (frame != nullptr) frame->ShowWaitCursor(false);
         return 1;
     });
 }

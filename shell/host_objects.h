@@ -1,12 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "plugin_records.h"
 
 // The built-in named commands that need the main window, its dialogs or views.
 enum class HostCommand {
-    SetStatusBarText,
     AddResource,
     AddTask,
     AddResourceGroup,
@@ -32,6 +32,7 @@ class IHostFrame {
 public:
     virtual ~IHostFrame() = default;
     virtual QelWnd Window() = 0;
+    virtual void SetStatusBarText(std::string_view pane0, std::string_view pane1) = 0;
     // Runs a built-in command; a required argument has been checked.
     virtual void RunNamedCommand(HostCommand command, void* arg) = 0;
     // Runs one of the frame's own commands by identifier.

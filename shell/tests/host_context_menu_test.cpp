@@ -25,6 +25,7 @@ CTask* const kTask = reinterpret_cast<CTask*>(0x200);
 class FrameWithView : public IHostFrame {
 public:
     QelWnd Window() override { return reinterpret_cast<QelWnd>(0x77); }
+    void SetStatusBarText(std::string_view, std::string_view) override {}
     void RunNamedCommand(HostCommand, void*) override {}
     void RunFrameCommand(unsigned id) override { frameCommands.push_back(id); }
     void ShowWaitCursor(bool) override {}

@@ -22,6 +22,10 @@ namespace {
 class RecordingFrame : public IHostFrame {
 public:
     QelWnd Window() override { return reinterpret_cast<QelWnd>(0x1234); }
+    void SetStatusBarText(std::string_view pane0, std::string_view pane1) override {
+        panes.emplace_back(pane0);
+        panes.emplace_back(pane1);
+    }
     void RunNamedCommand(HostCommand command, void* arg) override {
         commands.push_back(command);
         args.push_back(arg);
@@ -43,6 +47,7 @@ public:
         std::uintptr_t wParam;
         std::intptr_t lParam;
     };
+    std::vector<std::string> panes;
     std::vector<HostCommand> commands;
     std::vector<void*> args;
     std::vector<unsigned> frameCommands;
@@ -169,6 +174,7 @@ TEST_F(HostInterfaceTest, BuiltInCommands) {
         {true, "CheckBookingConflicts", &request, 0, false},   // names are case-sensitive
         {true, "EditResource", &request, 1, true},
         {true, "SetStatusBarText", nullptr, 0, false},
+        {false, "SetStatusBarText", &request, 1, false},
         {true, "ShowBookingListSelection", nullptr, 1, true},
         {true, "NoSuchCommand", &request, 0, false},
         {true, "", nullptr, 0, false},
@@ -182,6 +188,19 @@ TEST_F(HostInterfaceTest, BuiltInCommands) {
             EXPECT_EQ(frame.args.back(), c.arg) << c.name;
         }
     }
+}
+
+TEST_F(HostInterfaceTest, StatusBarTextsAreReadWithinTheirPanes) {
+    RecordingFrame frame;
+    Host().frame = &frame;
+    auto texts = std::make_unique<StatusBarTexts>();
+    std::memset(texts->pane0, 'a', sizeof texts->pane0);   // no terminating zero
+    std::strcpy(texts->pane1, "ready");
+    EXPECT_EQ(QELA_Command("SetStatusBarText", texts.get()), 1);
+    EXPECT_EQ(frame.panes, (std::vector<std::string>{std::string(256, 'a'), "ready"}));
+    std::memset(texts->pane1, 'b', sizeof texts->pane1);   // the sanitizer sees a read past the end
+    EXPECT_EQ(QELA_Command("SetStatusBarText", texts.get()), 1);
+    EXPECT_EQ(frame.panes.back(), std::string(256, 'b'));
 }
 
 TEST_F(HostInterfaceTest, ResetSettingsEmptiesTheStore) {
