@@ -20,6 +20,16 @@ std::string Quoted(const std::string& text) {
     return out;
 }
 
+// part + gap, or nothing when part is empty.
+std::string Before(const std::string& part, const std::string& gap) {
+    return part.empty() ? "" : part + gap;
+}
+
+// gap + part, or nothing when part is empty.
+std::string After(const std::string& gap, const std::string& part) {
+    return part.empty() ? "" : gap + part;
+}
+
 void TrimTrailingBlanks(std::string& text) {
     const std::size_t end = text.find_last_not_of(" \t");
     text.erase(end == std::string::npos ? 0 : end + 1);
@@ -64,41 +74,18 @@ std::string BuildDatePicture(int dayStyle, int monthStyle, int yearStyle) {
     const bool name = monthStyle == 3 || monthStyle == 4;
     const std::string separator = Quoted(g_localeNames.DateSeparator());
 
+    // A month name is set off by blanks, numbers by the separator.
+    const std::string gap = name ? " " : separator;
     std::string picture;
     switch (g_localeNames.DateOrder()) {
-    case 1:
-        picture = day;
-        if (name) {
-            if (!day.empty()) picture += separator + " ";
-            picture += month;
-            if (!year.empty()) picture += " " + year;
-        } else {
-            if (!day.empty()) picture += separator;
-            picture += month;
-            if (!year.empty()) picture += separator + year;
-        }
+    case 1:   // "d'.' MMMM yyyy", "d'.'M'.'yy"
+        picture = Before(day, name ? separator + " " : separator) + month + After(gap, year);
         break;
-    case 2:
-        picture = year;
-        if (name) {
-            if (!year.empty()) picture += " ";
-            picture += month;
-            if (!day.empty()) picture += " " + day;
-        } else {
-            if (!year.empty()) picture += separator;
-            picture += month;
-            if (!day.empty()) picture += separator + day;
-        }
+    case 2:   // "yyyy MMMM d", "yyyy'-'MM'-'dd"
+        picture = Before(year, gap) + month + After(gap, day);
         break;
-    default:
-        picture = month;
-        if (name) {
-            if (!day.empty()) picture += " " + day;
-            if (!year.empty()) picture += ", " + year;
-        } else {
-            if (!day.empty()) picture += separator + day;
-            if (!year.empty()) picture += separator + year;
-        }
+    default:  // "MMMM d, yyyy", "M'/'d'/'yy"
+        picture = month + After(gap, day) + After(name ? ", " : separator, year);
         break;
     }
     TrimTrailingBlanks(picture);
@@ -107,15 +94,15 @@ std::string BuildDatePicture(int dayStyle, int monthStyle, int yearStyle) {
 
 std::string BuildTimePicture(int hourStyle, int minuteStyle) {
     const bool hour24 = g_localeNames.Is24Hour();
-    std::string hour;
+    const char* hour = "";
     if (hourStyle == 1) hour = hour24 ? "H" : "h";
     if (hourStyle == 2) hour = hour24 ? "HH" : "hh";
-    const std::string minute = minuteStyle == 1 ? "m" : minuteStyle == 2 ? "mm" : "";
+    const char* minute = minuteStyle == 1 ? "m" : minuteStyle == 2 ? "mm" : "";
 
     std::string picture = hour;
-    if (!hour.empty() && !minute.empty()) picture += g_localeNames.TimeSeparator();
+    if (*hour != '\0' && *minute != '\0') picture += g_localeNames.TimeSeparator();
     picture += minute;
-    if (!hour24 && !hour.empty()) picture += " tt";
+    if (!hour24 && *hour != '\0') picture += " tt";
     return picture;
 }
 
@@ -133,11 +120,42 @@ std::string GetWeekdayName(const CDate& date, int style) {
     }
 }
 
+namespace {
+
+// Codes whose label is the label date in a fixed picture.
+struct FixedPicture {
+    int code;
+    const char* picture;
+};
+constexpr FixedPicture kFixedPictures[] = {
+    {13, "d"},         {14, "dddd"},    {15, "ddd"},      {20, "ddd d"},  {22, "MMM d"},
+    {23, "MMMM yyyy"}, {24, "MMMM yy"}, {25, "MMM yyyy"}, {26, "MMM yy"}, {27, "MMMM"},
+    {28, "MMM"},       {29, "yy"},      {30, "yyyy"},
+};
+
+// Codes whose label is the label date in a picture of the locale's order.
+struct BuiltPicture {
+    int code;
+    int dayStyle, monthStyle, yearStyle;
+};
+constexpr BuiltPicture kBuiltPictures[] = {
+    {5, 2, 2, 2}, {7, 1, 4, 2}, {8, 1, 4, 1}, {9, 1, 3, 1}, {10, 1, 4, 0}, {11, 1, 3, 0}, {12, 1, 1, 0},
+};
+
+}  // namespace
+
 std::string FormatTimeBarLabel(const CDateTime& dateTime, int code, bool endFlag) {
     const CDate& d0 = dateTime.date;
     const CDate d = (endFlag && dateTime.time.GetMinutes() == 0) ? AddDays(d0, -1) : d0;
     const CTimeOfDay& time = dateTime.time;
 
+    for (const FixedPicture& fixed : kFixedPictures) {
+        if (fixed.code == code) return Date(d, fixed.picture);
+    }
+    for (const BuiltPicture& built : kBuiltPictures) {
+        if (built.code == code)
+            return Date(d, BuildDatePicture(built.dayStyle, built.monthStyle, built.yearStyle));
+    }
     switch (code) {
     case 0:
         return "";
@@ -149,28 +167,8 @@ std::string FormatTimeBarLabel(const CDateTime& dateTime, int code, bool endFlag
         return Date(d, "ddd ") + ShortDate(d);
     case 4:
         return ShortDate(d);
-    case 5:
-        return Date(d, BuildDatePicture(2, 2, 2));
     case 6:
         return FormatTimeBarLabel(dateTime, 5, false) + ", " + FormatTimeBarLabel(dateTime, 34, false);
-    case 7:
-        return Date(d, BuildDatePicture(1, 4, 2));
-    case 8:
-        return Date(d, BuildDatePicture(1, 4, 1));
-    case 9:
-        return Date(d, BuildDatePicture(1, 3, 1));
-    case 10:
-        return Date(d, BuildDatePicture(1, 4, 0));
-    case 11:
-        return Date(d, BuildDatePicture(1, 3, 0));
-    case 12:
-        return Date(d, BuildDatePicture(1, 1, 0));
-    case 13:
-        return Date(d, "d");
-    case 14:
-        return Date(d, "dddd");
-    case 15:
-        return Date(d, "ddd");
     case 16:
         return FirstCharacter(Date(d, "ddd"));
     case 17:
@@ -179,28 +177,8 @@ std::string FormatTimeBarLabel(const CDateTime& dateTime, int code, bool endFlag
         return GetWeekdayName(d, 2) + " " + Date(d, BuildDatePicture(1, 3, 0));
     case 19:
         return GetWeekdayName(d, 2) + " " + Date(d, BuildDatePicture(1, 1, 0));
-    case 20:
-        return Date(d, "ddd d");
     case 21:
         return FirstCharacter(Date(d, "ddd")) + Date(d, " d");
-    case 22:
-        return Date(d, "MMM d");
-    case 23:
-        return Date(d, "MMMM yyyy");
-    case 24:
-        return Date(d, "MMMM yy");
-    case 25:
-        return Date(d, "MMM yyyy");
-    case 26:
-        return Date(d, "MMM yy");
-    case 27:
-        return Date(d, "MMMM");
-    case 28:
-        return Date(d, "MMM");
-    case 29:
-        return Date(d, "yy");
-    case 30:
-        return Date(d, "yyyy");
     case 31:
         return Date(d, BuildDatePicture(1, 1, 0)) + ", " + Time(time, BuildTimePicture(1, 0));
     case 32:

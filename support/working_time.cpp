@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "plan_records.h"
 #include "plat/checked_format.h"
 #include "support/resource_strings.h"
 
@@ -16,8 +17,7 @@ int WorkingDaysPerWeek(const WorkingTime& wt) {
 
 CDate AddManyDays(const CDate& date, std::int64_t n) {
     const std::int64_t moved = date.GetJulianDay() + n;
-    if (moved > std::numeric_limits<std::int32_t>::max())
-        return CDate::FromJulianDay(CDate::kInvalid);
+    if (moved > CDate::kLastDay) return CDate::FromJulianDay(CDate::kInvalid);
     return AddDays(date, static_cast<int>(n));
 }
 
@@ -50,6 +50,15 @@ std::string DurationFormat(unsigned id, const char* fallback) {
 }
 
 }  // namespace
+
+WorkingTime WorkingTimeOf(const CPlanProperties& properties) {
+    WorkingTime wt;
+    wt.dayStart = properties.dayStartMinutes;
+    wt.dayEnd = properties.dayEndMinutes;
+    std::copy(std::begin(properties.workingDays), std::end(properties.workingDays),
+              wt.workingDays.begin());
+    return wt;
+}
 
 bool WorkingTime::IsWorkingDay(const CDate& date) const {
     return workingDays[date.GetDayOfWeek() - 1] != 0;
@@ -181,7 +190,7 @@ CDateTime AddWorkingMinutes(const WorkingTime& wt, const CDateTime& start, int n
     const int length = wt.Length();
     if (n < 1 || length <= 0 || !wt.HasWorkingDay() || !start.date.IsValid()) return start;
 
-    std::int64_t days = n / length;
+    const std::int64_t days = n / length;
     const int rest = n % length;
     CDate date = start.date;
     int m = start.time.GetMinutes();
@@ -194,26 +203,25 @@ CDateTime AddWorkingMinutes(const WorkingTime& wt, const CDateTime& start, int n
         date = NextWorkingDay(wt, CDateTime(date)).date;
     }
 
-    // Whole working days. From the day start the first one ends at the day
-    // end; every later one moves to the next working day (or, for a day that
-    // ends at midnight with nothing left over, to the next calendar day).
+    // Whole working days. From the day start the first one ends at its day
+    // end, each later one at the end of the next working day; from inside a
+    // day each one moves to the same time of the next working day. A day that
+    // ends at midnight with nothing left over ends at 0:00 of the next
+    // calendar day.
     if (days > 0 && m == dayStart) {
+        const CDate last = days > 1 ? AdvanceWorkingDays(wt, date, days - 1) : date;
         if (dayEnd < CTimeOfDay::kMinutesPerDay) {
             m = dayEnd;
-            --days;
+            date = last;
         } else if (rest > 0) {
             date = AdvanceWorkingDays(wt, date, days);
-            days = 0;
-        } else if (dayStart == 0) {
-            date = AddManyDays(date, days);
-            days = 0;
         } else {
             m = 0;
-            date = AddDays(date, 1);
-            --days;
+            date = AddDays(last, 1);
         }
+    } else if (days > 0) {
+        date = AdvanceWorkingDays(wt, date, days);
     }
-    if (days > 0) date = AdvanceWorkingDays(wt, date, days);
 
     m += rest;
     if (m > dayEnd) {

@@ -9,8 +9,8 @@
 // A plan's working time: day start and end in minutes (an end of 0 counts
 // as 1440) and one working-day flag per weekday, Monday first.
 struct WorkingTime {
-    std::int16_t dayStart = 0;
-    std::int16_t dayEnd = 1440;
+    std::int16_t dayStart = 480;
+    std::int16_t dayEnd = 1020;
     std::array<std::uint8_t, 7> workingDays = {1, 1, 1, 1, 1, 0, 0};
 
     bool IsWorkingDay(const CDate& date) const;
@@ -20,6 +20,10 @@ struct WorkingTime {
     // End() - dayStart; 0 or less for a working day without working time.
     int Length() const { return End() - dayStart; }
 };
+
+class CPlanProperties;
+// The working time kept in a document's properties.
+WorkingTime WorkingTimeOf(const CPlanProperties& properties);
 
 // Duration styles and input units of FormatDuration.
 enum DurationStyle { kDurationMinutes = 1, kDurationHours = 2, kDurationDays = 3,
