@@ -68,7 +68,7 @@ protected:
         PluginManager().UnloadAll();
         Host() = HostObjects{};
     }
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
 };
 
 // Exact-size heap buffers, so that the sanitizer sees every byte written past the end.
