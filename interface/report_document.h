@@ -110,8 +110,9 @@ public:
     int marginBottom;
 
     // Starts a fill: drops every page and table, resets the drawing state
-    // (font size 100, not bold, black text and lines, white fill, line width
-    // 0, left alignment, margins at the device's unprintable border) and
+    // (the default face at size 100, plain, black text and lines, white
+    // fill, line width 0, left alignment, margins at the device's
+    // unprintable border) and
     // makes one empty page, the current page 1. Text is measured for the
     // attribute context's resolution until the next BeginPrinting.
     virtual void BeginPrinting(ReportDC dc, ReportAttribDC attribDc) = 0;
@@ -178,7 +179,8 @@ public:
     // holds at least one row, so a table always ends. After EndTable the
     // current page is the table's last page.
     //
-    // Starts a table; 0, or 1 when a table is already open (nothing changes).
+    // Starts a table; 0, or 1 when a table is already open or the current
+    // page does not exist (nothing changes).
     virtual int AddTable(int x, int top, int width, int bottomLimit, int topLater) = 0;
     // Lays the open table out. 0 done; 1 no table is open; 2 the table has
     // no width or a later page would leave its rows no height (nothing is
@@ -223,7 +225,7 @@ public:
     virtual int MarkGroupRow(int kind, int id, int mark) = 0;
     // Joins `count` cells from `firstColumn` into one cell (its text,
     // alignment, font and lines are those of firstColumn). 1 when the cells
-    // are not within the row.
+    // are not within the row or would overlap another join.
     virtual int SpanCells(int kind, int id, int firstColumn, int count) = 0;
 
     // Cell operations (columns from 0); each returns 0, or 1 for an unknown
@@ -233,7 +235,8 @@ public:
     // Lines (ReportLineFlags) along the cell's box, with the current pen.
     virtual int SetCellLines(int kind, int id, int column, int flags) = 0;
     virtual int SetCellText(int kind, int id, int column, const char* text) = 0;
-    // A ReportAlignment (3 counts as centre); the default is left.
+    // A ReportAlignment (3 counts as centre, unknown values as left); the
+    // default is left.
     virtual int SetCellAlignment(int kind, int id, int column, int alignment) = 0;
     // A ReportCellOption; 1 also for an unknown option.
     virtual int SetCellOption(int kind, int id, int column, int option, int value) = 0;

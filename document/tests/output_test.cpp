@@ -1,6 +1,7 @@
 // Real output: PDF files read back with poppler's tools, and the shared
 // library as the program loads it.
 
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -106,6 +107,52 @@ TEST(PdfOutputTest, PrinterToPdfGetsEveryPageWithItsText) {
     }
     ExpectThreePages(path);
 }
+
+// The printed page read back as an image at 254 dpi, one pixel a unit.
+QImage RenderPdfPage(const std::string& path, const TempDir& dir) {
+    RunCommand("pdftoppm -png -r 254 -f 1 -l 1 -singlefile '" + path + "' '" + dir.File("page") + "'");
+    return QImage(QString::fromStdString(dir.File("page.png")));
+}
+
+class PrinterPlacementTest : public ::testing::TestWithParam<bool> {};
+
+// With or without the printer's own margins, the document places its
+// drawing from the paper's edge.
+TEST_P(PrinterPlacementTest, FillLandsWhereTheMarginsPutIt) {
+    TempDir dir;
+    const std::string path = dir.File("placed.pdf");
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+        printer.setResolution(254);
+        printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        printer.setFullPage(GetParam());
+        QPainter painter(&printer);
+        ReportDocument document(std::make_unique<QtDevice>());
+        document.BeginPrinting(&painter, &printer);
+        document.marginLeft = 300;
+        document.marginTop = 250;
+        document.SetBrush(0x0000FF, 0);
+        document.FillRect(100, 100, 100, 100);
+        document.EndPrinting();
+        ASSERT_EQ(document.PrintPage(&painter, &printer, 1), 0);
+    }
+    const QImage page = RenderPdfPage(path, dir);
+    ASSERT_FALSE(page.isNull());
+    QRect red;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (const QRgb p = page.pixel(x, y); qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60)
+                red = red.united(QRect(x, y, 1, 1));
+    EXPECT_NEAR(red.left(), 400, 1);
+    EXPECT_NEAR(red.top(), 350, 1);
+    EXPECT_NEAR(red.width(), 100, 1);
+    EXPECT_NEAR(red.height(), 100, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(FullPage, PrinterPlacementTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "FullPage" : "InsideMargins"; });
 
 TEST(LibraryTest, ExportsOnlyTheDocumentEntryPointsAndItsVersion) {
     const std::string nm = RunCommand("nm -D --defined-only '" REPORT_DOCUMENT_LIBRARY "'");

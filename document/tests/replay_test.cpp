@@ -25,26 +25,24 @@ struct Ink {
     int pixels = 0;
 };
 
-Ink InkOf(const QImage& image, QRgb colour) {
+template <typename Match>
+Ink InkWhere(const QImage& image, Match match) {
     Ink ink;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) {
+            if (match(image.pixel(x, y))) {
                 ink.bounds = ink.bounds.united(QRect(x, y, 1, 1));
                 ++ink.pixels;
             }
     return ink;
 }
 
+Ink InkOf(const QImage& image, QRgb colour) {
+    return InkWhere(image, [colour](QRgb pixel) { return pixel == colour; });
+}
+
 Ink InkOtherThan(const QImage& image, QRgb background) {
-    Ink ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background) {
-                ink.bounds = ink.bounds.united(QRect(x, y, 1, 1));
-                ++ink.pixels;
-            }
-    return ink;
+    return InkWhere(image, [background](QRgb pixel) { return pixel != background; });
 }
 
 // Fills the document on the image, then replays page `page` onto it.
