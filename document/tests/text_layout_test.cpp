@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "device_backend.h"
 
 namespace doc {
@@ -40,6 +42,39 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"LineFeedsAlwaysBreak", "ab\r\ncd\n\nef", {0}, {"ab", "cd", "", "ef"}},
         WrapCase{"LineFeedsThenWrap", "ab cd\nef", {54}, {"ab", "cd", "ef"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string kept;
+    for (const char c : text)
+        if (c != ' ') kept += c;
+    return kept;
+}
+
+std::size_t CodePoints(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// Whatever the width, wrapping loses no character, and a line wider than
+// the width is one word (or, breaking words, one character).
+TEST(WrapTest, WrappingKeepsEveryCharacter) {
+    FixedTextMeasure measure;
+    const std::string text = "  Ein sehr langer  Satz mit überlangen Wörtern: Donaudampfschifffahrt und kurze  ";
+    for (const bool charBreak : {false, true})
+        for (int width = 1; width <= 400; width += 7) {
+            std::string joined;
+            for (const std::string& line : BreakLines(measure, kFont, text, {width, true, charBreak})) {
+                joined += line;
+                if (measure.Width(kFont, line) <= width) continue;
+                if (charBreak)
+                    EXPECT_EQ(CodePoints(line), 1u) << width << ": " << line;
+                else
+                    EXPECT_EQ(line.find(' ', line.find_first_not_of(' ')), std::string::npos)
+                        << width << ": " << line;
+            }
+            EXPECT_EQ(WithoutBlanks(joined), WithoutBlanks(text)) << width;
+        }
+}
 
 struct PlaceCase {
     const char* name;
