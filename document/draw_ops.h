@@ -4,6 +4,7 @@
 // document units relative to the printable area. Nothing here knows how a
 // page is painted.
 
+#include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
@@ -11,6 +12,14 @@
 #include "report_document.h"
 
 namespace doc {
+
+// What callers pass is held to these bounds, so that sums of coordinates
+// and lengths cannot overflow.
+constexpr int kMaxCoordinate = 10'000'000;  // 1 km
+constexpr int kMaxLength = 1'000'000;       // 100 m
+
+inline int ClampCoordinate(int value) { return std::clamp(value, -kMaxCoordinate, kMaxCoordinate); }
+inline int ClampLength(int value) { return std::clamp(value, 0, kMaxLength); }
 
 struct Box {
     int x = 0;

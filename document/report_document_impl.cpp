@@ -94,9 +94,14 @@ void ReportDocument::NewPage() {
     currentPage = pages_.Count();
 }
 
+Box ReportDocument::ClampedBox(int x, int y, int width, int height) {
+    return {ClampCoordinate(x), ClampCoordinate(y), std::min(width, kMaxCoordinate),
+            std::min(height, kMaxCoordinate)};
+}
+
 void ReportDocument::DrawText(const char* text, int x, int y, int width, int height, int wrap,
                               int clip, int centerVertically, int fill) {
-    const Box box{x, y, width, height};
+    const Box box = ClampedBox(x, y, width, height);
     if (text == nullptr || box.Empty() || pages_.At(currentPage) == nullptr) return;
     if (fill) Record(FillOp{box, polygonOutline, {}});
     const FontStyle font = CurrentFont();
@@ -115,17 +120,20 @@ void ReportDocument::DrawText(const char* text, int x, int y, int width, int hei
 
 void ReportDocument::DrawLine(int x1, int y1, int x2, int y2) {
     const Pen pen = CurrentPen();
-    if (pen.Visible()) Record(LineOp{x1, y1, x2, y2, pen});
+    if (pen.Visible())
+        Record(LineOp{ClampCoordinate(x1), ClampCoordinate(y1), ClampCoordinate(x2), ClampCoordinate(y2), pen});
 }
 
 void ReportDocument::FillRect(int x, int y, int width, int height) {
-    const Box box{x, y, width, height};
+    const Box box = ClampedBox(x, y, width, height);
     if (!box.Empty()) Record(FillOp{box, polygonOutline, CurrentPen()});
 }
 
 void ReportDocument::Polygon(const ReportPoint* points, int count) {
     if (points == nullptr || count < 3) return;
-    Record(PolygonOp{std::vector<ReportPoint>(points, points + count), polygonOutline, CurrentPen()});
+    PolygonOp op{std::vector<ReportPoint>(points, points + count), polygonOutline, CurrentPen()};
+    for (ReportPoint& point : op.points) point = {ClampCoordinate(point.x), ClampCoordinate(point.y)};
+    Record(std::move(op));
 }
 
 void ReportDocument::GetTextExtent(int* cx, int* cy, const char* text) {
@@ -166,7 +174,8 @@ void ReportDocument::SetFont(int size, int bold, int code, int strikeOut, int it
 
 int ReportDocument::AddTable(int x, int top, int width, int bottomLimit, int topLater) {
     if (table_ || pages_.At(currentPage) == nullptr) return 1;
-    table_.emplace(TableFrame{x, top, width, bottomLimit, topLater});
+    table_.emplace(TableFrame{ClampCoordinate(x), ClampCoordinate(top), std::min(width, kMaxCoordinate),
+                              ClampCoordinate(bottomLimit), ClampCoordinate(topLater)});
     tableStartPage_ = currentPage;
     return 0;
 }
@@ -197,8 +206,8 @@ void ReportDocument::SetTableModeSecond(int mode) {
 
 void ReportDocument::SetHeaderGridIndent(int vertical, int horizontal) {
     if (!table_) return;
-    table_->paddingVertical = std::max(0, vertical);
-    table_->paddingHorizontal = std::max(0, horizontal);
+    table_->paddingVertical = ClampLength(vertical);
+    table_->paddingHorizontal = ClampLength(horizontal);
 }
 
 TableRow* ReportDocument::Row(int kind, int id) { return table_ ? table_->Row(kind, id) : nullptr; }
@@ -224,14 +233,14 @@ int ReportDocument::SetRowLines(int kind, int id, int flags) {
 int ReportDocument::SetRowSpaceAfter(int kind, int id, int amount) {
     TableRow* row = Row(kind, id);
     if (row == nullptr) return 1;
-    row->spaceAfter = std::max(0, amount);
+    row->spaceAfter = ClampLength(amount);
     return 0;
 }
 
 int ReportDocument::SetRowSpaceBefore(int kind, int id, int amount) {
     TableRow* row = Row(kind, id);
     if (row == nullptr) return 1;
-    row->spaceBefore = std::max(0, amount);
+    row->spaceBefore = ClampLength(amount);
     return 0;
 }
 

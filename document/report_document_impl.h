@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -60,7 +61,8 @@ private:
     void ResetState();
     FontStyle CurrentFont() const;
     TextStyle CurrentTextStyle() const { return {CurrentFont(), textColor}; }
-    Pen CurrentPen() const { return {lineWidth, outlineColor}; }
+    Pen CurrentPen() const { return {std::min(lineWidth, kMaxLength), outlineColor}; }
+    static Box ClampedBox(int x, int y, int width, int height);
     Margins RequestedMargins() const { return {marginLeft, marginTop, marginRight, marginBottom}; }
     // Adds to the current page; false when there is none.
     bool Record(DrawOp op);

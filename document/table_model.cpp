@@ -1,6 +1,6 @@
 #include "table_model.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace doc {
 namespace {
@@ -16,7 +16,7 @@ int Table::AddRow(int kind, int count, const int* widths, const TextStyle& style
     row.kind = kind;
     row.style = style;
     row.cells.resize(static_cast<std::size_t>(count));
-    for (int c = 0; c < count; ++c) row.cells[static_cast<std::size_t>(c)].width = std::max(0, widths[c]);
+    for (int c = 0; c < count; ++c) row.cells[static_cast<std::size_t>(c)].width = ClampLength(widths[c]);
     std::vector<TableRow>& rows = kind == kReportRowHeader ? headers : body;
     rows.push_back(std::move(row));
     lastKind_ = kind;

@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -153,6 +154,16 @@ TEST_P(PrinterPlacementTest, FillLandsWhereTheMarginsPutIt) {
 
 INSTANTIATE_TEST_SUITE_P(FullPage, PrinterPlacementTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "FullPage" : "InsideMargins"; });
+
+TEST(PreviewTest, PreviewWidgetShowsEveryPage) {
+    ReportDocument document(std::make_unique<QtDevice>());
+    QPrintPreviewWidget preview;
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* printer) {
+        Print(document, *printer);
+    });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 3);
+}
 
 TEST(LibraryTest, ExportsOnlyTheDocumentEntryPointsAndItsVersion) {
     const std::string nm = RunCommand("nm -D --defined-only '" REPORT_DOCUMENT_LIBRARY "'");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "fixed_backend.h"
 
@@ -272,6 +273,30 @@ TEST_F(TableTest, OverlappingJoinsAreRefused) {
     EXPECT_EQ(document_->SpanCells(kReportRowData, row, 1, 3), 0);  // column 1's join grows
     EXPECT_EQ(document_->SpanCells(kReportRowData, row, 1, 1), 0);  // and shrinks again
     EXPECT_EQ(document_->SpanCells(kReportRowData, row, 2, 2), 0);
+}
+
+// Extreme values are held to bounds: no overflow, and the table still ends.
+TEST_F(TableTest, ExtremeValuesDoNotOverflow) {
+    constexpr int kBig = std::numeric_limits<int>::max();
+    constexpr int kSmall = std::numeric_limits<int>::min();
+    ASSERT_EQ(document_->AddTable(kSmall, kSmall, kBig, kBig, kSmall), 0);
+    document_->SetHeaderGridIndent(kBig, kBig);
+    const int row = Row(kReportRowData, {kBig, kBig, kBig});
+    document_->SetRowSpaceBefore(kReportRowData, row, kBig);
+    document_->SetRowSpaceAfter(kReportRowData, row, kBig);
+    document_->SetCellText(kReportRowData, row, 0, "text");
+    document_->SetPen(kBig, 0);
+    document_->SetRowLines(kReportRowData, row, 15);
+    TextRow(kReportRowData, "after");
+    EXPECT_EQ(document_->EndTable(), 0);
+
+    document_->SetBrush(0, kBig);
+    document_->FillRect(kBig, kBig, kBig, kBig);
+    document_->DrawText("x", kSmall, kSmall, kBig, kBig, 1, 1, 1, 1);
+    document_->DrawLine(kSmall, kSmall, kBig, kBig);
+    const ReportPoint points[] = {{kBig, kBig}, {kSmall, kBig}, {kSmall, kSmall}};
+    document_->Polygon(points, 3);
+    EXPECT_GE(document_->GetPageCount(), 1);
 }
 
 TEST_F(TableTest, EndPrintingLaysOutAnOpenTable) {
