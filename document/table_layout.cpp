@@ -131,40 +131,55 @@ TableLayoutResult LayOutTable(const Table& table, TextMeasure& measure, PageStor
 
     const int limit = frame.bottomLimit;
     const int laterTop = frame.topLater + (table.repeatHeaders ? headerHeight : 0);
+    auto need = [&](std::size_t k) {
+        const MeasuredRow& row = measured[static_cast<std::size_t>(flow[k] - 1)];
+        int height = row.height;
+        if (table.keepTitleWithNext && row.row->groupTitle && k + 1 < flow.size())
+            height += measured[static_cast<std::size_t>(flow[k + 1] - 1)].height;
+        return height;
+    };
     std::vector<std::vector<DrawOp>> ops(1);
     int y = frame.top;
+    int rowsOnPage = 0;
     auto drawHeaders = [&] {
         for (const MeasuredRow& header : headers) {
             painter.Draw(header, y, ops.back());
             y += header.height;
         }
     };
-    drawHeaders();
+    // A later page: the header rows, and the continuation title of the group
+    // that row `id` continues. False when later pages have no room.
+    auto nextPage = [&](int id, bool withHeaders) {
+        if (limit - laterTop <= 0) return false;
+        ops.emplace_back();
+        y = frame.topLater;
+        if (withHeaders) drawHeaders();
+        if (const int title = continuationOf[static_cast<std::size_t>(id)]; title != 0) {
+            const MeasuredRow& continuation = measured[static_cast<std::size_t>(title - 1)];
+            painter.Draw(continuation, y, ops.back());
+            y += continuation.height;
+        }
+        rowsOnPage = 0;
+        return true;
+    };
+
     // The first page counts as a fresh page only when it has as much room
-    // as a later page would.
-    const bool firstPageFull = limit - y > 0 && limit - y >= limit - laterTop;
-    int rowsOnPage = 0;
+    // as a later page would; when not even the first row fits there, the
+    // table starts on the next page.
+    const int firstTop = frame.top + headerHeight;
+    const bool firstPageFull = limit - firstTop > 0 && limit - firstTop >= limit - laterTop;
+    if (!flow.empty() && !firstPageFull && firstTop + need(0) > limit) {
+        if (!nextPage(flow[0], true)) return {2, startPage};
+    } else {
+        drawHeaders();
+    }
     for (std::size_t k = 0; k < flow.size(); ++k) {
-        const int id = flow[k];
-        const MeasuredRow& row = measured[static_cast<std::size_t>(id - 1)];
-        int need = row.height;
-        if (table.keepTitleWithNext && row.row->groupTitle && k + 1 < flow.size())
-            need += measured[static_cast<std::size_t>(flow[k + 1] - 1)].height;
         // A page that has no row yet takes the row whatever its height, so
         // that every page holds at least one row.
         const bool fresh = rowsOnPage == 0 && (ops.size() > 1 || firstPageFull);
-        if (!fresh && y + need > limit) {
-            if (limit - laterTop <= 0) return {2, startPage};
-            ops.emplace_back();
-            y = frame.topLater;
-            if (table.repeatHeaders) drawHeaders();
-            if (const int title = continuationOf[static_cast<std::size_t>(id)]; title != 0) {
-                const MeasuredRow& continuation = measured[static_cast<std::size_t>(title - 1)];
-                painter.Draw(continuation, y, ops.back());
-                y += continuation.height;
-            }
-            rowsOnPage = 0;
-        }
+        if (!fresh && y + need(k) > limit && !nextPage(flow[k], table.repeatHeaders))
+            return {2, startPage};
+        const MeasuredRow& row = measured[static_cast<std::size_t>(flow[k] - 1)];
         painter.Draw(row, y, ops.back());
         y += row.height;
         ++rowsOnPage;

@@ -152,6 +152,18 @@ TEST_F(TableTest, TableThatCannotBePlacedDrawsNothing) {
     }
 }
 
+TEST_F(TableTest, TableWithoutRoomForItsFirstRowStartsOnTheNextPage) {
+    document_->DrawText("above", 0, 0, 1000, 100, 0, 0, 0, 0);
+    ASSERT_EQ(document_->AddTable(0, 350, 1000, 420, 0), 0);
+    TextRow(kReportRowHeader, "Header");
+    for (int i = 0; i < 3; ++i) TextRow(kReportRowData, "row");
+    document_->SetTableModeFirst(0);  // the header still opens the table
+    ASSERT_EQ(document_->EndTable(), 0);
+    ASSERT_EQ(document_->GetPageCount(), 2);
+    EXPECT_EQ(StringsOn(*document_, 1), std::vector<std::string>{"above"});
+    EXPECT_EQ(StringsOn(*document_, 2), (std::vector<std::string>{"Header", "row", "row", "row"}));
+}
+
 TEST_F(TableTest, TableFlowsOntoTheNextExistingPage) {
     document_->NewPage();
     document_->NewPage();
