@@ -54,7 +54,7 @@ public:
     int SetCellAlignment(int kind, int id, int column, int alignment) override;
     int SetCellOption(int kind, int id, int column, int option, int value) override;
 
-    // The recording, for tests and replay.
+    // The recording (tests read it).
     const PageStore& Pages() const { return pages_; }
 
 private:

@@ -25,8 +25,8 @@ int Table::AddRow(int kind, int count, const int* widths, const TextStyle& style
 }
 
 TableRow* Table::Row(int kind, int id) {
-    std::vector<TableRow>& rows = kind == kReportRowHeader ? headers : body;
     if (kind < kReportRowHeader || kind > kReportRowData) return nullptr;
+    std::vector<TableRow>& rows = kind == kReportRowHeader ? headers : body;
     if (id < 1 || id > static_cast<int>(rows.size())) return nullptr;
     TableRow& row = rows[static_cast<std::size_t>(id - 1)];
     return row.kind == kind ? &row : nullptr;
