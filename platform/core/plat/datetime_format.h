@@ -22,7 +22,9 @@ struct CalendarDate {
 };
 
 // Interprets a date picture: d dd ddd dddd, M MM MMM MMMM, y yy yyyy, g gg,
-// quoted literals ('' is a quote). A null picture takes the locale's short
+// quoted literals ('' is a quote); the era (g, gg) prints nothing, as the
+// locale data names no eras. MMM and MMMM take the genitive names when the
+// picture holds a day number (d, dd). A null picture takes the locale's short
 // form, or its long form with DATE_LONGDATE. Digits are always ASCII.
 // An impossible date (month outside 1..12, day outside 1..31) gives "".
 std::string FormatDate(const LocaleInfo& locale, const CalendarDate& date,

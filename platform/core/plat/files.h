@@ -34,7 +34,8 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    // errno on failure (ENOENT, EACCES, ...), 0 on success.
+    // errno on failure (ENOENT, EACCES, EISDIR; EINVAL for anything but a
+    // regular file), 0 on success.
     int Open(const std::string& path, bool writable);
     void Close();
     bool IsOpen() const { return fd_ >= 0; }

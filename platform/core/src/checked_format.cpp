@@ -18,7 +18,7 @@ namespace {
 constexpr int kMaxWidth = 256;
 constexpr int kMaxPrecision = 100;
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -37,20 +37,20 @@ int ReadNumber(std::string_view format, std::size_t& pos) {
 
 // Parses the specifier after a '%' at pos; false when it is not one this
 // formatter knows (pos is then past what was read).
-bool ParseSpec(std::string_view format, std::size_t& pos, Spec& spec) {
+bool ParseDirective(std::string_view format, std::size_t& pos, Directive& directive) {
     while (pos < format.size() && std::strchr("-+ #0", format[pos]) != nullptr && format[pos] != '\0') {
-        if (spec.flags.find(format[pos]) == std::string::npos) spec.flags += format[pos];
+        if (directive.flags.find(format[pos]) == std::string::npos) directive.flags += format[pos];
         ++pos;
     }
-    if (pos < format.size() && format[pos] >= '0' && format[pos] <= '9') spec.width = ReadNumber(format, pos);
+    if (pos < format.size() && format[pos] >= '0' && format[pos] <= '9') directive.width = ReadNumber(format, pos);
     if (pos < format.size() && format[pos] == '.') {
         ++pos;
-        spec.precision = ReadNumber(format, pos);
+        directive.precision = ReadNumber(format, pos);
     }
     static const char* const kSizes[] = {"I64", "I32", "hh", "ll", "h", "l", "L", "I", "j", "z", "t", "q", "w"};
     for (const char* size : kSizes) {
         if (format.substr(pos).starts_with(size)) {
-            spec.size = size;
+            directive.size = size;
             pos += std::strlen(size);
             break;
         }
@@ -58,28 +58,28 @@ bool ParseSpec(std::string_view format, std::size_t& pos, Spec& spec) {
     if (pos >= format.size()) return false;
     const char conversion = format[pos];
     if (std::strchr("diuxXocsfFeEgG", conversion) == nullptr || conversion == '\0') return false;
-    spec.conversion = conversion;
+    directive.conversion = conversion;
     ++pos;
     return true;
 }
 
-std::string NumericSpec(const Spec& spec, const char* size) {
-    std::string text = "%" + spec.flags;
-    if (spec.width >= 0) text += std::to_string(std::min(spec.width, kMaxWidth));
-    if (spec.precision >= 0) text += "." + std::to_string(std::min(spec.precision, kMaxPrecision));
+std::string NumericFormat(const Directive& directive, const char* size) {
+    std::string text = "%" + directive.flags;
+    if (directive.width >= 0) text += std::to_string(std::min(directive.width, kMaxWidth));
+    if (directive.precision >= 0) text += "." + std::to_string(std::min(directive.precision, kMaxPrecision));
     text += size;
-    text += spec.conversion;
+    text += directive.conversion;
     return text;
 }
 
 template <typename T>
-std::string Print(const std::string& spec, T value) {
+std::string Print(const std::string& format, T value) {
     // Under "C" so that the locale of the moment cannot change the digits.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
     const locale_t previous = cLocale != static_cast<locale_t>(0) ? uselocale(cLocale) : static_cast<locale_t>(0);
-    const int length = std::snprintf(nullptr, 0, spec.c_str(), value);
+    const int length = std::snprintf(nullptr, 0, format.c_str(), value);
     std::string out(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-    if (length > 0) std::snprintf(out.data(), out.size() + 1, spec.c_str(), value);
+    if (length > 0) std::snprintf(out.data(), out.size() + 1, format.c_str(), value);
     if (previous != static_cast<locale_t>(0)) uselocale(previous);
     return out;
 }
@@ -108,43 +108,43 @@ double ToDouble(const FormatArg& arg) {
     return 0;
 }
 
-std::string FormatReal(const Spec& spec, double value) {
-    std::string out = Print(NumericSpec(spec, ""), value);
+std::string FormatReal(const Directive& directive, double value) {
+    std::string out = Print(NumericFormat(directive, ""), value);
     const std::size_t point = out.find('.');
     if (point != std::string::npos) out.replace(point, 1, CurrentLocale().decimalSeparator);
     return out;
 }
 
-std::string FormatInteger(const Spec& spec, std::int64_t value) {
-    const bool wide = spec.size == "ll" || spec.size == "I64" || spec.size == "j" || spec.size == "q" ||
-                      spec.size == "z" || spec.size == "t";
-    Spec checked = spec;
+std::string FormatInteger(const Directive& directive, std::int64_t value) {
+    const std::string& size = directive.size;
+    const bool wide = size == "ll" || size == "I64" || size == "j" || size == "q" || size == "z" || size == "t";
+    Directive checked = directive;
     // '#' has no meaning (and no defined behaviour) for decimal conversions.
-    if (std::strchr("diu", spec.conversion) != nullptr) {
+    if (std::strchr("diu", directive.conversion) != nullptr) {
         const std::size_t hash = checked.flags.find('#');
         if (hash != std::string::npos) checked.flags.erase(hash, 1);
     }
-    if (spec.conversion == 'd' || spec.conversion == 'i') {
+    if (directive.conversion == 'd' || directive.conversion == 'i') {
         long long v = value;
-        if (spec.size == "h") v = static_cast<short>(value);
-        if (spec.size == "hh") v = static_cast<signed char>(value);
-        return Print(NumericSpec(checked, "ll"), v);
+        if (directive.size == "h") v = static_cast<short>(value);
+        if (directive.size == "hh") v = static_cast<signed char>(value);
+        return Print(NumericFormat(checked, "ll"), v);
     }
     unsigned long long v = wide ? static_cast<std::uint64_t>(value) : static_cast<std::uint32_t>(value);
-    if (spec.size == "h") v = static_cast<std::uint16_t>(value);
-    if (spec.size == "hh") v = static_cast<std::uint8_t>(value);
-    return Print(NumericSpec(checked, "ll"), v);
+    if (directive.size == "h") v = static_cast<std::uint16_t>(value);
+    if (directive.size == "hh") v = static_cast<std::uint8_t>(value);
+    return Print(NumericFormat(checked, "ll"), v);
 }
 
 // Text fields: precision limits bytes (cut on a character), width counts characters.
-std::string FormatText(const Spec& spec, std::string_view text) {
-    if (spec.precision >= 0) text = CutUtf8(text, static_cast<std::size_t>(spec.precision));
+std::string FormatText(const Directive& directive, std::string_view text) {
+    if (directive.precision >= 0) text = CutUtf8(text, static_cast<std::size_t>(directive.precision));
     std::size_t characters = 0;
     char32_t cp;
     for (std::size_t pos = 0; pos < text.size(); ++characters) pos += DecodeLenient(text, pos, cp);
-    const std::size_t width = spec.width > 0 ? static_cast<std::size_t>(std::min(spec.width, kMaxWidth)) : 0;
+    const std::size_t width = directive.width > 0 ? static_cast<std::size_t>(std::min(directive.width, kMaxWidth)) : 0;
     const std::string padding(width > characters ? width - characters : 0, ' ');
-    const bool left = spec.flags.find('-') != std::string::npos;
+    const bool left = directive.flags.find('-') != std::string::npos;
     return left ? std::string(text) + padding : padding + std::string(text);
 }
 
@@ -156,26 +156,22 @@ std::string CharacterOf(const FormatArg& arg) {
     return out;
 }
 
-std::string Convert(const Spec& spec, const FormatArg& arg) {
-    switch (spec.conversion) {
+std::string Convert(const Directive& directive, const FormatArg& arg) {
+    switch (directive.conversion) {
     case 's': {
-        Spec plain = spec;
-        if (arg.kind() == FormatArg::Kind::Text) return FormatText(spec, arg.asText());
-        plain.conversion = arg.kind() == FormatArg::Kind::Int ? 'd' : 'g';
-        plain.flags.clear();
-        plain.width = -1;
-        plain.precision = -1;
-        plain.size = "ll";
-        const std::string number =
-            arg.kind() == FormatArg::Kind::Int ? FormatInteger(plain, arg.asInt()) : FormatReal(plain, arg.asDouble());
-        Spec textSpec = spec;
-        textSpec.precision = -1;
-        return FormatText(textSpec, number);
+        if (arg.kind() == FormatArg::Kind::Text) return FormatText(directive, arg.asText());
+        // A number prints as a number, padded like a text.
+        Directive number;
+        number.conversion = arg.kind() == FormatArg::Kind::Int ? 'd' : 'g';
+        Directive field = directive;
+        field.precision = -1;
+        return FormatText(field, arg.kind() == FormatArg::Kind::Int ? FormatInteger(number, arg.asInt())
+                                                                    : FormatReal(number, arg.asDouble()));
     }
     case 'c': {
-        Spec textSpec = spec;
-        textSpec.precision = -1;
-        return FormatText(textSpec, CharacterOf(arg));
+        Directive textField = directive;
+        textField.precision = -1;
+        return FormatText(textField, CharacterOf(arg));
     }
     case 'f':
     case 'F':
@@ -183,9 +179,9 @@ std::string Convert(const Spec& spec, const FormatArg& arg) {
     case 'E':
     case 'g':
     case 'G':
-        return FormatReal(spec, ToDouble(arg));
+        return FormatReal(directive, ToDouble(arg));
     default:
-        return FormatInteger(spec, ToInt(arg));
+        return FormatInteger(directive, ToInt(arg));
     }
 }
 
@@ -208,15 +204,15 @@ std::string FormatChecked(std::string_view format, std::initializer_list<FormatA
             continue;
         }
         std::size_t pos = percent + 1;
-        Spec spec;
-        if (!ParseSpec(format, pos, spec)) {
+        Directive directive;
+        if (!ParseDirective(format, pos, directive)) {
             // Unknown: copied as it stands, consuming no argument.
             const std::size_t end = std::min(pos + 1, format.size());
             out.append(format.substr(percent, end - percent));
             i = end;
             continue;
         }
-        if (next != args.end()) out += Convert(spec, *next++);
+        if (next != args.end()) out += Convert(directive, *next++);
         i = pos;
     }
     return out;

@@ -1,5 +1,7 @@
 #include "plat/collate.h"
 
+#include <locale.h>
+
 #include <cwchar>
 #include <cwctype>
 #include <string>
@@ -9,6 +11,14 @@
 namespace plat {
 namespace {
 
+// The "C" locale folds ASCII only; the Unicode tables fold the rest. The
+// user's own locale folds first, so that its special cases (dotless i) hold.
+wint_t Fold(char32_t cp) {
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    const wint_t folded = std::towlower(static_cast<wint_t>(cp));
+    return unicode != static_cast<locale_t>(0) ? towlower_l(folded, unicode) : folded;
+}
+
 std::wstring FoldedWide(std::string_view text) {
     std::wstring out;
     out.reserve(text.size());
@@ -17,7 +27,7 @@ std::wstring FoldedWide(std::string_view text) {
         pos += DecodeLenient(text, pos, cp);
         // wcscoll stops at a NUL; names carry none, so it is dropped.
         if (cp == 0) continue;
-        out += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(cp)));
+        out += static_cast<wchar_t>(Fold(cp));
     }
     return out;
 }

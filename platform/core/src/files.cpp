@@ -111,13 +111,24 @@ File& File::operator=(File&& other) noexcept {
 
 int File::Open(const std::string& path, bool writable) {
     Close();
-    const int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    // Non-blocking, so that a named pipe cannot hang the open; only regular
+    // files are kept.
+    const int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return EISDIR;
+    int kindError = 0;
+    if (::fstat(fd, &st) != 0) {
+        kindError = errno;
+    } else if (S_ISDIR(st.st_mode)) {
+        kindError = EISDIR;
+    } else if (!S_ISREG(st.st_mode)) {
+        kindError = EINVAL;
     }
+    if (kindError != 0) {
+        ::close(fd);
+        return kindError;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     fd_ = fd;
     writable_ = writable;
     return 0;

@@ -118,7 +118,8 @@ bool IniDocument::Load(const std::string& path) {
     if (error == ENOENT) return true;
     std::string bytes;
     if (error != 0 || !file.ReadAll(bytes)) return false;
-    std::size_t start = 0;
+    // Editors on the original platform put a byte-order mark in front.
+    std::size_t start = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos) end = bytes.size();

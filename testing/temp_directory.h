@@ -5,13 +5,14 @@
 
 namespace testing {
 
-// A fresh directory, removed with everything in it at destruction.
-class TempDir {
+// A fresh directory, removed with everything in it at destruction. (Not
+// TempDir: GoogleTest has a function of that name in this namespace.)
+class TempDirectory {
 public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TempDirectory();
+    ~TempDirectory();
+    TempDirectory(const TempDirectory&) = delete;
+    TempDirectory& operator=(const TempDirectory&) = delete;
 
     // The directory, without a trailing '/'.
     const std::string& path() const { return path_; }

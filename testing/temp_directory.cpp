@@ -1,4 +1,4 @@
-#include "testing/temp_dir.h"
+#include "testing/temp_directory.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -10,7 +10,7 @@
 
 namespace testing {
 
-TempDir::TempDir() {
+TempDirectory::TempDirectory() {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/qel-test-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) {
@@ -20,7 +20,7 @@ TempDir::TempDir() {
     path_ = pattern;
 }
 
-TempDir::~TempDir() {
+TempDirectory::~TempDirectory() {
     if (path_.empty()) return;
     std::error_code ignored;
     // Tests may leave read-only directories behind; make them removable first.
@@ -34,9 +34,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const { return path_ + "/" + std::string(name); }
+std::string TempDirectory::File(std::string_view name) const { return path_ + "/" + std::string(name); }
 
-std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
+std::string TempDirectory::Write(std::string_view name, std::string_view bytes) const {
     const std::string path = File(name);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
