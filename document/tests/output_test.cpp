@@ -19,13 +19,12 @@
 #include "plat/version_block.h"
 #include "qt_device.h"
 #include "report_document_impl.h"
-#include "testing/temp_dir.h"
+#include "testing/temp_directory.h"
 
 namespace doc {
 namespace {
 
-// gtest declares a function of the same name in the same namespace.
-using TempDir = class ::testing::TempDir;
+using TempDir = ::testing::TempDirectory;
 
 std::string RunCommand(const std::string& command) {
     std::string output;
