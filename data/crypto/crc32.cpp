@@ -1,0 +1,28 @@
+#include "data/crypto/crc32.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::uint32_t, 256> MakeTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int bit = 0; bit < 8; ++bit)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table[i] = c;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, 256> kTable = MakeTable();
+
+}  // namespace
+
+std::uint32_t Crc32(const void* data, std::size_t n, std::uint32_t previous) {
+    const auto* in = static_cast<const std::uint8_t*>(data);
+    std::uint32_t c = ~previous;
+    for (std::size_t i = 0; i < n; ++i)
+        c = kTable[(c ^ in[i]) & 0xFF] ^ (c >> 8);
+    return ~c;
+}
