@@ -140,6 +140,15 @@ TEST_F(WrapperTest, FontNameSelectsByPrefixWithoutCaseAndUnknownNamesAreKept) {
     }
 }
 
+TEST_F(WrapperTest, ARefusalOnAPeriodFocusesItsFromPart) {
+    PeriodDialog dlg;
+    dlg.show();
+    dlg.Refuse(1016, 403);
+    EXPECT_EQ(dlg.focusWidget(), dlg.period.GetSafeHwnd()->findChildren<QLineEdit*>()[0]);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+}
+
 TEST_F(WrapperTest, AMissingDialogItemFailsTheExchange) {
     PeriodDialog dlg;
     dlg.withMissingItem = true;
