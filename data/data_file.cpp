@@ -90,6 +90,7 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
     }
     if (status == kDataOk) status = Load(decoded);
     if (status != kDataOk) {
+        next.Close();   // its lock would keep ours from coming back
         restoreLock();
         return status;
     }
