@@ -71,6 +71,7 @@ void BookingCollection::ApplyCommit(const std::vector<RecordCore*>& added,
 
 void BookingCollection::DocumentChanged() {
     order_.Invalidate();
+    if (!cacheValid_) return;
     cacheValid_ = false;
     byResource_.clear();
     byTask_.clear();

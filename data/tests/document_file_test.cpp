@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cstring>
 
 #include "data/crypto/crc32.h"
@@ -228,6 +230,10 @@ TEST_F(DocumentFileTest, ShortAndMisshapenFilesAreRefused) {
         int32_t status = root.Open(path.c_str(), false, nullptr, false);
         EXPECT_EQ(status, std::string(c.what).starts_with("older") ? kDataRefused : kDataBadFile);
     }
+    // Over 2 GiB: refused from its size, before anything is read.
+    std::string huge = Write("huge.qel", withChecksum(200));
+    ASSERT_EQ(::truncate(huge.c_str(), (int64_t{1} << 31) + 8), 0);
+    EXPECT_EQ(root.Open(huge.c_str(), false, nullptr, false), kDataBadFile);
     EXPECT_EQ(root.Open("", false, nullptr, false), kDataBadFile);
     EXPECT_EQ(root.Open(nullptr, false, nullptr, false), kDataBadFile);
     EXPECT_EQ(root.Open(dir.File("missing.qel").c_str(), false, nullptr, false), kDataCannotOpen);
@@ -254,6 +260,9 @@ TEST_F(DocumentFileTest, AFailedSaveLeavesTheOldFileAndTheDocumentOpen) {
     EXPECT_TRUE(root.IsModified());
     EXPECT_FALSE(root.IsReadOnly());
 
+    Begin("Open");
+    EXPECT_EQ(root.Save(nullptr), kDataRefused);   // never half a transaction
+    root.CancelTransaction();
     ASSERT_EQ(root.Save(nullptr), kDataOk);
     EXPECT_FALSE(root.IsModified());
     ASSERT_EQ(root.Open(path.c_str(), false, nullptr, false), kDataOk);
