@@ -39,6 +39,21 @@ std::string Numbered(const char* base, int32_t index, int32_t listSize) {
     return std::string(base) + " " + std::to_string(index / listSize + 1);
 }
 
+// Groups named from a list, in list order.
+template <class Collection, class Group, std::size_t N>
+int32_t AddGroups(Collection* collection, const char* const (&names)[N], int32_t count,
+                  std::vector<Group*>& out) {
+    for (int32_t i = 0; i < count; ++i) {
+        Group* group = collection->Create();
+        group->SetName(Numbered(names[static_cast<std::size_t>(i) % N], i, static_cast<int32_t>(N)));
+        group->orderIndex = i;
+        int32_t status = collection->Add(group);
+        if (status != kDataOk) return status;
+        out.push_back(group);
+    }
+    return kDataOk;
+}
+
 }  // namespace
 
 int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
@@ -60,14 +75,9 @@ int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
     root.properties->periodEnd = firstDay + span;
 
     std::vector<CResourceGroup*> resourceGroups;
-    for (int32_t i = 0; i < shape.resourceGroups; ++i) {
-        CResourceGroup* group = root.resourceGroups->Create();
-        const int32_t n = static_cast<int32_t>(std::size(kResourceGroups));
-        group->SetName(Numbered(kResourceGroups[i % n], i, n));
-        group->orderIndex = i;
-        if ((status = root.resourceGroups->Add(group)) != kDataOk) return fail(status);
-        resourceGroups.push_back(group);
-    }
+    if ((status = AddGroups(root.resourceGroups, kResourceGroups, shape.resourceGroups,
+                            resourceGroups)) != kDataOk)
+        return fail(status);
     std::vector<CResource*> resources;
     for (int32_t i = 0; i < shape.resources; ++i) {
         CResource* resource = root.resources->Create();
@@ -82,14 +92,8 @@ int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
         resources.push_back(resource);
     }
     std::vector<CTaskGroup*> taskGroups;
-    for (int32_t i = 0; i < shape.taskGroups; ++i) {
-        CTaskGroup* group = root.taskGroups->Create();
-        const int32_t n = static_cast<int32_t>(std::size(kTaskGroups));
-        group->SetName(Numbered(kTaskGroups[i % n], i, n));
-        group->orderIndex = i;
-        if ((status = root.taskGroups->Add(group)) != kDataOk) return fail(status);
-        taskGroups.push_back(group);
-    }
+    if ((status = AddGroups(root.taskGroups, kTaskGroups, shape.taskGroups, taskGroups)) != kDataOk)
+        return fail(status);
     std::vector<CTask*> tasks;
     for (int32_t i = 0; i < shape.tasks; ++i) {
         CTask* task = root.tasks->Create();
