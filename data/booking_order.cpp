@@ -58,7 +58,9 @@ void BookingOrder::Query(const std::vector<BookingRecord*>& items, int64_t start
 void BookingOrder::Merge(std::vector<BookingRecord*>& items, std::vector<BookingRecord*> incoming) {
     std::erase_if(items, [](const BookingRecord* booking) { return !booking->inCollection; });
     if (incoming.empty()) return;
-    std::sort(incoming.begin(), incoming.end(), Before);
+    // A load brings its bookings in start order already.
+    if (!std::is_sorted(incoming.begin(), incoming.end(), Before))
+        std::sort(incoming.begin(), incoming.end(), Before);
     std::size_t middle = items.size();
     items.insert(items.end(), incoming.begin(), incoming.end());
     std::inplace_merge(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(middle),
