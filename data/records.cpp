@@ -78,13 +78,6 @@ int32_t DeleteGroup(Rec& record, Members& members, const Group* group) {
 
 }  // namespace
 
-RecordCore* CoreOf(CResourceGroup* record) { return ResourceGroupRecord::From(record); }
-RecordCore* CoreOf(CResource* record) { return ResourceRecord::From(record); }
-RecordCore* CoreOf(CTaskGroup* record) { return TaskGroupRecord::From(record); }
-RecordCore* CoreOf(CTask* record) { return TaskRecord::From(record); }
-RecordCore* CoreOf(CBooking* record) { return BookingRecord::From(record); }
-RecordCore* CoreOf(CFilter* record) { return FilterRecord::From(record); }
-
 // Resource groups and task groups
 
 int32_t ResourceGroupRecord::GetResourceCount() { return GetResources(nullptr); }
