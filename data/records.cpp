@@ -7,21 +7,31 @@
 
 namespace {
 
-// Records created and never added are the caller's; Delete frees them at once.
+// The cases of Delete that touch no transaction: a record never added is
+// the caller's and is freed at once, a deleted one stays deleted, and
+// outside a transaction nothing changes.
 template <class Rec>
-int32_t DeleteRecord(Rec& record) {
+bool DeleteOutsideTransaction(Rec& record, int32_t& status) {
+    status = kDataOk;
     if (record.id == 0) {
         DestroyRecord(&record);
-        return kDataOk;
+        return true;
     }
-    if (record.deleted) return kDataOk;
-    if (!record.Root().Undo().IsOpen()) return kDataRefused;
-    return kDataOk;
+    if (record.deleted) return true;
+    if (record.Root().Undo().IsOpen()) return false;
+    status = kDataRefused;
+    return true;
 }
 
-template <class Booking>
-void CopyBookings(const std::vector<Booking*>& found, CBooking** buffer) {
+// A resource's or task's bookings in a period, through the booking collection's cache.
+// The cache is keyed by the public pointer the bookings hold.
+template <class Owner>
+int32_t OwnerBookings(PlanRoot& root, const Owner* owner, bool byResource, CBooking** buffer,
+                      int32_t startDay, int16_t startMinutes, int32_t endDay, int16_t endMinutes) {
+    const auto& found = root.BookingList().OwnerBookings(
+        owner, byResource, PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes));
     if (buffer) std::copy(found.begin(), found.end(), buffer);
+    return static_cast<int32_t>(found.size());
 }
 
 // The owner's bookings over all time (deletion cascades).
@@ -41,10 +51,9 @@ std::vector<BookingRecord*> BookingsOf(PlanRoot& root, const Owner* owner) {
 
 template <class Rec, class Owner>
 int32_t DeleteOwner(Rec& record, const Owner* owner) {
-    if (record.id == 0 || record.deleted || !record.Root().Undo().IsOpen())
-        return DeleteRecord(record);
-    PlanRoot& root = record.Root();
     int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(record, status)) return status;
+    PlanRoot& root = record.Root();
     for (BookingRecord* booking : BookingsOf(root, owner)) {
         int32_t result = booking->Delete();
         if (result != kDataOk && status == kDataOk) status = result;
@@ -56,8 +65,8 @@ int32_t DeleteOwner(Rec& record, const Owner* owner) {
 
 template <class Rec, class Members, class Group>
 int32_t DeleteGroup(Rec& record, Members& members, const Group* group) {
-    if (record.id == 0 || record.deleted || !record.Root().Undo().IsOpen())
-        return DeleteRecord(record);
+    int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(record, status)) return status;
     for (auto* member : members.Items()) {
         if (member->group != group || member->deleted) continue;
         member->BeginChange();
@@ -68,13 +77,6 @@ int32_t DeleteGroup(Rec& record, Members& members, const Group* group) {
 }
 
 }  // namespace
-
-RecordCore* CoreOf(CResourceGroup* record) { return ResourceGroupRecord::From(record); }
-RecordCore* CoreOf(CResource* record) { return ResourceRecord::From(record); }
-RecordCore* CoreOf(CTaskGroup* record) { return TaskGroupRecord::From(record); }
-RecordCore* CoreOf(CTask* record) { return TaskRecord::From(record); }
-RecordCore* CoreOf(CBooking* record) { return BookingRecord::From(record); }
-RecordCore* CoreOf(CFilter* record) { return FilterRecord::From(record); }
 
 // Resource groups and task groups
 
@@ -98,10 +100,7 @@ int32_t ResourceRecord::GetBookingCount(int32_t startDay, int16_t startMinutes, 
 }
 int32_t ResourceRecord::GetBookings(CBooking** buffer, int32_t startDay, int16_t startMinutes,
                                     int32_t endDay, int16_t endMinutes) {
-    const auto& found = Root().BookingList().OwnerBookings(
-        this, true, PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes));
-    CopyBookings(found, buffer);
-    return static_cast<int32_t>(found.size());
+    return OwnerBookings<CResource>(Root(), this, true, buffer, startDay, startMinutes, endDay, endMinutes);
 }
 int32_t ResourceRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t ResourceRecord::Delete() { return DeleteOwner<ResourceRecord, CResource>(*this, this); }
@@ -112,10 +111,7 @@ int32_t TaskRecord::GetBookingCount(int32_t startDay, int16_t startMinutes, int3
 }
 int32_t TaskRecord::GetBookings(CBooking** buffer, int32_t startDay, int16_t startMinutes,
                                 int32_t endDay, int16_t endMinutes) {
-    const auto& found = Root().BookingList().OwnerBookings(
-        this, false, PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes));
-    CopyBookings(found, buffer);
-    return static_cast<int32_t>(found.size());
+    return OwnerBookings<CTask>(Root(), this, false, buffer, startDay, startMinutes, endDay, endMinutes);
 }
 int32_t TaskRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t TaskRecord::Delete() { return DeleteOwner<TaskRecord, CTask>(*this, this); }
@@ -139,7 +135,8 @@ int32_t BookingRecord::CopyFrom(const CBooking* other) {
 }
 int32_t BookingRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t BookingRecord::Delete() {
-    if (id == 0 || deleted || !Root().Undo().IsOpen()) return DeleteRecord(*this);
+    int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(*this, status)) return status;
     return Root().Undo().MarkDeleted(*this);
 }
 
@@ -183,7 +180,8 @@ int32_t FilterRecord::FilterBookings(CBooking** in, int32_t count, CBooking** ou
 
 int32_t FilterRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t FilterRecord::Delete() {
-    if (id == 0 || deleted || !Root().Undo().IsOpen()) return DeleteRecord(*this);
+    int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(*this, status)) return status;
     return Root().Undo().MarkDeleted(*this);
 }
 

@@ -13,7 +13,12 @@
 
 class CMemArchive;   // the payload archive, opaque outside Data
 
-// Called after each commit that changed something, with the change mask.
+// Called after each commit that changed something, with the change mask
+// (data_status.h). With kChangeDocumentReplaced every record of the
+// previous document is gone and its memory may hold new records: pointers
+// kept across it, such as the public filter's sets, are dropped (Clear),
+// since RemoveMissing cannot tell a freed record from a new one at the same
+// address.
 using DataListener = void (*)(uint32_t mask);
 
 // Control codes.
@@ -34,7 +39,8 @@ public:
     // after which the previous document stays open.
     virtual int32_t Open(const char* path, bool readOnly, const char* password,
                          bool havePassword) = 0;
-    // A null or empty path saves to the open file.
+    // A null or empty path saves to the open file. Refused (1) while a
+    // transaction is open.
     virtual int32_t Save(const char* path) = 0;
     virtual int32_t Reload(const char* password, bool havePassword) = 0;
     virtual void Close() = 0;
