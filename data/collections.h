@@ -1,0 +1,167 @@
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "booking_order.h"
+#include "plan_collections.h"
+#include "record_store.h"
+#include "records.h"
+
+class PlanRoot;
+
+// Add of any kind: inside the open transaction, refused with 2 (and the
+// transaction cancelled) when the record is not valid.
+int32_t AddRecord(PlanRoot& root, CRecordList& list, RecordCore* record);
+
+// Resource groups, task groups and filters.
+template <class Rec, class Pub, class PubCollection>
+class SimpleCollection final : public PubCollection, public CRecordList {
+public:
+    SimpleCollection(CPlanData* root, RecordKind kind) : root_(root), kind_(kind) {}
+    ~SimpleCollection() override = default;
+
+    Pub* Create() override { return new Rec(root_, this); }
+    int32_t Add(Pub* record) override {
+        if (!record || record->owner != this) return kDataInvalidRecord;
+        return AddRecord(RootOf(root_), *this, Rec::From(record));
+    }
+    int32_t GetCount() override { return static_cast<int32_t>(store_.Items().size()); }
+    int32_t GetAll(Pub** buffer) override {
+        if (buffer) std::copy(store_.Items().begin(), store_.Items().end(), buffer);
+        return GetCount();
+    }
+    Pub* GetAt(uint32_t index) override {
+        return index < store_.Items().size() ? store_.Items()[index] : nullptr;
+    }
+    bool Contains(const Pub* record) override { return store_.Contains(record); }
+
+    RecordKind Kind() const override { return kind_; }
+    void ApplyCommit(const std::vector<RecordCore*>& added, const std::vector<RecordCore*>&,
+                     const std::vector<RecordCore*>& removed) override {
+        store_.Apply(added, removed);
+    }
+    RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
+    void DocumentChanged() override {}
+    void FreeAll() override { store_.FreeAll(); }
+    std::vector<RecordCore*> Records() const override {
+        return {store_.Items().begin(), store_.Items().end()};
+    }
+    void AssignId(RecordCore& record) override { store_.AssignId(static_cast<Rec&>(record).id); }
+
+    const std::vector<Rec*>& Items() const { return store_.Items(); }
+
+private:
+    CPlanData* root_;
+    RecordKind kind_;
+    RecordStore<Rec> store_;
+};
+
+// Resources and tasks.
+template <class Rec, class Pub, class Group, class PubCollection>
+class GroupedCollection final : public PubCollection, public CRecordList {
+public:
+    GroupedCollection(CPlanData* root, RecordKind kind) : root_(root), kind_(kind) {}
+    ~GroupedCollection() override = default;
+
+    Pub* Create() override { return new Rec(root_, this); }
+    int32_t Add(Pub* record) override {
+        if (!record || record->owner != this) return kDataInvalidRecord;
+        return AddRecord(RootOf(root_), *this, Rec::From(record));
+    }
+    int32_t GetCount() override { return static_cast<int32_t>(store_.Items().size()); }
+    int32_t GetAll(Pub** buffer) override {
+        if (buffer) std::copy(store_.Items().begin(), store_.Items().end(), buffer);
+        return GetCount();
+    }
+    Pub* GetAt(uint32_t index) override {
+        return index < store_.Items().size() ? store_.Items()[index] : nullptr;
+    }
+    int32_t GetGroupMemberCount(const Group* group) override { return GetByGroup(group, nullptr); }
+    int32_t GetByGroup(const Group* group, Pub** buffer) override {
+        int32_t count = 0;
+        for (Rec* record : store_.Items()) {
+            if (record->group != group) continue;
+            if (buffer) buffer[count] = record;
+            ++count;
+        }
+        return count;
+    }
+    bool Contains(const Pub* record) override { return store_.Contains(record); }
+
+    RecordKind Kind() const override { return kind_; }
+    void ApplyCommit(const std::vector<RecordCore*>& added, const std::vector<RecordCore*>&,
+                     const std::vector<RecordCore*>& removed) override {
+        store_.Apply(added, removed);
+    }
+    RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
+    void DocumentChanged() override {}
+    void FreeAll() override { store_.FreeAll(); }
+    std::vector<RecordCore*> Records() const override {
+        return {store_.Items().begin(), store_.Items().end()};
+    }
+    void AssignId(RecordCore& record) override { store_.AssignId(static_cast<Rec&>(record).id); }
+
+    const std::vector<Rec*>& Items() const { return store_.Items(); }
+
+private:
+    CPlanData* root_;
+    RecordKind kind_;
+    RecordStore<Rec> store_;
+};
+
+using ResourceGroupCollection =
+    SimpleCollection<ResourceGroupRecord, CResourceGroup, CResourceGroupCollection>;
+using TaskGroupCollection = SimpleCollection<TaskGroupRecord, CTaskGroup, CTaskGroupCollection>;
+using FilterCollection = SimpleCollection<FilterRecord, CFilter, CFilterCollection>;
+using ResourceCollection =
+    GroupedCollection<ResourceRecord, CResource, CResourceGroup, CResourceCollection>;
+using TaskCollection = GroupedCollection<TaskRecord, CTask, CTaskGroup, CTaskCollection>;
+
+// Bookings in start order, with the period queries.
+class BookingCollection final : public CBookingCollection, public CRecordList {
+public:
+    explicit BookingCollection(CPlanData* root) : root_(root) {}
+    ~BookingCollection() override = default;
+
+    CBooking* Create() override { return new BookingRecord(root_, this); }
+    int32_t Add(CBooking* booking) override;
+    int32_t GetCountInPeriod(int32_t startDay, int16_t startMinutes, int32_t endDay,
+                             int16_t endMinutes) override;
+    int32_t GetCount() override { return static_cast<int32_t>(store_.Items().size()); }
+    int32_t GetInPeriod(CBooking** buffer, int32_t startDay, int16_t startMinutes, int32_t endDay,
+                        int16_t endMinutes) override;
+    int32_t GetAll(CBooking** buffer) override;
+    CBooking* GetAt(int32_t index) override;
+    bool Contains(const CBooking* booking) override { return store_.Contains(booking); }
+
+    RecordKind Kind() const override { return kKindBooking; }
+    void ApplyCommit(const std::vector<RecordCore*>& added, const std::vector<RecordCore*>& changed,
+                     const std::vector<RecordCore*>& removed) override;
+    RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
+    void DocumentChanged() override;
+    void FreeAll() override;
+    std::vector<RecordCore*> Records() const override {
+        return {store_.Items().begin(), store_.Items().end()};
+    }
+    void AssignId(RecordCore& record) override {
+        store_.AssignId(static_cast<BookingRecord&>(record).id);
+    }
+
+    const std::vector<BookingRecord*>& Items() const { return store_.Items(); }
+
+    // The bookings of one resource or task in a period, through the per-owner cache.
+    const std::vector<CBooking*>& OwnerBookings(const void* owner, bool byResource, int64_t start,
+                                                int64_t end);
+
+private:
+    CPlanData* root_;
+    RecordStore<BookingRecord> store_;
+    BookingOrder order_;
+    uint64_t nextSequence_ = 1;
+
+    bool cacheValid_ = false;
+    int64_t cacheStart_ = 0, cacheEnd_ = 0;
+    std::unordered_map<const void*, std::vector<CBooking*>> byResource_, byTask_;
+};

@@ -1,0 +1,173 @@
+#include "data_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "mem_archive.h"
+#include "older_format.h"
+#include "plan_root.h"
+
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa{}, sb{};
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Opens for writing with the writer's lock, else for reading only.
+// Returns errno of the read-only open, 0 on success.
+int OpenForDocument(plat::File& file, const std::string& path, bool readOnly, bool& gotReadOnly) {
+    gotReadOnly = true;
+    if (!readOnly && file.Open(path, true) == 0) {
+        if (file.TryLockWrite()) {
+            gotReadOnly = false;
+            return 0;
+        }
+        file.Close();
+    }
+    return file.Open(path, false);
+}
+
+}  // namespace
+
+int32_t CDataFile::ReadImage(const plat::File& file, std::string& image) const {
+    int64_t size = file.Size();
+    if (size < 0) return kDataIoError;
+    if (size > kMaxDocumentBytes) return kDataBadFile;
+    if (!file.ReadAll(image)) return kDataIoError;
+    return kDataOk;
+}
+
+void CDataFile::TakeBlock(const DecodedDocument& decoded) {
+    if (decoded.haveBlock) std::memcpy(block_, decoded.block, sizeof block_);
+}
+
+void CDataFile::CopyDigests(uint8_t (&out)[32]) const { std::memcpy(out, block_ + 1, sizeof out); }
+
+int32_t CDataFile::Load(DecodedDocument& decoded) {
+    uint32_t reserved = 0;
+    int32_t status = root_.LoadDocument([&]() -> int32_t {
+        if (decoded.older) return ReadOlderBody(root_, decoded.payload);
+        CMemArchive archive(std::move(decoded.payload));
+        int32_t result = root_.Read(&archive);
+        if (result != kDataOk) return result;
+        int32_t word = 0;
+        if (!archive.ReadI32(word)) return kDataBadFile;
+        reserved = static_cast<uint32_t>(word);
+        return kDataOk;
+    });
+    if (status == kDataOk) reservedWord_ = decoded.older ? 0 : reserved;
+    return status;
+}
+
+int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, bool havePassword) {
+    if (!path || !*path) return kDataBadFile;
+    std::string target = path;
+    // Our own lock on the file would make the reopened document read-only.
+    bool reopening = file_.IsOpen() && SameFile(target, path_);
+    if (reopening && !readOnly_) file_.Unlock();
+    auto restoreLock = [&] {
+        if (reopening && !readOnly_) file_.TryLockWrite();
+    };
+
+    plat::File next;
+    bool gotReadOnly = true;
+    if (OpenForDocument(next, target, readOnly, gotReadOnly) != 0) {
+        restoreLock();
+        return kDataCannotOpen;
+    }
+    std::string image;
+    DecodedDocument decoded;
+    int32_t status = ReadImage(next, image);
+    if (status == kDataOk) status = DecodeDocument(std::move(image), password, havePassword, decoded);
+    TakeBlock(decoded);
+    if (status == kDataOk && decoded.secondPassword && !gotReadOnly) {
+        next.Unlock();
+        gotReadOnly = true;
+    }
+    if (status == kDataOk) status = Load(decoded);
+    if (status != kDataOk) {
+        restoreLock();
+        return status;
+    }
+    file_ = std::move(next);
+    path_ = target;
+    readOnly_ = gotReadOnly;
+    requestedReadOnly_ = readOnly;
+    secondPassword_ = decoded.secondPassword;
+    olderFormat_ = decoded.older;
+    return readOnly_ ? kDataReadOnly : kDataOk;
+}
+
+int32_t CDataFile::Reload(const char* password, bool havePassword) {
+    if (!file_.IsOpen()) return kDataBadFile;
+    std::string image;
+    DecodedDocument decoded;
+    int32_t status = ReadImage(file_, image);
+    if (status == kDataOk) status = DecodeDocument(std::move(image), password, havePassword, decoded);
+    TakeBlock(decoded);
+    if (status == kDataOk) status = Load(decoded);
+    if (status != kDataOk) return status;
+
+    // The access follows the password just given, as on open.
+    if (decoded.secondPassword && !readOnly_) {
+        file_.Unlock();
+        readOnly_ = true;
+    } else if (!decoded.secondPassword && readOnly_ && !requestedReadOnly_) {
+        plat::File writable;
+        bool gotReadOnly = true;
+        if (OpenForDocument(writable, path_, false, gotReadOnly) == 0 && !gotReadOnly) {
+            file_ = std::move(writable);
+            readOnly_ = false;
+        }
+    }
+    secondPassword_ = decoded.secondPassword;
+    olderFormat_ = decoded.older;
+    return readOnly_ ? kDataReadOnly : kDataOk;
+}
+
+int32_t CDataFile::Save(const char* path) {
+    bool inPlace = !path || !*path;
+    if (inPlace && !file_.IsOpen()) return kDataBadFile;
+    if (IsSecondPassword()) return kDataReadOnly;
+    if (inPlace && readOnly_) return kDataReadOnly;
+    std::string target = inPlace ? path_ : std::string(path);
+    bool ownFile = inPlace || (file_.IsOpen() && SameFile(target, path_));
+    if (ownFile && readOnly_) return kDataReadOnly;
+    if (!ownFile) {
+        // A file another program holds for writing is not replaced under it.
+        plat::File probe;
+        int error = probe.Open(target, true);
+        if ((error == 0 && !probe.TryLockWrite()) || (error != 0 && error != ENOENT))
+            return kDataIoError;
+    }
+
+    CMemArchive archive;
+    root_.Write(&archive);
+    archive.WriteI32(static_cast<int32_t>(reservedWord_));
+    std::string image = BuildDocumentImage(root_.Properties(), archive.TakeBytes());
+    std::string error;
+    if (!plat::WriteFileAtomic(target, image, &error)) return kDataIoError;
+
+    plat::File next;
+    bool gotReadOnly = true;
+    if (OpenForDocument(next, target, false, gotReadOnly) != 0) return kDataIoError;
+    file_ = std::move(next);
+    path_ = target;
+    readOnly_ = gotReadOnly;
+    requestedReadOnly_ = false;
+    secondPassword_ = false;
+    olderFormat_ = false;
+    std::memcpy(block_, image.data() + kHeaderBytes, sizeof block_);
+    return kDataOk;
+}
+
+void CDataFile::Close() {
+    file_.Close();
+    path_.clear();
+    readOnly_ = requestedReadOnly_ = secondPassword_ = olderFormat_ = false;
+    reservedWord_ = 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+// The open document file: opens, saves and re-reads it and keeps it locked
+// against other writers while the document is open read-write.
+
+#include <cstdint>
+#include <string>
+
+#include "document_format.h"
+#include "plat/files.h"
+
+class PlanRoot;
+
+class CDataFile {
+public:
+    explicit CDataFile(PlanRoot& root) : root_(root) {}
+
+    int32_t Open(const char* path, bool readOnly, const char* password, bool havePassword);
+    // A null or empty path saves to the open file. Atomic: a failed save
+    // leaves the old file as it was and the document open.
+    int32_t Save(const char* path);
+    int32_t Reload(const char* password, bool havePassword);
+    void Close();
+
+    bool IsOpen() const { return file_.IsOpen(); }
+    const std::string& Path() const { return path_; }
+    bool IsReadOnly() const { return file_.IsOpen() && readOnly_; }
+    bool IsSecondPassword() const { return file_.IsOpen() && secondPassword_; }
+    bool IsOlderFormat() const { return file_.IsOpen() && olderFormat_; }
+    // The two digests of the password block examined last.
+    void CopyDigests(uint8_t (&out)[32]) const;
+
+private:
+    int32_t ReadImage(const plat::File& file, std::string& image) const;
+    int32_t Load(DecodedDocument& decoded);
+    void TakeBlock(const DecodedDocument& decoded);
+
+    PlanRoot& root_;
+    plat::File file_;
+    std::string path_;
+    bool readOnly_ = false;
+    bool requestedReadOnly_ = false;
+    bool secondPassword_ = false;
+    bool olderFormat_ = false;
+    uint8_t block_[kPasswordBlockBytes] = {};
+    uint32_t reservedWord_ = 0;
+};

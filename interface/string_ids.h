@@ -1,0 +1,118 @@
+#pragma once
+
+// Identifiers of the texts of the resource library (QELRes_GetString).
+// Texts that take arguments are printf formats; the argument kinds are noted.
+
+namespace ids {
+
+inline constexpr unsigned APP_TITLE = 0xE000;
+inline constexpr unsigned PROFILE_KEY = 0xE004;
+
+inline constexpr unsigned HELP_FILE = 160;
+inline constexpr unsigned LIBRARY_CONTROLS = 170;
+inline constexpr unsigned LIBRARY_REPORT_DOCUMENT = 171;
+inline constexpr unsigned LIBRARY_DATA = 172;
+inline constexpr unsigned PLUGIN_VIEWS = 173;
+inline constexpr unsigned PLUGIN_IMPORT = 174;
+inline constexpr unsigned PLUGIN_REPORTS = 175;
+inline constexpr unsigned SETTINGS_FILE_EXTENSION = 185;
+inline constexpr unsigned PLUGIN_FILE_EXTENSION = 186;
+
+inline constexpr unsigned DOCUMENT_FILTER = 207;
+inline constexpr unsigned DOCUMENT_EXTENSION = 208;
+inline constexpr unsigned TITLE_UNTITLED = 230;
+inline constexpr unsigned TITLE_MODIFIED = 231;
+inline constexpr unsigned TITLE_CAPTION = 232;          // %s document name
+inline constexpr unsigned TITLE_READ_ONLY = 233;
+inline constexpr unsigned STATUS_PASSWORD = 302;
+inline constexpr unsigned DEFAULT_PRINTER_FONT = 360;
+
+inline constexpr unsigned DURATION_HOURS = 427;          // %f hours
+inline constexpr unsigned DURATION_WORKING_DAYS = 428;   // %f days
+inline constexpr unsigned DURATION_HOURS_MINUTES = 429;  // %d hours, %d minutes
+inline constexpr unsigned DURATION_MINUTES = 430;        // %d minutes
+
+inline constexpr unsigned UNDO_FAILED = 450;
+inline constexpr unsigned REDO_FAILED = 451;
+inline constexpr unsigned BASE_UNIT_FIRST = 500;         // 500 to 506: base units 0 to 6
+inline constexpr unsigned MENU_UNDO = 650;               // %s step name
+inline constexpr unsigned MENU_REDO = 651;               // %s step name
+
+inline constexpr unsigned FILE_NOT_FOUND = 800;          // %s path
+inline constexpr unsigned SAVE_OLDER_FORMAT = 900;       // %s file name
+inline constexpr unsigned SAVE_FAILED = 901;
+inline constexpr unsigned REOPEN_DISCARDS = 902;         // %s file name
+inline constexpr unsigned REOPEN_FAILED = 903;
+inline constexpr unsigned OPEN_CANNOT = 904;             // %s path
+inline constexpr unsigned OPEN_FAILED = 905;             // %s path
+inline constexpr unsigned OPEN_READ_ONLY = 906;          // %s path
+
+inline constexpr unsigned LIBRARY_NOT_LOADED = 1100;     // %s file name
+inline constexpr unsigned LIBRARY_NO_ENTRY = 1101;       // %s file name
+inline constexpr unsigned PROGRAM_DIRECTORY_INFO = 1150; // %s directory
+
+// Undo step names.
+inline constexpr unsigned UNDO_ADD_RESOURCE = 3000;
+inline constexpr unsigned UNDO_EDIT_RESOURCE = 3001;
+inline constexpr unsigned UNDO_DELETE_RESOURCE = 3002;
+inline constexpr unsigned UNDO_SORT_RESOURCES = 3010;
+inline constexpr unsigned UNDO_MOVE_RESOURCE = 3011;
+inline constexpr unsigned UNDO_MOVE_RESOURCE_GROUP = 3012;
+inline constexpr unsigned UNDO_ADD_RESOURCE_GROUP = 3100;
+inline constexpr unsigned UNDO_EDIT_RESOURCE_GROUP = 3101;
+inline constexpr unsigned UNDO_DELETE_RESOURCE_GROUP = 3102;
+inline constexpr unsigned UNDO_ADD_TASK = 3200;
+inline constexpr unsigned UNDO_EDIT_TASK = 3201;
+inline constexpr unsigned UNDO_DELETE_TASK = 3202;
+inline constexpr unsigned UNDO_SORT_TASKS = 3210;
+inline constexpr unsigned UNDO_MOVE_TASK = 3211;
+inline constexpr unsigned UNDO_MOVE_TASK_GROUP = 3212;
+inline constexpr unsigned UNDO_ADD_TASK_GROUP = 3300;
+inline constexpr unsigned UNDO_EDIT_TASK_GROUP = 3301;
+inline constexpr unsigned UNDO_DELETE_TASK_GROUP = 3302;
+inline constexpr unsigned UNDO_PASSWORDS = 3500;
+inline constexpr unsigned UNDO_WORKING_TIME = 3505;
+inline constexpr unsigned UNDO_NEW_BOOKING = 3599;
+inline constexpr unsigned UNDO_NEW_BOOKINGS = 3600;
+inline constexpr unsigned UNDO_EDIT_BOOKING = 3601;
+inline constexpr unsigned UNDO_DELETE_BOOKINGS = 3602;
+inline constexpr unsigned UNDO_DELETE_BOOKING = 3603;
+inline constexpr unsigned UNDO_CUT_BOOKING = 3604;
+inline constexpr unsigned UNDO_PASTE_BOOKINGS = 3606;
+inline constexpr unsigned UNDO_SAVE_FILTER = 3650;
+inline constexpr unsigned UNDO_DELETE_FILTER = 3651;
+inline constexpr unsigned UNDO_MOVE_BOOKING = 22200;
+inline constexpr unsigned UNDO_RESIZE_BOOKING = 22201;
+inline constexpr unsigned UNDO_IMPORT = 33100;
+
+inline constexpr unsigned CHECK_ALL = 5004;
+inline constexpr unsigned UNCHECK_ALL = 5005;
+inline constexpr unsigned HOLIDAY_NAME = 5010;
+inline constexpr unsigned HOLIDAY_SHORT_NAME = 5011;
+
+// Delete confirmations, each with the record's name (%s).
+inline constexpr unsigned CONFIRM_DELETE_RESOURCE = 5070;
+inline constexpr unsigned CONFIRM_DELETE_RESOURCE_GROUP = 5120;
+inline constexpr unsigned CONFIRM_DELETE_TASK = 5270;
+inline constexpr unsigned CONFIRM_DELETE_TASK_GROUP = 5320;
+inline constexpr unsigned CONFIRM_DELETE_FILTER = 5370;
+
+// Host items of a view's context menu.
+inline constexpr unsigned CONTEXT_NEW_BOOKING = 9500;
+inline constexpr unsigned CONTEXT_EDIT_BOOKING = 9501;
+inline constexpr unsigned CONTEXT_DELETE_BOOKINGS = 9502;
+inline constexpr unsigned CONTEXT_CUT_BOOKING = 9503;
+inline constexpr unsigned CONTEXT_COPY_BOOKING = 9504;
+inline constexpr unsigned CONTEXT_PASTE_BOOKING = 9505;
+inline constexpr unsigned CONTEXT_VIEW_BOOKING = 9510;
+
+inline constexpr unsigned COPY_FILE_FILTER = 12240;
+inline constexpr unsigned COPY_FILE_TITLE = 12241;
+inline constexpr unsigned COPY_FILE_DONE = 12242;        // %s program directory
+inline constexpr unsigned COPY_FILE_FAILED = 12243;      // %s program directory
+inline constexpr unsigned COPY_FILE_REPLACE = 12244;     // %s target path
+inline constexpr unsigned SAVE_CHANGES = 15000;          // %s file name
+
+// A frame command's own identifier holds "status prompt\ntooltip".
+
+}  // namespace ids

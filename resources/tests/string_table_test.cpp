@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "plat/dynlib.h"
+#include "plat/version_block.h"
+#include "resource_library.h"
+#include "string_ids.h"
+
+namespace {
+
+// The argument kinds of every format text, as its callers pass them:
+// i integer, f real number, s text.
+const std::map<unsigned, std::string> kFormats = {
+    {ids::TITLE_CAPTION, "s"},
+    {ids::DURATION_HOURS, "f"},
+    {ids::DURATION_WORKING_DAYS, "f"},
+    {ids::DURATION_HOURS_MINUTES, "ii"},
+    {ids::DURATION_MINUTES, "i"},
+    {ids::MENU_UNDO, "s"},
+    {ids::MENU_REDO, "s"},
+    {ids::FILE_NOT_FOUND, "s"},
+    {ids::SAVE_OLDER_FORMAT, "s"},
+    {ids::REOPEN_DISCARDS, "s"},
+    {ids::OPEN_CANNOT, "s"},
+    {ids::OPEN_FAILED, "s"},
+    {ids::OPEN_READ_ONLY, "s"},
+    {ids::LIBRARY_NOT_LOADED, "s"},
+    {ids::LIBRARY_NO_ENTRY, "s"},
+    {ids::PROGRAM_DIRECTORY_INFO, "s"},
+    {ids::CONFIRM_DELETE_RESOURCE, "s"},
+    {ids::CONFIRM_DELETE_RESOURCE_GROUP, "s"},
+    {ids::CONFIRM_DELETE_TASK, "s"},
+    {ids::CONFIRM_DELETE_TASK_GROUP, "s"},
+    {ids::CONFIRM_DELETE_FILTER, "s"},
+    {ids::COPY_FILE_DONE, "s"},
+    {ids::COPY_FILE_FAILED, "s"},
+    {ids::COPY_FILE_REPLACE, "s"},
+    {ids::SAVE_CHANGES, "s"},
+};
+
+// The kinds of the conversions of a printf format, or "?" at the first
+// conversion the formatter does not know.
+std::string ConversionKinds(std::string_view format) {
+    std::string kinds;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') continue;
+        ++i;
+        if (i < format.size() && format[i] == '%') continue;
+        while (i < format.size() && std::string_view("-+ #0").find(format[i]) != std::string_view::npos) ++i;
+        while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) ++i;
+        if (i < format.size() && format[i] == '.') {
+            ++i;
+            while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) ++i;
+        }
+        while (i < format.size() && (format[i] == 'h' || format[i] == 'l')) ++i;
+        const char c = i < format.size() ? format[i] : '\0';
+        if (std::string_view("diuxXc").find(c) != std::string_view::npos && c != '\0') {
+            kinds += 'i';
+        } else if (c == 'f' || c == 'e' || c == 'g') {
+            kinds += 'f';
+        } else if (c == 's') {
+            kinds += 's';
+        } else {
+            return "?";
+        }
+    }
+    return kinds;
+}
+
+TEST(StringTable, EveryFormatTakesItsDocumentedArguments) {
+    int formats = 0;
+    for (unsigned id = 0; id <= 0xFFFF; ++id) {
+        const std::string text = QELRes_GetString(id);
+        const std::string kinds = ConversionKinds(text);
+        const auto documented = kFormats.find(id);
+        if (documented == kFormats.end()) {
+            EXPECT_EQ(kinds, "") << "string " << id << " has conversions nobody documented: " << text;
+        } else {
+            EXPECT_EQ(kinds, documented->second) << "string " << id << ": " << text;
+            ++formats;
+        }
+    }
+    EXPECT_EQ(formats, static_cast<int>(kFormats.size())) << "a documented format is missing";
+}
+
+TEST(StringTable, UnknownIdentifiersGiveEmptyText) {
+    for (unsigned id : {0u, 1u, 169u, 3605u, 0xE001u, 0xFFFFFFFFu}) {
+        const char* text = QELRes_GetString(id);
+        ASSERT_NE(text, nullptr);
+        EXPECT_STREQ(text, "") << id;
+    }
+}
+
+TEST(StringTable, LibraryAndPluginFileNames) {
+    const struct {
+        unsigned id;
+        const char* text;
+    } cases[] = {
+        {ids::LIBRARY_CONTROLS, "libControls.so"},
+        {ids::LIBRARY_REPORT_DOCUMENT, "libReportDocument.so"},
+        {ids::LIBRARY_DATA, "libData.so"},
+        {ids::PLUGIN_VIEWS, "Views.plugin"},
+        {ids::PLUGIN_IMPORT, "Import.plugin"},
+        {ids::PLUGIN_REPORTS, "Reports.plugin"},
+        {ids::PLUGIN_FILE_EXTENSION, ".plugin"},
+        {ids::SETTINGS_FILE_EXTENSION, ".settings"},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(QELRes_GetString(c.id), c.text) << c.id;
+}
+
+TEST(StringTable, CommandPromptsCarryATooltip) {
+    for (unsigned id : {1025u, 31790u, 32768u, 32791u, 32802u}) {
+        const std::string text = QELRes_GetString(id);
+        const auto newline = text.find('\n');
+        ASSERT_NE(newline, std::string::npos) << id;
+        EXPECT_GT(newline, 0u) << id;
+        EXPECT_LT(newline + 1, text.size()) << id;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ResourceLibrary, CarriesItsVersionBlock) {
+    void* module = plat::LoadLibrary("libQELRes.so");
+    ASSERT_NE(module, nullptr) << plat::LastLibraryError();
+    const plat::VersionBlock* block = plat::FindVersionBlock(module);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->language, 0x0409);
+    EXPECT_EQ(plat::VersionValue(module, "ProductName"), "QELRes");
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "support/resource_strings.h"
+
+#include "plat/dynlib.h"
+
+namespace {
+
+void* g_module = nullptr;
+QELResGetStringFn g_source = nullptr;
+
+}  // namespace
+
+void SetResourceModule(void* module) {
+    g_module = module;
+}
+
+void* GetResourceModule() {
+    return g_module;
+}
+
+void SetResourceStringSource(QELResGetStringFn source) {
+    g_source = source;
+}
+
+std::string LoadResString(unsigned id) {
+    return LoadResString(g_module, id);
+}
+
+std::string LoadResString(void* module, unsigned id) {
+    QELResGetStringFn get = g_source;
+    if (get == nullptr && module != nullptr)
+        get = reinterpret_cast<QELResGetStringFn>(plat::GetSymbol(module, QELRES_GETSTRING_SYMBOL));
+    if (get == nullptr) return "";
+    const char* text = get(id);
+    return text != nullptr ? text : "";
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "resource_library.h"
+
+// The texts of the resource library, for the support functions that need
+// them. Each deliverable installs the module it got (the dlopen handle of
+// the resource library); without one every text is "" and callers fall
+// back to their own defaults.
+
+void SetResourceModule(void* module);
+void* GetResourceModule();
+
+// Tests: a string source that replaces every module lookup; null removes it.
+void SetResourceStringSource(QELResGetStringFn source);
+
+// The text of a string of the installed module ("" when there is none).
+std::string LoadResString(unsigned id);
+// The same from a given module.
+std::string LoadResString(void* module, unsigned id);
