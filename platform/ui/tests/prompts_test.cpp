@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "ui/prompts.h"
+#include "ui/res_strings.h"
+#include "ui/scripted_prompts.h"
+#include "ui/win_types.h"
+
+namespace {
+
+const char* FakeStrings(unsigned id) {
+    switch (id) {
+    case 800: return "The file %s was not found.";
+    case 801: return "Delete %d bookings?";
+    default: return "";
+    }
+}
+
+TEST(ScriptedPrompts, AnswersInOrderAndRecordsWhatWasAsked) {
+    ui::SetStringSource(FakeStrings);
+    ui::ScriptedPrompts prompts;
+    prompts.AnswerMessage(ui::IDNO);
+    prompts.AnswerMessage(ui::IDYES);
+    prompts.AnswerFile(std::string("/tmp/a.txt"));
+    prompts.AnswerFile(std::nullopt);
+
+    EXPECT_EQ(ui::MessageBoxById(nullptr, 801, ui::MB_YESNO | ui::MB_ICONQUESTION, {3}), ui::IDNO);
+    EXPECT_EQ(ui::MessageBoxById(nullptr, 800, ui::MB_OK | ui::MB_ICONSTOP, {"plan.qel"}), ui::IDYES);
+    ui::FileDialogRequest request;
+    request.title = "Open";
+    EXPECT_EQ(ui::CurrentPrompts().OpenFile(nullptr, request), std::optional<std::string>("/tmp/a.txt"));
+    EXPECT_EQ(ui::CurrentPrompts().SaveFile(nullptr, request), std::nullopt);
+
+    ASSERT_EQ(prompts.asked().size(), 4u);
+    EXPECT_EQ(prompts.asked()[0].text, "Delete 3 bookings?");
+    EXPECT_EQ(prompts.asked()[0].type, ui::MB_YESNO | ui::MB_ICONQUESTION);
+    EXPECT_EQ(prompts.asked()[1].text, "The file plan.qel was not found.");
+    EXPECT_EQ(prompts.asked()[2].kind, ui::ScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(prompts.asked()[3].kind, ui::ScriptedPrompts::Kind::SaveFile);
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_EQ(prompts.unscripted(), 0);
+    ui::SetStringSource(nullptr);
+}
+
+TEST(ScriptedPrompts, UnscriptedQuestionsTakeTheDefaultButtonAndAreCounted) {
+    ui::ScriptedPrompts prompts;
+    EXPECT_EQ(ui::CurrentPrompts().MessageBox(nullptr, "?", "", ui::MB_YESNO | ui::MB_DEFBUTTON2),
+              ui::IDNO);
+    EXPECT_EQ(ui::CurrentPrompts().OpenFile(nullptr, {}), std::nullopt);
+    EXPECT_EQ(prompts.unscripted(), 2);
+}
+
+TEST(ScriptedPrompts, RestoresThePreviousServiceWhenDestroyed) {
+    ui::Prompts* before = &ui::CurrentPrompts();
+    {
+        ui::ScriptedPrompts outer;
+        {
+            ui::ScriptedPrompts inner;
+            EXPECT_EQ(&ui::CurrentPrompts(), &inner);
+        }
+        EXPECT_EQ(&ui::CurrentPrompts(), &outer);
+    }
+    EXPECT_EQ(&ui::CurrentPrompts(), before);
+}
+
+TEST(Prompts, DefaultAnswerFollowsTheDefaultButton) {
+    struct Case { unsigned type; int answer; };
+    const Case cases[] = {
+        {ui::MB_OK, ui::IDOK},
+        {ui::MB_OKCANCEL | ui::MB_DEFBUTTON2, ui::IDCANCEL},
+        {ui::MB_YESNO, ui::IDYES},
+        {ui::MB_YESNO | ui::MB_DEFBUTTON2, ui::IDNO},
+        {ui::MB_YESNOCANCEL | ui::MB_DEFBUTTON3, ui::IDCANCEL},
+        {ui::MB_RETRYCANCEL | ui::MB_DEFBUTTON3, ui::IDRETRY},   // no third button
+        {ui::MB_ABORTRETRYIGNORE | ui::MB_DEFBUTTON2, ui::IDRETRY},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ui::DefaultAnswer(c.type), c.answer) << std::hex << c.type;
+}
+
+TEST(Prompts, FileFiltersBecomeQtFilterLists) {
+    struct Case { const char* in; const char* out; };
+    const Case cases[] = {
+        {"Text files (*.txt)|*.txt||", "Text files (*.txt) (*.txt)"},
+        {"Texts|*.txt;*.csv|All files|*.*||", "Texts (*.txt *.csv);;All files (*.*)"},
+        {"", ""},
+        {"Unterminated|*.a", "Unterminated (*.a)"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ui::QtFileFilter(c.in).toStdString(), c.out) << c.in;
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <vector>
+
+#include "ui/scroll_bar.h"
+
+namespace {
+
+struct Fixture {
+    QScrollBar bar{Qt::Vertical};
+    std::vector<std::pair<int, int>> calls;
+    bool follow = false;   // the window moves the position as asked
+    ui::ScrollBarAdapter adapter{&bar, [this](int code, int pos) {
+        calls.emplace_back(code, pos);
+        if (follow && code == ui::SB_PAGEDOWN) adapter.SetScrollPos(adapter.GetScrollPos() + 10);
+    }};
+};
+
+TEST(ScrollBar, RangeAndPageMapToTheReachablePositions) {
+    Fixture f;
+    f.adapter.SetScrollInfo({0, 99, 10, 95, 0}, ui::SIF_RANGE | ui::SIF_PAGE | ui::SIF_POS);
+    EXPECT_EQ(f.bar.maximum(), 90);
+    EXPECT_EQ(f.bar.pageStep(), 10);
+    EXPECT_EQ(f.adapter.GetScrollPos(), 90);   // clamped to max - page + 1
+    EXPECT_EQ(f.adapter.SetScrollPos(-3), 90);
+    EXPECT_EQ(f.bar.value(), 0);
+    EXPECT_TRUE(f.calls.empty());   // the window's own changes report nothing
+}
+
+TEST(ScrollBar, UserActionsReportCodesAndMoveOnlyWhenTheWindowMoves) {
+    Fixture f;
+    f.adapter.SetScrollInfo({0, 99, 10, 0, 0}, ui::SIF_ALL);
+    f.bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    f.bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
+    f.bar.triggerAction(QAbstractSlider::SliderToMaximum);
+    const std::vector<std::pair<int, int>> expected{
+        {ui::SB_PAGEDOWN, 0}, {ui::SB_LINEUP, 0}, {ui::SB_BOTTOM, 0}};
+    EXPECT_EQ(f.calls, expected);
+    EXPECT_EQ(f.bar.value(), 0);
+
+    f.follow = true;
+    f.bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(f.bar.value(), 10);
+}
+
+TEST(ScrollBar, NothingToScrollHidesOrDisablesTheBar) {
+    Fixture f;
+    f.bar.show();
+    f.adapter.SetScrollInfo({0, 4, 10, 0, 0}, ui::SIF_RANGE | ui::SIF_PAGE);
+    EXPECT_FALSE(f.bar.isVisible());
+    f.adapter.SetScrollInfo({0, 0, 10, 0, 0}, ui::SIF_RANGE | ui::SIF_PAGE | ui::SIF_DISABLENOSCROLL);
+    EXPECT_TRUE(f.bar.isVisible());
+    EXPECT_FALSE(f.bar.isEnabled());
+    f.adapter.SetScrollInfo({0, 40, 10, 0, 0}, ui::SIF_RANGE | ui::SIF_PAGE);
+    EXPECT_TRUE(f.bar.isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#include "ui/prompts.h"
+
+#include <QStringList>
+
+#include "ui/qt_prompts.h"
+#include "ui/res_strings.h"
+#include "ui/win_types.h"
+
+namespace ui {
+namespace {
+Prompts* g_prompts = nullptr;
+}
+
+Prompts& CurrentPrompts() {
+    static QtPrompts qtPrompts;
+    return g_prompts ? *g_prompts : qtPrompts;
+}
+
+void SetPrompts(Prompts* prompts) { g_prompts = prompts; }
+
+int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
+                   std::initializer_list<plat::FormatArg> args) {
+    const std::string text = plat::FormatChecked(ResString(stringId), args);
+    return CurrentPrompts().MessageBox(parent, text, std::string(), type);
+}
+
+std::vector<int> ButtonAnswers(unsigned type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
+    default: return {IDOK};
+    }
+}
+
+int DefaultAnswer(unsigned type) {
+    const std::vector<int> answers = ButtonAnswers(type);
+    const std::size_t index = (type & MB_DEFMASK) >> 8;
+    return answers[index < answers.size() ? index : 0];
+}
+
+QString QtFileFilter(std::string_view filter) {
+    const QStringList parts = QString::fromUtf8(filter.data(), qsizetype(filter.size())).split('|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString name = parts[i].trimmed();
+        const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
+        if (name.isEmpty() && patterns.isEmpty()) break;
+        entries << QStringLiteral("%1 (%2)").arg(name, patterns);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace ui

@@ -1,0 +1,76 @@
+#pragma once
+
+// Message boxes, questions and file dialogs go through one replaceable
+// service, so dialog and command logic runs headless with scripted answers.
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+
+#include "plat/checked_format.h"
+
+class QWidget;
+
+namespace ui {
+
+// Message-box types: buttons | icon | default button.
+inline constexpr unsigned MB_OK = 0x0;
+inline constexpr unsigned MB_OKCANCEL = 0x1;
+inline constexpr unsigned MB_ABORTRETRYIGNORE = 0x2;
+inline constexpr unsigned MB_YESNOCANCEL = 0x3;
+inline constexpr unsigned MB_YESNO = 0x4;
+inline constexpr unsigned MB_RETRYCANCEL = 0x5;
+inline constexpr unsigned MB_TYPEMASK = 0xF;
+inline constexpr unsigned MB_ICONSTOP = 0x10;
+inline constexpr unsigned MB_ICONQUESTION = 0x20;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+inline constexpr unsigned MB_ICONMASK = 0xF0;
+inline constexpr unsigned MB_DEFBUTTON1 = 0x000;
+inline constexpr unsigned MB_DEFBUTTON2 = 0x100;
+inline constexpr unsigned MB_DEFBUTTON3 = 0x200;
+inline constexpr unsigned MB_DEFMASK = 0xF00;
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;        // "Text files (*.txt)|*.txt|All files (*.*)|*.*||"
+    std::string defaultExt;    // without the dot
+    std::string initialDir;
+    std::string fileName;      // proposed name
+    bool mustExist = false;
+    bool overwritePrompt = false;
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Returns IDOK, IDCANCEL, IDYES, IDNO ...
+    virtual int MessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                           unsigned type) = 0;
+    // The chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> OpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// The installed service: the Qt one unless a test installed another.
+Prompts& CurrentPrompts();
+// Null puts the Qt service back.
+void SetPrompts(Prompts* prompts);
+
+// A text of the resource library, formatted with the checked formatter.
+int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
+                   std::initializer_list<plat::FormatArg> args = {});
+
+// The answers of a type's buttons, in order, and that of its default button.
+std::vector<int> ButtonAnswers(unsigned type);
+int DefaultAnswer(unsigned type);
+
+// "Name (*.a)|*.a|Other|*.b;*.c||" as a Qt filter list
+// ("Name (*.a) (*.a);;Other (*.b *.c)").
+QString QtFileFilter(std::string_view filter);
+
+}  // namespace ui

@@ -1,0 +1,88 @@
+#include "ui/qt_prompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/win_types.h"
+
+namespace ui {
+namespace {
+
+QMessageBox::Icon IconOf(unsigned type) {
+    switch (type & MB_ICONMASK) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButton ButtonOf(int answer) {
+    switch (answer) {
+    case IDOK: return QMessageBox::Ok;
+    case IDCANCEL: return QMessageBox::Cancel;
+    case IDABORT: return QMessageBox::Abort;
+    case IDRETRY: return QMessageBox::Retry;
+    case IDIGNORE: return QMessageBox::Ignore;
+    case IDYES: return QMessageBox::Yes;
+    default: return QMessageBox::No;
+    }
+}
+
+QString StartPath(const FileDialogRequest& request) {
+    const QString dir = QString::fromStdString(request.initialDir);
+    const QString name = QString::fromStdString(request.fileName);
+    if (dir.isEmpty()) return name;
+    return name.isEmpty() ? dir : QDir(dir).filePath(name);
+}
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                         bool save) {
+    QFileDialog dialog(parent, QString::fromStdString(request.title), StartPath(request),
+                       QtFileFilter(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
+                                                  : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+    if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+}  // namespace
+
+int QtPrompts::MessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                          unsigned type) {
+    QMessageBox box(IconOf(type),
+                    caption.empty() ? QApplication::applicationDisplayName()
+                                    : QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::NoButton, parent);
+    const int defaultAnswer = DefaultAnswer(type);
+    for (int answer : ButtonAnswers(type)) {
+        QPushButton* button = box.addButton(ButtonOf(answer));
+        button->setProperty("answer", answer);
+        if (answer == defaultAnswer) box.setDefaultButton(button);
+    }
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked) return clicked->property("answer").toInt();
+    // Closed with Escape or the window's close box.
+    const std::vector<int> answers = ButtonAnswers(type);
+    for (int answer : answers)
+        if (answer == IDCANCEL) return IDCANCEL;
+    return answers.size() == 1 ? answers.front() : IDNO;
+}
+
+std::optional<std::string> QtPrompts::OpenFile(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, false);
+}
+
+std::optional<std::string> QtPrompts::SaveFile(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, true);
+}
+
+}  // namespace ui
