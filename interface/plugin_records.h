@@ -52,7 +52,7 @@ struct PluginCommand {
     PluginCommandCallback onCommand;
     PluginUpdateCallback onUpdate;
 };
-static_assert(offsetof(PluginCommand, onCommand) >= 1280);
+static_assert(offsetof(PluginCommand, onCommand) == 1280);
 
 // --- Reports --------------------------------------------------------------
 
@@ -169,6 +169,14 @@ struct BookingConflictRequest {
     CBooking** ignore;
     std::int32_t result;
 };
+
+// Layouts on 64-bit builds, so that an edit cannot shift a field unnoticed.
+static_assert(sizeof(void*) != 8 || sizeof(PluginCommand) == 1296);
+static_assert(sizeof(void*) != 8 || sizeof(PluginReport) == 24);
+static_assert(sizeof(void*) != 8 || sizeof(PluginContextMenuItem) == 288);
+static_assert(sizeof(void*) != 8 || sizeof(ReportRequest) == 32);
+static_assert(sizeof(void*) != 8 || sizeof(BookingList) == 16);
+static_assert(sizeof(void*) != 8 || sizeof(BookingConflictRequest) == 80);
 
 // --- File events ----------------------------------------------------------
 

@@ -51,6 +51,11 @@ inline constexpr unsigned LIBRARY_NOT_LOADED = 1100;     // %s file name
 inline constexpr unsigned LIBRARY_NO_ENTRY = 1101;       // %s file name
 inline constexpr unsigned PROGRAM_DIRECTORY_INFO = 1150; // %s directory
 
+// Texts the desktop platform used to supply.
+inline constexpr unsigned COMMAND_FAILED = 1200;
+inline constexpr unsigned RECENT_FILE_ITEM = 1201;       // %d position, %s path
+inline constexpr unsigned PREVIEW_CLOSE = 1202;
+
 // Undo step names.
 inline constexpr unsigned UNDO_ADD_RESOURCE = 3000;
 inline constexpr unsigned UNDO_EDIT_RESOURCE = 3001;

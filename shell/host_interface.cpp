@@ -32,7 +32,7 @@ struct BuiltIn {
     bool needsArgument;
 };
 
-// Matched exactly, in this order.
+// Names are matched exactly, letter case included.
 constexpr BuiltIn kBuiltIns[] = {
     {"AddResource", HostCommand::AddResource, false},
     {"AddTask", HostCommand::AddTask, false},
@@ -86,9 +86,6 @@ bool SendToVisibleView(unsigned message, std::intptr_t lParam) {
 }
 
 }  // namespace
-
-// Adds the host's own items of a view's context menu (host_context_menu.cpp).
-void AddHostContextMenuItems(PluginAddMenuItemFn addItem);
 
 QEL_API char* QELA_GetSetting(const char* key, char* buffer, std::int16_t size) {
     // A size below 1 leaves no room even for the terminating zero.

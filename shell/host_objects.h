@@ -57,5 +57,8 @@ struct HostObjects {
 
 HostObjects& Host();
 
+// Adds the host's own items at the top of a plugin view's context menu.
+void AddHostContextMenuItems(PluginAddMenuItemFn addItem);
+
 // The clipboard holds a booking whose resource and task are still in the document.
 bool CanPasteBooking();

@@ -1,8 +1,6 @@
 #include "settings_store.h"
 
 #include <fstream>
-#include <iterator>
-#include <sstream>
 #include <vector>
 
 #include "plat/utf8.h"

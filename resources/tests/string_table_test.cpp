@@ -31,6 +31,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::LIBRARY_NOT_LOADED, "s"},
     {ids::LIBRARY_NO_ENTRY, "s"},
     {ids::PROGRAM_DIRECTORY_INFO, "s"},
+    {ids::RECENT_FILE_ITEM, "is"},
     {ids::CONFIRM_DELETE_RESOURCE, "s"},
     {ids::CONFIRM_DELETE_RESOURCE_GROUP, "s"},
     {ids::CONFIRM_DELETE_TASK, "s"},

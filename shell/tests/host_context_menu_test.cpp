@@ -145,7 +145,7 @@ std::int32_t LogItem(const PluginContextMenuItem*) {
 }
 
 TEST_F(ContextMenuTest, PluginsAddTheirItemsAfterTheHost) {
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     PluginManager().LoadAll({shelltest::InstallFixture(dir, "full", "p.plugin")},
                             shelltest::TestHost());
     SettingsStore().SetSetting("FixtureLog", "");

@@ -68,7 +68,7 @@ protected:
         PluginManager().UnloadAll();
         Host() = HostObjects{};
     }
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
 };
 
 // Exact-size heap buffers, so that the sanitizer sees every byte written past the end.
@@ -226,6 +226,25 @@ TEST_F(HostInterfaceTest, PluginAnswerToPreCommandReplacesTheBuiltIn) {
     EXPECT_TRUE(frame.commands.empty()) << "the built-in report ran anyway";
     EXPECT_EQ(FixtureLog(), (std::vector<std::string>{"first.PreCommand(DoReport)",
                                                       "second.PreCommand(DoReport)"}));
+}
+
+TEST_F(HostInterfaceTest, PluginRegistersFromItsRegisterCallback) {
+    PluginManager().LoadAll({InstallFixture(dir, "full", "p.plugin")}, TestHost());
+    QELA_SetSetting("Fixture.p.Register", "1");
+    QELA_SetSetting("Fixture.p.Update", "2");
+    QELA_SetSetting("FixtureLog", "");
+    PluginManager().OnRegister();
+    const std::vector<std::string> log = FixtureLog();
+    ASSERT_EQ(log.size(), 1u);
+    ASSERT_EQ(log[0].rfind("p.Register(", 0), 0u) << log[0];
+    const unsigned id = static_cast<unsigned>(std::stoi(log[0].substr(11)));
+    ASSERT_GE(id, PLUGIN_COMMAND_FIRST_ID);
+
+    EXPECT_TRUE(PluginManager().RunCommand(id, nullptr));
+    EXPECT_EQ(PluginManager().UpdateCommand(id, nullptr), std::optional<std::uint8_t>(PLUGIN_UPDATE_CHECKED));
+    QELA_SetSetting("ViewActive", "4");
+    EXPECT_TRUE(PluginManager().RunViewReport(PLUGIN_REPORT_MODE_PRINT));
+    EXPECT_EQ(FixtureLog(), (std::vector<std::string>{log[0], "p.Command", "p.Report(2)"}));
 }
 
 TEST_F(HostInterfaceTest, NotificationsReachEveryPlugin) {

@@ -14,7 +14,7 @@ TEST(MissingHostExport, PluginRefusesToLoad) {
     ASSERT_NE(dlsym(program, "QELA_SetSetting"), nullptr);
     ASSERT_EQ(dlsym(program, "QELA_GetPublicFilter"), nullptr);
 
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     CPluginManager manager;
     manager.LoadAll({shelltest::InstallFixture(dir, "full", "p.plugin")}, shelltest::TestHost());
     EXPECT_TRUE(manager.Plugins().empty());

@@ -26,7 +26,7 @@ protected:
         return names;
     }
 
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     CPluginManager manager;
 };
 

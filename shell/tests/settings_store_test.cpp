@@ -64,7 +64,7 @@ TEST(SettingsStore, SettingsFileLines) {
 }
 
 TEST(SettingsStore, LoadSettingsFileAppliesLinesInOrder) {
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     const std::string path = dir.Write("a.settings",
                                        "# comment\r\n"
                                        "ViewActive = 1\r\n"
@@ -85,7 +85,7 @@ TEST(SettingsStore, LoadSettingsFileAppliesLinesInOrder) {
 
 TEST(SettingsStore, SettingsFilesBelowTheDirectoryLoadInSearchOrder) {
     shelltest::TestHost();   // the extension comes from the resource library
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     dir.Write("a.settings", "Key=a\nOnlyA=1\n");
     std::filesystem::create_directories(dir.File("sub"));
     dir.Write("sub/b.SETTINGS", "Key=b\n");
@@ -110,7 +110,7 @@ public:
 };
 
 TEST(SettingsStore, IniTransferOfTheHostKeys) {
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     const std::string ini = dir.Write("a.ini",
                                       "[Views]\n"
                                       "PluginValue=pv\n"
@@ -152,7 +152,7 @@ TEST(SettingsStore, IniTransferOfTheHostKeys) {
 }
 
 TEST(SettingsStore, LastPasswordIsNeverWritten) {
-    shelltest::TempDir dir;
+    testing::TempDirectory dir;
     const std::string ini = dir.File("a.ini");
     MemoryProfile profile;
     plat::SetCurrentProfile(&profile);

@@ -22,7 +22,7 @@ bool Logged(const std::string& entry) {
     return std::find(log.begin(), log.end(), entry) != log.end();
 }
 
-std::string InstallFixture(const TempDir& dir, const std::string& variant,
+std::string InstallFixture(const testing::TempDirectory& dir, const std::string& variant,
                            const std::string& relativePath) {
     const std::filesystem::path target = dir.File(relativePath);
     std::filesystem::create_directories(target.parent_path());

@@ -4,13 +4,10 @@
 #include <vector>
 
 #include "plugin.h"
-#include "testing/temp_dir.h"
+#include "testing/temp_directory.h"
 
 // Helpers of the host's tests.
 namespace shelltest {
-
-// gtest declares a function testing::TempDir that hides the class of that name.
-using TempDir = class testing::TempDir;
 
 // The calls the fixture plugins logged, in order.
 std::vector<std::string> FixtureLog();
@@ -18,7 +15,7 @@ bool Logged(const std::string& entry);
 
 // Copies the fixture plugin variant ("full", "minimal", "noinfo") to
 // relativePath below dir and returns the copy's path.
-std::string InstallFixture(const TempDir& dir, const std::string& variant,
+std::string InstallFixture(const testing::TempDirectory& dir, const std::string& variant,
                            const std::string& relativePath);
 
 // What the tests tell plugins about the host; loads the resource library.
