@@ -17,8 +17,15 @@
 namespace {
 
 constexpr unsigned kNameMissing = 5053;
+constexpr unsigned kNameTaken = 5104;
 
-const char* FakeStrings(unsigned id) { return id == kNameMissing ? "Please enter a name." : ""; }
+const char* FakeStrings(unsigned id) {
+    switch (id) {
+    case kNameMissing: return "Please enter a name.";
+    case kNameTaken: return "The name %s is taken.";
+    default: return "";
+    }
+}
 
 // A name (refused when empty), a flag, a choice of two and a list index.
 class NameDialog : public ui::DialogBase {
@@ -114,6 +121,18 @@ TEST_F(DialogBaseTest, RefusedInputKeepsTheDialogOpenWithTheFocusOnTheControl) {
     EXPECT_EQ(dlg.result(), ui::IDOK);
     EXPECT_EQ(dlg.name, "Hall");
     EXPECT_EQ(prompts.asked().size(), 1u);
+}
+
+TEST_F(DialogBaseTest, OwnChecksRefuseWithAFormattedTextAndFocusTheControl) {
+    NameDialog dlg;
+    dlg.show();
+    dlg.GetDlgItem(1012)->setFocus();
+    dlg.Refuse(1041, kNameTaken, {"Hall"});
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "The name Hall is taken.");
+    EXPECT_EQ(prompts.asked()[0].type, ui::MB_OK | ui::MB_ICONSTOP);
+    EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(1041));
+    EXPECT_TRUE(dlg.isVisible());
 }
 
 TEST_F(DialogBaseTest, MissingItemFailsTheExchangeQuietly) {

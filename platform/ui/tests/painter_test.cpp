@@ -30,6 +30,12 @@ QRect Painted(const QImage& image) {
     return box;
 }
 
+QFont TestFont() {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(12);
+    return font;
+}
+
 int CountPainted(const QImage& image) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -104,8 +110,7 @@ TEST(Painter, ColoursAreBlueGreenRed) {
 }
 
 TEST(Painter, TextIsPlacedByItsTop) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(12);
+    const QFont font = TestFont();
     int height = 0;
     const QImage image = Paint([&](QelDC& dc) {
         dc.SelectFont(font);
@@ -149,8 +154,7 @@ TEST(Painter, InvertTwiceRestoresAndPatternsTakeTheTextColours) {
 }
 
 TEST(Painter, DrawTextAlignsInTheBoxAndMeasures) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(12);
+    const QFont font = TestFont();
     int width = 0;
     const QImage image = Paint([&](QelDC& dc) {
         dc.SelectFont(font);

@@ -83,6 +83,7 @@ TEST(Prompts, FileFiltersBecomeQtFilterLists) {
         {"Texts|*.txt;*.csv|All files|*.*||", "Texts (*.txt *.csv);;All files (*.*)"},
         {"", ""},
         {"Unterminated|*.a", "Unterminated (*.a)"},
+        {"Plans (*.qel);;All files (*)", "Plans (*.qel);;All files (*)"},
     };
     for (const Case& c : cases) EXPECT_EQ(ui::QtFileFilter(c.in).toStdString(), c.out) << c.in;
 }

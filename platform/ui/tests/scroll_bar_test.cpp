@@ -14,6 +14,7 @@ struct Fixture {
     ui::ScrollBarAdapter adapter{&bar, [this](int code, int pos) {
         calls.emplace_back(code, pos);
         if (follow && code == ui::SB_PAGEDOWN) adapter.SetScrollPos(adapter.GetScrollPos() + 10);
+        if (follow && code == ui::SB_THUMBPOSITION) adapter.SetScrollPos(pos);
     }};
 };
 
@@ -42,6 +43,23 @@ TEST(ScrollBar, UserActionsReportCodesAndMoveOnlyWhenTheWindowMoves) {
     f.follow = true;
     f.bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(f.bar.value(), 10);
+}
+
+TEST(ScrollBar, DraggingTheThumbTracksThenSetsThePosition) {
+    for (bool follow : {false, true}) {
+        Fixture f;
+        f.follow = follow;
+        f.adapter.SetScrollInfo({0, 99, 10, 0, 0}, ui::SIF_ALL);
+        f.bar.setSliderDown(true);
+        f.bar.setSliderPosition(40);
+        EXPECT_EQ(f.adapter.GetScrollInfo().trackPos, 40);
+        EXPECT_EQ(f.adapter.GetScrollPos(), 0);
+        f.bar.setSliderDown(false);
+        const std::vector<std::pair<int, int>> expected{
+            {ui::SB_THUMBTRACK, 40}, {ui::SB_THUMBPOSITION, 40}, {ui::SB_ENDSCROLL, follow ? 40 : 0}};
+        EXPECT_EQ(f.calls, expected);
+        EXPECT_EQ(f.bar.value(), follow ? 40 : 0);
+    }
 }
 
 TEST(ScrollBar, NothingToScrollHidesOrDisablesTheBar) {

@@ -49,8 +49,8 @@ void DialogBase::GotoDlgCtrl(QWidget* control) {
         combo->lineEdit()->selectAll();
 }
 
-void DialogBase::Refuse(int controlId, unsigned stringId) {
-    MessageBoxById(this, stringId, MB_OK | MB_ICONSTOP);
+void DialogBase::Refuse(int controlId, unsigned stringId, std::initializer_list<plat::FormatArg> args) {
+    MessageBoxById(this, stringId, MB_OK | MB_ICONSTOP, args);
     QWidget* control = GetDlgItem(controlId);
     // A composite control takes the focus through its focus proxy.
     GotoDlgCtrl(control && control->focusProxy() ? control->focusProxy() : control);
@@ -62,10 +62,7 @@ void DialogBase::reject() { OnCancel(); }
 
 void DialogBase::DoDataExchange(DataExchange&) {}
 
-bool DialogBase::OnInitDialog() {
-    UpdateData(false);
-    return true;
-}
+void DialogBase::OnInitDialog() { UpdateData(false); }
 
 void DialogBase::OnOK() {
     if (UpdateData(true)) EndDialog(IDOK);

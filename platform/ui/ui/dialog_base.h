@@ -7,6 +7,9 @@
 // and keeps the dialog open.
 
 #include <QDialog>
+#include <initializer_list>
+
+#include "plat/checked_format.h"
 
 #include "ui/message.h"
 #include "ui/win_types.h"
@@ -51,8 +54,9 @@ public:
     LRESULT SendDlgItemMessage(int id, unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
     // The focus on the control; an edit also selects all of its text.
     void GotoDlgCtrl(QWidget* control);
-    // A refusal outside the exchange (the dialog's own OK checks).
-    void Refuse(int controlId, unsigned stringId);
+    // A refusal outside the exchange (the dialog's own OK checks): the text
+    // of the string, formatted with the arguments, as a stop-icon message.
+    void Refuse(int controlId, unsigned stringId, std::initializer_list<plat::FormatArg> args = {});
 
     // QDialog's own entry points lead to OnOK and OnCancel.
     void accept() override;
@@ -61,7 +65,7 @@ public:
 protected:
     virtual void DoDataExchange(DataExchange& dx);
     // Once, when the dialog is first shown; loads the controls by default.
-    virtual bool OnInitDialog();
+    virtual void OnInitDialog();
     // Saves the controls and closes with IDOK unless an input was refused.
     virtual void OnOK();
     virtual void OnCancel();

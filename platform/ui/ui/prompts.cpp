@@ -42,7 +42,9 @@ int DefaultAnswer(unsigned type) {
 }
 
 QString QtFileFilter(std::string_view filter) {
-    const QStringList parts = QString::fromUtf8(filter.data(), qsizetype(filter.size())).split('|');
+    const QString text = QString::fromUtf8(filter.data(), qsizetype(filter.size()));
+    if (!text.contains('|')) return text;   // already a Qt filter list
+    const QStringList parts = text.split('|');
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString name = parts[i].trimmed();

@@ -37,7 +37,7 @@ inline constexpr unsigned MB_DEFMASK = 0xF00;
 
 struct FileDialogRequest {
     std::string title;
-    std::string filter;        // "Text files (*.txt)|*.txt|All files (*.*)|*.*||"
+    std::string filter;        // "Texts (*.txt)|*.txt|All (*.*)|*.*||" or "Texts (*.txt);;All (*)"
     std::string defaultExt;    // without the dot
     std::string initialDir;
     std::string fileName;      // proposed name
@@ -70,7 +70,8 @@ std::vector<int> ButtonAnswers(unsigned type);
 int DefaultAnswer(unsigned type);
 
 // "Name (*.a)|*.a|Other|*.b;*.c||" as a Qt filter list
-// ("Name (*.a) (*.a);;Other (*.b *.c)").
+// ("Name (*.a) (*.a);;Other (*.b *.c)"); text without '|' is taken as a
+// Qt filter list already.
 QString QtFileFilter(std::string_view filter);
 
 }  // namespace ui

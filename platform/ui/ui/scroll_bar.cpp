@@ -10,6 +10,7 @@ ScrollBarAdapter::ScrollBarAdapter(QScrollBar* bar, Handler onScroll)
     : QObject(bar), bar_(bar), onScroll_(std::move(onScroll)) {
     bar_->setTracking(false);
     connect(bar_, &QAbstractSlider::actionTriggered, this, &ScrollBarAdapter::OnAction);
+    connect(bar_, &QAbstractSlider::sliderMoved, this, &ScrollBarAdapter::OnTrack);
     connect(bar_, &QAbstractSlider::sliderReleased, this, &ScrollBarAdapter::OnReleased);
     Apply();
 }
@@ -64,15 +65,16 @@ void ScrollBarAdapter::OnAction(int action) {
     case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
     case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
     case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-    case QAbstractSlider::SliderMove:
-        tracking_ = true;
-        if (onScroll_) onScroll_(SB_THUMBTRACK, bar_->sliderPosition());
-        return;
     default: return;
     }
     if (onScroll_) onScroll_(code, info_.pos);
     // The bar moves only as far as the window moved the position.
     bar_->setSliderPosition(info_.pos);
+}
+
+void ScrollBarAdapter::OnTrack(int thumbPos) {
+    tracking_ = true;
+    if (onScroll_) onScroll_(SB_THUMBTRACK, thumbPos);
 }
 
 void ScrollBarAdapter::OnReleased() {

@@ -52,6 +52,7 @@ public:
 
 private:
     void OnAction(int action);
+    void OnTrack(int thumbPos);
     void OnReleased();
     int LastPosition() const;
     void Apply();
