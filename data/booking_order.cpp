@@ -20,18 +20,33 @@ bool Before(const BookingRecord* a, const BookingRecord* b) {
 
 }  // namespace
 
-void BookingOrder::Build(const std::vector<BookingRecord*>& items) {
-    leaves_ = 1;
-    while (leaves_ < items.size()) leaves_ *= 2;
-    maxEnd_.assign(2 * leaves_, LLONG_MIN);
-    for (std::size_t i = 0; i < items.size(); ++i) maxEnd_[leaves_ + i] = EndKeyOf(*items[i]);
-    for (std::size_t node = leaves_ - 1; node >= 1; --node)
-        maxEnd_[node] = std::max(maxEnd_[2 * node], maxEnd_[2 * node + 1]);
-    valid_ = true;
+std::size_t BookingOrder::Position(const BookingRecord& booking) const {
+    auto found = std::lower_bound(slots_.begin(), slots_.end(), booking, [](const Slot& slot, const BookingRecord& b) {
+        return slot.start != b.sortKey ? slot.start < b.sortKey : slot.sequence < b.sequence;
+    });
+    return static_cast<std::size_t>(found - slots_.begin());
 }
 
-void BookingOrder::Collect(const std::vector<BookingRecord*>& items, std::size_t node,
-                           std::size_t lo, std::size_t hi, std::size_t limit, int64_t start,
+void BookingOrder::Build() {
+    leaves_ = 1;
+    while (leaves_ < slots_.size()) leaves_ *= 2;
+    maxEnd_.assign(2 * leaves_, LLONG_MIN);
+    for (std::size_t i = 0; i < slots_.size(); ++i) maxEnd_[leaves_ + i] = slots_[i].end;
+    for (std::size_t node = leaves_ - 1; node >= 1; --node)
+        maxEnd_[node] = std::max(maxEnd_[2 * node], maxEnd_[2 * node + 1]);
+    treeValid_ = true;
+}
+
+void BookingOrder::UpdateEnd(std::size_t position, int64_t end) {
+    slots_[position].end = end;
+    if (!treeValid_) return;
+    std::size_t node = leaves_ + position;
+    maxEnd_[node] = end;
+    for (node /= 2; node >= 1; node /= 2) maxEnd_[node] = std::max(maxEnd_[2 * node], maxEnd_[2 * node + 1]);
+}
+
+void BookingOrder::Collect(std::size_t node, std::size_t lo, std::size_t hi, std::size_t limit,
+                           int64_t start, const std::vector<BookingRecord*>& items,
                            std::vector<BookingRecord*>& out) const {
     if (lo >= limit || maxEnd_[node] <= start) return;
     if (hi - lo == 1) {
@@ -39,28 +54,75 @@ void BookingOrder::Collect(const std::vector<BookingRecord*>& items, std::size_t
         return;
     }
     std::size_t mid = lo + (hi - lo) / 2;
-    Collect(items, 2 * node, lo, mid, limit, start, out);
-    Collect(items, 2 * node + 1, mid, hi, limit, start, out);
+    Collect(2 * node, lo, mid, limit, start, items, out);
+    Collect(2 * node + 1, mid, hi, limit, start, items, out);
 }
 
 void BookingOrder::Query(const std::vector<BookingRecord*>& items, int64_t start, int64_t end,
                          std::vector<BookingRecord*>& out) {
-    if (end < start || items.empty()) return;
-    if (!valid_) Build(items);
-    auto keyBelow = [](const BookingRecord* booking, int64_t key) { return booking->sortKey < key; };
-    auto first = std::lower_bound(items.begin(), items.end(), start, keyBelow);
-    std::size_t split = static_cast<std::size_t>(first - items.begin());
-    Collect(items, 1, 0, leaves_, split, start, out);
-    auto last = std::lower_bound(first, items.end(), end, keyBelow);
-    out.insert(out.end(), first, last);
+    if (end < start || slots_.empty()) return;
+    if (!treeValid_) Build();
+    auto startBelow = [](const Slot& slot, int64_t key) { return slot.start < key; };
+    auto first = std::lower_bound(slots_.begin(), slots_.end(), start, startBelow);
+    auto last = std::lower_bound(first, slots_.end(), end, startBelow);
+    auto split = static_cast<std::size_t>(first - slots_.begin());
+    Collect(1, 0, leaves_, split, start, items, out);
+    out.insert(out.end(), items.begin() + static_cast<std::ptrdiff_t>(split),
+               items.begin() + (last - slots_.begin()));
 }
 
-void BookingOrder::Merge(std::vector<BookingRecord*>& items, std::vector<BookingRecord*> incoming) {
-    std::erase_if(items, [](const BookingRecord* booking) { return !booking->inCollection; });
+void BookingOrder::Apply(std::vector<BookingRecord*>& items, const std::vector<BookingRecord*>& leaving,
+                         std::vector<BookingRecord*> incoming,
+                         const std::vector<BookingRecord*>& resized) {
+    if (!leaving.empty()) {
+        std::vector<std::size_t> gone;
+        gone.reserve(leaving.size());
+        for (const BookingRecord* booking : leaving) gone.push_back(Position(*booking));
+        std::sort(gone.begin(), gone.end());
+        std::size_t kept = 0, next = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (next < gone.size() && gone[next] == i) {
+                ++next;
+                continue;
+            }
+            items[kept] = items[i];
+            slots_[kept] = slots_[i];
+            ++kept;
+        }
+        items.resize(kept);
+        slots_.resize(kept);
+        treeValid_ = false;
+    }
+    for (const BookingRecord* booking : resized) UpdateEnd(Position(*booking), EndKeyOf(*booking));
     if (incoming.empty()) return;
-    std::sort(incoming.begin(), incoming.end(), Before);
-    std::size_t middle = items.size();
-    items.insert(items.end(), incoming.begin(), incoming.end());
-    std::inplace_merge(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(middle),
-                       items.end(), Before);
+
+    // A load brings its bookings in start order already.
+    if (!std::is_sorted(incoming.begin(), incoming.end(), Before))
+        std::sort(incoming.begin(), incoming.end(), Before);
+    std::vector<BookingRecord*> mergedItems;
+    std::vector<Slot> mergedSlots;
+    mergedItems.reserve(items.size() + incoming.size());
+    mergedSlots.reserve(items.size() + incoming.size());
+    std::size_t i = 0;
+    for (BookingRecord* booking : incoming) {
+        while (i < items.size() && (slots_[i].start != booking->sortKey ? slots_[i].start < booking->sortKey
+                                                                         : slots_[i].sequence < booking->sequence)) {
+            mergedItems.push_back(items[i]);
+            mergedSlots.push_back(slots_[i]);
+            ++i;
+        }
+        mergedItems.push_back(booking);
+        mergedSlots.push_back({booking->sortKey, booking->sequence, EndKeyOf(*booking)});
+    }
+    mergedItems.insert(mergedItems.end(), items.begin() + static_cast<std::ptrdiff_t>(i), items.end());
+    mergedSlots.insert(mergedSlots.end(), slots_.begin() + static_cast<std::ptrdiff_t>(i), slots_.end());
+    items.swap(mergedItems);
+    slots_.swap(mergedSlots);
+    treeValid_ = false;
+}
+
+void BookingOrder::Clear() {
+    slots_.clear();
+    maxEnd_.clear();
+    treeValid_ = false;
 }

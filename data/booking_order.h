@@ -1,9 +1,12 @@
 #pragma once
 
-// The period index of the booking collection: bookings stay in start order,
-// and a tree of the largest end key over ranges of that order finds the
-// bookings that start before a period and reach into it without looking at
-// the others. A query costs O((k + 1) log n) for k bookings returned.
+// The period index of the booking collection. Bookings stay in start order;
+// beside them lies a slot per booking with its start, its place among equal
+// starts and its end, so that commits and queries work on contiguous keys
+// instead of visiting every record. A tree of the largest end over ranges of
+// that order finds the bookings that start before a period and reach into
+// it without looking at the others: a query costs O((k + 1) log n) for k
+// bookings returned.
 
 #include <cstdint>
 #include <vector>
@@ -20,26 +23,37 @@ int64_t EndKeyOf(const CBooking& booking);
 
 class BookingOrder {
 public:
-    void Invalidate() { valid_ = false; }
-
-    // Appends to out the bookings of items (in start order by their sort key)
-    // that overlap [start, end): first those starting before start and ending
-    // after it, then those starting in [start, end). Nothing when end < start.
+    // Appends to out the bookings of items that overlap [start, end), by the
+    // keys of their last commit: first those starting before start and
+    // ending after it, then those starting in [start, end). Nothing when
+    // end < start.
     void Query(const std::vector<BookingRecord*>& items, int64_t start, int64_t end,
                std::vector<BookingRecord*>& out);
 
-    // Puts moved and added bookings into items at their start (after equal
-    // starts) and drops the ones that left; each record's sortKey and
-    // sequence must already be set.
-    static void Merge(std::vector<BookingRecord*>& items, std::vector<BookingRecord*> incoming);
+    // Applies a commit to items: leaving bookings (deleted, or moved to
+    // another start) go, incoming ones (added, or moved; their sortKey and
+    // sequence already set) join after the bookings of equal start, and
+    // resized ones keep their place with a new end.
+    void Apply(std::vector<BookingRecord*>& items, const std::vector<BookingRecord*>& leaving,
+               std::vector<BookingRecord*> incoming, const std::vector<BookingRecord*>& resized);
+
+    void Clear();
 
 private:
-    void Build(const std::vector<BookingRecord*>& items);
-    void Collect(const std::vector<BookingRecord*>& items, std::size_t node, std::size_t lo,
-                 std::size_t hi, std::size_t limit, int64_t start,
-                 std::vector<BookingRecord*>& out) const;
+    struct Slot {
+        int64_t start;
+        uint64_t sequence;
+        int64_t end;
+    };
 
-    bool valid_ = false;
+    std::size_t Position(const BookingRecord& booking) const;
+    void Build();
+    void UpdateEnd(std::size_t position, int64_t end);
+    void Collect(std::size_t node, std::size_t lo, std::size_t hi, std::size_t limit, int64_t start,
+                 const std::vector<BookingRecord*>& items, std::vector<BookingRecord*>& out) const;
+
+    std::vector<Slot> slots_;   // beside the items, in the same order
+    bool treeValid_ = false;
     std::size_t leaves_ = 0;
     std::vector<int64_t> maxEnd_;
 };

@@ -46,31 +46,36 @@ void BookingCollection::ApplyCommit(const std::vector<RecordCore*>& added,
                                     const std::vector<RecordCore*>& changed,
                                     const std::vector<RecordCore*>& removed) {
     if (added.empty() && changed.empty() && removed.empty()) return;
-    std::vector<BookingRecord*> incoming;
-    for (RecordCore* record : removed) store_.Left(static_cast<BookingRecord*>(record));
-    // A booking whose start moved leaves its place and comes back after the
-    // bookings of its new start; it stays a member throughout.
-    std::vector<BookingRecord*> moved;
-    for (RecordCore* record : changed) {
+    std::vector<BookingRecord*> leaving, incoming, resized;
+    for (RecordCore* record : removed) {
         auto* booking = static_cast<BookingRecord*>(record);
-        if (StartKeyOf(*booking) == booking->sortKey) continue;
-        booking->inCollection = false;
-        moved.push_back(booking);
+        store_.Left(booking);
+        leaving.push_back(booking);
     }
     for (RecordCore* record : added) incoming.push_back(static_cast<BookingRecord*>(record));
-    incoming.insert(incoming.end(), moved.begin(), moved.end());
+    // A booking whose start moved leaves its place and comes back after the
+    // bookings of its new start; it stays a member throughout.
+    for (RecordCore* record : changed) {
+        auto* booking = static_cast<BookingRecord*>(record);
+        if (StartKeyOf(*booking) == booking->sortKey) {
+            resized.push_back(booking);
+        } else {
+            leaving.push_back(booking);
+            incoming.push_back(booking);
+        }
+    }
+    order_.Apply(store_.MutableItems(), leaving, {}, resized);
     for (BookingRecord* booking : incoming) {
         booking->sortKey = StartKeyOf(*booking);
         booking->sequence = nextSequence_++;
     }
-    BookingOrder::Merge(store_.MutableItems(), incoming);
-    for (BookingRecord* booking : moved) booking->inCollection = true;
+    order_.Apply(store_.MutableItems(), {}, incoming, {});
     for (RecordCore* record : added) store_.Joined(static_cast<BookingRecord*>(record));
     DocumentChanged();
 }
 
 void BookingCollection::DocumentChanged() {
-    order_.Invalidate();
+    if (!cacheValid_) return;
     cacheValid_ = false;
     byResource_.clear();
     byTask_.clear();
@@ -78,6 +83,7 @@ void BookingCollection::DocumentChanged() {
 
 void BookingCollection::FreeAll() {
     DocumentChanged();
+    order_.Clear();
     store_.FreeAll();
 }
 

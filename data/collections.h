@@ -15,12 +15,11 @@ class PlanRoot;
 // transaction cancelled) when the record is not valid.
 int32_t AddRecord(PlanRoot& root, CRecordList& list, RecordCore* record);
 
-// Resource groups, task groups and filters.
+// What every collection of named records does.
 template <class Rec, class Pub, class PubCollection>
-class SimpleCollection final : public PubCollection, public CRecordList {
+class CollectionBase : public PubCollection, public CRecordList {
 public:
-    SimpleCollection(CPlanData* root, RecordKind kind) : root_(root), kind_(kind) {}
-    ~SimpleCollection() override = default;
+    CollectionBase(CPlanData* root, RecordKind kind) : root_(root), kind_(kind) {}
 
     Pub* Create() override { return new Rec(root_, this); }
     int32_t Add(Pub* record) override {
@@ -51,6 +50,9 @@ public:
     void AssignId(RecordCore& record) override { store_.AssignId(static_cast<Rec&>(record).id); }
 
     const std::vector<Rec*>& Items() const { return store_.Items(); }
+
+protected:
+    ~CollectionBase() override = default;
 
 private:
     CPlanData* root_;
@@ -58,57 +60,29 @@ private:
     RecordStore<Rec> store_;
 };
 
+// Resource groups, task groups and filters.
+template <class Rec, class Pub, class PubCollection>
+class SimpleCollection final : public CollectionBase<Rec, Pub, PubCollection> {
+public:
+    using CollectionBase<Rec, Pub, PubCollection>::CollectionBase;
+};
+
 // Resources and tasks.
 template <class Rec, class Pub, class Group, class PubCollection>
-class GroupedCollection final : public PubCollection, public CRecordList {
+class GroupedCollection final : public CollectionBase<Rec, Pub, PubCollection> {
 public:
-    GroupedCollection(CPlanData* root, RecordKind kind) : root_(root), kind_(kind) {}
-    ~GroupedCollection() override = default;
+    using CollectionBase<Rec, Pub, PubCollection>::CollectionBase;
 
-    Pub* Create() override { return new Rec(root_, this); }
-    int32_t Add(Pub* record) override {
-        if (!record || record->owner != this) return kDataInvalidRecord;
-        return AddRecord(RootOf(root_), *this, Rec::From(record));
-    }
-    int32_t GetCount() override { return static_cast<int32_t>(store_.Items().size()); }
-    int32_t GetAll(Pub** buffer) override {
-        if (buffer) std::copy(store_.Items().begin(), store_.Items().end(), buffer);
-        return GetCount();
-    }
-    Pub* GetAt(uint32_t index) override {
-        return index < store_.Items().size() ? store_.Items()[index] : nullptr;
-    }
     int32_t GetGroupMemberCount(const Group* group) override { return GetByGroup(group, nullptr); }
     int32_t GetByGroup(const Group* group, Pub** buffer) override {
         int32_t count = 0;
-        for (Rec* record : store_.Items()) {
+        for (Rec* record : this->Items()) {
             if (record->group != group) continue;
             if (buffer) buffer[count] = record;
             ++count;
         }
         return count;
     }
-    bool Contains(const Pub* record) override { return store_.Contains(record); }
-
-    RecordKind Kind() const override { return kind_; }
-    void ApplyCommit(const std::vector<RecordCore*>& added, const std::vector<RecordCore*>&,
-                     const std::vector<RecordCore*>& removed) override {
-        store_.Apply(added, removed);
-    }
-    RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
-    void DocumentChanged() override {}
-    void FreeAll() override { store_.FreeAll(); }
-    std::vector<RecordCore*> Records() const override {
-        return {store_.Items().begin(), store_.Items().end()};
-    }
-    void AssignId(RecordCore& record) override { store_.AssignId(static_cast<Rec&>(record).id); }
-
-    const std::vector<Rec*>& Items() const { return store_.Items(); }
-
-private:
-    CPlanData* root_;
-    RecordKind kind_;
-    RecordStore<Rec> store_;
 };
 
 using ResourceGroupCollection =

@@ -47,20 +47,24 @@ void CDataFile::TakeBlock(const DecodedDocument& decoded) {
 
 void CDataFile::CopyDigests(uint8_t (&out)[32]) const { std::memcpy(out, block_ + 1, sizeof out); }
 
-int32_t CDataFile::Load(DecodedDocument& decoded) {
+int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, uint32_t& reservedWord) {
     uint32_t reserved = 0;
-    int32_t status = root_.LoadDocument([&]() -> int32_t {
-        if (decoded.older) return ReadOlderBody(root_, decoded.payload);
+    int32_t status = root.LoadDocument([&]() -> int32_t {
+        if (decoded.older) return ReadOlderBody(root, decoded.payload);
         CMemArchive archive(std::move(decoded.payload));
-        int32_t result = root_.Read(&archive);
+        int32_t result = root.Read(&archive);
         if (result != kDataOk) return result;
         int32_t word = 0;
         if (!archive.ReadI32(word)) return kDataBadFile;
         reserved = static_cast<uint32_t>(word);
         return kDataOk;
     });
-    if (status == kDataOk) reservedWord_ = decoded.older ? 0 : reserved;
+    if (status == kDataOk) reservedWord = decoded.older ? 0 : reserved;
     return status;
+}
+
+int32_t CDataFile::Load(DecodedDocument& decoded) {
+    return LoadDecodedDocument(root_, decoded, reservedWord_);
 }
 
 int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, bool havePassword) {
@@ -90,6 +94,7 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
     }
     if (status == kDataOk) status = Load(decoded);
     if (status != kDataOk) {
+        next.Close();   // its lock would keep ours from coming back
         restoreLock();
         return status;
     }

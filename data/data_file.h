@@ -11,6 +11,10 @@
 
 class PlanRoot;
 
+// Replaces the root's document by a decoded file image (payload and
+// reserved word, or an older body). The fuzz targets load through it too.
+int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, uint32_t& reservedWord);
+
 class CDataFile {
 public:
     explicit CDataFile(PlanRoot& root) : root_(root) {}

@@ -74,7 +74,9 @@ int32_t DecodeDocument(std::string image, const char* password, bool havePasswor
 
     std::memcpy(out.block, image.data() + kFlagOffset, kPasswordBlockBytes);
     out.haveBlock = true;
-    out.payload = image.substr(kPayloadOffset, area);
+    image.resize(kPayloadOffset + area);
+    image.erase(0, kPayloadOffset);
+    out.payload = std::move(image);
     if (out.block[0] == 0) return kDataOk;
     if (!havePassword || !password) return kDataPassword;
 

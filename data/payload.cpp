@@ -90,31 +90,30 @@ int32_t ReadSection(CMemArchive& archive, LoadContext& context, Collection& coll
 
 }  // namespace
 
-void ResourceGroupRecord::Write(CMemArchive& archive) const {
-    WriteHead(archive, *this);
-    archive.WriteString(description);
-    archive.WriteFixedText(reserved, sizeof reserved);
+namespace {
+
+template <class Group>
+void WriteGroup(CMemArchive& archive, const Group& group) {
+    WriteHead(archive, group);
+    archive.WriteString(group.description);
+    archive.WriteFixedText(group.reserved, sizeof group.reserved);
 }
 
-int32_t ResourceGroupRecord::Read(CMemArchive& archive, LoadContext&) {
-    if (ReadHead(archive, *this) != kDataOk || !archive.ReadString(description, sizeof description) ||
-        !archive.ReadFixedText(reserved, sizeof reserved))
+template <class Group>
+int32_t ReadGroup(CMemArchive& archive, Group& group) {
+    if (ReadHead(archive, group) != kDataOk ||
+        !archive.ReadString(group.description, sizeof group.description) ||
+        !archive.ReadFixedText(group.reserved, sizeof group.reserved))
         return kBad;
     return kDataOk;
 }
 
-void TaskGroupRecord::Write(CMemArchive& archive) const {
-    WriteHead(archive, *this);
-    archive.WriteString(description);
-    archive.WriteFixedText(reserved, sizeof reserved);
-}
+}  // namespace
 
-int32_t TaskGroupRecord::Read(CMemArchive& archive, LoadContext&) {
-    if (ReadHead(archive, *this) != kDataOk || !archive.ReadString(description, sizeof description) ||
-        !archive.ReadFixedText(reserved, sizeof reserved))
-        return kBad;
-    return kDataOk;
-}
+void ResourceGroupRecord::Write(CMemArchive& archive) const { WriteGroup(archive, *this); }
+int32_t ResourceGroupRecord::Read(CMemArchive& archive, LoadContext&) { return ReadGroup(archive, *this); }
+void TaskGroupRecord::Write(CMemArchive& archive) const { WriteGroup(archive, *this); }
+int32_t TaskGroupRecord::Read(CMemArchive& archive, LoadContext&) { return ReadGroup(archive, *this); }
 
 void ResourceRecord::Write(CMemArchive& archive) const {
     WriteHead(archive, *this);

@@ -19,9 +19,15 @@ int32_t DeleteRecord(Rec& record) {
     return kDataOk;
 }
 
-template <class Booking>
-void CopyBookings(const std::vector<Booking*>& found, CBooking** buffer) {
+// A resource's or task's bookings in a period, through the booking collection's cache.
+// The cache is keyed by the public pointer the bookings hold.
+template <class Owner>
+int32_t OwnerBookings(PlanRoot& root, const Owner* owner, bool byResource, CBooking** buffer,
+                      int32_t startDay, int16_t startMinutes, int32_t endDay, int16_t endMinutes) {
+    const auto& found = root.BookingList().OwnerBookings(
+        owner, byResource, PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes));
     if (buffer) std::copy(found.begin(), found.end(), buffer);
+    return static_cast<int32_t>(found.size());
 }
 
 // The owner's bookings over all time (deletion cascades).
@@ -98,10 +104,7 @@ int32_t ResourceRecord::GetBookingCount(int32_t startDay, int16_t startMinutes, 
 }
 int32_t ResourceRecord::GetBookings(CBooking** buffer, int32_t startDay, int16_t startMinutes,
                                     int32_t endDay, int16_t endMinutes) {
-    const auto& found = Root().BookingList().OwnerBookings(
-        this, true, PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes));
-    CopyBookings(found, buffer);
-    return static_cast<int32_t>(found.size());
+    return OwnerBookings<CResource>(Root(), this, true, buffer, startDay, startMinutes, endDay, endMinutes);
 }
 int32_t ResourceRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t ResourceRecord::Delete() { return DeleteOwner<ResourceRecord, CResource>(*this, this); }
@@ -112,10 +115,7 @@ int32_t TaskRecord::GetBookingCount(int32_t startDay, int16_t startMinutes, int3
 }
 int32_t TaskRecord::GetBookings(CBooking** buffer, int32_t startDay, int16_t startMinutes,
                                 int32_t endDay, int16_t endMinutes) {
-    const auto& found = Root().BookingList().OwnerBookings(
-        this, false, PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes));
-    CopyBookings(found, buffer);
-    return static_cast<int32_t>(found.size());
+    return OwnerBookings<CTask>(Root(), this, false, buffer, startDay, startMinutes, endDay, endMinutes);
 }
 int32_t TaskRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t TaskRecord::Delete() { return DeleteOwner<TaskRecord, CTask>(*this, this); }

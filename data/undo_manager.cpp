@@ -80,6 +80,9 @@ void CUndoManager::Close() {
 
 void CUndoManager::Cancel() {
     if (!open_) return;
+    bool touched = false;
+    for (const KindLists& lists : lists_)
+        touched = touched || !lists.added.empty() || !lists.changed.empty() || !lists.deleted.empty();
     for (KindLists& lists : lists_) {
         for (RecordCore* record : lists.changed) {
             record->RestoreFromBackup();
@@ -94,7 +97,8 @@ void CUndoManager::Cancel() {
     }
     Close();
     cancelled_ = true;
-    for (CRecordList* list : root_.Lists()) list->DocumentChanged();
+    if (touched)
+        for (CRecordList* list : root_.Lists()) list->DocumentChanged();
 }
 
 uint32_t CUndoManager::Commit() {

@@ -34,7 +34,8 @@ public:
     // after which the previous document stays open.
     virtual int32_t Open(const char* path, bool readOnly, const char* password,
                          bool havePassword) = 0;
-    // A null or empty path saves to the open file.
+    // A null or empty path saves to the open file. Refused (1) while a
+    // transaction is open.
     virtual int32_t Save(const char* path) = 0;
     virtual int32_t Reload(const char* password, bool havePassword) = 0;
     virtual void Close() = 0;

@@ -134,11 +134,48 @@ TEST_F(CollectionsTest, OwnerQueriesAreFreshAfterChangeAndCancel) {
 // The index must agree with the plain rule on any plan: overlap is
 // start < E and end > S, or start == S; order is the start order, those
 // starting before S first.
-TEST_F(CollectionsTest, PeriodQueryAgreesWithANaiveScanOnRandomPlans) {
+class RandomPlanTest : public PlanTest {
+protected:
+    static int64_t Key(int32_t day, int16_t minutes) { return int64_t{day} * 2000 + minutes; }
+
+    void CheckAgainstNaiveScan(std::mt19937& random, CResource* const (&resources)[3], int round) {
+        std::vector<CBooking*> all = AllBookings();
+        ASSERT_TRUE(std::is_sorted(all.begin(), all.end(), [&](CBooking* a, CBooking* b) {
+            return Key(a->startDay, a->startMinutes) < Key(b->startDay, b->startMinutes);
+        }));
+        for (int query = 0; query < 50; ++query) {
+            int32_t sDay = static_cast<int32_t>(random() % 60);
+            auto sMin = static_cast<int16_t>(random() % 1440);
+            int32_t eDay = sDay + static_cast<int32_t>(random() % 5);
+            auto eMin = static_cast<int16_t>(random() % 1440);
+            int64_t s = Key(sDay, sMin), e = Key(eDay, eMin);
+            std::vector<CBooking*> before, inside;
+            if (e >= s) {
+                for (CBooking* b : all) {
+                    int64_t bs = Key(b->startDay, b->startMinutes), be = Key(b->endDay, b->endMinutes);
+                    if (bs < s && be > s) before.push_back(b);
+                    if (bs >= s && bs < e) inside.push_back(b);
+                }
+            }
+            before.insert(before.end(), inside.begin(), inside.end());
+            ASSERT_EQ(Period(sDay, sMin, eDay, eMin), before) << "round " << round << " query " << query;
+            CResource* owner = resources[query % 3];
+            std::vector<CBooking*> own;
+            for (CBooking* b : before)
+                if (b->resource == owner) own.push_back(b);
+            std::vector<CBooking*> got(own.size() + 1);
+            ASSERT_EQ(owner->GetBookings(got.data(), sDay, sMin, eDay, eMin),
+                      static_cast<int32_t>(own.size()));
+            got.resize(own.size());
+            ASSERT_EQ(got, own);
+        }
+    }
+};
+
+TEST_F(RandomPlanTest, PeriodQueryAgreesWithANaiveScan) {
     std::mt19937 random(7);
-    CResource* resources[3] = {AddResource("A"), AddResource("B"), AddResource("C")};
+    CResource* const resources[3] = {AddResource("A"), AddResource("B"), AddResource("C")};
     CTask* task = AddTask("T");
-    auto key = [](int32_t day, int16_t minutes) { return int64_t{day} * 2000 + minutes; };
     for (int round = 0; round < 4; ++round) {
         Begin();
         for (int i = 0; i < 300; ++i) {
@@ -166,36 +203,17 @@ TEST_F(CollectionsTest, PeriodQueryAgreesWithANaiveScanOnRandomPlans) {
         }
         root.CommitTransaction();
 
+        CheckAgainstNaiveScan(random, resources, round);
+        // Ends alone change: the index is updated in place.
         all = AllBookings();
-        ASSERT_TRUE(std::is_sorted(all.begin(), all.end(), [&](CBooking* a, CBooking* b) {
-            return key(a->startDay, a->startMinutes) < key(b->startDay, b->startMinutes);
-        }));
-        for (int query = 0; query < 50; ++query) {
-            int32_t sDay = static_cast<int32_t>(random() % 60);
-            auto sMin = static_cast<int16_t>(random() % 1440);
-            int32_t eDay = sDay + static_cast<int32_t>(random() % 5);
-            auto eMin = static_cast<int16_t>(random() % 1440);
-            int64_t s = key(sDay, sMin), e = key(eDay, eMin);
-            std::vector<CBooking*> before, inside;
-            if (e >= s) {
-                for (CBooking* b : all) {
-                    int64_t bs = key(b->startDay, b->startMinutes), be = key(b->endDay, b->endMinutes);
-                    if (bs < s && be > s) before.push_back(b);
-                    if (bs >= s && bs < e) inside.push_back(b);
-                }
-            }
-            before.insert(before.end(), inside.begin(), inside.end());
-            ASSERT_EQ(Period(sDay, sMin, eDay, eMin), before) << "round " << round << " query " << query;
-            CResource* owner = resources[query % 3];
-            std::vector<CBooking*> own;
-            for (CBooking* b : before)
-                if (b->resource == owner) own.push_back(b);
-            std::vector<CBooking*> got(own.size() + 1);
-            ASSERT_EQ(owner->GetBookings(got.data(), sDay, sMin, eDay, eMin),
-                      static_cast<int32_t>(own.size()));
-            got.resize(own.size());
-            ASSERT_EQ(got, own);
+        Begin();
+        for (int i = 0; i < 30; ++i) {
+            CBooking* booking = all[random() % all.size()];
+            booking->BeginChange();
+            booking->endDay = booking->startDay + static_cast<int32_t>(random() % (round + 2));
         }
+        root.CommitTransaction();
+        CheckAgainstNaiveScan(random, resources, round);
     }
 }
 

@@ -70,11 +70,12 @@ protected:
     }
     static void Listen(uint32_t mask) { masks().push_back(mask); }
 
-    template <class Collection>
-    auto Added(Collection* collection, const char* name) {
+    template <class Collection, class Fill = void (*)(void*)>
+    auto Added(Collection* collection, const char* name, Fill fill = [](void*) {}) {
         Begin();
         auto* record = collection->Create();
         record->SetName(name);
+        fill(record);
         EXPECT_EQ(collection->Add(record), kDataOk);
         root.CommitTransaction();
         return record;
@@ -84,23 +85,15 @@ protected:
         return Added(root.resourceGroups, name);
     }
     CTaskGroup* AddTaskGroup(const char* name) { return Added(root.taskGroups, name); }
+    template <class Collection, class Group>
+    auto AddMember(Collection* collection, const char* name, Group* group) {
+        return Added(collection, name, [&](auto* r) { r->group = group; });
+    }
     CResource* AddResource(const char* name, CResourceGroup* group = nullptr) {
-        Begin();
-        CResource* resource = root.resources->Create();
-        resource->SetName(name);
-        resource->group = group;
-        EXPECT_EQ(root.resources->Add(resource), kDataOk);
-        root.CommitTransaction();
-        return resource;
+        return AddMember(root.resources, name, group);
     }
     CTask* AddTask(const char* name, CTaskGroup* group = nullptr) {
-        Begin();
-        CTask* task = root.tasks->Create();
-        task->SetName(name);
-        task->group = group;
-        EXPECT_EQ(root.tasks->Add(task), kDataOk);
-        root.CommitTransaction();
-        return task;
+        return AddMember(root.tasks, name, group);
     }
     // Times as (day, minutes); one booking per transaction.
     CBooking* AddBooking(CResource* resource, CTask* task, int32_t startDay, int16_t startMinutes,

@@ -1,0 +1,192 @@
+// Large-plan figures of the data store: save, open (with and without a
+// password), a one-week period query, and undo of a move of 1,000 bookings.
+// QEL_BENCH_SIZE=small runs the same on a plan a thousand times smaller.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "plan_generator.h"
+#include "plan_root.h"
+
+namespace {
+
+class BenchHistory : public CUndoHistory {
+public:
+    ~BenchHistory() override { Clear(); }
+    void Clear() override {
+        Release(undo);
+        Release(redo);
+    }
+    bool PushUndo(const UndoEntry* entry, bool clearRedo) override {
+        undo.push_back(*entry);
+        if (clearRedo) Release(redo);
+        return true;
+    }
+    bool PushRedo(const UndoEntry* entry) override {
+        redo.push_back(*entry);
+        return true;
+    }
+    bool Undo() {
+        UndoEntry entry = undo.back();
+        if (entry.undo(entry.arg) != 0) return false;
+        entry.release(entry.arg);
+        undo.pop_back();
+        return true;
+    }
+    std::vector<UndoEntry> undo, redo;
+
+private:
+    static void Release(std::vector<UndoEntry>& list) {
+        for (UndoEntry& entry : list) entry.release(entry.arg);
+        list.clear();
+    }
+};
+
+PlanShape BenchShape() {
+    PlanShape shape;
+    const char* size = std::getenv("QEL_BENCH_SIZE");
+    bool small = size && std::strcmp(size, "small") == 0;
+    shape.resourceGroups = small ? 5 : 100;
+    shape.resources = small ? 10 : 10000;
+    shape.taskGroups = small ? 4 : 50;
+    shape.tasks = small ? 2 : 2000;
+    shape.bookings = small ? 1000 : 1000000;
+    shape.seed = 42;
+    return shape;
+}
+
+// One plan for the whole run, saved once plain and once protected.
+struct BenchPlan {
+    BenchPlan() : root(&history) {
+        GeneratePlan(root, BenchShape());
+        std::string dir = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
+        plain = dir + "/qel-bench-" + std::to_string(getpid()) + ".qel";
+        protectedFile = dir + "/qel-bench-" + std::to_string(getpid()) + "-pw.qel";
+        SetPassword("secret");
+        root.Save(protectedFile.c_str());
+        SetPassword(nullptr);
+        root.Save(plain.c_str());
+        root.Close();
+        root.Open(plain.c_str(), false, nullptr, false);
+    }
+    ~BenchPlan() {
+        root.Close();
+        unlink(plain.c_str());
+        unlink(protectedFile.c_str());
+    }
+    void SetPassword(const char* password) {
+        root.BeginTransaction(nullptr);
+        root.properties->BeginChange();
+        root.properties->passwordFlag = password ? 1 : 0;
+        root.properties->SetPassword1(password ? password : "");
+        root.CommitTransaction();
+    }
+    BenchHistory history;
+    PlanRoot root;
+    std::string plain, protectedFile;
+};
+
+BenchPlan& Plan() {
+    static BenchPlan plan;
+    return plan;
+}
+
+void BM_Save(benchmark::State& state) {
+    BenchPlan& plan = Plan();
+    for (auto _ : state)
+        if (plan.root.Save(nullptr) != kDataOk) state.SkipWithError("save failed");
+    state.counters["bookings"] = plan.root.bookings->GetCount();
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+void OpenFile(benchmark::State& state, const std::string& path, const char* password) {
+    Plan();
+    BenchHistory history;
+    PlanRoot root(&history);
+    for (auto _ : state)
+        if (root.Open(path.c_str(), true, password, password != nullptr) != kDataReadOnly)
+            state.SkipWithError("open failed");
+    state.counters["bookings"] = root.bookings->GetCount();
+}
+
+void BM_Open(benchmark::State& state) { OpenFile(state, Plan().plain, nullptr); }
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWithPassword(benchmark::State& state) {
+    OpenFile(state, Plan().protectedFile, "secret");
+}
+BENCHMARK(BM_OpenWithPassword)->Unit(benchmark::kMillisecond);
+
+// One week in the middle of the plan.
+void BM_WeekQuery(benchmark::State& state) {
+    BenchPlan& plan = Plan();
+    int32_t middle = (plan.root.properties->periodStart + plan.root.properties->periodEnd) / 2;
+    std::vector<CBooking*> buffer(static_cast<std::size_t>(plan.root.bookings->GetCount()));
+    plan.root.bookings->GetInPeriod(buffer.data(), middle, 0, middle + 7, 0);   // builds the index
+    int32_t found = 0;
+    for (auto _ : state) {
+        found = plan.root.bookings->GetInPeriod(buffer.data(), middle, 0, middle + 7, 0);
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["found"] = found;
+}
+BENCHMARK(BM_WeekQuery)->Unit(benchmark::kMicrosecond);
+
+// A schedule repaint right after a booking was moved: every resource's
+// bookings of the same week, the first call rebuilding the dropped index and
+// filling the per-owner cache.
+void BM_RepaintAfterMove(benchmark::State& state) {
+    BenchPlan& plan = Plan();
+    CPlanData& root = plan.root;
+    int32_t middle = (root.properties->periodStart + root.properties->periodEnd) / 2;
+    std::vector<CResource*> resources(static_cast<std::size_t>(root.resources->GetCount()));
+    root.resources->GetAll(resources.data());
+    int64_t total = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        root.BeginTransaction("Move");
+        CBooking* booking = root.bookings->GetAt(root.bookings->GetCount() / 3);
+        booking->BeginChange();
+        booking->startMinutes = static_cast<int16_t>(booking->startMinutes ^ 1);
+        root.CommitTransaction();
+        state.ResumeTiming();
+        total = 0;
+        for (CResource* resource : resources) total += resource->GetBookingCount(middle, 0, middle + 7, 0);
+        benchmark::DoNotOptimize(total);
+    }
+    state.counters["found"] = static_cast<double>(total);
+    plan.history.Clear();
+}
+BENCHMARK(BM_RepaintAfterMove)->Unit(benchmark::kMillisecond);
+
+// Undo of one step that moved 1,000 bookings by a day.
+void BM_UndoMove1000(benchmark::State& state) {
+    BenchPlan& plan = Plan();
+    CPlanData& root = plan.root;
+    int32_t count = root.bookings->GetCount();
+    for (auto _ : state) {
+        state.PauseTiming();
+        root.BeginTransaction("Move");
+        for (int32_t i = 0; i < 1000 && i < count; ++i) {
+            CBooking* booking = root.bookings->GetAt(static_cast<int32_t>(
+                (static_cast<int64_t>(i) * 7919) % count));
+            booking->BeginChange();
+            booking->startDay += 1;
+            booking->endDay += 1;
+        }
+        root.CommitTransaction();
+        state.ResumeTiming();
+        if (!plan.history.Undo()) state.SkipWithError("undo failed");
+    }
+}
+BENCHMARK(BM_UndoMove1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,6 @@
+#include "fuzz_entries.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    FuzzDocumentInput(data, size);
+    return 0;
+}
