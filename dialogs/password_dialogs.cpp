@@ -66,13 +66,12 @@ void CFilePasswordDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::DDX_Text(dx, IDC_PASSWORD_SECOND, password2);
 }
 
-bool CFilePasswordDlg::OnInitDialog() {
+void CFilePasswordDlg::OnInitDialog() {
     original1_ = password1;
     original2_ = password2;
     DialogBase::OnInitDialog();
     GetDlgItem(ui::IDOK)->setEnabled(!readOnly_);
     EnableControls();
-    return true;
 }
 
 void CFilePasswordDlg::EnableControls() {
@@ -131,12 +130,11 @@ void CPasswordEntryDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::DDX_Text(dx, IDC_PASSWORD_ENTRY, password);
 }
 
-bool CPasswordEntryDlg::OnInitDialog() {
+void CPasswordEntryDlg::OnInitDialog() {
     DialogBase::OnInitDialog();
     if (data_ == nullptr || data_->GetPasswordDigests(digests_) != kDataOk) {
         std::fill(std::begin(digests_), std::end(digests_), 0);
     }
-    return true;
 }
 
 void CPasswordEntryDlg::OnOK() {

@@ -49,7 +49,7 @@ public:
 
 protected:
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnInitDialog() override;
+    void OnInitDialog() override;
     void OnOK() override;
     bool OnCommand(int id, unsigned code, QWidget* control) override;
 
@@ -73,7 +73,7 @@ public:
 
 protected:
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnInitDialog() override;
+    void OnInitDialog() override;
     void OnOK() override;
 
 private:
