@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QStandardPaths>
+
+#include "app_fixture.h"
+#include "app_ids.h"
+#include "main_app.h"
+#include "main_frame.h"
+#include "plan_data.h"
+#include "settings_store.h"
+#include "string_ids.h"
+#include "support/resource_strings.h"
+#include "ui/key_codes.h"
+#include "ui/scripted_prompts.h"
+#include "ui/win_types.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class MainAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        SettingsStore().Clear();
+    }
+    void TearDown() override { SettingsStore().Clear(); }
+    ui::ScriptedPrompts prompts;
+};
+
+TEST_F(MainAppTest, StartUpAndExitCallThePluginsInOrder) {
+    apptest::ProgramDirectory dir;
+    CMainApp app(dir.Environment());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(dir.Trace(), (Lines{"PluginInfo", "Start data", "LoadSettings ", "Initialized", "Register",
+                                  "WindowInit frame", "ToolbarInit toolbar", "MenuInit menu", "SettingsChanged",
+                                  "ViewChanged 0"}));
+    EXPECT_EQ(GetSetting("ViewActive"), "0");
+    EXPECT_TRUE(prompts.asked().empty());
+
+    dir.ClearTrace();
+    EXPECT_TRUE(app.MainFrame()->close());
+    app.ExitInstance();
+    // The clipboard, the filter and the history are gone before the plugins hear of the exit.
+    EXPECT_EQ(dir.Trace(), (Lines{"SaveSettings  1", "Exit filter gone"}));
+    app.ExitInstance();   // a second exit finds nothing left to free
+}
+
+TEST_F(MainAppTest, MissingLibraryEndsStartUpWithItsName) {
+    struct Case {
+        const char* leftOut;
+        std::string message;
+    } cases[] = {
+        {"libQELRes.so", "Resource file not found."},
+        {"libControls.so", "The library \"libControls.so\" could not be loaded."},
+        {"libData.so", "The library \"libData.so\" could not be loaded."},
+        {"libReportDocument.so", "The library \"libReportDocument.so\" could not be loaded."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.leftOut);
+        apptest::ProgramDirectory dir({c.leftOut});
+        ui::ScriptedPrompts prompts;
+        CMainApp app(dir.Environment());
+        EXPECT_FALSE(app.InitInstance());
+        ASSERT_EQ(prompts.asked().size(), 1u);
+        EXPECT_EQ(prompts.asked()[0].text, c.message);
+        EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+        app.ExitInstance();
+        EXPECT_TRUE(dir.Trace().empty());   // no plugin was loaded
+    }
+}
+
+TEST_F(MainAppTest, LibraryWithoutItsEntryEndsStartUp) {
+    for (const char* name : {"libData.so", "libReportDocument.so"}) {
+        SCOPED_TRACE(name);
+        apptest::ProgramDirectory dir;
+        dir.Substitute(name, QEL_CONTROLS_LIBRARY);
+        ui::ScriptedPrompts prompts;
+        CMainApp app(dir.Environment());
+        EXPECT_FALSE(app.InitInstance());
+        ASSERT_EQ(prompts.asked().size(), 1u);
+        EXPECT_EQ(prompts.asked()[0].text,
+                  std::string("The library \"") + name + "\" does not provide what the program needs.");
+        app.ExitInstance();
+    }
+}
+
+TEST_F(MainAppTest, MissingStartFileIsReportedAndANewDocumentStarts) {
+    apptest::ProgramDirectory dir;
+    AppEnvironment env = dir.Environment();
+    env.arguments = {"-x", "/nowhere/plan.qel"};
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "The file \"/nowhere/plan.qel\" was not found.");
+    EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONEXCLAMATION);
+    EXPECT_EQ(app.StartFile(), "");
+    EXPECT_EQ(app.Data()->GetFileName(), "");
+    app.ExitInstance();
+}
+
+TEST_F(MainAppTest, StartFileFromTheCommandLineOpens) {
+    apptest::ProgramDirectory dir;
+    const std::string plan = dir.Path() + "site.qel";
+    {
+        CMainApp first(dir.Environment());
+        ASSERT_TRUE(first.InitInstance());
+        ASSERT_EQ(first.Data()->Save(plan.c_str()), kDataOk);
+        first.ExitInstance();
+    }
+    dir.ClearTrace();
+    AppEnvironment env = dir.Environment();
+    env.startDirectory = dir.Path();
+    env.arguments = {"site.qel"};
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.StartFile(), plan);
+    EXPECT_EQ(app.Data()->GetFileName(), plan);
+    EXPECT_EQ(app.MainFrame()->windowTitle().toStdString(), "site.qel - QEL Planner");
+    const Lines trace = dir.Trace();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "FileOpened 0"), trace.end());
+    app.ExitInstance();
+}
+
+// The main window of a started program.
+class MainFrameTest : public MainAppTest {
+protected:
+    void SetUp() override {
+        MainAppTest::SetUp();
+        dir.WriteSettings(settings);
+        app = std::make_unique<CMainApp>(dir.Environment());
+        ASSERT_TRUE(app->InitInstance());
+        frame = app->MainFrame();
+        data = app->Data();
+        dir.ClearTrace();
+    }
+    void TearDown() override {
+        app->ExitInstance();
+        MainAppTest::TearDown();
+    }
+    void Press(int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        QApplication::sendEvent(focus != nullptr ? focus : frame, &press);
+    }
+    void AddResource(const char* name) {
+        ASSERT_EQ(data->BeginTransaction(LoadResString(ids::UNDO_ADD_RESOURCE).c_str()), kDataOk);
+        CResource* resource = data->resources->Create();
+        resource->SetName(name);
+        ASSERT_EQ(data->resources->Add(resource), kDataOk);
+        ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    }
+    std::string ActionText(unsigned id) { return frame->Action(id)->text().toStdString(); }
+
+    std::string settings;
+    apptest::ProgramDirectory dir;
+    std::unique_ptr<CMainApp> app;
+    CMainFrame* frame = nullptr;
+    CPlanData* data = nullptr;
+};
+
+TEST_F(MainFrameTest, KeysGoToThePluginsFirst) {
+    setenv("QEL_TRACE_CONSUME", "112", 1);   // F1
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        Lines trace;
+    } cases[] = {
+        {Qt::Key_F1, Qt::NoModifier, {"KeyDispatch 112 0"}},
+        {Qt::Key_Shift, Qt::ShiftModifier, {}},
+        {Qt::Key_Control, Qt::ControlModifier, {}},
+        {Qt::Key_X, Qt::ControlModifier | Qt::AltModifier, {"KeyDispatch 88 48"}},
+        {Qt::Key_Delete, Qt::ShiftModifier, {"KeyDispatch 46 64"}},
+    };
+    for (const Case& c : cases) {
+        dir.ClearTrace();
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(dir.Trace(), c.trace) << c.key;
+    }
+    EXPECT_TRUE(prompts.asked().empty());
+}
+
+TEST_F(MainFrameTest, ProgramDirectoryIsShownOnCtrlShiftA) {
+    Press(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(dir.Trace(), Lines{"KeyDispatch 65 96"});
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "Program folder:\n" + app->GetProgramDir(true));
+    EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONINFORMATION);
+}
+
+TEST_F(MainFrameTest, TitleAndUndoItemsFollowEveryChange) {
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Untitled - QEL Planner");
+    EXPECT_FALSE(frame->Action(app_ids::ID_UNDO)->isEnabled());
+
+    AddResource("Crane");
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Untitled * - QEL Planner");
+    EXPECT_EQ(ActionText(app_ids::ID_UNDO), "&Undo Add Resource\tCtrl+Z");
+    EXPECT_TRUE(frame->Action(app_ids::ID_UNDO)->isEnabled());
+    EXPECT_FALSE(frame->Action(app_ids::ID_REDO)->isEnabled());
+
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(data->resources->GetCount(), 0);
+    EXPECT_EQ(ActionText(app_ids::ID_REDO), "&Redo Add Resource\tCtrl+Y");
+    EXPECT_TRUE(frame->Action(app_ids::ID_REDO)->isEnabled());
+    EXPECT_FALSE(frame->Action(app_ids::ID_UNDO)->isEnabled());
+
+    frame->OnCommand(app_ids::ID_REDO);
+    EXPECT_EQ(data->resources->GetCount(), 1);
+    const Lines trace = dir.Trace();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "KeyDispatch 90 32"), trace.end());
+}
+
+TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
+    SetSetting("ViewFilterActive", "1");
+    AddResource("Crane");
+    EXPECT_EQ(dir.Trace().back(), "DataChanged 8 filter 1");
+    prompts.AnswerMessage(ui::IDNO);   // do not save the changes
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    const Lines trace = dir.Trace();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "DataChanged 1 filter 0"), trace.end());
+    EXPECT_EQ(trace.back(), "FileOpened 1");
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Untitled - QEL Planner");
+}
+
+TEST_F(MainFrameTest, ClosingAsksToSaveChanges) {
+    AddResource("Crane");
+    prompts.AnswerMessage(ui::IDCANCEL);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(prompts.asked().back().text, "Save changes to \"Untitled\"?");
+    prompts.AnswerMessage(ui::IDNO);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(dir.Trace().back(), "SaveSettings  1");
+}
+
+TEST_F(MainFrameTest, StatusBarAndPasswordPane) {
+    frame->SetStatusBarText("left", "middle");
+    EXPECT_EQ(frame->PaneText(0), "left");
+    EXPECT_EQ(frame->PaneText(1), "middle");
+    EXPECT_EQ(frame->PaneText(2), "");
+    ASSERT_EQ(data->BeginTransaction("Protect"), kDataOk);
+    data->properties->BeginChange();
+    data->properties->passwordFlag = 1;
+    data->properties->SetPassword1("alpha");
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    EXPECT_EQ(frame->PaneText(2).toStdString(), LoadResString(ids::STATUS_PASSWORD));
+}
+
+class PlacementTest : public MainAppTest {};
+
+TEST_F(PlacementTest, WindowRectangleIsRestoredAndSaved) {
+    apptest::ProgramDirectory dir;
+    dir.WriteSettings("ViewMainWindowRect=40 30 640 430\nViewMainWindowMaximized=0\n");
+    AppEnvironment env = dir.Environment();
+    env.hiddenWindow = false;
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    EXPECT_EQ(frame->geometry(), QRect(40, 30, 600, 400));
+    frame->setGeometry(50, 60, 300, 200);
+    frame->SaveWindowPlacement();
+    EXPECT_EQ(GetSetting("ViewMainWindowRect"), "50 60 350 260");
+    EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "0");
+    EXPECT_EQ(GetSetting("ViewMainWindowIconic"), "0");
+    app.ExitInstance();
+}
+
+TEST_F(PlacementTest, HiddenStartSavesNoPlacement) {
+    apptest::ProgramDirectory dir;
+    dir.WriteSettings("ViewMainWindowRect=40 30 640 430\n");
+    CMainApp app(dir.Environment());
+    ASSERT_TRUE(app.InitInstance());
+    app.MainFrame()->SaveWindowPlacement();
+    EXPECT_EQ(GetSetting("ViewMainWindowRect"), "40 30 640 430");
+    EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "");
+    app.ExitInstance();
+}
+
+}  // namespace
