@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QPrinter>
 #include <QKeyEvent>
 #include <QStandardPaths>
 
@@ -9,6 +11,8 @@
 #include "app_ids.h"
 #include "main_app.h"
 #include "main_frame.h"
+#include "main_toolbar.h"
+#include "plugin_api.h"
 #include "plan_data.h"
 #include "settings_store.h"
 #include "string_ids.h"
@@ -246,6 +250,84 @@ TEST_F(MainFrameTest, StatusBarAndPasswordPane) {
     data->properties->SetPassword1("alpha");
     ASSERT_EQ(data->CommitTransaction(), kDataOk);
     EXPECT_EQ(frame->PaneText(2).toStdString(), LoadResString(ids::STATUS_PASSWORD));
+}
+
+TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
+    QComboBox* combo = frame->ToolBar()->BaseUnitCombo();
+    ASSERT_EQ(combo->count(), 7);
+    EXPECT_EQ(combo->itemText(0).toStdString(), LoadResString(ids::BASE_UNIT_FIRST));
+    EXPECT_EQ(combo->currentIndex(), 4);
+
+    emit combo->activated(5);
+    EXPECT_EQ(GetSetting("ViewScheduleBaseUnit"), "5");
+    EXPECT_EQ(dir.Trace(), Lines{"SettingsChanged"});
+    dir.ClearTrace();
+    emit combo->activated(5);   // the same unit again changes nothing
+    EXPECT_TRUE(dir.Trace().empty());
+
+    SetSetting("ViewScheduleBaseUnit", "2");
+    for (const char* view : {"0", "1", "2"}) {
+        SetSetting("ViewActive", view);
+        QELA_OnSettingsChanged();
+        EXPECT_EQ(combo->currentIndex(), 2);
+        EXPECT_EQ(combo->isEnabled(), std::string(view) != "2") << view;
+    }
+}
+
+TEST_F(MainFrameTest, RecentFileThatIsGoneIsReportedAndKept) {
+    app->RecentFiles().Add("/nowhere/plan.qel");
+    frame->OnCommand(app_ids::ID_FILE_MRU_FILE1);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "The file \"/nowhere/plan.qel\" was not found.");
+    EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONEXCLAMATION);
+    EXPECT_EQ(app->RecentFiles().First(), "/nowhere/plan.qel");
+    EXPECT_EQ(data->GetFileName(), "");
+}
+
+TEST_F(MainFrameTest, ClipboardEmptiesWhenItsResourceIsDeleted) {
+    ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
+    CResource* resource = data->resources->Create();
+    resource->SetName("Crane");
+    ASSERT_EQ(data->resources->Add(resource), kDataOk);
+    CTask* task = data->tasks->Create();
+    task->SetName("Lift");
+    ASSERT_EQ(data->tasks->Add(task), kDataOk);
+    CBooking* booking = data->bookings->Create();
+    booking->resource = resource;
+    booking->task = task;
+    booking->startDay = booking->endDay = 2460000;
+    booking->endMinutes = 60;
+    ASSERT_EQ(data->bookings->Add(booking), kDataOk);
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+
+    QELA_SetClipboardInfo(&booking, 1);
+    EXPECT_TRUE(CanPasteBooking());
+    ASSERT_EQ(data->BeginTransaction("Delete"), kDataOk);
+    ASSERT_EQ(resource->Delete(), kDataOk);
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    EXPECT_EQ(Host().clipboard->resource, nullptr);
+    EXPECT_FALSE(CanPasteBooking());
+}
+
+TEST_F(MainAppTest, PrinterOrientationFromTheSettings) {
+    struct Case {
+        const char* settings;
+        QPageLayout::Orientation orientation;
+    } cases[] = {
+        {"", QPageLayout::Landscape},
+        {"PrinterOrientation=1\n", QPageLayout::Portrait},
+        {"PrinterOrientation=2\n", QPageLayout::Landscape},
+        {"PrinterInitOrientation=0\nPrinterOrientation=2\n", QPrinter().pageLayout().orientation()},
+    };
+    for (const Case& c : cases) {
+        SettingsStore().Clear();
+        apptest::ProgramDirectory dir;
+        dir.WriteSettings(c.settings);
+        CMainApp app(dir.Environment());
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.Printer()->pageLayout().orientation(), c.orientation) << c.settings;
+        app.ExitInstance();
+    }
 }
 
 class PlacementTest : public MainAppTest {};
