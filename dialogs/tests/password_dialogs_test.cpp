@@ -15,6 +15,7 @@
 
 #include "data/crypto/md5.h"
 #include "data_library.h"
+#include "when_modal.h"
 #include "dialog_ids.h"
 #include "password_check.h"
 #include "password_dialogs.h"
@@ -76,29 +77,6 @@ TEST(MatchPasswordTest, TellsWhichPasswordMatched) {
     }
 }
 
-// Runs act on the first dialog of that class that becomes modal, from the
-// event loop of whatever modal dialog is running then. Gives up after a while
-// and closes the active modal dialog, so a test fails instead of hanging.
-template <class Dialog>
-void WhenModal(std::function<void(Dialog*)> act) {
-    auto* timer = new QTimer(qApp);   // freed with the application if never run
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, polls] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<Dialog*>(modal); dialog && dialog->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        } else if (++*polls > 500) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "the expected dialog never became modal";
-            if (auto* other = qobject_cast<QDialog*>(modal)) other->reject();
-        }
-    });
-    timer->start(10);
-}
-
 // Types each character as a key press, so the editor's input rules apply.
 void Type(QWidget* editor, const QString& text) {
     for (QChar c : text) {
@@ -116,7 +94,7 @@ void ClickOk(ui::DialogBase* dialog) {
 // Answers the confirmation dialogs that come one after the other.
 void Confirm(std::vector<std::string> texts) {
     if (texts.empty()) return;
-    WhenModal<CPasswordConfirmDlg>([texts](CPasswordConfirmDlg* confirm) {
+    dlgtest::WhenModal<CPasswordConfirmDlg>([texts](CPasswordConfirmDlg* confirm) {
         Edit(confirm, IDC_PASSWORD_ENTRY)->setText(QString::fromStdString(texts.front()));
         Confirm(std::vector<std::string>(texts.begin() + 1, texts.end()));
         ClickOk(confirm);
@@ -254,11 +232,11 @@ TEST_F(PasswordDialogTest, ChangedPasswordsAreTypedAgain) {
     Edit(&dialog, IDC_PASSWORD_FIRST)->setText("alpha");
     Edit(&dialog, IDC_PASSWORD_SECOND)->setText("beta");
     std::string prompts1;
-    WhenModal<CPasswordConfirmDlg>([&](CPasswordConfirmDlg* confirm) {
+    dlgtest::WhenModal<CPasswordConfirmDlg>([&](CPasswordConfirmDlg* confirm) {
         prompts1 = static_cast<QLabel*>(confirm->GetDlgItem(IDC_PASSWORD_PROMPT))->text().toStdString();
         Edit(confirm, IDC_PASSWORD_ENTRY)->setText("alpha");
         ClickOk(confirm);
-        WhenModal<CPasswordConfirmDlg>([](CPasswordConfirmDlg* second) {
+        dlgtest::WhenModal<CPasswordConfirmDlg>([](CPasswordConfirmDlg* second) {
             EXPECT_EQ(static_cast<QLabel*>(second->GetDlgItem(IDC_PASSWORD_PROMPT))->text(),
                       "retype the second password");
             Edit(second, IDC_PASSWORD_ENTRY)->setText("beta");
@@ -289,7 +267,7 @@ TEST_F(PasswordDialogTest, WrongRetypingKeepsTheConfirmationAndCancelReturns) {
     dialog.show();
     Edit(&dialog, IDC_PASSWORD_FIRST)->setText("alpha");
     bool stayedOpen = false;
-    WhenModal<CPasswordConfirmDlg>([&](CPasswordConfirmDlg* confirm) {
+    dlgtest::WhenModal<CPasswordConfirmDlg>([&](CPasswordConfirmDlg* confirm) {
         Edit(confirm, IDC_PASSWORD_ENTRY)->setText("alpah");
         ClickOk(confirm);
         stayedOpen = confirm->isVisible() && confirm->focusWidget() == confirm->GetDlgItem(IDC_PASSWORD_ENTRY);
@@ -326,7 +304,7 @@ protected:
         data = library.data();
     }
     void SetThroughDialog(bool protect, const char* first, const char* second) {
-        WhenModal<CFilePasswordDlg>([=](CFilePasswordDlg* dialog) {
+        dlgtest::WhenModal<CFilePasswordDlg>([=](CFilePasswordDlg* dialog) {
             auto* check = static_cast<QCheckBox*>(dialog->GetDlgItem(IDC_PASSWORD_PROTECT));
             if (check->isChecked() != protect) check->click();
             if (protect) {
@@ -362,7 +340,7 @@ TEST_F(PasswordDocumentTest, PasswordsAreStoredAndSwitchedOff) {
 }
 
 TEST_F(PasswordDocumentTest, CancelledDialogChangesNothing) {
-    WhenModal<CFilePasswordDlg>([](CFilePasswordDlg* dialog) { dialog->reject(); });
+    dlgtest::WhenModal<CFilePasswordDlg>([](CFilePasswordDlg* dialog) { dialog->reject(); });
     EXPECT_FALSE(EditFilePassword(data));
     EXPECT_FALSE(data->IsModified());
 }

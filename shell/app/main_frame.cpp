@@ -333,7 +333,11 @@ std::optional<IFileCommandSite::Password> CMainFrame::AskPassword(const std::str
     return Password{dialog.password, dialog.readOnly};
 }
 
-void CMainFrame::FileOpened(int kind) { QELA_OnFileOpened(kind); }
+void CMainFrame::FileOpened(int kind) {
+    // The document's access is settled only once the file command is done.
+    UpdateCommandStates();
+    QELA_OnFileOpened(kind);
+}
 
 bool CMainFrame::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::LRESULT& result) {
     if (message != WM_COMMAND) return false;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QKeyEvent>
 #include <QStandardPaths>
@@ -12,6 +13,9 @@
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_toolbar.h"
+#include "password_dialogs.h"
+#include "data_library.h"
+#include "when_modal.h"
 #include "plugin_api.h"
 #include "plan_data.h"
 #include "settings_store.h"
@@ -250,6 +254,35 @@ TEST_F(MainFrameTest, StatusBarAndPasswordPane) {
     data->properties->SetPassword1("alpha");
     ASSERT_EQ(data->CommitTransaction(), kDataOk);
     EXPECT_EQ(frame->PaneText(2).toStdString(), LoadResString(ids::STATUS_PASSWORD));
+}
+
+TEST_F(MainFrameTest, ProtectedFileOpensReadOnlyWithTheSecondPassword) {
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    dir.ClearTrace();
+
+    bool refused = false;
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        auto* edit = static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY));
+        edit->setText("gamma");
+        dialog->accept();
+        refused = dialog->isVisible();
+        edit->setText("beta");
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(data->IsReadOnly());
+    EXPECT_EQ(frame->windowTitle().toStdString(), "site.qel - QEL Planner (read-only)");
+    ASSERT_EQ(prompts.asked().size(), 2u);   // the wrong password, then the read-only note
+    EXPECT_EQ(prompts.asked()[1].text, "\"" + path + "\" was opened read-only. Changes cannot be saved.");
+    EXPECT_EQ(GetSetting("PasswordLast"), "beta");
+    EXPECT_FALSE(frame->Action(app_ids::ID_FILE_SAVE)->isEnabled());
+    EXPECT_FALSE(frame->Action(app_ids::ID_DOCUMENT_PASSWORDS)->isEnabled());
+    EXPECT_EQ(app->RecentFiles().First(), path);
+    const Lines trace = dir.Trace();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "FileOpened 0"), trace.end());
 }
 
 TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
