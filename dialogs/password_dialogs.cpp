@@ -21,14 +21,19 @@ namespace {
 
 QString Text(unsigned id) { return QString::fromStdString(ui::ResString(id)); }
 
+// A prompt over one masked entry, then OK and Cancel.
+void BuildPromptDialog(ui::DialogBase* dialog, unsigned captionId) {
+    dialog->setWindowTitle(Text(captionId));
+    auto* layout = new QVBoxLayout(dialog);
+    dlg::AddLabel(layout, IDC_PASSWORD_PROMPT);
+    dlg::AddPasswordEdit(layout, IDC_PASSWORD_ENTRY, kMaxPasswordBytes);
+    dlg::AddOkCancel(dialog, layout);
+}
+
 }  // namespace
 
 CPasswordConfirmDlg::CPasswordConfirmDlg(QWidget* parent) : DialogBase(parent) {
-    setWindowTitle(Text(dlg_ids::CAPTION_PASSWORD_CONFIRM));
-    auto* layout = new QVBoxLayout(this);
-    dlg::AddLabel(layout, IDC_PASSWORD_PROMPT);
-    dlg::AddPasswordEdit(layout, IDC_PASSWORD_ENTRY, kMaxPasswordBytes);
-    dlg::AddOkCancel(this, layout);
+    BuildPromptDialog(this, dlg_ids::CAPTION_PASSWORD_CONFIRM);
 }
 
 void CPasswordConfirmDlg::DoDataExchange(ui::DataExchange& dx) {
@@ -118,11 +123,7 @@ CPasswordEntryDlg::CPasswordEntryDlg(const std::string& fileName, CPlanData* dat
     : DialogBase(parent),
       prompt_(plat::FormatChecked(ui::ResString(dlg_ids::PASSWORD_ENTRY_PROMPT), {fileName})),
       data_(data) {
-    setWindowTitle(Text(dlg_ids::CAPTION_PASSWORD_ENTRY));
-    auto* layout = new QVBoxLayout(this);
-    dlg::AddLabel(layout, IDC_PASSWORD_PROMPT);
-    dlg::AddPasswordEdit(layout, IDC_PASSWORD_ENTRY, kMaxPasswordBytes);
-    dlg::AddOkCancel(this, layout);
+    BuildPromptDialog(this, dlg_ids::CAPTION_PASSWORD_ENTRY);
 }
 
 void CPasswordEntryDlg::DoDataExchange(ui::DataExchange& dx) {

@@ -15,6 +15,7 @@
 
 #include "data/crypto/md5.h"
 #include "data_library.h"
+#include "scripted_plan.h"
 #include "when_modal.h"
 #include "dialog_ids.h"
 #include "password_check.h"
@@ -109,29 +110,8 @@ protected:
 };
 
 // A document that knows nothing but the digests of its last file.
-class DigestPlan : public CPlanData {
-public:
+struct DigestPlan : dlgtest::ScriptedPlan {
     explicit DigestPlan(const Digests& d) { std::memcpy(digests, d.bytes, sizeof digests); }
-    ~DigestPlan() override = default;
-    int32_t Open(const char*, bool, const char*, bool) override { return 0; }
-    int32_t Save(const char*) override { return 0; }
-    int32_t Reload(const char*, bool) override { return 0; }
-    void Close() override {}
-    std::string GetFileName() override { return ""; }
-    bool IsReadOnly() override { return false; }
-    bool IsModified() override { return false; }
-    int32_t BeginTransaction(const char*) override { return 0; }
-    int32_t CancelTransaction() override { return 0; }
-    int32_t CommitTransaction() override { return 0; }
-    bool AddListener(DataListener) override { return true; }
-    int32_t Control(int32_t code, void* out) override {
-        if (code != kControlPasswordDigests) return kDataUnknownControl;
-        std::memcpy(out, digests, sizeof digests);
-        return kDataOk;
-    }
-    void Write(CMemArchive*) override {}
-    int32_t Read(CMemArchive*) override { return 0; }
-    std::uint8_t digests[32];
 };
 
 TEST_F(PasswordDialogTest, EntryDialogTellsWhichPasswordWasGiven) {

@@ -53,7 +53,7 @@ protected:
 
     apptest::ScopedIdTexts texts;
     ui::ScriptedPrompts prompts;
-    apptest::ScriptedPlan plan;
+    dlgtest::ScriptedPlan plan;
     Site site;
     CFileCommands commands{&plan, site};
     testing::TempDirectory dir;
@@ -87,7 +87,7 @@ TEST_F(FileCommandsTest, OpenOutcomes) {
         SCOPED_TRACE(c.name);
         SettingsStore().Clear();
         SetSetting("ShowMessageOpenedReadOnly", c.showReadOnlyNote ? "1" : "0");
-        apptest::ScriptedPlan plan;
+        dlgtest::ScriptedPlan plan;
         plan.openStatuses.assign(c.statuses.begin(), c.statuses.end());
         Site site;
         site.passwords = c.passwords;
@@ -141,7 +141,7 @@ TEST_F(FileCommandsTest, SaveQuestionBeforeChangesAreLost) {
         {true, ui::IDCANCEL, false, 0},
     };
     for (const Case& c : cases) {
-        apptest::ScriptedPlan plan;
+        dlgtest::ScriptedPlan plan;
         plan.fileName = path;
         plan.modified = c.modified;
         ui::ScriptedPrompts prompts;
@@ -175,7 +175,7 @@ TEST_F(FileCommandsTest, SaveGoesToSaveAsWithoutAWritableFile) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        apptest::ScriptedPlan plan;
+        dlgtest::ScriptedPlan plan;
         plan.fileName = c.fileName;
         plan.readOnlyOpen = c.readOnly;
         ui::ScriptedPrompts prompts;
@@ -270,7 +270,7 @@ TEST_F(FileCommandsTest, OpenAgainWithAnotherPassword) {
         SettingsStore().Clear();
         SetSetting("PasswordLast", "old");
         SetSetting("PasswordEntered", "1");
-        apptest::ScriptedPlan plan;
+        dlgtest::ScriptedPlan plan;
         plan.fileName = "/p/s.qel";
         plan.modified = c.modified;
         plan.reloadStatuses.assign(c.statuses.begin(), c.statuses.end());

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "host_undo_history.h"
+#include "data_library.h"
 #include "plan_data.h"
-#include "plat/dynlib.h"
 #include "string_ids.h"
 #include "ui/res_strings.h"
 #include "ui/scripted_prompts.h"
@@ -214,15 +214,10 @@ namespace {
 
 // The history as the data store drives it.
 TEST(UndoHistoryWithDataTest, TransactionsOfTheDataStoreUndoAndRedo) {
-    void* library = plat::LoadLibrary(QEL_DATA_LIBRARY);
-    ASSERT_NE(library, nullptr) << plat::LastLibraryError();
-    auto getData = reinterpret_cast<DllGetDataFn>(plat::GetSymbol(library, "DllGetData"));
-    auto freeData = reinterpret_cast<DllFreeDataFn>(plat::GetSymbol(library, "DllFreeData"));
-    ASSERT_TRUE(getData && freeData);
-
     auto* history = new CHostUndoHistory;
-    CPlanData* data = getData(history);
-    ASSERT_NE(data, nullptr);
+    dlgtest::DataLibrary library(history);
+    CPlanData* data = library.data();
+    ASSERT_NE(data, nullptr) << library.error();
     ASSERT_EQ(data->BeginTransaction("Add resource"), 0);
     CResource* resource = data->resources->Create();
     resource->SetName("Crane");
@@ -242,8 +237,6 @@ TEST(UndoHistoryWithDataTest, TransactionsOfTheDataStoreUndoAndRedo) {
     EXPECT_FALSE(history->CanUndoRedo(true));
 
     delete static_cast<CUndoHistory*>(history);   // before the library goes, as at exit
-    freeData();
-    plat::FreeLibrary(library);
 }
 
 }  // namespace

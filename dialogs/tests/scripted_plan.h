@@ -1,15 +1,16 @@
 #pragma once
 
 // A document whose file operations answer from a script and record how
-// they were called, for the main window's file logic.
+// they were called, for the file and password logic.
 
+#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
 
 #include "plan_data.h"
 
-namespace apptest {
+namespace dlgtest {
 
 class ScriptedProperties : public CPlanProperties {
 public:
@@ -73,6 +74,10 @@ public:
             *static_cast<uint8_t*>(out) = olderFormat ? 1 : 0;
             return kDataOk;
         }
+        if (code == kControlPasswordDigests) {
+            std::memcpy(out, digests, sizeof digests);
+            return kDataOk;
+        }
         return kDataUnknownControl;
     }
     void Write(CMemArchive*) override {}
@@ -91,6 +96,7 @@ public:
     bool modified = false;
     bool readOnlyOpen = false;
     bool olderFormat = false;
+    uint8_t digests[32] = {};   // of the file examined last
 
 private:
     static int32_t Next(std::deque<int32_t>& script) {
@@ -101,4 +107,4 @@ private:
     }
 };
 
-}  // namespace apptest
+}  // namespace dlgtest
