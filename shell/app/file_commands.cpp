@@ -1,0 +1,180 @@
+#include "file_commands.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include "data_status.h"
+#include "plan_data.h"
+#include "settings_store.h"
+#include "string_ids.h"
+#include "support/paths.h"
+#include "support/resource_strings.h"
+#include "support/setting_values.h"
+#include "ui/prompts.h"
+#include "ui/win_types.h"
+
+namespace {
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
+
+ui::FileDialogRequest DocumentDialog() {
+    ui::FileDialogRequest request;
+    request.filter = LoadResString(ids::DOCUMENT_FILTER);
+    request.defaultExt = LoadResString(ids::DOCUMENT_EXTENSION);
+    return request;
+}
+
+}  // namespace
+
+std::string CFileCommands::DocumentName() const {
+    const std::string name = data_->GetFileName();
+    return name.empty() ? LoadResString(ids::TITLE_UNTITLED) : name;
+}
+
+bool CFileCommands::CanSave() const {
+    return data_->properties == nullptr || !data_->properties->IsWriteProtected();
+}
+
+void CFileCommands::OnFileOpen() {
+    ui::FileDialogRequest request = DocumentDialog();
+    request.mustExist = true;
+    request.initialDir = GetSetting("DirectoryFiles");
+    const std::optional<std::string> path = ui::CurrentPrompts().OpenFile(site_.Window(), request);
+    if (!path) return;
+    SetSetting("DirectoryFiles", GetPathDirectory(*path));
+    OpenDocument(*path);
+}
+
+bool CFileCommands::OpenDocument(const std::string& path) {
+    if (path == data_->GetFileName() && !data_->IsModified()) return true;
+    if (!SaveModified()) return false;
+
+    bool readOnly = false;
+    std::string password;
+    bool havePassword = false;
+    for (;;) {
+        int32_t status;
+        {
+            const WaitCursor wait;
+            status = data_->Open(path.c_str(), readOnly, password.c_str(), havePassword);
+        }
+        site_.UpdateTitle();
+        if (status == kDataPassword) {
+            const std::optional<IFileCommandSite::Password> entered = site_.AskPassword(path);
+            if (!entered) return false;
+            password = entered->text;
+            readOnly = entered->readOnly;
+            havePassword = true;
+            continue;
+        }
+        if (status == kDataOk || status == kDataReadOnly) {
+            site_.AddRecentFile(path);
+            site_.FileOpened(kFileOpened);
+        }
+        if (status == kDataReadOnly) {
+            if (BoolSetting("ShowMessageOpenedReadOnly", true)) {
+                ui::MessageBoxById(site_.Window(), ids::OPEN_READ_ONLY, ui::MB_OK | ui::MB_ICONINFORMATION, {path});
+            }
+            if (havePassword) {
+                SetSetting("PasswordLast", password);
+                SetSetting("PasswordEntered", "1");
+            }
+        } else if (status == kDataCannotOpen) {
+            ui::MessageBoxById(site_.Window(), ids::OPEN_CANNOT, ui::MB_OK | ui::MB_ICONSTOP, {path});
+        } else if (status != kDataOk) {
+            ui::MessageBoxById(site_.Window(), ids::OPEN_FAILED, ui::MB_OK | ui::MB_ICONSTOP, {path});
+        }
+        return status == kDataOk || status == kDataReadOnly;
+    }
+}
+
+void CFileCommands::OnFileNew() {
+    if (!SaveModified()) return;
+    data_->Close();
+    site_.UpdateTitle();
+    site_.FileOpened(kFileNew);
+}
+
+bool CFileCommands::SaveDocument() {
+    const std::string name = data_->GetFileName();
+    if (data_->IsReadOnly() || name.empty() || !PathExists(name, false)) return OnFileSaveAs();
+    if (data_->IsOlderFormatOpen() &&
+        ui::MessageBoxById(site_.Window(), ids::SAVE_OLDER_FORMAT,
+                           ui::MB_YESNO | ui::MB_DEFBUTTON2 | ui::MB_ICONEXCLAMATION, {name}) != ui::IDYES) {
+        return false;
+    }
+    return SaveDocumentTo(name);
+}
+
+bool CFileCommands::OnFileSaveAs() {
+    ui::FileDialogRequest request = DocumentDialog();
+    request.overwritePrompt = true;
+    request.fileName = data_->GetFileName();
+    const std::optional<std::string> path = ui::CurrentPrompts().SaveFile(site_.Window(), request);
+    return path && SaveDocumentTo(*path);
+}
+
+bool CFileCommands::SaveDocumentTo(const std::string& path) {
+    int32_t status;
+    {
+        const WaitCursor wait;
+        status = data_->Save(path.c_str());
+    }
+    if (status != kDataOk) ui::MessageBoxById(site_.Window(), ids::SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+    site_.UpdateTitle();
+    if (status != kDataOk) return false;
+    if (!path.empty()) site_.AddRecentFile(path);
+    site_.FileOpened(kFileSaved);
+    return true;
+}
+
+bool CFileCommands::SaveModified() {
+    if (!data_->IsModified()) return true;
+    switch (ui::MessageBoxById(site_.Window(), ids::SAVE_CHANGES, ui::MB_YESNOCANCEL | ui::MB_ICONEXCLAMATION,
+                               {DocumentName()})) {
+    case ui::IDYES: return SaveDocument();
+    case ui::IDNO: return true;
+    default: return false;
+    }
+}
+
+void CFileCommands::OnChangePassword() {
+    const std::string name = data_->GetFileName();
+    if (data_->IsModified() &&
+        ui::MessageBoxById(site_.Window(), ids::REOPEN_DISCARDS,
+                           ui::MB_YESNO | ui::MB_DEFBUTTON2 | ui::MB_ICONEXCLAMATION, {name}) != ui::IDYES) {
+        return;
+    }
+    std::string password = GetSetting("PasswordLast");
+    bool havePassword = BoolSetting("PasswordEntered", false);
+    for (;;) {
+        int32_t status;
+        {
+            const WaitCursor wait;
+            status = data_->Reload(password.c_str(), havePassword);
+        }
+        if (status == kDataPassword) {
+            const std::optional<IFileCommandSite::Password> entered = site_.AskPassword(name);
+            if (!entered) return;
+            password = entered->text;
+            havePassword = true;
+            continue;
+        }
+        if (status != kDataOk) {
+            site_.UpdateTitle();
+            ui::MessageBoxById(site_.Window(), ids::REOPEN_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+            return;
+        }
+        SetSetting("PasswordLast", password);
+        SetSetting("PasswordEntered", havePassword ? "1" : "0");
+        return;
+    }
+}

@@ -1,0 +1,274 @@
+#include "main_app.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QPrinter>
+
+#include "controls_api.h"
+#include "host_objects.h"
+#include "host_undo_history.h"
+#include "main_frame.h"
+#include "plan_data.h"
+#include "plat/dynlib.h"
+#include "plat/version_block.h"
+#include "plugin_api.h"
+#include "plugin_manager.h"
+#include "report_document.h"
+#include "resource_library.h"
+#include "settings_store.h"
+#include "single_instance.h"
+#include "startup_logic.h"
+#include "string_ids.h"
+#include "support/locale_names.h"
+#include "support/paths.h"
+#include "support/resource_strings.h"
+#include "support/setting_values.h"
+#include "ui/prompts.h"
+#include "ui/res_strings.h"
+
+namespace {
+
+constexpr char kResourceLibrary[] = "libQELRes.so";
+constexpr char kResourceMissing[] = "Resource file not found.";
+constexpr std::size_t kRecentFiles = 4;
+
+using DllGetDocumentFn = CReportDocument* (*)(int);
+using DllFreeDocumentFn = void (*)();
+
+template <class Fn>
+Fn Symbol(void* module, const char* name) {
+    return module != nullptr ? reinterpret_cast<Fn>(plat::GetSymbol(module, name)) : nullptr;
+}
+
+bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
+
+void LibraryMessage(unsigned stringId, const std::string& fileName) {
+    ui::MessageBoxById(nullptr, stringId, ui::MB_OK | ui::MB_ICONSTOP, {fileName});
+}
+
+}  // namespace
+
+CMainApp::CMainApp(AppEnvironment environment) : env_(std::move(environment)), recent_(kRecentFiles) {}
+
+CMainApp::~CMainApp() = default;
+
+std::string CMainApp::GetProgramDir(bool withoutSlash) const {
+    std::string dir = env_.programDirectory;
+    if (withoutSlash && dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+}
+
+bool CMainApp::InitInstance() {
+    // The guard holds its lock until start-up returns, however it returns.
+    struct ReleaseGuard {
+        std::unique_ptr<CSingleInstance>& guard;
+        ~ReleaseGuard() { guard.reset(); }
+    } releaseGuard{guard_};
+
+    if (chdir(env_.programDirectory.c_str()) != 0) std::perror(env_.programDirectory.c_str());
+    productVersion_ = plat::VersionValue(nullptr, "ProductVersion");
+    productName_ = plat::VersionValue(nullptr, "ProductName");
+    if (!LoadResources()) return false;
+
+    appName_ = LoadResString(ids::APP_TITLE);
+    profileKey_ = LoadResString(ids::PROFILE_KEY);
+    QCoreApplication::setApplicationName(QString::fromStdString(appName_));
+    QCoreApplication::setOrganizationName(QString::fromStdString(profileKey_));
+    recent_.Load(profileKey_, appName_);
+
+    if (!CheckSingleInstance()) return false;
+    g_localeNames.Load(resourceModule_);
+    if (!BindLibraries()) return false;
+
+    PluginManager().LoadAll(FindPluginCandidates(env_.programDirectory), ReadHostIdentity(resourceModule_));
+    PluginManager().OnStart(data_);
+    QELA_LoadSettings(GetSetting("InitializationFile").c_str());
+    SettingsStore().LoadSettingsFiles(env_.programDirectory);
+    CompleteFormats();
+    PluginManager().OnInitialized();
+    Host().clipboard = data_->bookings->Create();
+    HandFormatsToControls();
+    PluginManager().OnRegister();
+    ChooseStartFileNow();
+
+    if (!CreateMainFrame()) return false;
+    QELA_OnSettingsChanged();
+    frame_->RestoreWindowPlacement(env_.hiddenWindow);
+    data_->AddListener(&CMainFrame::DataListener);
+
+    printer_ = std::make_unique<QPrinter>();
+    if (BoolSetting("PrinterInitOrientation", true)) {
+        printer_->setPageOrientation(ParseInt(GetSetting("PrinterOrientation"), 2) == 1 ? QPageLayout::Portrait
+                                                                                          : QPageLayout::Landscape);
+    }
+    SetSetting("ViewActive", std::to_string(ParseInt(GetSetting("ViewActive"), 0)));
+    QELA_OnViewChanged();
+
+    if (!startFile_.empty()) frame_->Files().OpenDocument(startFile_);
+    else frame_->UpdateTitle();
+
+    if (guard_) {
+        CMainFrame* frame = frame_.get();
+        instanceServer_ = guard_->Publish([frame] {
+            if (frame->isMinimized()) frame->showNormal();
+            frame->show();
+            frame->raise();
+            frame->activateWindow();
+            return true;
+        });
+    }
+    return true;
+}
+
+bool CMainApp::LoadResources() {
+    resourceModule_ = plat::LoadLibrary(env_.programDirectory + kResourceLibrary);
+    auto getString = Symbol<QELResGetStringFn>(resourceModule_, QELRES_GETSTRING_SYMBOL);
+    if (getString == nullptr) {
+        ui::CurrentPrompts().MessageBox(nullptr, kResourceMissing, std::string(), ui::MB_OK | ui::MB_ICONSTOP);
+        return false;
+    }
+    SetResourceModule(resourceModule_);
+    ui::SetStringSource(getString);
+    return true;
+}
+
+bool CMainApp::CheckSingleInstance() {
+    // The settings files are read early for this one key; the store itself
+    // is filled later, in its own order.
+    CSettingsStore early;
+    early.LoadSettingsFiles(env_.programDirectory);
+    const bool allowMultiple = ParseBool(early.GetSetting("AllowMultipleInstances"), false);
+    guard_ = std::make_unique<CSingleInstance>(appName_, env_.runtimeDirectory);
+    guard_->Lock();
+    if (!allowMultiple && guard_->IsAnotherInstanceRunning()) {
+        guard_->ActivatePrevious();
+        return false;
+    }
+    return true;
+}
+
+void* CMainApp::LoadOutsideLibrary(unsigned nameId) {
+    const std::string name = LoadResString(nameId);
+    void* module = name.empty() ? nullptr : plat::LoadLibrary(env_.programDirectory + name);
+    if (module == nullptr) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), plat::LastLibraryError().c_str());
+        LibraryMessage(ids::LIBRARY_NOT_LOADED, name);
+    }
+    return module;
+}
+
+bool CMainApp::BindLibraries() {
+    controlsModule_ = LoadOutsideLibrary(ids::LIBRARY_CONTROLS);
+    if (controlsModule_ == nullptr) return false;
+    if (auto setResources = Symbol<SpccSetAppResHandleFn>(controlsModule_, SPCC_SETAPPRESHANDLE_SYMBOL)) {
+        setResources(resourceModule_);
+    }
+
+    dataModule_ = LoadOutsideLibrary(ids::LIBRARY_DATA);
+    if (dataModule_ == nullptr) return false;
+    if (auto getData = Symbol<DllGetDataFn>(dataModule_, "DllGetData")) {
+        history_ = new CHostUndoHistory;
+        data_ = getData(history_);
+    }
+    if (data_ == nullptr) {
+        LibraryMessage(ids::LIBRARY_NO_ENTRY, LoadResString(ids::LIBRARY_DATA));
+        return false;
+    }
+    Host().data = data_;
+    Host().publicFilter = data_->filters->Create();
+
+    documentModule_ = LoadOutsideLibrary(ids::LIBRARY_REPORT_DOCUMENT);
+    if (documentModule_ == nullptr) return false;
+    if (auto getDocument = Symbol<DllGetDocumentFn>(documentModule_, "DllGetDocument")) {
+        reportDocument_ = getDocument(0);
+    }
+    if (reportDocument_ == nullptr) {
+        LibraryMessage(ids::LIBRARY_NO_ENTRY, LoadResString(ids::LIBRARY_REPORT_DOCUMENT));
+        return false;
+    }
+    return true;
+}
+
+void CMainApp::CompleteFormats() {
+    if (GetSetting("DateFormat").empty()) {
+        const std::string day = GetSetting("DateFormatDay");
+        const std::string month = GetSetting("DateFormatMonth");
+        const std::string year = GetSetting("DateFormatYear");
+        SetSetting("DateFormat", CompleteDateFormat(day.empty() ? "d" : day, month.empty() ? "M" : month,
+                                                    year.empty() ? "yyyy" : year, plat::CurrentLocale()));
+    }
+    if (GetSetting("TimeFormat").empty()) SetSetting("TimeFormat", CompleteTimeFormat(plat::CurrentLocale()));
+}
+
+void CMainApp::HandFormatsToControls() {
+    const std::string date = GetSetting("DateFormat");
+    const std::string time = GetSetting("TimeFormat");
+    auto setDate = Symbol<SpccSetFormatFn>(controlsModule_, SPCC_SETDATEFORMAT_SYMBOL);
+    auto setTime = Symbol<SpccSetFormatFn>(controlsModule_, SPCC_SETTIMEFORMAT_SYMBOL);
+    if (setDate && !date.empty()) setDate(date.c_str());
+    if (setTime && !time.empty()) setTime(time.c_str());
+}
+
+void CMainApp::ChooseStartFileNow() {
+    StartFileInputs in;
+    in.fileOpenOnStart = GetSetting("FileOpenOnStart");
+    in.fileOpenLast = BoolSetting("FileOpenLast", true);
+    in.mostRecentFile = recent_.First();
+    in.commandLineFile = CommandLineFile(env_.arguments, env_.startDirectory);
+    in.shiftHeld = env_.shiftHeld;
+    const StartFileChoice choice = ChooseStartFile(in, [](const std::string& p) { return PathExists(p, false); });
+    if (!choice.missingFile.empty()) {
+        ui::MessageBoxById(nullptr, ids::FILE_NOT_FOUND, ui::MB_OK | ui::MB_ICONEXCLAMATION, {choice.missingFile});
+    }
+    startFile_ = choice.file;
+}
+
+bool CMainApp::CreateMainFrame() {
+    frame_ = std::make_unique<CMainFrame>(data_, history_, &recent_, env_.programDirectory);
+    if (frame_->Create()) return true;
+    frame_.reset();
+    return false;
+}
+
+void CMainApp::DestroyMainFrame() {
+    if (frame_) recent_.Save(profileKey_, appName_);
+    frame_.reset();
+}
+
+void CMainApp::ExitInstance() {
+    DestroyMainFrame();
+    delete static_cast<CUndoHistory*>(history_);
+    history_ = nullptr;
+    HostObjects& host = Host();
+    if (host.clipboard != nullptr) host.clipboard->Delete();
+    host.clipboard = nullptr;
+    if (host.publicFilter != nullptr) host.publicFilter->Delete();
+    host.publicFilter = nullptr;
+    PluginManager().OnExit();
+    PluginManager().UnloadAll();
+
+    host.data = nullptr;
+    data_ = nullptr;
+    if (dataModule_ != nullptr) {
+        if (auto freeData = Symbol<DllFreeDataFn>(dataModule_, "DllFreeData")) freeData();
+        plat::FreeLibrary(dataModule_);
+        dataModule_ = nullptr;
+    }
+    reportDocument_ = nullptr;
+    if (documentModule_ != nullptr) {
+        if (auto freeDocument = Symbol<DllFreeDocumentFn>(documentModule_, "DllFreeDocument")) freeDocument();
+        plat::FreeLibrary(documentModule_);
+        documentModule_ = nullptr;
+    }
+    if (controlsModule_ != nullptr) plat::FreeLibrary(controlsModule_);
+    controlsModule_ = nullptr;
+    instanceServer_.reset();
+    printer_.reset();
+    if (resourceModule_ != nullptr) {
+        ui::SetStringSource(nullptr);
+        SetResourceModule(nullptr);
+        plat::FreeLibrary(resourceModule_);
+        resourceModule_ = nullptr;
+    }
+}

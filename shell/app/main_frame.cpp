@@ -1,0 +1,397 @@
+#include "main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSessionManager>
+#include <QStatusBar>
+
+#include "app_ids.h"
+#include "data_change.h"
+#include "data_status.h"
+#include "host_undo_history.h"
+#include "main_toolbar.h"
+#include "main_view.h"
+#include "password_dialogs.h"
+#include "plan_data.h"
+#include "plugin_api.h"
+#include "plugin_manager.h"
+#include "recent_files.h"
+#include "settings_store.h"
+#include "startup_logic.h"
+#include "string_ids.h"
+#include "support/paths.h"
+#include "support/resource_strings.h"
+#include "support/setting_values.h"
+#include "ui/key_codes.h"
+#include "ui/prompts.h"
+
+namespace {
+
+CMainFrame* g_frame = nullptr;
+
+constexpr unsigned kFirstPluginCommand = 61000;
+constexpr unsigned kLastPluginCommand = 61500;
+constexpr int kModifierAlt = 0x10;
+constexpr int kModifierCtrl = 0x20;
+constexpr int kModifierShift = 0x40;
+
+// The menu text of a command: the part of its string after the status prompt.
+QString CommandText(unsigned id) {
+    const std::string text = LoadResString(id);
+    const std::size_t newline = text.find('\n');
+    return QString::fromStdString(newline == std::string::npos ? text : text.substr(newline + 1));
+}
+
+int IntSetting(const char* key, int defaultValue) { return ParseInt(GetSetting(key), defaultValue); }
+bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
+
+struct Accelerator {
+    int virtualKey;
+    int modifiers;
+    unsigned command;
+};
+constexpr Accelerator kAccelerators[] = {
+    {'N', kModifierCtrl, app_ids::ID_FILE_NEW},  {'O', kModifierCtrl, app_ids::ID_FILE_OPEN},
+    {'S', kModifierCtrl, app_ids::ID_FILE_SAVE}, {'Z', kModifierCtrl, app_ids::ID_UNDO},
+    {'Y', kModifierCtrl, app_ids::ID_REDO},
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(CPlanData* data, CHostUndoHistory* history, CRecentFileList* recent,
+                       std::string programDir)
+    : data_(data), history_(history), recent_(recent), programDir_(std::move(programDir)),
+      files_(data, *this) {
+    setObjectName("CMainFrame");
+    g_frame = this;
+    Host().frame = this;
+    qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    if (Host().frame == this) Host().frame = nullptr;
+    if (g_frame == this) g_frame = nullptr;
+    SettingsStore().SetIniHooks({});
+}
+
+bool CMainFrame::Create() {
+    BuildMenus();
+
+    toolBar_ = new CMainToolBar(this);
+    for (unsigned id : {app_ids::ID_FILE_NEW, app_ids::ID_FILE_OPEN, app_ids::ID_FILE_SAVE}) {
+        toolBar_->addAction(actions_.at(id));
+    }
+    toolBar_->addSeparator();
+    toolBar_->addWidget(toolBar_->BaseUnitCombo());
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    connect(toolBar_->BaseUnitCombo(), &QComboBox::activated, this, &CMainFrame::OnBaseUnitChosen);
+
+    const char* widthKeys[] = {"ViewMainWindowStatusBarWidth0", "ViewMainWindowStatusBarWidth1",
+                               "ViewMainWindowStatusBarWidth2"};
+    const int widthDefaults[] = {300, 150, 50};
+    for (int pane = 0; pane < 3; ++pane) {
+        panes_[pane] = new QLabel(this);
+        panes_[pane]->setMinimumWidth(std::max(0, IntSetting(widthKeys[pane], widthDefaults[pane])));
+        if (pane == 0) statusBar()->addWidget(panes_[pane], 1);
+        else statusBar()->addPermanentWidget(panes_[pane]);
+    }
+
+    view_ = new CQEL2View(this);
+    setCentralWidget(view_);
+
+    SettingsStore().SetIniHooks({{}, {}, [this] { SaveWindowPlacement(); }});
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+        if (!files_.SaveModified()) session.cancel();
+    });
+
+    PluginManager().OnWindowInit(this, view_->VisibleView());
+    PluginManager().OnToolbarInit(toolBar_);
+    PluginManager().OnMenuInit(this, menuBar());
+    return true;
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id) {
+    QAction* action = menu->addAction(CommandText(id));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    actions_[id] = action;
+    return action;
+}
+
+void CMainFrame::BuildMenus() {
+    fileMenu_ = menuBar()->addMenu(QString::fromStdString(LoadResString(app_ids::MENU_FILE)));
+    for (unsigned id : {app_ids::ID_FILE_NEW, app_ids::ID_FILE_OPEN, app_ids::ID_FILE_SAVE, app_ids::ID_FILE_SAVE_AS}) {
+        AddCommand(fileMenu_, id);
+    }
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, app_ids::ID_CHANGE_PASSWORD);
+    AddCommand(fileMenu_, app_ids::ID_DOCUMENT_PASSWORDS);
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, app_ids::ID_EXPORT);
+    fileMenu_->addSeparator();
+    recentEnd_ = fileMenu_->addSeparator();
+    AddCommand(fileMenu_, app_ids::ID_APP_EXIT);
+    connect(fileMenu_, &QMenu::aboutToShow, this, [this] {
+        BuildRecentFileItems();
+        UpdateCommandStates();
+    });
+
+    QMenu* edit = menuBar()->addMenu(QString::fromStdString(LoadResString(app_ids::MENU_EDIT)));
+    AddCommand(edit, app_ids::ID_UNDO);
+    AddCommand(edit, app_ids::ID_REDO);
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    UpdateUndoRedoMenu();
+}
+
+void CMainFrame::BuildRecentFileItems() {
+    for (QAction* item : recentItems_) {
+        fileMenu_->removeAction(item);
+        delete item;
+    }
+    recentItems_.clear();
+    const std::vector<std::string>& entries = recent_->Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string text = plat::FormatChecked(LoadResString(ids::RECENT_FILE_ITEM), {int(i + 1), entries[i]});
+        auto* item = new QAction(QString::fromStdString(text), fileMenu_);
+        item->setData(app_ids::ID_FILE_MRU_FILE1 + unsigned(i));
+        connect(item, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        fileMenu_->insertAction(recentEnd_, item);
+        recentItems_.push_back(item);
+    }
+}
+
+void CMainFrame::OpenRecentFile(std::size_t index) {
+    if (index >= recent_->Entries().size()) return;
+    const std::string path = recent_->Entries()[index];
+    if (PathExists(path, false)) {
+        files_.OpenDocument(path);
+    } else {
+        ui::MessageBoxById(this, ids::FILE_NOT_FOUND, ui::MB_OK | ui::MB_ICONEXCLAMATION, {path});
+    }
+}
+
+QAction* CMainFrame::Action(unsigned id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QString CMainFrame::PaneText(int pane) const {
+    return pane >= 0 && pane < 3 && panes_[pane] ? panes_[pane]->text() : QString();
+}
+
+void CMainFrame::OnCommand(unsigned id) {
+    if (id >= kFirstPluginCommand && id <= kLastPluginCommand) {
+        PluginManager().RunCommand(id, this);
+        return;
+    }
+    if (id >= app_ids::ID_FILE_MRU_FILE1 && id < app_ids::ID_FILE_MRU_FILE1 + 16) {
+        OpenRecentFile(id - app_ids::ID_FILE_MRU_FILE1);
+        return;
+    }
+    switch (id) {
+    case app_ids::ID_FILE_NEW: files_.OnFileNew(); break;
+    case app_ids::ID_FILE_OPEN: files_.OnFileOpen(); break;
+    case app_ids::ID_FILE_SAVE:
+        if (files_.CanSave()) files_.OnFileSave();
+        break;
+    case app_ids::ID_FILE_SAVE_AS:
+        if (files_.CanSave()) files_.OnFileSaveAs();
+        break;
+    case app_ids::ID_CHANGE_PASSWORD: files_.OnChangePassword(); break;
+    case app_ids::ID_DOCUMENT_PASSWORDS:
+        if (files_.CanSave()) EditFilePassword(data_, this);
+        break;
+    case app_ids::ID_EXPORT: PluginManager().RunExport(); break;
+    case app_ids::ID_UNDO:
+        history_->Undo(this);
+        UpdateUndoRedoMenu();
+        break;
+    case app_ids::ID_REDO:
+        history_->Redo(this);
+        UpdateUndoRedoMenu();
+        break;
+    case app_ids::ID_APP_EXIT: close(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::UpdateCommandStates() {
+    const bool canSave = files_.CanSave();
+    for (unsigned id : {app_ids::ID_FILE_SAVE, app_ids::ID_FILE_SAVE_AS, app_ids::ID_DOCUMENT_PASSWORDS}) {
+        actions_.at(id)->setEnabled(canSave);
+    }
+    actions_.at(app_ids::ID_EXPORT)->setEnabled(PluginManager().HasExport());
+    actions_.at(app_ids::ID_UNDO)->setEnabled(history_->CanUndoRedo(true));
+    actions_.at(app_ids::ID_REDO)->setEnabled(history_->CanUndoRedo(false));
+    const int viewActive = IntSetting("ViewActive", 0);
+    if (toolBar_) toolBar_->BaseUnitCombo()->setEnabled(viewActive == 0 || viewActive == 1);
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(QString::fromStdString(TitleText(data_->GetFileName(), data_->IsModified(), data_->IsReadOnly())));
+    const bool password = data_->properties != nullptr && data_->properties->passwordFlag != 0;
+    if (panes_[2]) panes_[2]->setText(password ? QString::fromStdString(LoadResString(ids::STATUS_PASSWORD)) : QString());
+}
+
+void CMainFrame::UpdateUndoRedoMenu() {
+    actions_.at(app_ids::ID_UNDO)->setText(QString::fromStdString(UndoRedoMenuText(*history_, true)));
+    actions_.at(app_ids::ID_REDO)->setText(QString::fromStdString(UndoRedoMenuText(*history_, false)));
+    actions_.at(app_ids::ID_UNDO)->setEnabled(history_->CanUndoRedo(true));
+    actions_.at(app_ids::ID_REDO)->setEnabled(history_->CanUndoRedo(false));
+}
+
+void CMainFrame::DataListener(std::uint32_t mask) {
+    if (g_frame != nullptr) g_frame->OnPlanDataChanged(mask);
+    else ApplyDataChange(mask);
+}
+
+void CMainFrame::OnPlanDataChanged(std::uint32_t mask) {
+    UpdateTitle();
+    UpdateUndoRedoMenu();
+    UpdateCommandStates();
+    ApplyDataChange(mask);
+}
+
+void CMainFrame::RestoreWindowPlacement(bool hidden) {
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1024, 768);
+    const WindowRect rect = ParseWindowRect(GetSetting("ViewMainWindowRect"), screen.width(), screen.height());
+    setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    const bool iconic = BoolSetting("ViewMainWindowIconic", false);
+    const bool maximized = BoolSetting("ViewMainWindowMaximized", true);
+    if (hidden) {
+        hiddenStart_ = true;
+        hide();
+    } else if (iconic) {
+        setWindowState(Qt::WindowMinimized | (maximized ? Qt::WindowMaximized : Qt::WindowNoState));
+        show();
+    } else if (maximized) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void CMainFrame::SaveWindowPlacement() {
+    if (hiddenStart_) return;
+    const Qt::WindowStates state = windowState();
+    const bool iconic = state.testFlag(Qt::WindowMinimized);
+    const bool maximized = state.testFlag(Qt::WindowMaximized);
+    SetSetting("ViewMainWindowIconic", iconic ? "1" : "0");
+    SetSetting("ViewMainWindowMaximized", maximized ? "1" : "0");
+    const QRect normal = (iconic || maximized) ? normalGeometry() : geometry();
+    SetSetting("ViewMainWindowRect",
+               FormatWindowRect({normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height()}));
+}
+
+void CMainFrame::SyncBaseUnitCombo() {
+    if (toolBar_) toolBar_->BaseUnitCombo()->setCurrentIndex(IntSetting("ViewScheduleBaseUnit", 4));
+}
+
+void CMainFrame::OnBaseUnitChosen(int index) {
+    if (QWidget* view = view_->VisibleView()) view->setFocus();
+    if (index == IntSetting("ViewScheduleBaseUnit", 4)) return;
+    SetSetting("ViewScheduleBaseUnit", std::to_string(index));
+    QELA_OnSettingsChanged();
+}
+
+void CMainFrame::SetStatusBarText(std::string_view pane0, std::string_view pane1) {
+    panes_[0]->setText(QString::fromUtf8(pane0.data(), qsizetype(pane0.size())));
+    panes_[1]->setText(QString::fromUtf8(pane1.data(), qsizetype(pane1.size())));
+}
+
+void CMainFrame::RunNamedCommand(HostCommand, void*) {}
+
+void CMainFrame::ShowWaitCursor(bool on) {
+    if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
+void CMainFrame::ReloadSettings() {
+    SyncBaseUnitCombo();
+    UpdateCommandStates();
+}
+
+void CMainFrame::RegisterView(QelWnd window) { view_->RegisterView(window); }
+
+bool CMainFrame::SendToVisibleView(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return view_->SendToVisibleView(message, wParam, lParam);
+}
+
+void CMainFrame::AddRecentFile(const std::string& path) { recent_->Add(path); }
+
+std::optional<IFileCommandSite::Password> CMainFrame::AskPassword(const std::string& path) {
+    CPasswordEntryDlg dialog(path, data_, this);
+    if (dialog.DoModal() != ui::IDOK) return std::nullopt;
+    return Password{dialog.password, dialog.readOnly};
+}
+
+void CMainFrame::FileOpened(int kind) {
+    // The document's access is settled only once the file command is done.
+    UpdateCommandStates();
+    QELA_OnFileOpened(kind);
+}
+
+bool CMainFrame::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::LRESULT& result) {
+    if (message != WM_COMMAND) return false;
+    OnCommand(ui::LowWord(wParam));
+    result = 0;
+    return true;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    // Only where the key arrives first (the focus widget, else the window),
+    // not again on its way up to the parents.
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr || target->window() != this) target = this;
+    if (watched != target) return false;
+    return DispatchKey(static_cast<QKeyEvent*>(event));
+}
+
+bool CMainFrame::DispatchKey(QKeyEvent* event) {
+    const int key = ui::VirtualKeyFromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    if (key == 0 || key == ui::VK_SHIFT || key == ui::VK_CONTROL || key == ui::VK_MENU) return false;
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const int mask = (held.testFlag(Qt::AltModifier) ? kModifierAlt : 0) |
+                     (held.testFlag(Qt::ControlModifier) ? kModifierCtrl : 0) |
+                     (held.testFlag(Qt::ShiftModifier) ? kModifierShift : 0);
+    if (PluginManager().OnKeyDispatch(key, mask)) return true;
+    if ((mask & kModifierCtrl) != 0 && (mask & kModifierShift) != 0 && key == 'A') {
+        std::string dir = programDir_;
+        if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+        ui::MessageBoxById(this, ids::PROGRAM_DIRECTORY_INFO, ui::MB_OK | ui::MB_ICONINFORMATION, {dir});
+        return true;
+    }
+    if (mask == kModifierCtrl && key == 'F') {
+        OnCommand(app_ids::ID_COPY_FILE);
+        return true;
+    }
+    if (key == ui::VK_F1) {
+        OnCommand(app_ids::ID_HELP);
+        return true;
+    }
+    for (const Accelerator& accelerator : kAccelerators) {
+        if (accelerator.virtualKey == key && accelerator.modifiers == mask) {
+            OnCommand(accelerator.command);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!files_.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QELA_SaveSettings(GetSetting("InitializationFile").c_str(), 1);
+    event->accept();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+// The main window: menu, toolbar with the base-unit combo, three-pane status
+// bar and the plugins' views. It keeps the caption and the Undo/Redo items in
+// step with the document, offers every key press to the plugins first, keeps
+// its placement in the settings and asks to save the document when it closes.
+
+#include <map>
+#include <string>
+
+#include <QMainWindow>
+
+#include "file_commands.h"
+#include "host_objects.h"
+#include "ui/message.h"
+
+class CHostUndoHistory;
+class CMainToolBar;
+class CQEL2View;
+class CRecentFileList;
+class QAction;
+class QLabel;
+class QMenu;
+
+class CMainFrame : public ui::MessageWidget<QMainWindow>, public IHostFrame, public IFileCommandSite {
+public:
+    CMainFrame(CPlanData* data, CHostUndoHistory* history, CRecentFileList* recent, std::string programDir);
+    ~CMainFrame() override;
+
+    // The bars, then the plugins' window, toolbar and menu callbacks.
+    bool Create();
+    // The data store's listener: the window, then the program-wide objects.
+    static void DataListener(std::uint32_t mask);
+    void OnPlanDataChanged(std::uint32_t mask);
+
+    void UpdateTitle() override;
+    void UpdateUndoRedoMenu();
+    void UpdateCommandStates();
+    void RestoreWindowPlacement(bool hidden);
+    void SaveWindowPlacement();
+    void SyncBaseUnitCombo();
+    // Runs a command of the menus, toolbar or keys by identifier.
+    void OnCommand(unsigned id);
+
+    CFileCommands& Files() { return files_; }
+    CMainToolBar* ToolBar() const { return toolBar_; }
+    CQEL2View* View() const { return view_; }
+    QAction* Action(unsigned id) const;
+    QString PaneText(int pane) const;
+
+    // IHostFrame
+    QelWnd Window() override { return this; }
+    void SetStatusBarText(std::string_view pane0, std::string_view pane1) override;
+    void RunNamedCommand(HostCommand command, void* arg) override;
+    void RunFrameCommand(unsigned id) override { OnCommand(id); }
+    void ShowWaitCursor(bool on) override;
+    void ReloadSettings() override;
+    void RegisterView(QelWnd window) override;
+    bool SendToVisibleView(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+    // IFileCommandSite
+    void AddRecentFile(const std::string& path) override;
+    std::optional<Password> AskPassword(const std::string& path) override;
+    void FileOpened(int kind) override;
+
+protected:
+    bool OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildRecentFileItems();
+    QAction* AddCommand(QMenu* menu, unsigned id);
+    bool DispatchKey(QKeyEvent* event);
+    void OnBaseUnitChosen(int index);
+    void OpenRecentFile(std::size_t index);
+
+    CPlanData* data_;
+    CHostUndoHistory* history_;
+    CRecentFileList* recent_;
+    std::string programDir_;
+    CFileCommands files_;
+    CMainToolBar* toolBar_ = nullptr;
+    CQEL2View* view_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentEnd_ = nullptr;   // the separator after the recent files
+    std::map<unsigned, QAction*> actions_;
+    std::vector<QAction*> recentItems_;
+    QLabel* panes_[3] = {};
+    bool hiddenStart_ = false;
+};

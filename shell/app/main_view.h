@@ -1,0 +1,27 @@
+#pragma once
+
+// The client area of the main window, in which the plugins' view windows
+// live: the first one that is not hidden fills it.
+
+#include <cstdint>
+#include <vector>
+
+#include <QPointer>
+#include <QWidget>
+
+class CQEL2View : public QWidget {
+public:
+    explicit CQEL2View(QWidget* parent = nullptr);
+
+    void RegisterView(QWidget* window);
+    // The first registered window that is not hidden, or null.
+    QWidget* VisibleView() const;
+    bool SendToVisibleView(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void LayoutViews();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    std::vector<QPointer<QWidget>> windows_;
+};

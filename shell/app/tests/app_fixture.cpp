@@ -1,0 +1,57 @@
+#include "app_fixture.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace apptest {
+
+ProgramDirectory::ProgramDirectory(const std::vector<std::string>& leftOut) {
+    char* cwd = getcwd(nullptr, 0);
+    startDirectory_ = cwd != nullptr ? cwd : "/";
+    std::free(cwd);
+    const std::string libraries[] = {QEL_RES_LIBRARY, QEL_DATA_LIBRARY, QEL_CONTROLS_LIBRARY, QEL_DOCUMENT_LIBRARY,
+                                     QEL_TRACE_PLUGIN};
+    for (const std::string& library : libraries) {
+        const std::string name = library.substr(library.rfind('/') + 1);
+        bool skip = false;
+        for (const std::string& left : leftOut) skip = skip || left == name;
+        if (!skip && symlink(library.c_str(), (Path() + name).c_str()) != 0) std::perror(name.c_str());
+    }
+    setenv("QEL_TRACE_LOG", (Path() + "trace.log").c_str(), 1);
+}
+
+ProgramDirectory::~ProgramDirectory() {
+    if (chdir(startDirectory_.c_str()) != 0) std::perror(startDirectory_.c_str());
+    unsetenv("QEL_TRACE_LOG");
+    unsetenv("QEL_TRACE_CONSUME");
+}
+
+void ProgramDirectory::Substitute(const std::string& name, const std::string& library) const {
+    unlink((Path() + name).c_str());
+    if (symlink(library.c_str(), (Path() + name).c_str()) != 0) std::perror(name.c_str());
+}
+
+void ProgramDirectory::WriteSettings(const std::string& text) const { dir_.Write("test.settings", text); }
+
+std::vector<std::string> ProgramDirectory::Trace() const {
+    std::ifstream in(Path() + "trace.log");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void ProgramDirectory::ClearTrace() const { std::remove((Path() + "trace.log").c_str()); }
+
+AppEnvironment ProgramDirectory::Environment() const {
+    AppEnvironment env;
+    env.programDirectory = Path();
+    env.startDirectory = startDirectory_;
+    env.runtimeDirectory = runtime_.path();
+    env.hiddenWindow = true;
+    return env;
+}
+
+}  // namespace apptest

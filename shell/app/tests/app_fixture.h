@@ -1,0 +1,36 @@
+#pragma once
+
+// A program directory for start-up tests: the real libraries linked in from
+// the build, the tracing plugin, settings files as a test writes them, and a
+// log of the plugin's callbacks.
+
+#include <string>
+#include <vector>
+
+#include "main_app.h"
+#include "testing/temp_directory.h"
+
+namespace apptest {
+
+class ProgramDirectory {
+public:
+    // Links every library of the build but those named in left out.
+    explicit ProgramDirectory(const std::vector<std::string>& leftOut = {});
+    ~ProgramDirectory();
+
+    std::string Path() const { return dir_.path() + "/"; }
+    // Puts another library under a library's name.
+    void Substitute(const std::string& name, const std::string& library) const;
+    void WriteSettings(const std::string& text) const;
+    // The callbacks the tracing plugin saw so far.
+    std::vector<std::string> Trace() const;
+    void ClearTrace() const;
+    AppEnvironment Environment() const;
+
+private:
+    testing::TempDirectory dir_;
+    testing::TempDirectory runtime_;
+    std::string startDirectory_;
+};
+
+}  // namespace apptest

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "support/resource_strings.h"
+#include "startup_logic.h"
+#include "string_ids.h"
+
+namespace {
+
+TEST(CommandLineFileTest, LastNonOptionArgumentNamesTheFile) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string expected;
+    } cases[] = {
+        {{}, ""},
+        {{"-f", "--verbose"}, ""},
+        {{"/abs/x.qel"}, "/abs/x.qel"},   // a slash does not start an option
+        {{"rel.qel"}, "/start/dir/rel.qel"},
+        {{"sub/rel.qel", "-f"}, "/start/dir/sub/rel.qel"},
+        {{"first.qel", "-x", "/abs/last.qel"}, "/abs/last.qel"},
+        {{"/abs/first.qel", "last.qel"}, "/start/dir/last.qel"},
+        {{""}, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CommandLineFile(c.args, "/start/dir"), c.expected);
+        EXPECT_EQ(CommandLineFile(c.args, "/start/dir/"), c.expected);
+    }
+}
+
+TEST(ChooseStartFileTest, SettingRecentFileCommandLineAndShift) {
+    const std::set<std::string> files{"/on-start.qel", "/recent.qel", "/cmd.qel"};
+    auto exists = [&](const std::string& p) { return files.count(p) != 0; };
+    struct Case {
+        const char* name;
+        StartFileInputs in;
+        std::string file;
+        std::string missing;
+    } cases[] = {
+        {"nothing set", {"", false, "/recent.qel", "", false}, "", ""},
+        {"setting", {"/on-start.qel", true, "/recent.qel", "", false}, "/on-start.qel", ""},
+        {"most recent", {"", true, "/recent.qel", "", false}, "/recent.qel", ""},
+        {"most recent is gone", {"", true, "/gone.qel", "", false}, "", ""},
+        {"command line wins", {"/on-start.qel", true, "/recent.qel", "/cmd.qel", false}, "/cmd.qel", ""},
+        {"missing command line file", {"/on-start.qel", true, "", "/none.qel", false}, "", "/none.qel"},
+        {"missing setting file", {"/none.qel", true, "/recent.qel", "", false}, "", "/none.qel"},
+        {"shift opens nothing", {"/on-start.qel", true, "/recent.qel", "/cmd.qel", true}, "", ""},
+        {"shift still reports a missing file", {"", true, "", "/none.qel", true}, "", "/none.qel"},
+    };
+    for (const Case& c : cases) {
+        const StartFileChoice choice = ChooseStartFile(c.in, exists);
+        EXPECT_EQ(choice.file, c.file) << c.name;
+        EXPECT_EQ(choice.missingFile, c.missing) << c.name;
+    }
+}
+
+plat::LocaleInfo Locale(int order, const char* separator) {
+    plat::LocaleInfo locale;
+    locale.dateOrder = order;
+    locale.dateSeparator = separator;
+    return locale;
+}
+
+TEST(DateFormatTest, PartsFollowTheLocaleOrderAndSeparator) {
+    struct Case {
+        int order;
+        const char* separator;
+        const char* expected;
+    } cases[] = {
+        {1, ".", "dd.MM.yy"},
+        {0, "/", "MM/dd/yy"},
+        {2, "-", "yy-MM-dd"},
+        {2, "./", "yy.MM.dd"},   // the first character only
+        {7, "/", "MM/dd/yy"},
+        {1, "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CompleteDateFormat("dd", "MM", "yy", Locale(c.order, c.separator)), c.expected)
+            << c.order << " " << c.separator;
+    }
+}
+
+TEST(TimeFormatTest, TwelveHoursWithoutMarkerGetTwentyFourHours) {
+    struct Case {
+        const char* picture;
+        const char* expected;
+    } cases[] = {{"HH:mm:ss", ""}, {"h:mm:ss tt", ""}, {"h:mm", "HH:mm"}, {"hh.mm", "HH:mm"}};
+    for (const Case& c : cases) {
+        plat::LocaleInfo locale;
+        locale.timePicture = c.picture;
+        EXPECT_EQ(CompleteTimeFormat(locale), c.expected) << c.picture;
+    }
+}
+
+const char* TitleTexts(unsigned id) {
+    switch (id) {
+    case ids::TITLE_UNTITLED: return "Untitled";
+    case ids::TITLE_MODIFIED: return " *";
+    case ids::TITLE_CAPTION: return "%s - Planner";
+    case ids::TITLE_READ_ONLY: return " (read-only)";
+    default: return "";
+    }
+}
+
+TEST(TitleTextTest, NameMarksAndCaption) {
+    SetResourceStringSource(TitleTexts);
+    struct Case {
+        const char* path;
+        bool modified;
+        bool readOnly;
+        const char* expected;
+    } cases[] = {
+        {"", false, false, "Untitled - Planner"},
+        {"", true, false, "Untitled * - Planner"},
+        {"/plans/site.qel", false, false, "site.qel - Planner"},
+        {"/plans/site.qel", true, true, "site.qel * - Planner (read-only)"},
+        {"/plans/100%s.qel", false, false, "100%s.qel - Planner"},   // a name is never a format
+    };
+    for (const Case& c : cases) EXPECT_EQ(TitleText(c.path, c.modified, c.readOnly), c.expected);
+    SetResourceStringSource(nullptr);
+}
+
+TEST(WindowRectTest, ParsedOrTenToNinetyPercentOfTheScreen) {
+    const WindowRect fallback{100, 80, 900, 720};
+    struct Case {
+        const char* text;
+        WindowRect expected;
+    } cases[] = {
+        {"10 20 610 420", {10, 20, 610, 420}},
+        {"  -5\t0 300  200 ", {-5, 0, 300, 200}},
+        {"", fallback},
+        {"10 20 610", fallback},
+        {"10 20 610 420 5", fallback},
+        {"a b c d", fallback},
+        {"10 20 10 420", fallback},   // no width
+        {"10 420 610 20", fallback},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseWindowRect(c.text, 1000, 800), c.expected) << c.text;
+    EXPECT_EQ(FormatWindowRect({-5, 0, 300, 200}), "-5 0 300 200");
+    EXPECT_EQ(ParseWindowRect(FormatWindowRect({1, 2, 3, 4}), 1000, 800), (WindowRect{1, 2, 3, 4}));
+}
+
+}  // namespace
