@@ -152,8 +152,21 @@ constexpr Entry kStrings[] = {
     {32801, "Shows the schedule by tasks\nTask Schedule"},
     {32802, "Shows the calendar\nCalendar"},
     {ids::UNDO_IMPORT, "Import"},
+    {39900, "Week"},
+    {39901, "Month"},
+    {39902, "Year"},
+    {39903, "Today"},
+    {39904, "Cancel"},
+    {39905, "Colour"},
+    {41300, "&File"},
+    {41301, "&Edit"},
     {ids::APP_TITLE, "QEL Planner"},
     {ids::PROFILE_KEY, "QEL"},
+    {0xE100, "Creates a new document\nNew"},
+    {0xE101, "Opens an existing document\nOpen..."},
+    {0xE103, "Saves the document\nSave"},
+    {0xE104, "Saves the document under a new name\nSave As..."},
+    {0xE141, "Quits the program\nExit"},
 };
 
 // Strictly increasing: sorted and without a repeated identifier.
