@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the release build and starts the program.
 set -euo pipefail
-cd "$(dirname "$(readlink -f "$0")")"
-scripts/install-deps.sh
+root="$(dirname "$(readlink -f "$0")")"
+"$root/scripts/install-deps.sh"
 
-build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_BENCH=OFF >/dev/null
+# Stay in the caller's directory, so that a document named by a relative path opens.
+build="$root/build"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
-if [ ! -x "$build/bin/QEL2" ]; then
-  echo "The program QEL2 is not built yet: only its libraries and tests exist so far."
-  exit 0
+# Without a document named, start on a small demo plan, made once.
+if [ $# -eq 0 ]; then
+  demo="$build/demo/Demo.qel"
+  if [ ! -f "$demo" ]; then
+    mkdir -p "$build/demo"
+    "$build/bin/qel-genplan" "$demo"
+  fi
+  set -- "$demo"
 fi
 exec "$build/bin/QEL2" "$@"
