@@ -44,9 +44,6 @@ public:
     RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
     void DocumentChanged() override {}
     void FreeAll() override { store_.FreeAll(); }
-    std::vector<RecordCore*> Records() const override {
-        return {store_.Items().begin(), store_.Items().end()};
-    }
     void AssignId(RecordCore& record) override { store_.AssignId(static_cast<Rec&>(record).id); }
 
     const std::vector<Rec*>& Items() const { return store_.Items(); }
@@ -116,9 +113,6 @@ public:
     RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
     void DocumentChanged() override;
     void FreeAll() override;
-    std::vector<RecordCore*> Records() const override {
-        return {store_.Items().begin(), store_.Items().end()};
-    }
     void AssignId(RecordCore& record) override {
         store_.AssignId(static_cast<BookingRecord&>(record).id);
     }

@@ -63,7 +63,6 @@ public:
     virtual void DocumentChanged() = 0;
     // Frees every record (close and load).
     virtual void FreeAll() = 0;
-    virtual std::vector<RecordCore*> Records() const = 0;
     // Gives the record an id, or moves the next id past one read from a file.
     virtual void AssignId(RecordCore& record) = 0;
 

@@ -7,16 +7,20 @@
 
 namespace {
 
-// Records created and never added are the caller's; Delete frees them at once.
+// The cases of Delete that touch no transaction: a record never added is
+// the caller's and is freed at once, a deleted one stays deleted, and
+// outside a transaction nothing changes.
 template <class Rec>
-int32_t DeleteRecord(Rec& record) {
+bool DeleteOutsideTransaction(Rec& record, int32_t& status) {
+    status = kDataOk;
     if (record.id == 0) {
         DestroyRecord(&record);
-        return kDataOk;
+        return true;
     }
-    if (record.deleted) return kDataOk;
-    if (!record.Root().Undo().IsOpen()) return kDataRefused;
-    return kDataOk;
+    if (record.deleted) return true;
+    if (record.Root().Undo().IsOpen()) return false;
+    status = kDataRefused;
+    return true;
 }
 
 // A resource's or task's bookings in a period, through the booking collection's cache.
@@ -47,10 +51,9 @@ std::vector<BookingRecord*> BookingsOf(PlanRoot& root, const Owner* owner) {
 
 template <class Rec, class Owner>
 int32_t DeleteOwner(Rec& record, const Owner* owner) {
-    if (record.id == 0 || record.deleted || !record.Root().Undo().IsOpen())
-        return DeleteRecord(record);
-    PlanRoot& root = record.Root();
     int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(record, status)) return status;
+    PlanRoot& root = record.Root();
     for (BookingRecord* booking : BookingsOf(root, owner)) {
         int32_t result = booking->Delete();
         if (result != kDataOk && status == kDataOk) status = result;
@@ -62,8 +65,8 @@ int32_t DeleteOwner(Rec& record, const Owner* owner) {
 
 template <class Rec, class Members, class Group>
 int32_t DeleteGroup(Rec& record, Members& members, const Group* group) {
-    if (record.id == 0 || record.deleted || !record.Root().Undo().IsOpen())
-        return DeleteRecord(record);
+    int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(record, status)) return status;
     for (auto* member : members.Items()) {
         if (member->group != group || member->deleted) continue;
         member->BeginChange();
@@ -74,13 +77,6 @@ int32_t DeleteGroup(Rec& record, Members& members, const Group* group) {
 }
 
 }  // namespace
-
-RecordCore* CoreOf(CResourceGroup* record) { return ResourceGroupRecord::From(record); }
-RecordCore* CoreOf(CResource* record) { return ResourceRecord::From(record); }
-RecordCore* CoreOf(CTaskGroup* record) { return TaskGroupRecord::From(record); }
-RecordCore* CoreOf(CTask* record) { return TaskRecord::From(record); }
-RecordCore* CoreOf(CBooking* record) { return BookingRecord::From(record); }
-RecordCore* CoreOf(CFilter* record) { return FilterRecord::From(record); }
 
 // Resource groups and task groups
 
@@ -139,7 +135,8 @@ int32_t BookingRecord::CopyFrom(const CBooking* other) {
 }
 int32_t BookingRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t BookingRecord::Delete() {
-    if (id == 0 || deleted || !Root().Undo().IsOpen()) return DeleteRecord(*this);
+    int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(*this, status)) return status;
     return Root().Undo().MarkDeleted(*this);
 }
 
@@ -183,7 +180,8 @@ int32_t FilterRecord::FilterBookings(CBooking** in, int32_t count, CBooking** ou
 
 int32_t FilterRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t FilterRecord::Delete() {
-    if (id == 0 || deleted || !Root().Undo().IsOpen()) return DeleteRecord(*this);
+    int32_t status = kDataOk;
+    if (DeleteOutsideTransaction(*this, status)) return status;
     return Root().Undo().MarkDeleted(*this);
 }
 

@@ -190,11 +190,3 @@ public:
 
     PlanRoot& Root() const { return RootOf(root); }
 };
-
-// The bookkeeping behind a public record pointer (which Data created).
-RecordCore* CoreOf(CResourceGroup* record);
-RecordCore* CoreOf(CResource* record);
-RecordCore* CoreOf(CTaskGroup* record);
-RecordCore* CoreOf(CTask* record);
-RecordCore* CoreOf(CBooking* record);
-RecordCore* CoreOf(CFilter* record);

@@ -13,7 +13,12 @@
 
 class CMemArchive;   // the payload archive, opaque outside Data
 
-// Called after each commit that changed something, with the change mask.
+// Called after each commit that changed something, with the change mask
+// (data_status.h). With kChangeDocumentReplaced every record of the
+// previous document is gone and its memory may hold new records: pointers
+// kept across it, such as the public filter's sets, are dropped (Clear),
+// since RemoveMissing cannot tell a freed record from a new one at the same
+// address.
 using DataListener = void (*)(uint32_t mask);
 
 // Control codes.

@@ -74,11 +74,17 @@ protected:
     virtual ~CPlanProperties() = default;
 };
 
-class CResourceGroup : public CNamedRecord {
+// Members shared by resource groups and task groups.
+class CGroupRecord : public CNamedRecord {
 public:
     char description[200] = {};
     uint8_t reserved[200] = {};
 
+    void SetDescription(std::string_view text) { SetTextField(description, text); }
+};
+
+class CResourceGroup : public CGroupRecord {
+public:
     virtual int32_t GetResourceCount() = 0;
     // Fills buffer (when not null) with the members in collection order; returns the count.
     virtual int32_t GetResources(CResource** buffer) = 0;
@@ -86,23 +92,16 @@ public:
     // Members lose their group; saved filters forget the group.
     virtual int32_t Delete() = 0;
 
-    void SetDescription(std::string_view text) { SetTextField(description, text); }
-
 protected:
     virtual ~CResourceGroup() = default;
 };
 
-class CTaskGroup : public CNamedRecord {
+class CTaskGroup : public CGroupRecord {
 public:
-    char description[200] = {};
-    uint8_t reserved[200] = {};
-
     virtual int32_t GetTaskCount() = 0;
     virtual int32_t GetTasks(CTask** buffer) = 0;
     virtual int32_t BeginChange() = 0;
     virtual int32_t Delete() = 0;
-
-    void SetDescription(std::string_view text) { SetTextField(description, text); }
 
 protected:
     virtual ~CTaskGroup() = default;
