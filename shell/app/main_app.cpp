@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPrinter>
 
 #include "controls_api.h"
@@ -45,6 +45,19 @@ bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetti
 
 void LibraryMessage(unsigned stringId, const std::string& fileName) {
     ui::MessageBoxById(nullptr, stringId, ui::MB_OK | ui::MB_ICONSTOP, {fileName});
+}
+
+// What a later start asks of this one: the window, restored when minimised,
+// or the dialog it is running, to the front.
+bool BringToFront(QWidget* frame) {
+    if (frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    frame->show();
+    QWidget* front = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : frame;
+    front->raise();
+    front->activateWindow();
+    // Where the window system refuses to hand over the focus, ask for attention.
+    QApplication::alert(front);
+    return true;
 }
 
 }  // namespace
@@ -110,13 +123,7 @@ bool CMainApp::InitInstance() {
 
     if (guard_) {
         CMainFrame* frame = frame_.get();
-        instanceServer_ = guard_->Publish([frame] {
-            if (frame->isMinimized()) frame->showNormal();
-            frame->show();
-            frame->raise();
-            frame->activateWindow();
-            return true;
-        });
+        instanceServer_ = guard_->Publish([frame] { return BringToFront(frame); });
     }
     return true;
 }
