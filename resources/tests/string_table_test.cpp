@@ -33,6 +33,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::PROGRAM_DIRECTORY_INFO, "s"},
     {ids::RECENT_FILE_ITEM, "is"},
     {ids::CONFIRM_DELETE_RESOURCE, "s"},
+    {5400, "s"},
     {ids::CONFIRM_DELETE_RESOURCE_GROUP, "s"},
     {ids::CONFIRM_DELETE_TASK, "s"},
     {ids::CONFIRM_DELETE_TASK_GROUP, "s"},
