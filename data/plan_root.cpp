@@ -1,6 +1,7 @@
 #include "plan_root.h"
 
 #include <cstring>
+#include <utility>
 
 #include "plat/utf8.h"
 
@@ -80,13 +81,16 @@ int32_t PlanRoot::LoadDocument(const std::function<int32_t()>& readBody) {
     // The previous document goes: first the steps that point into it.
     if (CUndoHistory* history = undo_.History()) history->Clear();
     for (auto it = lists_.rbegin(); it != lists_.rend(); ++it) (*it)->FreeAll();
-    CommitTransaction();
+    // Listeners hear of the new document once its file state is settled.
+    loadedMask_ = undo_.Commit();
     undo_.SetModified(false);
     return kDataOk;
 }
 
 int32_t PlanRoot::Open(const char* path, bool readOnly, const char* password, bool havePassword) {
-    return file_.Open(path, readOnly, password, havePassword);
+    int32_t status = file_.Open(path, readOnly, password, havePassword);
+    Notify(std::exchange(loadedMask_, 0));
+    return status;
 }
 
 int32_t PlanRoot::Save(const char* path) {
@@ -97,7 +101,9 @@ int32_t PlanRoot::Save(const char* path) {
 }
 
 int32_t PlanRoot::Reload(const char* password, bool havePassword) {
-    return file_.Reload(password, havePassword);
+    int32_t status = file_.Reload(password, havePassword);
+    Notify(std::exchange(loadedMask_, 0));
+    return status;
 }
 
 void PlanRoot::Close() {

@@ -68,6 +68,7 @@ private:
     std::unique_ptr<FilterCollection> filters_;
     std::array<CRecordList*, 6> lists_{};
     std::vector<DataListener> listeners_;
+    uint32_t loadedMask_ = 0;   // of a load not yet announced
     CUndoManager undo_;
     CDataFile file_;
 };

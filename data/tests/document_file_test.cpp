@@ -186,6 +186,27 @@ TEST_F(PasswordTest, ReloadFollowsThePasswordGiven) {
     EXPECT_EQ(root.Reload("alpha", true), kDataBadFile);
 }
 
+// What a listener sees when it hears of a new document: the access the
+// password gave and an unmodified document, not the state before.
+CPlanData* g_watched = nullptr;
+std::vector<std::string> g_seen;
+void RecordState(uint32_t) {
+    g_seen.push_back(std::string(g_watched->IsReadOnly() ? "read-only" : "writable") +
+                     (g_watched->properties->IsWriteProtected() ? ",protected" : "") +
+                     (g_watched->IsModified() ? ",modified" : ""));
+}
+
+TEST_F(PasswordTest, ListenersHearOfANewDocumentWithItsAccessSettled) {
+    g_watched = &root;
+    g_seen.clear();
+    root.AddListener(&RecordState);
+    AddResource("Unsaved");
+    g_seen.clear();
+    ASSERT_EQ(root.Open(path.c_str(), false, "beta", true), kDataReadOnly);
+    ASSERT_EQ(root.Reload("alpha", true), kDataOk);
+    EXPECT_EQ(g_seen, (std::vector<std::string>{"read-only,protected", "writable"}));
+}
+
 TEST_F(DocumentFileTest, EverySingleChangedByteIsRefused) {
     std::string original = ReadGolden("small.qel");
     ASSERT_EQ(original.size(), 573u);
