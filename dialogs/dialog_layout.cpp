@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "plat/resource_strings.h"
 #include "ui/dialog_base.h"
-#include "ui/res_strings.h"
 #include "ui/text_limit.h"
 
 namespace dlg {
 
 QLabel* AddLabel(QBoxLayout* layout, int id, unsigned stringId) {
-    auto* label = new QLabel(stringId != 0 ? QString::fromStdString(ui::ResString(stringId)) : QString());
+    auto* label = new QLabel(stringId != 0 ? QString::fromStdString(plat::LoadResString(stringId)) : QString());
     label->setWordWrap(true);
     ui::SetControlId(label, id);
     layout->addWidget(label);

@@ -11,15 +11,15 @@
 #include "dialog_ids.h"
 #include "dialog_layout.h"
 #include "password_check.h"
-#include "plat/checked_format.h"
 #include "plan_data.h"
+#include "plat/checked_format.h"
+#include "plat/resource_strings.h"
 #include "string_ids.h"
 #include "ui/data_exchange.h"
-#include "ui/res_strings.h"
 
 namespace {
 
-QString Text(unsigned id) { return QString::fromStdString(ui::ResString(id)); }
+QString Text(unsigned id) { return QString::fromStdString(plat::LoadResString(id)); }
 
 // A prompt over one masked entry, then OK and Cancel.
 void BuildPromptDialog(ui::DialogBase* dialog, unsigned captionId) {
@@ -95,7 +95,7 @@ bool CFilePasswordDlg::OnCommand(int id, unsigned code, QWidget*) {
 
 bool CFilePasswordDlg::ConfirmPassword(bool first) {
     CPasswordConfirmDlg confirm(this);
-    confirm.prompt = ui::ResString(first ? dlg_ids::PASSWORD_CONFIRM_FIRST : dlg_ids::PASSWORD_CONFIRM_SECOND);
+    confirm.prompt = plat::LoadResString(first ? dlg_ids::PASSWORD_CONFIRM_FIRST : dlg_ids::PASSWORD_CONFIRM_SECOND);
     confirm.expected = first ? password1 : password2;
     return confirm.DoModal() == ui::IDOK;
 }
@@ -121,7 +121,7 @@ void CFilePasswordDlg::OnOK() {
 
 CPasswordEntryDlg::CPasswordEntryDlg(const std::string& fileName, CPlanData* data, QWidget* parent)
     : DialogBase(parent),
-      prompt_(plat::FormatChecked(ui::ResString(dlg_ids::PASSWORD_ENTRY_PROMPT), {fileName})),
+      prompt_(plat::FormatChecked(plat::LoadResString(dlg_ids::PASSWORD_ENTRY_PROMPT), {fileName})),
       data_(data) {
     BuildPromptDialog(this, dlg_ids::CAPTION_PASSWORD_ENTRY);
 }
@@ -158,7 +158,7 @@ bool EditFilePassword(CPlanData* data, QWidget* parent) {
     dialog.password2.assign(properties->password2, strnlen(properties->password2, sizeof properties->password2));
     if (dialog.DoModal() != ui::IDOK) return false;
 
-    if (data->BeginTransaction(ui::ResString(ids::UNDO_PASSWORDS).c_str()) != kDataOk) return false;
+    if (data->BeginTransaction(plat::LoadResString(ids::UNDO_PASSWORDS).c_str()) != kDataOk) return false;
     if (properties->BeginChange() != kDataOk) {
         data->CancelTransaction();
         return false;

@@ -6,10 +6,10 @@
 
 #include "host_objects.h"
 #include "plan_data.h"
-#include "plugin_api.h"
+#include "plat/resource_strings.h"
 #include "plat/utf8.h"
+#include "plugin_api.h"
 #include "string_ids.h"
-#include "support/resource_strings.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void Add(PluginAddMenuItemFn addItem, std::string_view text, std::uint32_t flags
 }
 
 void AddItem(PluginAddMenuItemFn addItem, unsigned textId, std::uint32_t index, bool enabled) {
-    Add(addItem, LoadResString(textId), enabled ? 0 : PLUGIN_MENU_GRAYED, index);
+    Add(addItem, plat::LoadResString(textId), enabled ? 0 : PLUGIN_MENU_GRAYED, index);
 }
 
 }  // namespace

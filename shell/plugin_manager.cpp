@@ -5,10 +5,10 @@
 #include <cstring>
 #include <set>
 
+#include "plat/resource_strings.h"
 #include "settings_store.h"
 #include "string_ids.h"
 #include "support/paths.h"
-#include "support/resource_strings.h"
 #include "support/setting_values.h"
 
 namespace {
@@ -198,10 +198,10 @@ std::vector<std::string> FindPluginCandidates(const std::string& programDirector
     if (!directory.empty() && directory.back() != '/') directory += '/';
     std::vector<std::string> candidates;
     for (unsigned id : {ids::PLUGIN_VIEWS, ids::PLUGIN_REPORTS, ids::PLUGIN_IMPORT}) {
-        const std::string name = LoadResString(id);
+        const std::string name = plat::LoadResString(id);
         if (!name.empty()) candidates.push_back(directory + name);
     }
-    const std::string extension = LoadResString(ids::PLUGIN_FILE_EXTENSION);
+    const std::string extension = plat::LoadResString(ids::PLUGIN_FILE_EXTENSION);
     if (!extension.empty()) ListFiles(candidates, directory, extension, true);
     return candidates;
 }

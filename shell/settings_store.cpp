@@ -3,11 +3,11 @@
 #include <fstream>
 #include <vector>
 
+#include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "string_ids.h"
 #include "support/ini_transfer.h"
 #include "support/paths.h"
-#include "support/resource_strings.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void CSettingsStore::LoadSettingsFile(const std::string& path) {
 }
 
 void CSettingsStore::LoadSettingsFiles(const std::string& directory) {
-    const std::string extension = LoadResString(ids::SETTINGS_FILE_EXTENSION);
+    const std::string extension = plat::LoadResString(ids::SETTINGS_FILE_EXTENSION);
     if (extension.empty()) return;
     std::vector<std::string> files;
     ListFiles(files, directory, extension, true);

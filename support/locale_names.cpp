@@ -4,8 +4,8 @@
 
 #include "plat/dynlib.h"
 #include "plat/locale_info.h"
+#include "plat/resource_strings.h"
 #include "plat/utf8.h"
-#include "support/resource_strings.h"
 
 CLocaleNames g_localeNames;
 
@@ -27,8 +27,8 @@ int CLocaleNames::Load(void* module) {
     }
 
     if (module == nullptr) module = plat::ProgramModule();
-    std::string holiday = LoadResString(module, kHolidayName);
-    std::string holidayShort = LoadResString(module, kHolidayShortName);
+    std::string holiday = plat::LoadResString(module, kHolidayName);
+    std::string holidayShort = plat::LoadResString(module, kHolidayShortName);
     if (holiday.empty()) holiday = "Holiday";
     if (holidayShort.empty()) holidayShort = "Ho";
     dayInitials_[kHoliday] = holidayShort;

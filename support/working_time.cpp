@@ -6,7 +6,7 @@
 
 #include "plan_records.h"
 #include "plat/checked_format.h"
-#include "support/resource_strings.h"
+#include "plat/resource_strings.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ int ToInt(double value) {
 }
 
 std::string DurationFormat(unsigned id, const char* fallback) {
-    std::string format = LoadResString(id);
+    std::string format = plat::LoadResString(id);
     return format.empty() ? std::string(fallback) : format;
 }
 

@@ -3,9 +3,10 @@
 #include "controls.h"
 #include "controls_api.h"
 #include "library_state.h"
+#include "plat/resource_strings.h"
 #include "ui/message.h"
 
-QEL_API void spcc_setappreshandle(void* resourceModule) { spcc::SetResourceModule(resourceModule); }
+QEL_API void spcc_setappreshandle(void* resourceModule) { plat::SetResourceModule(resourceModule); }
 
 QEL_API void spcc_setdateformat(const char* picture) { spcc::SetDatePicture(picture); }
 

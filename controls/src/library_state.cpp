@@ -1,8 +1,7 @@
 #include "library_state.h"
 
 #include "plat/clock.h"
-#include "plat/dynlib.h"
-#include "resource_library.h"
+#include "plat/resource_strings.h"
 
 namespace spcc {
 namespace {
@@ -10,7 +9,6 @@ namespace {
 struct State {
     std::string datePicture;
     std::string timePicture;
-    QELResGetStringFn getString = nullptr;
 };
 
 State& state() {
@@ -25,15 +23,9 @@ const std::string& TimePicture() { return state().timePicture; }
 void SetDatePicture(const char* picture) { state().datePicture = picture ? picture : ""; }
 void SetTimePicture(const char* picture) { state().timePicture = picture ? picture : ""; }
 
-void SetResourceModule(void* module) {
-    state().getString = module ? reinterpret_cast<QELResGetStringFn>(
-                                     plat::GetSymbol(module, QELRES_GETSTRING_SYMBOL))
-                               : nullptr;
-}
-
 std::string Caption(unsigned id, const char* fallback) {
-    const char* text = state().getString ? state().getString(id) : nullptr;
-    return text && *text ? text : fallback;
+    std::string text = plat::LoadResString(id);
+    return text.empty() ? fallback : text;
 }
 
 int CurrentYear() { return plat::Now().year; }

@@ -11,7 +11,6 @@ const std::string& DatePicture();
 const std::string& TimePicture();
 void SetDatePicture(const char* picture);
 void SetTimePicture(const char* picture);
-void SetResourceModule(void* module);
 // The resource text, or the fallback when the resource library has none.
 std::string Caption(unsigned id, const char* fallback);
 // The year of today by the platform clock, for dates typed without one.

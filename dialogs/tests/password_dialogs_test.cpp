@@ -15,15 +15,15 @@
 
 #include "data/crypto/md5.h"
 #include "data_library.h"
-#include "scripted_plan.h"
-#include "when_modal.h"
 #include "dialog_ids.h"
 #include "password_check.h"
 #include "password_dialogs.h"
+#include "plat/resource_strings.h"
+#include "scripted_plan.h"
 #include "string_ids.h"
 #include "testing/temp_directory.h"
-#include "ui/res_strings.h"
 #include "ui/scripted_prompts.h"
+#include "when_modal.h"
 
 namespace {
 
@@ -104,8 +104,8 @@ void Confirm(std::vector<std::string> texts) {
 
 class PasswordDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { ui::SetStringSource(Texts); }
-    void TearDown() override { ui::SetStringSource(nullptr); }
+    void SetUp() override { plat::SetResourceStringSource(Texts); }
+    void TearDown() override { plat::SetResourceStringSource(nullptr); }
     ui::ScriptedPrompts prompts;
 };
 

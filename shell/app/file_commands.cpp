@@ -5,10 +5,10 @@
 
 #include "data_status.h"
 #include "plan_data.h"
+#include "plat/resource_strings.h"
 #include "settings_store.h"
 #include "string_ids.h"
 #include "support/paths.h"
-#include "support/resource_strings.h"
 #include "support/setting_values.h"
 #include "ui/prompts.h"
 #include "ui/win_types.h"
@@ -27,8 +27,8 @@ bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetti
 
 ui::FileDialogRequest DocumentDialog() {
     ui::FileDialogRequest request;
-    request.filter = LoadResString(ids::DOCUMENT_FILTER);
-    request.defaultExt = LoadResString(ids::DOCUMENT_EXTENSION);
+    request.filter = plat::LoadResString(ids::DOCUMENT_FILTER);
+    request.defaultExt = plat::LoadResString(ids::DOCUMENT_EXTENSION);
     return request;
 }
 
@@ -36,7 +36,7 @@ ui::FileDialogRequest DocumentDialog() {
 
 std::string CFileCommands::DocumentName() const {
     const std::string name = data_->GetFileName();
-    return name.empty() ? LoadResString(ids::TITLE_UNTITLED) : name;
+    return name.empty() ? plat::LoadResString(ids::TITLE_UNTITLED) : name;
 }
 
 bool CFileCommands::CanSave() const {

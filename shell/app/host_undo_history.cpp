@@ -1,8 +1,8 @@
 #include "host_undo_history.h"
 
+#include "plat/resource_strings.h"
 #include "string_ids.h"
 #include "ui/prompts.h"
-#include "ui/res_strings.h"
 
 namespace {
 
@@ -73,6 +73,6 @@ bool CHostUndoHistory::Replay(std::vector<UndoEntry>& list, bool undo, QWidget* 
 }
 
 std::string UndoRedoMenuText(const CHostUndoHistory& history, bool undo) {
-    return plat::FormatChecked(ui::ResString(undo ? ids::MENU_UNDO : ids::MENU_REDO),
+    return plat::FormatChecked(plat::LoadResString(undo ? ids::MENU_UNDO : ids::MENU_REDO),
                                {history.GetText(undo)});
 }

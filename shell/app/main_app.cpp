@@ -11,6 +11,7 @@
 #include "main_frame.h"
 #include "plan_data.h"
 #include "plat/dynlib.h"
+#include "plat/resource_strings.h"
 #include "plat/version_block.h"
 #include "plugin_api.h"
 #include "plugin_manager.h"
@@ -22,10 +23,8 @@
 #include "string_ids.h"
 #include "support/locale_names.h"
 #include "support/paths.h"
-#include "support/resource_strings.h"
 #include "support/setting_values.h"
 #include "ui/prompts.h"
-#include "ui/res_strings.h"
 
 namespace {
 
@@ -84,8 +83,8 @@ bool CMainApp::InitInstance() {
     productName_ = plat::VersionValue(nullptr, "ProductName");
     if (!LoadResources()) return false;
 
-    appName_ = LoadResString(ids::APP_TITLE);
-    profileKey_ = LoadResString(ids::PROFILE_KEY);
+    appName_ = plat::LoadResString(ids::APP_TITLE);
+    profileKey_ = plat::LoadResString(ids::PROFILE_KEY);
     QCoreApplication::setApplicationName(QString::fromStdString(appName_));
     QCoreApplication::setOrganizationName(QString::fromStdString(profileKey_));
     recent_.Load(profileKey_, appName_);
@@ -135,8 +134,7 @@ bool CMainApp::LoadResources() {
         ui::CurrentPrompts().MessageBox(nullptr, kResourceMissing, std::string(), ui::MB_OK | ui::MB_ICONSTOP);
         return false;
     }
-    SetResourceModule(resourceModule_);
-    ui::SetStringSource(getString);
+    plat::SetResourceModule(resourceModule_);
     return true;
 }
 
@@ -156,7 +154,7 @@ bool CMainApp::CheckSingleInstance() {
 }
 
 void* CMainApp::LoadOutsideLibrary(unsigned nameId) {
-    const std::string name = LoadResString(nameId);
+    const std::string name = plat::LoadResString(nameId);
     void* module = name.empty() ? nullptr : plat::LoadLibrary(env_.programDirectory + name);
     if (module == nullptr) {
         std::fprintf(stderr, "%s: %s\n", name.c_str(), plat::LastLibraryError().c_str());
@@ -179,7 +177,7 @@ bool CMainApp::BindLibraries() {
         data_ = getData(history_);
     }
     if (data_ == nullptr) {
-        LibraryMessage(ids::LIBRARY_NO_ENTRY, LoadResString(ids::LIBRARY_DATA));
+        LibraryMessage(ids::LIBRARY_NO_ENTRY, plat::LoadResString(ids::LIBRARY_DATA));
         return false;
     }
     Host().data = data_;
@@ -191,7 +189,7 @@ bool CMainApp::BindLibraries() {
         reportDocument_ = getDocument(0);
     }
     if (reportDocument_ == nullptr) {
-        LibraryMessage(ids::LIBRARY_NO_ENTRY, LoadResString(ids::LIBRARY_REPORT_DOCUMENT));
+        LibraryMessage(ids::LIBRARY_NO_ENTRY, plat::LoadResString(ids::LIBRARY_REPORT_DOCUMENT));
         return false;
     }
     return true;
@@ -273,8 +271,7 @@ void CMainApp::ExitInstance() {
     instanceServer_.reset();
     printer_.reset();
     if (resourceModule_ != nullptr) {
-        ui::SetStringSource(nullptr);
-        SetResourceModule(nullptr);
+        plat::SetResourceModule(nullptr);
         plat::FreeLibrary(resourceModule_);
         resourceModule_ = nullptr;
     }

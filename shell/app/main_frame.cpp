@@ -19,6 +19,7 @@
 #include "main_view.h"
 #include "password_dialogs.h"
 #include "plan_data.h"
+#include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "plugin_manager.h"
 #include "recent_files.h"
@@ -26,7 +27,6 @@
 #include "startup_logic.h"
 #include "string_ids.h"
 #include "support/paths.h"
-#include "support/resource_strings.h"
 #include "support/setting_values.h"
 #include "ui/key_codes.h"
 #include "ui/prompts.h"
@@ -43,7 +43,7 @@ constexpr int kModifierShift = 0x40;
 
 // The menu text of a command: the part of its string after the status prompt.
 QString CommandText(unsigned id) {
-    const std::string text = LoadResString(id);
+    const std::string text = plat::LoadResString(id);
     const std::size_t newline = text.find('\n');
     return QString::fromStdString(newline == std::string::npos ? text : text.substr(newline + 1));
 }
@@ -126,7 +126,7 @@ QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id) {
 }
 
 void CMainFrame::BuildMenus() {
-    fileMenu_ = menuBar()->addMenu(QString::fromStdString(LoadResString(app_ids::MENU_FILE)));
+    fileMenu_ = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(app_ids::MENU_FILE)));
     for (unsigned id : {app_ids::ID_FILE_NEW, app_ids::ID_FILE_OPEN, app_ids::ID_FILE_SAVE, app_ids::ID_FILE_SAVE_AS}) {
         AddCommand(fileMenu_, id);
     }
@@ -143,7 +143,7 @@ void CMainFrame::BuildMenus() {
         UpdateCommandStates();
     });
 
-    QMenu* edit = menuBar()->addMenu(QString::fromStdString(LoadResString(app_ids::MENU_EDIT)));
+    QMenu* edit = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(app_ids::MENU_EDIT)));
     AddCommand(edit, app_ids::ID_UNDO);
     AddCommand(edit, app_ids::ID_REDO);
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -158,7 +158,7 @@ void CMainFrame::BuildRecentFileItems() {
     recentItems_.clear();
     const std::vector<std::string>& entries = recent_->Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string text = plat::FormatChecked(LoadResString(ids::RECENT_FILE_ITEM), {int(i + 1), entries[i]});
+        const std::string text = plat::FormatChecked(plat::LoadResString(ids::RECENT_FILE_ITEM), {int(i + 1), entries[i]});
         auto* item = new QAction(QString::fromStdString(text), fileMenu_);
         item->setData(app_ids::ID_FILE_MRU_FILE1 + unsigned(i));
         connect(item, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
@@ -237,7 +237,7 @@ void CMainFrame::UpdateCommandStates() {
 void CMainFrame::UpdateTitle() {
     setWindowTitle(QString::fromStdString(TitleText(data_->GetFileName(), data_->IsModified(), data_->IsReadOnly())));
     const bool password = data_->properties != nullptr && data_->properties->passwordFlag != 0;
-    if (panes_[2]) panes_[2]->setText(password ? QString::fromStdString(LoadResString(ids::STATUS_PASSWORD)) : QString());
+    if (panes_[2]) panes_[2]->setText(password ? QString::fromStdString(plat::LoadResString(ids::STATUS_PASSWORD)) : QString());
 }
 
 void CMainFrame::UpdateUndoRedoMenu() {

@@ -3,8 +3,8 @@
 #include <QComboBox>
 
 #include "app_ids.h"
+#include "plat/resource_strings.h"
 #include "string_ids.h"
-#include "support/resource_strings.h"
 #include "ui/message.h"
 
 namespace {
@@ -18,7 +18,7 @@ CMainToolBar::CMainToolBar(QWidget* parent) : QToolBar(parent), combo_(new QComb
     combo_->setFixedWidth(kComboWidth);
     ui::SetControlId(combo_, int(app_ids::ID_BASE_UNIT_COMBO));
     for (int unit = 0; unit < kBaseUnits; ++unit) {
-        combo_->addItem(QString::fromStdString(LoadResString(ids::BASE_UNIT_FIRST + unsigned(unit))));
+        combo_->addItem(QString::fromStdString(plat::LoadResString(ids::BASE_UNIT_FIRST + unsigned(unit))));
     }
     combo_->setCurrentIndex(kDefaultBaseUnit);
 }

@@ -5,7 +5,7 @@
 
 #include "plat/checked_format.h"
 #include "plat/datetime_format.h"
-#include "support/resource_strings.h"
+#include "plat/resource_strings.h"
 #include "string_ids.h"
 
 std::string CommandLineFile(const std::vector<std::string>& arguments, const std::string& startDirectory) {
@@ -53,10 +53,10 @@ std::string CompleteTimeFormat(const plat::LocaleInfo& locale) {
 std::string TitleText(const std::string& filePath, bool modified, bool readOnly) {
     const std::size_t slash = filePath.rfind('/');
     std::string name = slash == std::string::npos ? filePath : filePath.substr(slash + 1);
-    if (name.empty()) name = LoadResString(ids::TITLE_UNTITLED);
-    if (modified) name += LoadResString(ids::TITLE_MODIFIED);
-    std::string caption = plat::FormatChecked(LoadResString(ids::TITLE_CAPTION), {name});
-    if (readOnly) caption += LoadResString(ids::TITLE_READ_ONLY);
+    if (name.empty()) name = plat::LoadResString(ids::TITLE_UNTITLED);
+    if (modified) name += plat::LoadResString(ids::TITLE_MODIFIED);
+    std::string caption = plat::FormatChecked(plat::LoadResString(ids::TITLE_CAPTION), {name});
+    if (readOnly) caption += plat::LoadResString(ids::TITLE_READ_ONLY);
     return caption;
 }
 

@@ -6,11 +6,11 @@
 #include "fake_plan.h"
 #include "host_messages.h"
 #include "host_objects.h"
+#include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "plugin_manager.h"
 #include "settings_store.h"
 #include "string_ids.h"
-#include "support/resource_strings.h"
 #include "test_support.h"
 
 using shelltest::FakeBooking;
@@ -110,7 +110,7 @@ TEST_F(ContextMenuTest, HostItemsAreEnabledByDocumentSelectionAndClipboard) {
         ASSERT_EQ(g_items.size(), 7u) << c.what;
         EXPECT_EQ(Flags(), c.flags) << c.what;
         const unsigned editText = c.writeProtected ? ids::CONTEXT_VIEW_BOOKING : ids::CONTEXT_EDIT_BOOKING;
-        EXPECT_EQ(std::string(g_items[1].text), LoadResString(editText)) << c.what;
+        EXPECT_EQ(std::string(g_items[1].text), plat::LoadResString(editText)) << c.what;
     }
 }
 
@@ -127,7 +127,7 @@ TEST_F(ContextMenuTest, ItemsCarryTextsIndicesAndTheFrameAndRunFrameCommands) {
     const unsigned texts[] = {9500, 9501, 9502, 0, 9503, 9504, 9505};
     const std::uint32_t indices[] = {0, 1, 2, 0, 3, 4, 5};
     for (std::size_t i = 0; i < g_items.size(); ++i) {
-        EXPECT_EQ(std::string(g_items[i].text), texts[i] != 0 ? LoadResString(texts[i]) : "") << i;
+        EXPECT_EQ(std::string(g_items[i].text), texts[i] != 0 ? plat::LoadResString(texts[i]) : "") << i;
         EXPECT_EQ(g_items[i].index, indices[i]) << i;
         EXPECT_EQ(g_items[i].context, reinterpret_cast<std::intptr_t>(frame.Window())) << i;
         ASSERT_NE(g_items[i].handler, nullptr);

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "plat/dynlib.h"
+#include "plat/resource_strings.h"
 #include "settings_store.h"
-#include "support/resource_strings.h"
 
 namespace shelltest {
 
@@ -34,7 +34,7 @@ std::string InstallFixture(const testing::TempDirectory& dir, const std::string&
 PluginHostIdentity TestHost() {
     static void* resources = [] {
         void* module = plat::LoadLibrary("libQELRes.so");
-        SetResourceModule(module);
+        plat::SetResourceModule(module);
         return module;
     }();
     return ReadHostIdentity(resources);

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "support/resource_strings.h"
+#include "plat/resource_strings.h"
 #include "testing/fake_locales.h"
 
 namespace {
@@ -21,7 +21,7 @@ const char* NoStrings(unsigned) {
 
 class LocaleNamesTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetResourceStringSource(nullptr); }
+    void TearDown() override { plat::SetResourceStringSource(nullptr); }
 };
 
 TEST_F(LocaleNamesTest, WeekStartingOnSunday) {
@@ -66,11 +66,11 @@ TEST_F(LocaleNamesTest, HolidayNamesFromTheResourcesOrBuiltIn) {
     EXPECT_EQ(names.ShortDayNames()[CLocaleNames::kHoliday], "Ho");
     EXPECT_EQ(names.DayInitials()[CLocaleNames::kHoliday], "Ho");
 
-    SetResourceStringSource(NoStrings);
+    plat::SetResourceStringSource(NoStrings);
     names.Load(nullptr);
     EXPECT_EQ(names.DayNames()[CLocaleNames::kHoliday], "Holiday");
 
-    SetResourceStringSource(HolidayStrings);
+    plat::SetResourceStringSource(HolidayStrings);
     names.Load(nullptr);
     EXPECT_EQ(names.DayNames()[CLocaleNames::kHoliday], "Feiertag");
     EXPECT_EQ(names.ShortDayNames()[CLocaleNames::kHoliday], "Ft");

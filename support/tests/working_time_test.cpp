@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "plan_records.h"
-#include "support/resource_strings.h"
+#include "plat/resource_strings.h"
 #include "testing/fake_locales.h"
 
 namespace {
@@ -197,12 +197,12 @@ const char* DurationFormats(unsigned id) {
 
 class DurationTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetResourceStringSource(nullptr); }
+    void TearDown() override { plat::SetResourceStringSource(nullptr); }
     testing::ScopedLocale locale_{testing::EnglishUnitedStates()};
 };
 
 TEST_F(DurationTest, StylesWithResourceFormats) {
-    SetResourceStringSource(DurationFormats);
+    plat::SetResourceStringSource(DurationFormats);
     const WorkingTime eightHours = {480, 960, {1, 1, 1, 1, 1, 0, 0}};
     struct Case {
         double value;

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "plat/resource_strings.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_base.h"
-#include "ui/res_strings.h"
 #include "ui/scripted_prompts.h"
 
 namespace {
@@ -68,8 +68,8 @@ protected:
 
 class DialogBaseTest : public ::testing::Test {
 protected:
-    void SetUp() override { ui::SetStringSource(FakeStrings); }
-    void TearDown() override { ui::SetStringSource(nullptr); }
+    void SetUp() override { plat::SetResourceStringSource(FakeStrings); }
+    void TearDown() override { plat::SetResourceStringSource(nullptr); }
     ui::ScriptedPrompts prompts;
 };
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "plat/resource_strings.h"
 #include "ui/prompts.h"
-#include "ui/res_strings.h"
 #include "ui/scripted_prompts.h"
 #include "ui/win_types.h"
 
@@ -16,7 +16,7 @@ const char* FakeStrings(unsigned id) {
 }
 
 TEST(ScriptedPrompts, AnswersInOrderAndRecordsWhatWasAsked) {
-    ui::SetStringSource(FakeStrings);
+    plat::SetResourceStringSource(FakeStrings);
     ui::ScriptedPrompts prompts;
     prompts.AnswerMessage(ui::IDNO);
     prompts.AnswerMessage(ui::IDYES);
@@ -38,7 +38,7 @@ TEST(ScriptedPrompts, AnswersInOrderAndRecordsWhatWasAsked) {
     EXPECT_EQ(prompts.asked()[3].kind, ui::ScriptedPrompts::Kind::SaveFile);
     EXPECT_TRUE(prompts.allAnswered());
     EXPECT_EQ(prompts.unscripted(), 0);
-    ui::SetStringSource(nullptr);
+    plat::SetResourceStringSource(nullptr);
 }
 
 TEST(ScriptedPrompts, UnscriptedQuestionsTakeTheDefaultButtonAndAreCounted) {

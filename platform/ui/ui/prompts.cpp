@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
+#include "plat/resource_strings.h"
 #include "ui/qt_prompts.h"
-#include "ui/res_strings.h"
 #include "ui/win_types.h"
 
 namespace ui {
@@ -20,7 +20,7 @@ void SetPrompts(Prompts* prompts) { g_prompts = prompts; }
 
 int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
                    std::initializer_list<plat::FormatArg> args) {
-    const std::string text = plat::FormatChecked(ResString(stringId), args);
+    const std::string text = plat::FormatChecked(plat::LoadResString(stringId), args);
     return CurrentPrompts().MessageBox(parent, text, std::string(), type);
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 // Every text of the resource library as "[id] %s", so a test sees which
-// message was shown and with what; installed for both text lookups.
+// message was shown and with what; installed as the text source.
 
 #include <map>
 #include <string>
 
-#include "support/resource_strings.h"
-#include "ui/res_strings.h"
+#include "plat/resource_strings.h"
 
 namespace apptest {
 
@@ -20,14 +19,8 @@ inline const char* IdText(unsigned id) {
 
 class ScopedIdTexts {
 public:
-    ScopedIdTexts() {
-        ui::SetStringSource(IdText);
-        SetResourceStringSource(IdText);
-    }
-    ~ScopedIdTexts() {
-        ui::SetStringSource(nullptr);
-        SetResourceStringSource(nullptr);
-    }
+    ScopedIdTexts() { plat::SetResourceStringSource(IdText); }
+    ~ScopedIdTexts() { plat::SetResourceStringSource(nullptr); }
 };
 
 // The text of message id with one argument, as the test texts show it.

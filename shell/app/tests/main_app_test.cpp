@@ -10,20 +10,20 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "data_library.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_toolbar.h"
 #include "password_dialogs.h"
-#include "data_library.h"
-#include "when_modal.h"
-#include "plugin_api.h"
 #include "plan_data.h"
+#include "plat/resource_strings.h"
+#include "plugin_api.h"
 #include "settings_store.h"
 #include "string_ids.h"
-#include "support/resource_strings.h"
 #include "ui/key_codes.h"
 #include "ui/scripted_prompts.h"
 #include "ui/win_types.h"
+#include "when_modal.h"
 
 namespace {
 
@@ -155,7 +155,7 @@ protected:
         QApplication::sendEvent(focus != nullptr ? focus : frame, &press);
     }
     void AddResource(const char* name) {
-        ASSERT_EQ(data->BeginTransaction(LoadResString(ids::UNDO_ADD_RESOURCE).c_str()), kDataOk);
+        ASSERT_EQ(data->BeginTransaction(plat::LoadResString(ids::UNDO_ADD_RESOURCE).c_str()), kDataOk);
         CResource* resource = data->resources->Create();
         resource->SetName(name);
         ASSERT_EQ(data->resources->Add(resource), kDataOk);
@@ -253,7 +253,7 @@ TEST_F(MainFrameTest, StatusBarAndPasswordPane) {
     data->properties->passwordFlag = 1;
     data->properties->SetPassword1("alpha");
     ASSERT_EQ(data->CommitTransaction(), kDataOk);
-    EXPECT_EQ(frame->PaneText(2).toStdString(), LoadResString(ids::STATUS_PASSWORD));
+    EXPECT_EQ(frame->PaneText(2).toStdString(), plat::LoadResString(ids::STATUS_PASSWORD));
 }
 
 TEST_F(MainFrameTest, ProtectedFileOpensReadOnlyWithTheSecondPassword) {
@@ -288,7 +288,7 @@ TEST_F(MainFrameTest, ProtectedFileOpensReadOnlyWithTheSecondPassword) {
 TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
     QComboBox* combo = frame->ToolBar()->BaseUnitCombo();
     ASSERT_EQ(combo->count(), 7);
-    EXPECT_EQ(combo->itemText(0).toStdString(), LoadResString(ids::BASE_UNIT_FIRST));
+    EXPECT_EQ(combo->itemText(0).toStdString(), plat::LoadResString(ids::BASE_UNIT_FIRST));
     EXPECT_EQ(combo->currentIndex(), 4);
 
     emit combo->activated(5);

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "support/resource_strings.h"
+#include "plat/resource_strings.h"
 #include "startup_logic.h"
 #include "string_ids.h"
 
@@ -104,7 +104,7 @@ const char* TitleTexts(unsigned id) {
 }
 
 TEST(TitleTextTest, NameMarksAndCaption) {
-    SetResourceStringSource(TitleTexts);
+    plat::SetResourceStringSource(TitleTexts);
     struct Case {
         const char* path;
         bool modified;
@@ -118,7 +118,7 @@ TEST(TitleTextTest, NameMarksAndCaption) {
         {"/plans/100%s.qel", false, false, "100%s.qel - Planner"},   // a name is never a format
     };
     for (const Case& c : cases) EXPECT_EQ(TitleText(c.path, c.modified, c.readOnly), c.expected);
-    SetResourceStringSource(nullptr);
+    plat::SetResourceStringSource(nullptr);
 }
 
 TEST(WindowRectTest, ParsedOrTenToNinetyPercentOfTheScreen) {

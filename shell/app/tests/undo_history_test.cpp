@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "host_undo_history.h"
 #include "data_library.h"
+#include "host_undo_history.h"
 #include "plan_data.h"
+#include "plat/resource_strings.h"
 #include "string_ids.h"
-#include "ui/res_strings.h"
 #include "ui/scripted_prompts.h"
 
 namespace {
@@ -73,14 +73,14 @@ UndoEntry Entry(Step* step, bool canReplay) {
 class UndoHistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ui::SetStringSource(Texts);
+        plat::SetResourceStringSource(Texts);
         journal.history = &history;
     }
     void TearDown() override {
         history.Clear();
         for (Step* s : g_steps) delete s;
         g_steps.clear();
-        ui::SetStringSource(nullptr);
+        plat::SetResourceStringSource(nullptr);
     }
     void Push(const std::string& name, bool canReplay = true) {
         auto* step = new Step{&journal, name};

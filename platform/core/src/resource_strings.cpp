@@ -1,7 +1,8 @@
-#include "support/resource_strings.h"
+#include "plat/resource_strings.h"
 
 #include "plat/dynlib.h"
 
+namespace plat {
 namespace {
 
 void* g_module = nullptr;
@@ -28,8 +29,10 @@ std::string LoadResString(unsigned id) {
 std::string LoadResString(void* module, unsigned id) {
     QELResGetStringFn get = g_source;
     if (get == nullptr && module != nullptr)
-        get = reinterpret_cast<QELResGetStringFn>(plat::GetSymbol(module, QELRES_GETSTRING_SYMBOL));
+        get = reinterpret_cast<QELResGetStringFn>(GetSymbol(module, QELRES_GETSTRING_SYMBOL));
     if (get == nullptr) return "";
     const char* text = get(id);
     return text != nullptr ? text : "";
 }
+
+}  // namespace plat

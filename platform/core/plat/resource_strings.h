@@ -4,10 +4,12 @@
 
 #include "resource_library.h"
 
-// The texts of the resource library, for the support functions that need
-// them. Each deliverable installs the module it got (the dlopen handle of
-// the resource library); without one every text is "" and callers fall
-// back to their own defaults.
+// The texts of the resource library by identifier. Each deliverable links
+// its own copy of this library and installs the module it got (the dlopen
+// handle of the resource library); without one every text is "" and callers
+// fall back to their own defaults.
+
+namespace plat {
 
 void SetResourceModule(void* module);
 void* GetResourceModule();
@@ -19,3 +21,5 @@ void SetResourceStringSource(QELResGetStringFn source);
 std::string LoadResString(unsigned id);
 // The same from a given module.
 std::string LoadResString(void* module, unsigned id);
+
+}  // namespace plat
