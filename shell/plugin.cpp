@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "plat/dynlib.h"
+#include "plat/files.h"
 #include "support/version_reader.h"
 
 namespace {
@@ -21,6 +22,8 @@ PluginHostIdentity ReadHostIdentity(QelModule resources) {
 }
 
 bool CPlugin::Load(const PluginHostIdentity& host) {
+    // A default plugin that is not installed is no fault worth a word.
+    if (plat::GetPathKind(path) == plat::PathKind::Missing) return false;
     module = plat::LoadLibrary(path);
     if (module == nullptr) {
         std::fprintf(stderr, "plugin %s: %s\n", path.c_str(), plat::LastLibraryError().c_str());

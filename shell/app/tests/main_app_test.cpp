@@ -221,6 +221,48 @@ TEST_F(MainFrameTest, TitleAndUndoItemsFollowEveryChange) {
     EXPECT_NE(std::find(trace.begin(), trace.end(), "KeyDispatch 90 32"), trace.end());
 }
 
+// A working session through the window: each step shows in the title and the undo item.
+TEST_F(MainFrameTest, NewSaveAsCloseReopenChangeUndoRedoSave) {
+    const std::string path = dir.Path() + "plan.qel";
+    auto title = [&] { return frame->windowTitle().toStdString(); };
+
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    AddResource("Crane");
+    EXPECT_EQ(title(), "Untitled * - QEL Planner");
+    prompts.AnswerFile(path);
+    frame->OnCommand(app_ids::ID_FILE_SAVE_AS);
+    EXPECT_EQ(title(), "plan.qel - QEL Planner");
+    EXPECT_EQ(ActionText(app_ids::ID_UNDO), "&Undo Add Resource\tCtrl+Z");
+
+    // Closed and started again: the most recent file comes back, with no undo step.
+    ASSERT_TRUE(frame->close());
+    app->ExitInstance();
+    app = std::make_unique<CMainApp>(dir.Environment());
+    ASSERT_TRUE(app->InitInstance());
+    frame = app->MainFrame();
+    data = app->Data();
+    EXPECT_EQ(data->GetFileName(), path);
+    EXPECT_EQ(title(), "plan.qel - QEL Planner");
+    EXPECT_EQ(data->resources->GetCount(), 1);
+    EXPECT_FALSE(frame->Action(app_ids::ID_UNDO)->isEnabled());
+
+    AddResource("Digger");
+    EXPECT_EQ(title(), "plan.qel * - QEL Planner");
+    EXPECT_EQ(ActionText(app_ids::ID_UNDO), "&Undo Add Resource\tCtrl+Z");
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(title(), "plan.qel - QEL Planner");   // back where the file is
+    EXPECT_EQ(ActionText(app_ids::ID_REDO), "&Redo Add Resource\tCtrl+Y");
+    frame->OnCommand(app_ids::ID_REDO);
+    EXPECT_EQ(title(), "plan.qel * - QEL Planner");
+    frame->OnCommand(app_ids::ID_FILE_SAVE);
+    EXPECT_EQ(title(), "plan.qel - QEL Planner");
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_EQ(prompts.unscripted(), 0);
+
+    ASSERT_EQ(data->Open(path.c_str(), true, nullptr, false), kDataReadOnly);   // what the file holds
+    EXPECT_EQ(data->resources->GetCount(), 2);
+}
+
 TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
     SetSetting("ViewFilterActive", "1");
     AddResource("Crane");
