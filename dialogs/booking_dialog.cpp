@@ -8,8 +8,10 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "booking_check.h"
@@ -54,6 +56,34 @@ std::string WithoutCarriageReturns(std::string text) {
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
     return out;
+}
+
+// Wide enough for its widest item, so no name is cut.
+void FitTreeWidth(QTreeWidget* tree) {
+    tree->resizeColumnToContents(0);
+    tree->setMinimumWidth(tree->columnWidth(0) + 2 * tree->frameWidth() +
+                          tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree));
+}
+
+// The edits of a period control wide enough for any date or time in the
+// shown form: each number at two digits or more, drawn as the widest digit.
+void FitPeriodEdits(QWidget* period) {
+    for (QLineEdit* edit : period->findChildren<QLineEdit*>()) {
+        const QString shown = edit->text().isEmpty() ? QStringLiteral("88:88") : edit->text();
+        QString sample;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (!shown[i].isDigit()) {
+                sample += shown[i];
+                continue;
+            }
+            qsizetype end = i;
+            while (end < shown.size() && shown[end].isDigit()) ++end;
+            sample += QString(std::max<qsizetype>(end - i, 2), QLatin1Char('8'));
+            i = end - 1;
+        }
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(sample) + 2 * frame + 8);
+    }
 }
 
 }  // namespace
@@ -155,6 +185,8 @@ void CBookingDlg::OnInitDialog() {
     dates_.SetFormat(plat::LoadResString(booking_ids::PART_TO_DATE), 1);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_FROM_TIME), 0);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_TO_TIME), 1);
+    FitPeriodEdits(GetDlgItem(IDC_BOOKING_DATES));
+    FitPeriodEdits(GetDlgItem(IDC_BOOKING_TIMES));
     taskCombo_.SendMessage(WM_SP_TREECOMBO_OPTION, 400, 0);
     FillTaskTree();
     FillResourceTree();
@@ -223,6 +255,7 @@ void CBookingDlg::FillResourceTree() {
     }
     if (toSelect == nullptr) toSelect = tree->topLevelItem(0);
     if (toSelect != nullptr) tree->setCurrentItem(toSelect);
+    FitTreeWidth(tree);
 }
 
 void CBookingDlg::ApplyTaskColors() {

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
@@ -124,23 +125,26 @@ void CBookingListCtrl::Fill(CBooking* select) {
         while (column < 3 && SortKeyOfColumn(column, taskFirst_) != sortKey_) ++column;
         list_->header()->setSortIndicator(column, ascending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
-    // Wide enough that each column's share holds its widest text.
-    int needed = 0;
-    for (int c = 0; c < 4; ++c) {
-        needed = std::max(needed, ContentWidth(list_, c) * 100 / kColumnPercent[c]);
-    }
-    list_->setMinimumWidth(needed + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width());
+    // Wide enough for every column's widest text; very long names scroll
+    // rather than make the window wider than the screen.
+    int needed = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 4; ++c) needed += ContentWidth(list_, c);
+    if (const QScreen* screen = list_->screen()) needed = std::min(needed, screen->availableGeometry().width());
+    list_->setMinimumWidth(needed);
     FitColumns();
     OnSelectionChanged();
 }
 
 void CBookingListCtrl::FitColumns() {
     if (list_ == nullptr) return;
-    const int width = list_->viewport()->width();
+    // Each column its widest text, and its part of the room left over.
+    int contents[4];
+    int spare = list_->viewport()->width();
     for (int c = 0; c < 4; ++c) {
-        const int share = width * kColumnPercent[c] / 100 - (c >= 2 ? 2 : 0);
-        list_->setColumnWidth(c, std::max(share, ContentWidth(list_, c)));
+        contents[c] = ContentWidth(list_, c);
+        spare -= contents[c];
     }
+    for (int c = 0; c < 4; ++c) list_->setColumnWidth(c, contents[c] + std::max(spare, 0) * kColumnPercent[c] / 100);
 }
 
 void CBookingListCtrl::SortByColumn(int column) {
