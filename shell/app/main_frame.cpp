@@ -132,11 +132,11 @@ bool CMainFrame::Create() {
     PluginManager().OnMenuInit(this, menuBar());
     RouteCommandItems();
 
-    idleUpdate_ = new QTimer(this);
-    connect(idleUpdate_, &QTimer::timeout, this, [this] {
+    auto* idleUpdate = new QTimer(this);
+    connect(idleUpdate, &QTimer::timeout, this, [this] {
         if (isVisible() && !isMinimized()) UpdateCommandStates();
     });
-    idleUpdate_->start(kIdleUpdateMilliseconds);
+    idleUpdate->start(kIdleUpdateMilliseconds);
     return true;
 }
 
@@ -151,10 +151,14 @@ QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id) {
     return action;
 }
 
-void CMainFrame::RouteCommandItems() {
+QList<QAction*> CMainFrame::BarItems() const {
     QList<QAction*> items = menuBar()->actions();
     if (toolBar_) items += toolBar_->actions();
-    ForEachAction(items, [this](QAction* item) {
+    return items;
+}
+
+void CMainFrame::RouteCommandItems() {
+    ForEachAction(BarItems(), [this](QAction* item) {
         if (item->property(kRoutedProperty).toBool()) return;
         if (QMenu* menu = item->menu()) {
             item->setProperty(kRoutedProperty, true);
@@ -281,9 +285,7 @@ void CMainFrame::UpdateCommandStates() {
     const int viewActive = IntSetting("ViewActive", -1);
     if (toolBar_) toolBar_->BaseUnitCombo()->setEnabled(viewActive == 0 || viewActive == 1);
 
-    QList<QAction*> items = menuBar()->actions();
-    if (toolBar_) items += toolBar_->actions();
-    ForEachAction(items, [this](QAction* item) {
+    ForEachAction(BarItems(), [this](QAction* item) {
         if (const unsigned id = CommandId(item)) ApplyRoutedCommandState(item, id);
     });
 }

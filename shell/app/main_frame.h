@@ -22,7 +22,6 @@ class CRecentFileList;
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 
 class CMainFrame : public ui::MessageWidget<QMainWindow>, public IHostFrame, public IFileCommandSite {
 public:
@@ -76,6 +75,8 @@ private:
     void BuildMenus();
     void BuildRecentFileItems();
     QAction* AddCommand(QMenu* menu, unsigned id);
+    // The menu bar's menus and the toolbar's buttons.
+    QList<QAction*> BarItems() const;
     // Menu items and toolbar buttons carry their command identifier as their
     // data; each one triggered runs OnCommand, the plugins' items too.
     void RouteCommandItems();
@@ -96,7 +97,6 @@ private:
     std::map<unsigned, QAction*> actions_;
     std::vector<QAction*> recentItems_;
     QLabel* panes_[3] = {};
-    QTimer* idleUpdate_ = nullptr;
     bool hiddenStart_ = false;
     // A key dispatched on its way to a shortcut, so that its key press is not dispatched again.
     struct DispatchedKey {
