@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,7 +25,7 @@ QString Text(unsigned id) { return QString::fromStdString(plat::LoadResString(id
 // A prompt over one masked entry, then OK and Cancel.
 void BuildPromptDialog(ui::DialogBase* dialog, unsigned captionId) {
     dialog->setWindowTitle(Text(captionId));
-    auto* layout = new QVBoxLayout(dialog);
+    QVBoxLayout* layout = dlg::AddDialogLayout(dialog);
     dlg::AddLabel(layout, IDC_PASSWORD_PROMPT);
     dlg::AddPasswordEdit(layout, IDC_PASSWORD_ENTRY, kMaxPasswordBytes);
     dlg::AddOkCancel(dialog, layout);
@@ -53,15 +54,15 @@ void CPasswordConfirmDlg::OnOK() {
 CFilePasswordDlg::CFilePasswordDlg(bool readOnly, QWidget* parent)
     : DialogBase(parent), readOnly_(readOnly) {
     setWindowTitle(Text(dlg_ids::CAPTION_PASSWORDS));
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = dlg::AddDialogLayout(this);
     auto* check = new QCheckBox(Text(dlg_ids::LABEL_PROTECT));
     ui::SetControlId(check, IDC_PASSWORD_PROTECT);
     layout->addWidget(check);
     connect(check, &QCheckBox::clicked, this, [check] { ui::NotifyParent(check, ui::BN_CLICKED); });
-    dlg::AddLabel(layout, IDC_PASSWORD_FIRST_LABEL, dlg_ids::LABEL_PASSWORD_FIRST);
-    dlg::AddPasswordEdit(layout, IDC_PASSWORD_FIRST, kMaxPasswordBytes);
-    dlg::AddLabel(layout, IDC_PASSWORD_SECOND_LABEL, dlg_ids::LABEL_PASSWORD_SECOND);
-    dlg::AddPasswordEdit(layout, IDC_PASSWORD_SECOND, kMaxPasswordBytes);
+    QLabel* first = dlg::AddLabel(layout, IDC_PASSWORD_FIRST_LABEL, dlg_ids::LABEL_PASSWORD_FIRST);
+    dlg::AddPasswordEdit(layout, IDC_PASSWORD_FIRST, kMaxPasswordBytes, first);
+    QLabel* second = dlg::AddLabel(layout, IDC_PASSWORD_SECOND_LABEL, dlg_ids::LABEL_PASSWORD_SECOND);
+    dlg::AddPasswordEdit(layout, IDC_PASSWORD_SECOND, kMaxPasswordBytes, second);
     dlg::AddOkCancel(this, layout);
 }
 
@@ -121,7 +122,7 @@ void CFilePasswordDlg::OnOK() {
 
 CPasswordEntryDlg::CPasswordEntryDlg(const std::string& fileName, CPlanData* data, QWidget* parent)
     : DialogBase(parent),
-      prompt_(plat::FormatChecked(plat::LoadResString(dlg_ids::PASSWORD_ENTRY_PROMPT), {fileName})),
+      prompt_(plat::FormatChecked(plat::LoadResString(dlg_ids::PASSWORD_ENTRY_PROMPT), {dlg::WrappableName(fileName)})),
       data_(data) {
     BuildPromptDialog(this, dlg_ids::CAPTION_PASSWORD_ENTRY);
 }

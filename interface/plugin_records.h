@@ -19,6 +19,10 @@ class CFilter;
 class CReportDocument;
 
 // Window and menu handles are widgets; a module handle is a dlopen handle.
+// The main window's menu is its QMenuBar and CMainToolBar is a QToolBar. A
+// menu item or toolbar button whose QAction holds a command identifier as
+// its data runs that command in the main window, which also keeps its state
+// with the command's update callback: the plugin connects nothing to it.
 using QelWnd = QWidget*;
 using QelMenu = QWidget*;
 using QelModule = void*;

@@ -58,13 +58,14 @@ std::string_view PaneText(const char (&pane)[STATUS_BAR_TEXT_SIZE]) {
     return {pane, ::strnlen(pane, STATUS_BAR_TEXT_SIZE)};
 }
 
+// A command returns 1 only when it did its work; without the main window
+// there is nowhere to do it.
 std::int32_t RunBuiltIn(std::string_view name, void* arg) {
     if (name == "SetStatusBarText") {
-        if (arg == nullptr) return 0;
+        IHostFrame* frame = Host().frame;
+        if (arg == nullptr || frame == nullptr) return 0;
         const auto* texts = static_cast<const StatusBarTexts*>(arg);
-        if (IHostFrame* frame = Host().frame) {
-            frame->SetStatusBarText(PaneText(texts->pane0), PaneText(texts->pane1));
-        }
+        frame->SetStatusBarText(PaneText(texts->pane0), PaneText(texts->pane1));
         return 1;
     }
     if (name == "ResetSettings") {
@@ -74,8 +75,8 @@ std::int32_t RunBuiltIn(std::string_view name, void* arg) {
     for (const BuiltIn& builtIn : kBuiltIns) {
         if (name != builtIn.name) continue;
         if (builtIn.needsArgument && arg == nullptr) return 0;
-        if (IHostFrame* frame = Host().frame) frame->RunNamedCommand(builtIn.command, arg);
-        return 1;
+        IHostFrame* frame = Host().frame;
+        return frame != nullptr && frame->RunNamedCommand(builtIn.command, arg) ? 1 : 0;
     }
     return 0;
 }

@@ -33,8 +33,9 @@ public:
     virtual ~IHostFrame() = default;
     virtual QelWnd Window() = 0;
     virtual void SetStatusBarText(std::string_view pane0, std::string_view pane1) = 0;
-    // Runs a built-in command; a required argument has been checked.
-    virtual void RunNamedCommand(HostCommand command, void* arg) = 0;
+    // Runs a built-in command; a required argument has been checked. False
+    // when the command's dialog or view does not exist: nothing was done.
+    virtual bool RunNamedCommand(HostCommand command, void* arg) = 0;
     // Runs one of the frame's own commands by identifier.
     virtual void RunFrameCommand(unsigned id) = 0;
     virtual void ShowWaitCursor(bool on) = 0;

@@ -40,6 +40,10 @@ std::string GetPathDirectory(const std::string& path) {
     return SplitPath(path).directory;
 }
 
+std::string WithoutTrailingSlash(const std::string& directory) {
+    return directory.size() > 1 && directory.back() == '/' ? directory.substr(0, directory.size() - 1) : directory;
+}
+
 std::size_t ListFiles(std::vector<std::string>& list, const std::string& directory,
                       const std::string& extension, bool recursive) {
     if (directory.empty()) return list.size();

@@ -10,6 +10,8 @@
 bool PathExists(const std::string& path, bool wantDirectory);
 // The directory part with its trailing '/' ("" for a bare file name).
 std::string GetPathDirectory(const std::string& path);
+// A directory as it is shown: without its trailing '/', but "/" for the root.
+std::string WithoutTrailingSlash(const std::string& directory);
 // Appends the full paths of the files in directory whose extension (with
 // its dot) equals extension without regard to case, or of every file when
 // extension is empty; with recursive, subdirectories too (symbolic links to

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include "data/crypto/md5.h"
 #include "data_library.h"
 #include "dialog_ids.h"
+#include "dialog_layout.h"
 #include "password_check.h"
 #include "password_dialogs.h"
 #include "plat/resource_strings.h"
@@ -35,6 +38,9 @@ const char* Texts(unsigned id) {
     case dlg_ids::PASSWORD_FIRST_EMPTY: return "first password empty";
     case dlg_ids::PASSWORD_CONFIRM_FIRST: return "retype the first password";
     case dlg_ids::PASSWORD_CONFIRM_SECOND: return "retype the second password";
+    case dlg_ids::LABEL_PROTECT: return "&Protect";
+    case dlg_ids::LABEL_PASSWORD_FIRST: return "&First password (full access):";
+    case dlg_ids::LABEL_PASSWORD_SECOND: return "&Second password (read only):";
     case ids::UNDO_PASSWORDS: return "Change Passwords";
     default: return "";
     }
@@ -123,7 +129,7 @@ TEST_F(PasswordDialogTest, EntryDialogTellsWhichPasswordWasGiven) {
     for (const Case& c : cases) {
         CPasswordEntryDlg dialog("/plans/site.qel", &plan);
         dialog.show();
-        EXPECT_EQ(static_cast<QLabel*>(dialog.GetDlgItem(IDC_PASSWORD_PROMPT))->text(),
+        EXPECT_EQ(static_cast<QLabel*>(dialog.GetDlgItem(IDC_PASSWORD_PROMPT))->text().remove(QChar(0x200B)),
                   "Password for /plans/site.qel:");
         Edit(&dialog, IDC_PASSWORD_ENTRY)->setText(c.entry);
         ClickOk(&dialog);
@@ -132,6 +138,74 @@ TEST_F(PasswordDialogTest, EntryDialogTellsWhichPasswordWasGiven) {
         EXPECT_EQ(dialog.readOnly, c.readOnly) << c.entry;
     }
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// Every label shows all of its text: the lines it needs at its width,
+// measured apart from the label, fit inside it, and the dialog on the screen.
+void ExpectWholeTexts(const QDialog& dialog) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(dialog.width(), screen.width());
+    EXPECT_LE(dialog.height(), screen.height());
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect();
+        const int flags = Qt::TextWordWrap | (label->buddy() != nullptr ? Qt::TextShowMnemonic : 0);
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text());
+        EXPECT_LE(needed.width(), room.width()) << label->text().toStdString();
+        EXPECT_LE(needed.height(), room.height()) << label->text().toStdString();
+    }
+}
+
+TEST_F(PasswordDialogTest, PromptShowsTheWholeFileName) {
+    const std::string longWords = "/home/user/a very long folder name for a plan that a user might have/"
+                                  "another folder with a long name/Demo plan with password.qel";
+    const std::string oneWord = "/srv/" + std::string(180, 'x') + "/plan.qel";
+    DigestPlan plan(Digests("alpha", "beta"));
+    for (const std::string& path : {std::string("/plans/site.qel"), longWords, oneWord,
+                                    std::string("/plans/R&D <b>bold</b>.qel")}) {
+        SCOPED_TRACE(path);
+        CPasswordEntryDlg dialog(path, &plan);
+        dialog.show();
+        const QString shown = static_cast<QLabel*>(dialog.GetDlgItem(IDC_PASSWORD_PROMPT))->text();
+        EXPECT_EQ(QString(shown).remove(QChar(0x200B)).toStdString(), "Password for " + path + ":");
+        ExpectWholeTexts(dialog);
+    }
+}
+
+// The labels' "&" marks the mnemonic of the edit below, not a character to show.
+// Wrapping places go after each folder and inside overlong runs only, and
+// never split a character.
+TEST(WrappableNameTest, WrapsAfterFoldersAndInsideOverlongRunsOnly) {
+    const QChar wrap(0x200B);
+    const QString accented = QString("e") + QChar(0x0301);           // e and a combining acute
+    const QString emoji = QString::fromUcs4(U"\U0001F600");         // a surrogate pair
+    const QString overlong = accented.repeated(20) + emoji.repeated(10);
+    const QString name = "/plans/site plan.qel/" + overlong;
+    const QString wrappable = QString::fromStdString(dlg::WrappableName(name.toStdString()));
+    EXPECT_EQ(QString(wrappable).remove(wrap), name);
+    EXPECT_TRUE(wrappable.startsWith(QString("/") + wrap + "plans/" + wrap + "site plan.qel/" + wrap));
+    for (qsizetype i = 1; i + 1 < wrappable.size(); ++i) {
+        if (wrappable[i] != wrap) continue;
+        EXPECT_FALSE(wrappable[i + 1].isMark()) << i;
+        EXPECT_FALSE(wrappable[i - 1].isHighSurrogate()) << i;
+    }
+    EXPECT_GT(wrappable.count(wrap), 30);   // the overlong run may wrap anywhere
+    EXPECT_EQ(dlg::WrappableName("site.qel"), "site.qel");
+}
+
+TEST_F(PasswordDialogTest, PasswordLabelsNameTheirEdits) {
+    CFilePasswordDlg dialog(false);
+    dialog.protect = 1;
+    dialog.show();
+    EXPECT_EQ(static_cast<QLabel*>(dialog.GetDlgItem(IDC_PASSWORD_FIRST_LABEL))->buddy(),
+              dialog.GetDlgItem(IDC_PASSWORD_FIRST));
+    EXPECT_EQ(static_cast<QLabel*>(dialog.GetDlgItem(IDC_PASSWORD_SECOND_LABEL))->buddy(),
+              dialog.GetDlgItem(IDC_PASSWORD_SECOND));
+    ExpectWholeTexts(dialog);
+
+    CPasswordConfirmDlg confirm;
+    confirm.prompt = "Type the first password again to confirm it, exactly as before:";
+    confirm.show();
+    ExpectWholeTexts(confirm);
 }
 
 TEST_F(PasswordDialogTest, WrongEntryIsRefusedAndTheDialogStays) {

@@ -66,9 +66,7 @@ CMainApp::CMainApp(AppEnvironment environment) : env_(std::move(environment)), r
 CMainApp::~CMainApp() = default;
 
 std::string CMainApp::GetProgramDir(bool withoutSlash) const {
-    std::string dir = env_.programDirectory;
-    if (withoutSlash && dir.size() > 1 && dir.back() == '/') dir.pop_back();
-    return dir;
+    return withoutSlash ? WithoutTrailingSlash(env_.programDirectory) : env_.programDirectory;
 }
 
 bool CMainApp::InitInstance() {

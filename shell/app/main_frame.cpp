@@ -10,8 +10,10 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app_ids.h"
+#include "command_text.h"
 #include "data_change.h"
 #include "data_status.h"
 #include "host_undo_history.h"
@@ -35,18 +37,9 @@ namespace {
 
 CMainFrame* g_frame = nullptr;
 
-constexpr unsigned kFirstPluginCommand = 61000;
-constexpr unsigned kLastPluginCommand = 61500;
-constexpr int kModifierAlt = 0x10;
-constexpr int kModifierCtrl = 0x20;
-constexpr int kModifierShift = 0x40;
-
-// The menu text of a command: the part of its string after the status prompt.
-QString CommandText(unsigned id) {
-    const std::string text = plat::LoadResString(id);
-    const std::size_t newline = text.find('\n');
-    return QString::fromStdString(newline == std::string::npos ? text : text.substr(newline + 1));
-}
+constexpr char kRoutedProperty[] = "qelRouted";
+// How often the toolbar buttons follow their update handlers while the window shows.
+constexpr int kIdleUpdateMilliseconds = 250;
 
 int IntSetting(const char* key, int defaultValue) { return ParseInt(GetSetting(key), defaultValue); }
 bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
@@ -57,10 +50,32 @@ struct Accelerator {
     unsigned command;
 };
 constexpr Accelerator kAccelerators[] = {
-    {'N', kModifierCtrl, app_ids::ID_FILE_NEW},  {'O', kModifierCtrl, app_ids::ID_FILE_OPEN},
-    {'S', kModifierCtrl, app_ids::ID_FILE_SAVE}, {'Z', kModifierCtrl, app_ids::ID_UNDO},
-    {'Y', kModifierCtrl, app_ids::ID_REDO},
+    {'N', KEY_MODIFIER_CTRL, app_ids::ID_FILE_NEW},  {'O', KEY_MODIFIER_CTRL, app_ids::ID_FILE_OPEN},
+    {'S', KEY_MODIFIER_CTRL, app_ids::ID_FILE_SAVE}, {'Z', KEY_MODIFIER_CTRL, app_ids::ID_UNDO},
+    {'Y', KEY_MODIFIER_CTRL, app_ids::ID_REDO},
 };
+
+std::string AcceleratorText(unsigned command) {
+    for (const Accelerator& accelerator : kAccelerators) {
+        if (accelerator.command == command) return ShortcutText(accelerator.virtualKey, accelerator.modifiers);
+    }
+    return "";
+}
+
+unsigned CommandId(const QAction* item) {
+    bool ok = false;
+    const unsigned id = item->data().toUInt(&ok);
+    return ok ? id : 0;
+}
+
+// Every item of the menu bar, its submenus included, and every toolbar button.
+template <class Fn>
+void ForEachAction(const QList<QAction*>& actions, const Fn& fn) {
+    for (QAction* action : actions) {
+        if (QMenu* menu = action->menu()) ForEachAction(menu->actions(), fn);
+        fn(action);
+    }
+}
 
 }  // namespace
 
@@ -111,18 +126,51 @@ bool CMainFrame::Create() {
         if (!files_.SaveModified()) session.cancel();
     });
 
-    PluginManager().OnWindowInit(this, view_->VisibleView());
+    // The plugins create their view windows inside the main view.
+    PluginManager().OnWindowInit(this, view_);
     PluginManager().OnToolbarInit(toolBar_);
     PluginManager().OnMenuInit(this, menuBar());
+    RouteCommandItems();
+
+    auto* idleUpdate = new QTimer(this);
+    connect(idleUpdate, &QTimer::timeout, this, [this] {
+        if (isVisible() && !isMinimized()) UpdateCommandStates();
+    });
+    idleUpdate->start(kIdleUpdateMilliseconds);
     return true;
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, unsigned id) {
-    QAction* action = menu->addAction(CommandText(id));
+    const std::string resourceText = plat::LoadResString(id);
+    QAction* action = menu->addAction(QString::fromStdString(CommandMenuText(resourceText, AcceleratorText(id))));
+    const QString buttonText = QString::fromStdString(CommandButtonText(resourceText));
+    action->setIconText(buttonText);
+    action->setToolTip(buttonText);
     action->setData(id);
-    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     actions_[id] = action;
     return action;
+}
+
+QList<QAction*> CMainFrame::BarItems() const {
+    QList<QAction*> items = menuBar()->actions();
+    if (toolBar_) items += toolBar_->actions();
+    return items;
+}
+
+void CMainFrame::RouteCommandItems() {
+    ForEachAction(BarItems(), [this](QAction* item) {
+        if (item->property(kRoutedProperty).toBool()) return;
+        if (QMenu* menu = item->menu()) {
+            item->setProperty(kRoutedProperty, true);
+            connect(menu, &QMenu::aboutToShow, this, [this] {
+                RouteCommandItems();
+                UpdateCommandStates();
+            });
+        } else if (CommandId(item) != 0) {
+            item->setProperty(kRoutedProperty, true);
+            connect(item, &QAction::triggered, this, [this, item] { OnCommand(CommandId(item)); });
+        }
+    });
 }
 
 void CMainFrame::BuildMenus() {
@@ -134,19 +182,19 @@ void CMainFrame::BuildMenus() {
     AddCommand(fileMenu_, app_ids::ID_CHANGE_PASSWORD);
     AddCommand(fileMenu_, app_ids::ID_DOCUMENT_PASSWORDS);
     fileMenu_->addSeparator();
+    for (unsigned id : {app_ids::ID_REPORT_PREVIEW, app_ids::ID_REPORT_PRINT, app_ids::ID_REPORT_GLOBAL}) {
+        AddCommand(fileMenu_, id);
+    }
     AddCommand(fileMenu_, app_ids::ID_EXPORT);
     fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
     AddCommand(fileMenu_, app_ids::ID_APP_EXIT);
-    connect(fileMenu_, &QMenu::aboutToShow, this, [this] {
-        BuildRecentFileItems();
-        UpdateCommandStates();
-    });
+    // Before the items are routed and updated (RouteCommandItems).
+    connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::BuildRecentFileItems);
 
     QMenu* edit = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(app_ids::MENU_EDIT)));
     AddCommand(edit, app_ids::ID_UNDO);
     AddCommand(edit, app_ids::ID_REDO);
-    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     UpdateUndoRedoMenu();
 }
 
@@ -158,10 +206,11 @@ void CMainFrame::BuildRecentFileItems() {
     recentItems_.clear();
     const std::vector<std::string>& entries = recent_->Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string text = plat::FormatChecked(plat::LoadResString(ids::RECENT_FILE_ITEM), {int(i + 1), entries[i]});
+        // An "&" of the path is shown, not taken for a mnemonic.
+        const std::string path = QString::fromStdString(entries[i]).replace('&', "&&").toStdString();
+        const std::string text = plat::FormatChecked(plat::LoadResString(ids::RECENT_FILE_ITEM), {int(i + 1), path});
         auto* item = new QAction(QString::fromStdString(text), fileMenu_);
         item->setData(app_ids::ID_FILE_MRU_FILE1 + unsigned(i));
-        connect(item, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
         fileMenu_->insertAction(recentEnd_, item);
         recentItems_.push_back(item);
     }
@@ -187,7 +236,7 @@ QString CMainFrame::PaneText(int pane) const {
 }
 
 void CMainFrame::OnCommand(unsigned id) {
-    if (id >= kFirstPluginCommand && id <= kLastPluginCommand) {
+    if (id >= PLUGIN_COMMAND_FIRST_ID && id <= PLUGIN_COMMAND_LAST_ID) {
         PluginManager().RunCommand(id, this);
         return;
     }
@@ -209,6 +258,9 @@ void CMainFrame::OnCommand(unsigned id) {
         if (files_.CanSave()) EditFilePassword(data_, this);
         break;
     case app_ids::ID_EXPORT: PluginManager().RunExport(); break;
+    case app_ids::ID_REPORT_GLOBAL: PluginManager().RunGlobalReport(); break;
+    case app_ids::ID_REPORT_PREVIEW: PluginManager().RunViewReport(PLUGIN_REPORT_MODE_PREVIEW); break;
+    case app_ids::ID_REPORT_PRINT: PluginManager().RunViewReport(PLUGIN_REPORT_MODE_PRINT); break;
     case app_ids::ID_UNDO:
         history_->Undo(this);
         UpdateUndoRedoMenu();
@@ -230,8 +282,28 @@ void CMainFrame::UpdateCommandStates() {
     actions_.at(app_ids::ID_EXPORT)->setEnabled(PluginManager().HasExport());
     actions_.at(app_ids::ID_UNDO)->setEnabled(history_->CanUndoRedo(true));
     actions_.at(app_ids::ID_REDO)->setEnabled(history_->CanUndoRedo(false));
-    const int viewActive = IntSetting("ViewActive", 0);
+    const int viewActive = IntSetting("ViewActive", -1);
     if (toolBar_) toolBar_->BaseUnitCombo()->setEnabled(viewActive == 0 || viewActive == 1);
+
+    ForEachAction(BarItems(), [this](QAction* item) {
+        if (const unsigned id = CommandId(item)) ApplyRoutedCommandState(item, id);
+    });
+}
+
+// The report and plugin commands; any other item is left as it is.
+void CMainFrame::ApplyRoutedCommandState(QAction* item, unsigned id) {
+    switch (id) {
+    case app_ids::ID_REPORT_GLOBAL: item->setEnabled(PluginManager().HasGlobalReport()); return;
+    case app_ids::ID_REPORT_PREVIEW:
+    case app_ids::ID_REPORT_PRINT: item->setEnabled(PluginManager().HasViewReport()); return;
+    default: break;
+    }
+    const std::optional<std::uint8_t> state = PluginManager().UpdateCommand(id, this);
+    if (!state) return;
+    const bool checked = (*state & PLUGIN_UPDATE_CHECKED) != 0;
+    item->setEnabled((*state & PLUGIN_UPDATE_DISABLED) == 0);
+    if (checked) item->setCheckable(true);
+    item->setChecked(checked);
 }
 
 void CMainFrame::UpdateTitle() {
@@ -307,7 +379,8 @@ void CMainFrame::SetStatusBarText(std::string_view pane0, std::string_view pane1
     panes_[1]->setText(QString::fromUtf8(pane1.data(), qsizetype(pane1.size())));
 }
 
-void CMainFrame::RunNamedCommand(HostCommand, void*) {}
+// None of the dialogs and views these commands need is built yet.
+bool CMainFrame::RunNamedCommand(HostCommand, void*) { return false; }
 
 void CMainFrame::ShowWaitCursor(bool on) {
     if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -347,30 +420,46 @@ bool CMainFrame::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
     // Only where the key arrives first (the focus widget, else the window),
     // not again on its way up to the parents.
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr || target->window() != this) target = this;
     if (watched != target) return false;
-    return DispatchKey(static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // A shortcut (a menu's mnemonic) takes its key before the key press
+        // arrives, so the key is dispatched now; accepting the override
+        // keeps the shortcut from running when the key was handled.
+        const bool handled = DispatchKey(key);
+        dispatched_ = DispatchedKey{key->key(), int(key->modifiers()), key->timestamp(), handled};
+        if (handled) event->accept();
+        return handled;
+    }
+    if (dispatched_ && dispatched_->key == key->key() && dispatched_->modifiers == int(key->modifiers()) &&
+        dispatched_->timestamp == key->timestamp()) {
+        const bool handled = dispatched_->handled;
+        dispatched_.reset();
+        return handled;
+    }
+    return DispatchKey(key);
 }
 
 bool CMainFrame::DispatchKey(QKeyEvent* event) {
-    const int key = ui::VirtualKeyFromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
-    if (key == 0 || key == ui::VK_SHIFT || key == ui::VK_CONTROL || key == ui::VK_MENU) return false;
     const Qt::KeyboardModifiers held = event->modifiers();
-    const int mask = (held.testFlag(Qt::AltModifier) ? kModifierAlt : 0) |
-                     (held.testFlag(Qt::ControlModifier) ? kModifierCtrl : 0) |
-                     (held.testFlag(Qt::ShiftModifier) ? kModifierShift : 0);
+    const int key = ui::VirtualKeyFromQt(event->key(), held.testFlag(Qt::KeypadModifier), event->nativeScanCode());
+    if (key == 0 || key == ui::VK_SHIFT || key == ui::VK_CONTROL || key == ui::VK_MENU) return false;
+    const int mask = (held.testFlag(Qt::AltModifier) ? KEY_MODIFIER_ALT : 0) |
+                     (held.testFlag(Qt::ControlModifier) ? KEY_MODIFIER_CTRL : 0) |
+                     (held.testFlag(Qt::ShiftModifier) ? KEY_MODIFIER_SHIFT : 0);
     if (PluginManager().OnKeyDispatch(key, mask)) return true;
-    if ((mask & kModifierCtrl) != 0 && (mask & kModifierShift) != 0 && key == 'A') {
-        std::string dir = programDir_;
-        if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-        ui::MessageBoxById(this, ids::PROGRAM_DIRECTORY_INFO, ui::MB_OK | ui::MB_ICONINFORMATION, {dir});
+    if ((mask & KEY_MODIFIER_CTRL) != 0 && (mask & KEY_MODIFIER_SHIFT) != 0 && key == 'A') {
+        ui::MessageBoxById(this, ids::PROGRAM_DIRECTORY_INFO, ui::MB_OK | ui::MB_ICONINFORMATION,
+                           {WithoutTrailingSlash(programDir_)});
         return true;
     }
-    if (mask == kModifierCtrl && key == 'F') {
+    if (mask == KEY_MODIFIER_CTRL && key == 'F') {
         OnCommand(app_ids::ID_COPY_FILE);
         return true;
     }

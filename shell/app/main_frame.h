@@ -6,6 +6,7 @@
 // its placement in the settings and asks to save the document when it closes.
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include <QMainWindow>
@@ -35,6 +36,8 @@ public:
 
     void UpdateTitle() override;
     void UpdateUndoRedoMenu();
+    // Every menu item and toolbar button with a command, the plugins' included,
+    // takes the state its update handler gives.
     void UpdateCommandStates();
     void RestoreWindowPlacement(bool hidden);
     void SaveWindowPlacement();
@@ -51,7 +54,7 @@ public:
     // IHostFrame
     QelWnd Window() override { return this; }
     void SetStatusBarText(std::string_view pane0, std::string_view pane1) override;
-    void RunNamedCommand(HostCommand command, void* arg) override;
+    bool RunNamedCommand(HostCommand command, void* arg) override;
     void RunFrameCommand(unsigned id) override { OnCommand(id); }
     void ShowWaitCursor(bool on) override;
     void ReloadSettings() override;
@@ -72,6 +75,12 @@ private:
     void BuildMenus();
     void BuildRecentFileItems();
     QAction* AddCommand(QMenu* menu, unsigned id);
+    // The menu bar's menus and the toolbar's buttons.
+    QList<QAction*> BarItems() const;
+    // Menu items and toolbar buttons carry their command identifier as their
+    // data; each one triggered runs OnCommand, the plugins' items too.
+    void RouteCommandItems();
+    void ApplyRoutedCommandState(QAction* item, unsigned id);
     bool DispatchKey(QKeyEvent* event);
     void OnBaseUnitChosen(int index);
     void OpenRecentFile(std::size_t index);
@@ -89,4 +98,12 @@ private:
     std::vector<QAction*> recentItems_;
     QLabel* panes_[3] = {};
     bool hiddenStart_ = false;
+    // A key dispatched on its way to a shortcut, so that its key press is not dispatched again.
+    struct DispatchedKey {
+        int key;
+        int modifiers;
+        std::uint64_t timestamp;
+        bool handled;
+    };
+    std::optional<DispatchedKey> dispatched_;
 };

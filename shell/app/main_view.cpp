@@ -2,7 +2,7 @@
 
 #include "ui/message.h"
 
-CQEL2View::CQEL2View(QWidget* parent) : QWidget(parent) {}
+CQEL2View::CQEL2View(QWidget* parent) : QWidget(parent) { setObjectName("CQEL2View"); }
 
 void CQEL2View::RegisterView(QWidget* window) {
     if (window == nullptr) return;

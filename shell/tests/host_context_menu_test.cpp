@@ -26,7 +26,7 @@ class FrameWithView : public IHostFrame {
 public:
     QelWnd Window() override { return reinterpret_cast<QelWnd>(0x77); }
     void SetStatusBarText(std::string_view, std::string_view) override {}
-    void RunNamedCommand(HostCommand, void*) override {}
+    bool RunNamedCommand(HostCommand, void*) override { return false; }
     void RunFrameCommand(unsigned id) override { frameCommands.push_back(id); }
     void ShowWaitCursor(bool) override {}
     void ReloadSettings() override {}

@@ -26,9 +26,10 @@ public:
         panes.emplace_back(pane0);
         panes.emplace_back(pane1);
     }
-    void RunNamedCommand(HostCommand command, void* arg) override {
+    bool RunNamedCommand(HostCommand command, void* arg) override {
         commands.push_back(command);
         args.push_back(arg);
+        return commandsBuilt;
     }
     void RunFrameCommand(unsigned id) override { frameCommands.push_back(id); }
     void ShowWaitCursor(bool on) override { calls.push_back(on ? "wait" : "unwait"); }
@@ -56,6 +57,7 @@ public:
     std::vector<Message> sent;
     std::function<void(SelectionRecord&)> onSelection;
     bool hasView = true;
+    bool commandsBuilt = true;
 };
 
 class HostInterfaceTest : public ::testing::Test {
@@ -160,27 +162,30 @@ TEST_F(HostInterfaceTest, BuiltInCommands) {
     ReportRequest request{};
     const struct {
         bool withFrame;
+        bool built;   // the frame has what the command needs
         const char* name;
         void* arg;
         std::int32_t result;
         bool reachesFrame;
     } cases[] = {
-        {true, "AddTask", nullptr, 1, true},          // its argument is ignored
-        {false, "AddTask", nullptr, 1, false},        // ran, with no window to show
-        {true, "DoReport", &request, 1, true},
-        {false, "DoReport", &request, 1, false},      // no active view: nothing happens
-        {true, "DoReport", nullptr, 0, false},        // a required argument is missing
-        {true, "CheckbookingConflicts", nullptr, 0, false},
-        {true, "CheckBookingConflicts", &request, 0, false},   // names are case-sensitive
-        {true, "EditResource", &request, 1, true},
-        {true, "SetStatusBarText", nullptr, 0, false},
-        {false, "SetStatusBarText", &request, 1, false},
-        {true, "ShowBookingListSelection", nullptr, 1, true},
-        {true, "NoSuchCommand", &request, 0, false},
-        {true, "", nullptr, 0, false},
+        {true, true, "AddTask", nullptr, 1, true},          // its argument is ignored
+        {true, false, "AddTask", nullptr, 0, true},         // no dialog to run
+        {false, true, "AddTask", nullptr, 0, false},        // no window to show it in
+        {true, true, "DoReport", &request, 1, true},
+        {false, true, "DoReport", &request, 0, false},
+        {true, true, "DoReport", nullptr, 0, false},        // a required argument is missing
+        {true, true, "CheckbookingConflicts", nullptr, 0, false},
+        {true, true, "CheckBookingConflicts", &request, 0, false},   // names are case-sensitive
+        {true, true, "EditResource", &request, 1, true},
+        {true, true, "SetStatusBarText", nullptr, 0, false},
+        {false, true, "SetStatusBarText", &request, 0, false},
+        {true, true, "ShowBookingListSelection", nullptr, 1, true},
+        {true, true, "NoSuchCommand", &request, 0, false},
+        {true, true, "", nullptr, 0, false},
     };
     for (const auto& c : cases) {
         frame.commands.clear();
+        frame.commandsBuilt = c.built;
         Host().frame = c.withFrame ? &frame : nullptr;
         EXPECT_EQ(QELA_Command(c.name, c.arg), c.result) << c.name;
         EXPECT_EQ(frame.commands.size(), c.reachesFrame ? 1u : 0u) << c.name;

@@ -80,6 +80,8 @@ TEST(Paths, SplitAndJoin) {
     for (const Case& c : {Case{"/a/b/c.txt", "/a/b/"}, Case{"c.txt", ""}, Case{"/a/b/", "/a/b/"},
                           Case{"/", "/"}, Case{"", ""}})
         EXPECT_EQ(GetPathDirectory(c.path), c.directory) << c.path;
+    for (const Case& c : {Case{"/a/b/", "/a/b"}, Case{"/a/b", "/a/b"}, Case{"/", "/"}, Case{"", ""}})
+        EXPECT_EQ(WithoutTrailingSlash(c.path), c.directory) << c.path;
 
     EXPECT_EQ(MakePath("/x", "f", ".ini"), "/x/f.ini");
     EXPECT_EQ(MakePath("/x/", "f", ".ini"), "/x/f.ini");

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 
 #include "ui/prompts.h"
 
@@ -79,12 +78,12 @@ bool DialogBase::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam, LRESU
     return true;
 }
 
-void DialogBase::showEvent(QShowEvent* e) {
-    if (!initialised_ && !e->spontaneous()) {
+void DialogBase::setVisible(bool visible) {
+    if (visible && !initialised_) {
         initialised_ = true;
         OnInitDialog();
     }
-    MessageWidget<QDialog>::showEvent(e);
+    MessageWidget<QDialog>::setVisible(visible);
 }
 
 }  // namespace ui

@@ -61,6 +61,9 @@ public:
     // QDialog's own entry points lead to OnOK and OnCancel.
     void accept() override;
     void reject() override;
+    // The first show loads the controls before the dialog takes its size,
+    // so that their texts count in it.
+    void setVisible(bool visible) override;
 
 protected:
     virtual void DoDataExchange(DataExchange& dx);
@@ -73,7 +76,6 @@ protected:
     virtual bool OnCommand(int id, unsigned code, QWidget* control);
 
     bool OnMessage(unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     bool initialised_ = false;

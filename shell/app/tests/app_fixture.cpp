@@ -27,6 +27,8 @@ ProgramDirectory::~ProgramDirectory() {
     if (chdir(startDirectory_.c_str()) != 0) std::perror(startDirectory_.c_str());
     unsetenv("QEL_TRACE_LOG");
     unsetenv("QEL_TRACE_CONSUME");
+    unsetenv("QEL_TRACE_REGISTER");
+    unsetenv("QEL_TRACE_UPDATE");
 }
 
 void ProgramDirectory::Substitute(const std::string& name, const std::string& library) const {

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSpontaneKeyEvent>
+#include <QTest>
 #include <QPrinter>
 #include <QKeyEvent>
 #include <QStandardPaths>
@@ -14,6 +20,7 @@
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_toolbar.h"
+#include "main_view.h"
 #include "password_dialogs.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"
@@ -43,9 +50,12 @@ TEST_F(MainAppTest, StartUpAndExitCallThePluginsInOrder) {
     apptest::ProgramDirectory dir;
     CMainApp app(dir.Environment());
     ASSERT_TRUE(app.InitInstance());
+    // The plugins make their view windows inside the main view.
     EXPECT_EQ(dir.Trace(), (Lines{"PluginInfo", "Start data", "LoadSettings ", "Initialized", "Register",
-                                  "WindowInit frame", "ToolbarInit toolbar", "MenuInit menu", "SettingsChanged",
-                                  "ViewChanged 0"}));
+                                  "WindowInit CMainFrame CQEL2View in frame", "ToolbarInit toolbar",
+                                  "MenuInit menu", "SettingsChanged", "ViewChanged 0"}));
+    EXPECT_EQ(app.MainFrame()->centralWidget(), static_cast<QWidget*>(app.MainFrame()->View()));
+    EXPECT_EQ(app.MainFrame()->View()->objectName(), "CQEL2View");
     EXPECT_EQ(GetSetting("ViewActive"), "0");
     EXPECT_TRUE(prompts.asked().empty());
 
@@ -149,10 +159,23 @@ protected:
         app->ExitInstance();
         MainAppTest::TearDown();
     }
-    void Press(int key, Qt::KeyboardModifiers modifiers) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    // A key as the window system delivers it: offered to the shortcuts first,
+    // then pressed unless the window let a shortcut take it. True when the
+    // window kept the key from the shortcuts.
+    bool Press(int key, Qt::KeyboardModifiers modifiers, unsigned scanCode = 0, bool shortcutTakesIt = false) {
         QWidget* focus = QApplication::focusWidget();
-        QApplication::sendEvent(focus != nullptr ? focus : frame, &press);
+        QWidget* receiver = focus != nullptr ? focus : frame;
+        QKeyEvent shortcut(QEvent::ShortcutOverride, key, modifiers, scanCode, 0, 0);
+        shortcut.setTimestamp(++time_);
+        shortcut.ignore();
+        QSpontaneKeyEvent::setSpontaneous(&shortcut);
+        QApplication::instance()->notify(receiver, &shortcut);
+        if (!shortcut.isAccepted() && shortcutTakesIt) return false;
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, 0, 0);
+        press.setTimestamp(time_);
+        QSpontaneKeyEvent::setSpontaneous(&press);
+        QApplication::instance()->notify(receiver, &press);
+        return shortcut.isAccepted();
     }
     void AddResource(const char* name) {
         ASSERT_EQ(data->BeginTransaction(plat::LoadResString(ids::UNDO_ADD_RESOURCE).c_str()), kDataOk);
@@ -164,6 +187,7 @@ protected:
     std::string ActionText(unsigned id) { return frame->Action(id)->text().toStdString(); }
 
     std::string settings;
+    std::uint64_t time_ = 0;
     apptest::ProgramDirectory dir;
     std::unique_ptr<CMainApp> app;
     CMainFrame* frame = nullptr;
@@ -176,19 +200,52 @@ TEST_F(MainFrameTest, KeysGoToThePluginsFirst) {
         int key;
         Qt::KeyboardModifiers modifiers;
         Lines trace;
+        unsigned scanCode = 0;
     } cases[] = {
         {Qt::Key_F1, Qt::NoModifier, {"KeyDispatch 112 0"}},
         {Qt::Key_Shift, Qt::ShiftModifier, {}},
         {Qt::Key_Control, Qt::ControlModifier, {}},
+        {Qt::Key_Alt, Qt::AltModifier, {}},
         {Qt::Key_X, Qt::ControlModifier | Qt::AltModifier, {"KeyDispatch 88 48"}},
         {Qt::Key_Delete, Qt::ShiftModifier, {"KeyDispatch 46 64"}},
+        {Qt::Key_Exclam, Qt::ShiftModifier, {"KeyDispatch 49 64"}},          // Shift+1
+        {Qt::Key_ParenLeft, Qt::ShiftModifier, {"KeyDispatch 57 64"}},       // Shift+9
+        {Qt::Key_Ampersand, Qt::NoModifier, {"KeyDispatch 49 0"}, 10},      // the 1 key of a French keyboard
+        {Qt::Key_Comma, Qt::NoModifier, {"KeyDispatch 188 0"}},
+        {Qt::Key_Question, Qt::ShiftModifier, {"KeyDispatch 191 64"}},
+        {Qt::Key_Plus, Qt::KeypadModifier, {"KeyDispatch 107 0"}},
+        {Qt::Key_5, Qt::KeypadModifier, {"KeyDispatch 101 0"}},
+        {Qt::Key_Enter, Qt::KeypadModifier, {"KeyDispatch 13 0"}},
+        {Qt::Key_CapsLock, Qt::NoModifier, {"KeyDispatch 20 0"}},
+        {Qt::Key_F5, Qt::ControlModifier, {"KeyDispatch 116 32"}},
+        {Qt::Key_F12, Qt::NoModifier, {"KeyDispatch 123 0"}},
     };
     for (const Case& c : cases) {
         dir.ClearTrace();
-        Press(c.key, c.modifiers);
-        EXPECT_EQ(dir.Trace(), c.trace) << c.key;
+        Press(c.key, c.modifiers, c.scanCode);
+        EXPECT_EQ(dir.Trace(), c.trace) << std::hex << c.key;
     }
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// A key that a shortcut (here the File menu's mnemonic) would take before
+// its key press arrives is offered once, on its way to the shortcut; a
+// plugin that consumes it keeps the shortcut from running.
+TEST_F(MainFrameTest, KeysBoundForAShortcutAreOfferedOnce) {
+    setenv("QEL_TRACE_CONSUME", "70", 1);   // F
+    EXPECT_TRUE(Press(Qt::Key_F, Qt::AltModifier, 0, true)) << "the shortcut ran";
+    EXPECT_EQ(dir.Trace(), Lines{"KeyDispatch 70 16"});
+
+    dir.ClearTrace();
+    EXPECT_FALSE(Press(Qt::Key_E, Qt::AltModifier, 0, true));
+    EXPECT_FALSE(Press(Qt::Key_E, Qt::AltModifier));   // no shortcut: the key press follows
+    EXPECT_EQ(dir.Trace(), (Lines{"KeyDispatch 69 16", "KeyDispatch 69 16"}));
+
+    // A key press made by a program (not the window system) is offered once too.
+    dir.ClearTrace();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_E, Qt::AltModifier);
+    QApplication::sendEvent(frame, &press);
+    EXPECT_EQ(dir.Trace(), Lines{"KeyDispatch 69 16"});
 }
 
 TEST_F(MainFrameTest, ProgramDirectoryIsShownOnCtrlShiftA) {
@@ -349,13 +406,217 @@ TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
     }
 }
 
+// Every built-in named command either does its work or answers 0 and leaves
+// everything as it was; none answers 1 for work it did not do.
+TEST_F(MainFrameTest, NamedCommandsWorkOrAnswerZero) {
+    ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
+    CResourceGroup* resourceGroup = data->resourceGroups->Create();
+    resourceGroup->SetName("Machines");
+    ASSERT_EQ(data->resourceGroups->Add(resourceGroup), kDataOk);
+    CTaskGroup* taskGroup = data->taskGroups->Create();
+    taskGroup->SetName("Earthworks");
+    ASSERT_EQ(data->taskGroups->Add(taskGroup), kDataOk);
+    CResource* resource = data->resources->Create();
+    resource->SetName("Crane");
+    ASSERT_EQ(data->resources->Add(resource), kDataOk);
+    CTask* task = data->tasks->Create();
+    task->SetName("Lift");
+    ASSERT_EQ(data->tasks->Add(task), kDataOk);
+    CBooking* booking = data->bookings->Create();
+    booking->resource = resource;
+    booking->task = task;
+    booking->startDay = booking->endDay = 2460000;
+    booking->endMinutes = 60;
+    ASSERT_EQ(data->bookings->Add(booking), kDataOk);
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    const std::string undoText = ActionText(app_ids::ID_UNDO);
+
+    BookingList list{&booking, 1};
+    ReportRequest report{};
+    BookingConflictRequest conflicts{};
+    auto texts = std::make_unique<StatusBarTexts>();
+    std::strcpy(texts->pane0, "left");
+    std::strcpy(texts->pane1, "middle");
+    struct Case {
+        const char* name;
+        void* arg;
+        std::int32_t result;   // 1: the command did its work (checked below)
+    } cases[] = {
+        {"AddResource", nullptr, 0},
+        {"AddTask", nullptr, 0},
+        {"AddResourceGroup", nullptr, 0},
+        {"AddTaskGroup", nullptr, 0},
+        {"EditResource", resource, 0},
+        {"EditTask", task, 0},
+        {"EditResourceGroup", resourceGroup, 0},
+        {"EditTaskGroup", taskGroup, 0},
+        {"DeleteResource", resource, 0},
+        {"DeleteTask", task, 0},
+        {"DeleteResourceGroup", resourceGroup, 0},
+        {"DeleteTaskGroup", taskGroup, 0},
+        {"EditBooking", booking, 0},
+        {"ShowBookingListSelection", nullptr, 0},
+        {"ShowBookingList", &list, 0},
+        {"DoReport", &report, 0},
+        {"CheckbookingConflicts", &conflicts, 0},
+        {"SetStatusBarText", texts.get(), 1},
+    };
+    SetSetting("Kept", "1");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(QELA_Command(c.name, c.arg), c.result);
+        EXPECT_TRUE(prompts.asked().empty());
+        EXPECT_EQ(data->resources->GetCount(), 1);
+        EXPECT_EQ(data->tasks->GetCount(), 1);
+        EXPECT_EQ(data->resourceGroups->GetCount(), 1);
+        EXPECT_EQ(data->taskGroups->GetCount(), 1);
+        EXPECT_EQ(data->bookings->GetCount(), 1);
+        EXPECT_EQ(ActionText(app_ids::ID_UNDO), undoText);
+    }
+    EXPECT_EQ(frame->PaneText(0), "left");
+    EXPECT_EQ(frame->PaneText(1), "middle");
+    EXPECT_EQ(QELA_Command("ResetSettings", nullptr), 1);
+    EXPECT_EQ(GetSetting("Kept"), "");
+}
+
+TEST_F(MainFrameTest, MenusShowMnemonicsAndShortcuts) {
+    const QList<QAction*> menus = frame->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    for (QAction* menuItem : menus) {
+        SCOPED_TRACE(menuItem->text().toStdString());
+        EXPECT_EQ(menuItem->text().count('&'), 1);
+        emit menuItem->menu()->aboutToShow();   // the recent files and the states
+        std::set<QChar> mnemonics;
+        for (QAction* item : menuItem->menu()->actions()) {
+            if (item->isSeparator()) continue;
+            const QString text = item->text();
+            const qsizetype mark = text.indexOf('&');
+            ASSERT_GE(mark, 0) << text.toStdString();
+            EXPECT_TRUE(mnemonics.insert(text[mark + 1].toLower()).second) << "repeated in " << text.toStdString();
+        }
+    }
+    struct Case {
+        unsigned id;
+        const char* text;
+    } cases[] = {
+        {app_ids::ID_FILE_NEW, "&New\tCtrl+N"},
+        {app_ids::ID_FILE_OPEN, "&Open...\tCtrl+O"},
+        {app_ids::ID_FILE_SAVE, "&Save\tCtrl+S"},
+        {app_ids::ID_FILE_SAVE_AS, "Save &As..."},
+        {app_ids::ID_UNDO, "&Undo \tCtrl+Z"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ActionText(c.id), c.text);
+    // The toolbar shows the names alone.
+    EXPECT_EQ(frame->Action(app_ids::ID_FILE_NEW)->iconText(), "New");
+    EXPECT_EQ(frame->Action(app_ids::ID_FILE_SAVE_AS)->toolTip(), "Save As");
+}
+
+TEST_F(MainFrameTest, NoViewIsActiveAfterTheSettingsWereReset) {
+    QComboBox* combo = frame->ToolBar()->BaseUnitCombo();
+    frame->UpdateCommandStates();   // as while the window shows
+    EXPECT_TRUE(combo->isEnabled());
+    EXPECT_EQ(QELA_Command("ResetSettings", nullptr), 1);
+    QELA_OnSettingsChanged();
+    EXPECT_FALSE(combo->isEnabled());
+}
+
+// A plugin that registers a command, the global report and the report of view 0.
+class PluginCommandsTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        setenv("QEL_TRACE_REGISTER", "1", 1);
+        MainFrameTest::SetUp();
+    }
+    // The plugin's command on the first menu and on the toolbar.
+    std::vector<QAction*> PluginItems() {
+        std::vector<QAction*> items;
+        QList<QAction*> all = frame->menuBar()->actions().front()->menu()->actions();
+        all += frame->ToolBar()->actions();
+        for (QAction* item : all) {
+            if (item->data().toUInt() >= PLUGIN_COMMAND_FIRST_ID) items.push_back(item);
+        }
+        return items;
+    }
+};
+
+TEST_F(PluginCommandsTest, UpdateStatesReachTheMenuItemAndTheButton) {
+    const std::vector<QAction*> items = PluginItems();
+    ASSERT_EQ(items.size(), 2u);
+    struct Case {
+        const char* update;
+        bool enabled;
+        bool checked;
+    } cases[] = {{"1", false, false}, {"2", true, true}, {"3", false, true}, {"0", true, false}};
+    for (const Case& c : cases) {
+        setenv("QEL_TRACE_UPDATE", c.update, 1);
+        emit frame->menuBar()->actions().front()->menu()->aboutToShow();
+        for (QAction* item : items) {
+            EXPECT_EQ(item->isEnabled(), c.enabled) << c.update;
+            EXPECT_EQ(item->isChecked(), c.checked) << c.update;
+        }
+    }
+    // The toolbar button follows while the window shows, as the menu does when it opens.
+    frame->show();
+    setenv("QEL_TRACE_UPDATE", "1", 1);
+    QTest::qWait(600);
+    EXPECT_FALSE(items[1]->isEnabled());
+
+    setenv("QEL_TRACE_UPDATE", "0", 1);
+    frame->UpdateCommandStates();
+    dir.ClearTrace();
+    for (QAction* item : items) item->trigger();
+    EXPECT_EQ(dir.Trace(), (Lines{"Command CMainFrame", "Command CMainFrame"}));
+}
+
+TEST_F(PluginCommandsTest, ReportCommandsReachTheReportsOfTheActiveView) {
+    struct Case {
+        const char* viewActive;
+        bool viewReport;   // the plugin's report of view 0 applies
+    } cases[] = {{"0", true}, {"1", false}, {"", false}, {"-1", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.viewActive);
+        SetSetting("ViewActive", c.viewActive);
+        frame->UpdateCommandStates();
+        EXPECT_TRUE(frame->Action(app_ids::ID_REPORT_GLOBAL)->isEnabled());
+        EXPECT_EQ(frame->Action(app_ids::ID_REPORT_PREVIEW)->isEnabled(), c.viewReport);
+        EXPECT_EQ(frame->Action(app_ids::ID_REPORT_PRINT)->isEnabled(), c.viewReport);
+        dir.ClearTrace();
+        for (unsigned id : {app_ids::ID_REPORT_GLOBAL, app_ids::ID_REPORT_PREVIEW, app_ids::ID_REPORT_PRINT}) {
+            frame->Action(id)->trigger();
+        }
+        const Lines expected = c.viewReport ? Lines{"Report global 1", "Report view 1", "Report view 2"}
+                                            : Lines{"Report global 1"};
+        EXPECT_EQ(dir.Trace(), expected);
+    }
+}
+
+// Without a plugin that registers reports, the report commands stay disabled.
+TEST_F(MainFrameTest, ReportCommandsWithoutAReportAreDisabled) {
+    SetSetting("ViewActive", "0");
+    frame->UpdateCommandStates();
+    for (unsigned id : {app_ids::ID_REPORT_GLOBAL, app_ids::ID_REPORT_PREVIEW, app_ids::ID_REPORT_PRINT,
+                        app_ids::ID_EXPORT}) {
+        EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+        frame->Action(id)->trigger();
+    }
+    EXPECT_TRUE(dir.Trace().empty());
+}
+
 TEST_F(MainFrameTest, RecentFileThatIsGoneIsReportedAndKept) {
-    app->RecentFiles().Add("/nowhere/plan.qel");
-    frame->OnCommand(app_ids::ID_FILE_MRU_FILE1);
+    app->RecentFiles().Add("/nowhere/R&D plan.qel");
+    QMenu* fileMenu = frame->menuBar()->actions().front()->menu();
+    emit fileMenu->aboutToShow();
+    QAction* item = nullptr;
+    for (QAction* action : fileMenu->actions()) {
+        if (action->data().toUInt() == app_ids::ID_FILE_MRU_FILE1) item = action;
+    }
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "&1 /nowhere/R&&D plan.qel");   // the path's "&" is no mnemonic
+    item->trigger();
     ASSERT_EQ(prompts.asked().size(), 1u);
-    EXPECT_EQ(prompts.asked()[0].text, "The file \"/nowhere/plan.qel\" was not found.");
+    EXPECT_EQ(prompts.asked()[0].text, "The file \"/nowhere/R&D plan.qel\" was not found.");
     EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONEXCLAMATION);
-    EXPECT_EQ(app->RecentFiles().First(), "/nowhere/plan.qel");
+    EXPECT_EQ(app->RecentFiles().First(), "/nowhere/R&D plan.qel");
     EXPECT_EQ(data->GetFileName(), "");
 }
 
