@@ -9,6 +9,7 @@
 #include "host_objects.h"
 #include "host_undo_history.h"
 #include "main_frame.h"
+#include "option_keys.h"
 #include "plan_data.h"
 #include "plat/dynlib.h"
 #include "plat/resource_strings.h"
@@ -25,6 +26,7 @@
 #include "support/paths.h"
 #include "support/setting_values.h"
 #include "ui/prompts.h"
+#include "user_profile.h"
 
 namespace {
 
@@ -83,19 +85,22 @@ bool CMainApp::InitInstance() {
     productName_ = plat::VersionValue(nullptr, "ProductName");
     if (!LoadResources()) return false;
 
-    appName_ = plat::LoadResString(ids::APP_TITLE);
-    profileKey_ = plat::LoadResString(ids::PROFILE_KEY);
-    QCoreApplication::setApplicationName(QString::fromStdString(appName_));
-    QCoreApplication::setOrganizationName(QString::fromStdString(profileKey_));
-    recent_.Load(profileKey_, appName_);
+    OpenProfile();
 
-    if (!CheckSingleInstance()) return false;
+    // Two keys are taken from the settings files before the store is filled:
+    // whether another instance may run, and which INI file the settings are
+    // read from (both would otherwise be known only after they are needed).
+    CSettingsStore early;
+    early.LoadSettingsFiles(env_.programDirectory);
+    if (!CheckSingleInstance(ParseBool(early.GetSetting("AllowMultipleInstances"), false))) return false;
     g_localeNames.Load(resourceModule_);
     if (!BindLibraries()) return false;
 
     PluginManager().LoadAll(FindPluginCandidates(env_.programDirectory), ReadHostIdentity(resourceModule_));
     PluginManager().OnStart(data_);
-    QELA_LoadSettings(GetSetting("InitializationFile").c_str());
+    std::string iniFile = GetSetting("InitializationFile");
+    if (iniFile.empty()) iniFile = early.GetSetting("InitializationFile");
+    QELA_LoadSettings(iniFile.c_str());
     SettingsStore().LoadSettingsFiles(env_.programDirectory);
     CompleteFormats();
     PluginManager().OnInitialized();
@@ -138,12 +143,24 @@ bool CMainApp::LoadResources() {
     return true;
 }
 
-bool CMainApp::CheckSingleInstance() {
-    // The settings files are read early for this one key; the store itself
-    // is filled later, in its own order.
-    CSettingsStore early;
-    early.LoadSettingsFiles(env_.programDirectory);
-    const bool allowMultiple = ParseBool(early.GetSetting("AllowMultipleInstances"), false);
+void CMainApp::OpenProfile() {
+    appName_ = plat::LoadResString(ids::APP_TITLE);
+    profileKey_ = plat::LoadResString(ids::PROFILE_KEY);
+    QCoreApplication::setApplicationName(QString::fromStdString(appName_));
+    QCoreApplication::setOrganizationName(QString::fromStdString(profileKey_));
+    profile_ = std::make_unique<CUserProfile>(profileKey_, appName_);
+    plat::SetCurrentProfile(profile_.get());
+    recent_.Load(profile_->Settings());
+    // The option dialogs' keys travel with every settings load and save.
+    const SettingGetter get = [](std::string_view key) { return SettingsStore().GetSetting(key); };
+    const SettingSetter set = [](std::string_view key, std::string_view value) { SettingsStore().SetSetting(key, value); };
+    SettingsStore().SetDialogKeyHooks({
+        [get, set](const std::string& iniPath) { ReadOptionSettings(get, set, iniPath); },
+        [get](const std::string& iniPath) { WriteOptionSettings(get, iniPath); },
+    });
+}
+
+bool CMainApp::CheckSingleInstance(bool allowMultiple) {
     guard_ = std::make_unique<CSingleInstance>(appName_, env_.runtimeDirectory);
     guard_->Lock();
     if (!allowMultiple && guard_->IsAnotherInstanceRunning()) {
@@ -237,7 +254,7 @@ bool CMainApp::CreateMainFrame() {
 }
 
 void CMainApp::DestroyMainFrame() {
-    if (frame_) recent_.Save(profileKey_, appName_);
+    if (frame_ && profile_) recent_.Save(profile_->Settings());
     frame_.reset();
 }
 
@@ -270,6 +287,11 @@ void CMainApp::ExitInstance() {
     controlsModule_ = nullptr;
     instanceServer_.reset();
     printer_.reset();
+    SettingsStore().SetDialogKeyHooks({});
+    if (profile_) {
+        plat::SetCurrentProfile(nullptr);
+        profile_.reset();   // written to its file here
+    }
     if (resourceModule_ != nullptr) {
         plat::SetResourceModule(nullptr);
         plat::FreeLibrary(resourceModule_);

@@ -17,6 +17,7 @@ class CMainFrame;
 class CPlanData;
 class CReportDocument;
 class CSingleInstance;
+class CUserProfile;
 class QPrinter;
 
 // What start-up takes from its surroundings.
@@ -50,11 +51,13 @@ public:
     CPlanData* Data() const { return data_; }
     CReportDocument* ReportDocument() const { return reportDocument_; }
     QPrinter* Printer() const { return printer_.get(); }
+    CUserProfile* Profile() const { return profile_.get(); }
     CRecentFileList& RecentFiles() { return recent_; }
 
 private:
     bool LoadResources();
-    bool CheckSingleInstance();
+    void OpenProfile();
+    bool CheckSingleInstance(bool allowMultiple);
     bool BindLibraries();
     void CompleteFormats();
     void HandFormatsToControls();
@@ -79,5 +82,6 @@ private:
     std::unique_ptr<CInstanceServer> instanceServer_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<CUserProfile> profile_;
     CRecentFileList recent_;
 };

@@ -78,7 +78,7 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     if (Host().frame == this) Host().frame = nullptr;
     if (g_frame == this) g_frame = nullptr;
-    SettingsStore().SetIniHooks({});
+    SettingsStore().SetWindowPlacementHook({});
 }
 
 bool CMainFrame::Create() {
@@ -106,7 +106,7 @@ bool CMainFrame::Create() {
     view_ = new CQEL2View(this);
     setCentralWidget(view_);
 
-    SettingsStore().SetIniHooks({{}, {}, [this] { SaveWindowPlacement(); }});
+    SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
         if (!files_.SaveModified()) session.cancel();
     });

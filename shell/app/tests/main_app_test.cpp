@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QKeyEvent>
-#include <QStandardPaths>
 
 #include "app_fixture.h"
 #include "app_ids.h"
@@ -23,6 +22,7 @@
 #include "ui/key_codes.h"
 #include "ui/scripted_prompts.h"
 #include "ui/win_types.h"
+#include "user_profile.h"
 #include "when_modal.h"
 
 namespace {
@@ -31,10 +31,7 @@ using Lines = std::vector<std::string>;
 
 class MainAppTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        SettingsStore().Clear();
-    }
+    void SetUp() override { SettingsStore().Clear(); }
     void TearDown() override { SettingsStore().Clear(); }
     ui::ScriptedPrompts prompts;
 };
@@ -434,5 +431,94 @@ TEST_F(PlacementTest, HiddenStartSavesNoPlacement) {
     EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "");
     app.ExitInstance();
 }
+
+// The settings a user changed come back at the next start, from the user's
+// profile or from the INI file a settings file names; the last password never
+// reaches either.
+struct RestartCase {
+    const char* name;
+    const char* settingsFile;
+    const char* iniFile;   // below the program directory; "" for the profile route
+};
+
+void PrintTo(const RestartCase& c, std::ostream* out) { *out << c.name; }
+
+class RestartTest : public MainAppTest, public ::testing::WithParamInterface<RestartCase> {
+protected:
+    std::unique_ptr<CMainApp> Start() {
+        SettingsStore().Clear();   // as in a new process
+        AppEnvironment env = dir.Environment();
+        env.hiddenWindow = false;
+        auto app = std::make_unique<CMainApp>(env);
+        EXPECT_TRUE(app->InitInstance());
+        return app;
+    }
+    apptest::ProgramDirectory dir;
+};
+
+TEST_P(RestartTest, HostKeysSurviveARestart) {
+    const RestartCase& c = GetParam();
+    CUserProfile("QEL", "QEL Planner").Settings().clear();   // a new user
+    dir.WriteSettings(c.settingsFile);
+    const std::pair<const char*, const char*> keys[] = {
+        {"PluginValue", "views=2, \"@first\"\nsecond line = yes; Grüße"},
+        {"ReportsPrinterFont", "Liberation Serif,100"},
+        {"ReportsPrinterMarginsLeft", "150"},
+        {"ReportsPrinterMarginsTop", "120"},
+        {"ReportsPrinterMarginsRight", "90"},
+        {"ReportsPrinterMarginsBottom", "80"},
+        {"DirectoryFiles", "/home/planner/plans/"},
+        {"ViewScheduleBaseUnit", "2"},
+        {"ViewMainWindowHeightTopArea", "240"},
+    };
+
+    std::unique_ptr<CMainApp> app = Start();
+    const std::string profile = app->Profile()->FileName();
+    EXPECT_EQ(profile.rfind(std::string(getenv("XDG_CONFIG_HOME")) + "/", 0), 0u) << profile;
+    for (const auto& [key, value] : keys) SetSetting(key, value);
+    SetSetting("PasswordLast", "secret");
+    CMainFrame* frame = app->MainFrame();
+    frame->showNormal();
+    frame->setGeometry(50, 60, 300, 200);
+    ASSERT_TRUE(frame->close());
+    app->ExitInstance();
+    app.reset();
+
+    const std::string iniText = testing::ReadFile(*c.iniFile ? dir.Path() + c.iniFile : "");
+    const std::string profileText = testing::ReadFile(profile);
+    const std::string& written = *c.iniFile ? iniText : profileText;
+    EXPECT_NE(written.find("ViewMainWindowRect=50 60 350 260"), std::string::npos) << written;
+    EXPECT_NE(written.find("ReportsPrinterMarginsBottom=80"), std::string::npos) << written;
+    for (const std::string& text : {iniText, profileText}) {
+        EXPECT_EQ(text.find("secret"), std::string::npos) << text;
+        EXPECT_EQ(text.find("PasswordLast"), std::string::npos) << text;
+    }
+    if (*c.iniFile) {
+        // Sections as the INI transfer names them; newlines as the marker.
+        EXPECT_NE(iniText.find("[Views]\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("[Reports]\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("[Basic]\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("\nPluginValue=views=2, \"@first\"<!nl!>second line = yes; Grüße\n"),
+                  std::string::npos)
+            << iniText;
+        EXPECT_NE(iniText.find("\nDirectoryFiles=/home/planner/plans/\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("\nViewScheduleBaseUnit=2\n"), std::string::npos) << iniText;
+        EXPECT_EQ(profileText.find("PluginValue"), std::string::npos) << "the profile keeps no INI key";
+    }
+
+    app = Start();
+    for (const auto& [key, value] : keys) EXPECT_EQ(GetSetting(key), value) << key;
+    EXPECT_EQ(GetSetting("PasswordLast"), "");
+    EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "0");
+    EXPECT_EQ(app->MainFrame()->geometry(), QRect(50, 60, 300, 200));
+    EXPECT_EQ(app->MainFrame()->ToolBar()->BaseUnitCombo()->currentIndex(), 2);
+    app->ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, RestartTest,
+                         ::testing::Values(RestartCase{"Profile", "", ""},
+                                           RestartCase{"IniFile", "InitializationFile = planner.ini\n",
+                                                       "planner.ini"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
