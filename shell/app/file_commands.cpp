@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "data_status.h"
 #include "plan_data.h"
@@ -25,6 +27,18 @@ public:
 
 bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
 
+// The folder a file dialog starts in: the first candidate that is an existing
+// folder, else the user's documents folder, else the home folder; never the
+// program's own folder, where the program works.
+std::string DialogFolder(std::initializer_list<std::string> candidates) {
+    for (const std::string& folder : candidates) {
+        if (!folder.empty() && PathExists(folder, true)) return folder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && PathExists(documents.toStdString(), true)) return documents.toStdString();
+    return QDir::homePath().toStdString();
+}
+
 ui::FileDialogRequest DocumentDialog() {
     ui::FileDialogRequest request;
     request.filter = plat::LoadResString(ids::DOCUMENT_FILTER);
@@ -43,10 +57,12 @@ bool CFileCommands::CanSave() const {
     return data_->properties == nullptr || !data_->properties->IsWriteProtected();
 }
 
+bool CFileCommands::CanReopen() const { return !data_->GetFileName().empty(); }
+
 void CFileCommands::OnFileOpen() {
     ui::FileDialogRequest request = DocumentDialog();
     request.mustExist = true;
-    request.initialDir = GetSetting("DirectoryFiles");
+    request.initialDir = DialogFolder({GetSetting("DirectoryFiles"), GetPathDirectory(data_->GetFileName())});
     const std::optional<std::string> path = ui::CurrentPrompts().OpenFile(site_.Window(), request);
     if (!path) return;
     SetSetting("DirectoryFiles", GetPathDirectory(*path));
@@ -117,7 +133,9 @@ bool CFileCommands::SaveDocument() {
 bool CFileCommands::OnFileSaveAs() {
     ui::FileDialogRequest request = DocumentDialog();
     request.overwritePrompt = true;
-    request.fileName = data_->GetFileName();
+    const std::string current = data_->GetFileName();
+    request.initialDir = DialogFolder({GetPathDirectory(current), GetSetting("DirectoryFiles")});
+    request.fileName = current.substr(GetPathDirectory(current).size());
     const std::optional<std::string> path = ui::CurrentPrompts().SaveFile(site_.Window(), request);
     return path && SaveDocumentTo(*path);
 }
@@ -147,6 +165,7 @@ bool CFileCommands::SaveModified() {
 }
 
 void CFileCommands::OnChangePassword() {
+    if (!CanReopen()) return;
     const std::string name = data_->GetFileName();
     if (data_->IsModified() &&
         ui::MessageBoxById(site_.Window(), ids::REOPEN_DISCARDS,
@@ -168,7 +187,8 @@ void CFileCommands::OnChangePassword() {
             havePassword = true;
             continue;
         }
-        if (status != kDataOk) {
+        // Read-only is what the second password grants: a success.
+        if (status != kDataOk && status != kDataReadOnly) {
             site_.UpdateTitle();
             ui::MessageBoxById(site_.Window(), ids::REOPEN_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
             return;

@@ -43,6 +43,8 @@ public:
     void OnChangePassword();
     // Save, Save As and the passwords are refused on a write-protected document.
     bool CanSave() const;
+    // Opening again needs a file: an untitled document has none.
+    bool CanReopen() const;
 
     // True when the document was opened (or already was, unchanged).
     bool OpenDocument(const std::string& path);

@@ -12,6 +12,7 @@
 #include "option_keys.h"
 #include "plan_data.h"
 #include "plat/dynlib.h"
+#include "plat/files.h"
 #include "plat/resource_strings.h"
 #include "plat/version_block.h"
 #include "plugin_api.h"
@@ -239,7 +240,9 @@ void CMainApp::ChooseStartFileNow() {
     in.mostRecentFile = recent_.First();
     in.commandLineFile = CommandLineFile(env_.arguments, env_.startDirectory);
     in.shiftHeld = env_.shiftHeld;
-    const StartFileChoice choice = ChooseStartFile(in, [](const std::string& p) { return PathExists(p, false); });
+    // A folder exists too: opening it says it cannot be opened, not that it is missing.
+    const StartFileChoice choice =
+        ChooseStartFile(in, [](const std::string& p) { return plat::GetPathKind(p) != plat::PathKind::Missing; });
     if (!choice.missingFile.empty()) {
         ui::MessageBoxById(nullptr, ids::FILE_NOT_FOUND, ui::MB_OK | ui::MB_ICONEXCLAMATION, {choice.missingFile});
     }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QScreen>
 #include <QKeyEvent>
 
 #include "app_fixture.h"
@@ -127,6 +128,19 @@ TEST_F(MainAppTest, StartFileFromTheCommandLineOpens) {
     EXPECT_EQ(app.MainFrame()->windowTitle().toStdString(), "site.qel - QEL Planner");
     const Lines trace = dir.Trace();
     EXPECT_NE(std::find(trace.begin(), trace.end(), "FileOpened 0"), trace.end());
+    app.ExitInstance();
+}
+
+TEST_F(MainAppTest, FolderOnTheCommandLineCannotBeOpened) {
+    apptest::ProgramDirectory dir;
+    AppEnvironment env = dir.Environment();
+    env.arguments = {dir.Path()};
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "The file \"" + dir.Path() + "\" cannot be opened.");
+    EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+    EXPECT_EQ(app.Data()->GetFileName(), "");
     app.ExitInstance();
 }
 
@@ -324,6 +338,36 @@ TEST_F(MainFrameTest, ProtectedFileOpensReadOnlyWithTheSecondPassword) {
     EXPECT_NE(std::find(trace.begin(), trace.end(), "FileOpened 0"), trace.end());
 }
 
+TEST_F(MainFrameTest, OpenAgainWithTheSecondPasswordGoesReadOnly) {
+    QAction* reopen = frame->Action(app_ids::ID_CHANGE_PASSWORD);
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(reopen->isEnabled()) << "an untitled document has no file to open again";
+
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    std::vector<std::string> entered = {"alpha", "beta"};
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText(QString::fromStdString(entered[0]));
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    EXPECT_FALSE(data->IsReadOnly());
+    EXPECT_TRUE(reopen->isEnabled());
+
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText(QString::fromStdString(entered[1]));
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_CHANGE_PASSWORD);
+    EXPECT_TRUE(prompts.asked().empty()) << prompts.asked().front().text;
+    EXPECT_TRUE(data->IsReadOnly());
+    EXPECT_EQ(frame->windowTitle().toStdString(), "site.qel - QEL Planner (read-only)");
+    EXPECT_FALSE(frame->Action(app_ids::ID_FILE_SAVE)->isEnabled());
+    EXPECT_EQ(GetSetting("PasswordLast"), "beta");
+    EXPECT_EQ(GetSetting("PasswordEntered"), "1");
+}
+
 TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
     QComboBox* combo = frame->ToolBar()->BaseUnitCombo();
     ASSERT_EQ(combo->count(), 7);
@@ -418,6 +462,22 @@ TEST_F(PlacementTest, WindowRectangleIsRestoredAndSaved) {
     EXPECT_EQ(GetSetting("ViewMainWindowRect"), "50 60 350 260");
     EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "0");
     EXPECT_EQ(GetSetting("ViewMainWindowIconic"), "0");
+    app.ExitInstance();
+}
+
+TEST_F(PlacementTest, HugeRectangleStaysOnTheScreen) {
+    apptest::ProgramDirectory dir;
+    dir.WriteSettings("ViewMainWindowRect=-2147483648 0 2147483647 1\nViewMainWindowMaximized=0\n");
+    AppEnvironment env = dir.Environment();
+    env.hiddenWindow = false;
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect placed = app.MainFrame()->geometry();
+    // The frame may add its border around the screen-wide window.
+    EXPECT_TRUE(screen.contains(app.MainFrame()->frameGeometry().topLeft()));
+    EXPECT_EQ(placed.width(), screen.width());
+    EXPECT_LE(placed.top(), screen.bottom());
     app.ExitInstance();
 }
 
