@@ -151,3 +151,11 @@ std::string GetSetting(const std::string& key) { return SettingsStore().GetSetti
 void SetSetting(const std::string& key, const std::string& value) {
     SettingsStore().SetSetting(key, value);
 }
+
+bool BoolSetting(std::string_view key, bool defaultValue) {
+    return ParseBool(SettingsStore().GetSetting(key), defaultValue);
+}
+
+int IntSetting(std::string_view key, int defaultValue) {
+    return ParseInt(SettingsStore().GetSetting(key), defaultValue);
+}

@@ -61,3 +61,6 @@ std::optional<std::pair<std::string, std::string>> ParseSettingsLine(std::string
 CSettingsStore& SettingsStore();
 std::string GetSetting(const std::string& key);
 void SetSetting(const std::string& key, const std::string& value);
+// Typed readers of the program's store ("" gives the default).
+bool BoolSetting(std::string_view key, bool defaultValue);
+int IntSetting(std::string_view key, int defaultValue);

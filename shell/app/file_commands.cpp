@@ -1,7 +1,5 @@
 #include "file_commands.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -14,18 +12,9 @@
 #include "support/setting_values.h"
 #include "ui/prompts.h"
 #include "ui/win_types.h"
+#include "wait_cursor.h"
 
 namespace {
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
 
 // The folder a file dialog starts in: the first candidate that is an existing
 // folder, else the user's documents folder, else the home folder; never the
@@ -79,7 +68,7 @@ bool CFileCommands::OpenDocument(const std::string& path) {
     for (;;) {
         int32_t status;
         {
-            const WaitCursor wait;
+            const ScopedWaitCursor wait(&site_);
             status = data_->Open(path.c_str(), readOnly, password.c_str(), havePassword);
         }
         site_.UpdateTitle();
@@ -143,7 +132,7 @@ bool CFileCommands::OnFileSaveAs() {
 bool CFileCommands::SaveDocumentTo(const std::string& path) {
     int32_t status;
     {
-        const WaitCursor wait;
+        const ScopedWaitCursor wait(&site_);
         status = data_->Save(path.c_str());
     }
     if (status != kDataOk) ui::MessageBoxById(site_.Window(), ids::SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
@@ -177,7 +166,7 @@ void CFileCommands::OnChangePassword() {
     for (;;) {
         int32_t status;
         {
-            const WaitCursor wait;
+            const ScopedWaitCursor wait(&site_);
             status = data_->Reload(password.c_str(), havePassword);
         }
         if (status == kDataPassword) {

@@ -26,6 +26,8 @@ public:
     // Asks for the password of a protected file; nothing when cancelled.
     virtual std::optional<Password> AskPassword(const std::string& path) = 0;
     virtual void FileOpened(int kind) = 0;
+    // While the data store reads or writes the file.
+    virtual void ShowWaitCursor(bool on) = 0;
 };
 
 inline constexpr int kFileOpened = 0;

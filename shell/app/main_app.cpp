@@ -14,7 +14,6 @@
 #include "plat/dynlib.h"
 #include "plat/files.h"
 #include "plat/resource_strings.h"
-#include "plat/version_block.h"
 #include "plugin_api.h"
 #include "plugin_manager.h"
 #include "report_document.h"
@@ -42,8 +41,6 @@ template <class Fn>
 Fn Symbol(void* module, const char* name) {
     return module != nullptr ? reinterpret_cast<Fn>(plat::GetSymbol(module, name)) : nullptr;
 }
-
-bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
 
 void LibraryMessage(unsigned stringId, const std::string& fileName) {
     ui::MessageBoxById(nullptr, stringId, ui::MB_OK | ui::MB_ICONSTOP, {fileName});
@@ -82,9 +79,9 @@ bool CMainApp::InitInstance() {
     } releaseGuard{guard_};
 
     if (chdir(env_.programDirectory.c_str()) != 0) std::perror(env_.programDirectory.c_str());
-    productVersion_ = plat::VersionValue(nullptr, "ProductVersion");
-    productName_ = plat::VersionValue(nullptr, "ProductName");
+    identity_ = ReadHostIdentity(nullptr);
     if (!LoadResources()) return false;
+    identity_.resources = resourceModule_;
 
     OpenProfile();
 
@@ -97,7 +94,7 @@ bool CMainApp::InitInstance() {
     g_localeNames.Load(resourceModule_);
     if (!BindLibraries()) return false;
 
-    PluginManager().LoadAll(FindPluginCandidates(env_.programDirectory), ReadHostIdentity(resourceModule_));
+    PluginManager().LoadAll(FindPluginCandidates(env_.programDirectory), identity_);
     PluginManager().OnStart(data_);
     std::string iniFile = GetSetting("InitializationFile");
     if (iniFile.empty()) iniFile = early.GetSetting("InitializationFile");
@@ -117,7 +114,7 @@ bool CMainApp::InitInstance() {
 
     printer_ = std::make_unique<QPrinter>();
     if (BoolSetting("PrinterInitOrientation", true)) {
-        printer_->setPageOrientation(ParseInt(GetSetting("PrinterOrientation"), 2) == 1 ? QPageLayout::Portrait
+        printer_->setPageOrientation(IntSetting("PrinterOrientation", 2) == 1 ? QPageLayout::Portrait
                                                                                           : QPageLayout::Landscape);
     }
     SetSetting("ViewActive", std::to_string(ParseInt(GetSetting("ViewActive"), 0)));

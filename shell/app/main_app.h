@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin.h"
 #include "recent_files.h"
 
 class CHostUndoHistory;
@@ -44,8 +45,8 @@ public:
     void ExitInstance();
 
     std::string GetProgramDir(bool withoutSlash) const;
-    const std::string& ProductName() const { return productName_; }
-    const std::string& ProductVersion() const { return productVersion_; }
+    const std::string& ProductName() const { return identity_.productName; }
+    const std::string& ProductVersion() const { return identity_.productVersion; }
     const std::string& StartFile() const { return startFile_; }
     CMainFrame* MainFrame() const { return frame_.get(); }
     CPlanData* Data() const { return data_; }
@@ -66,8 +67,7 @@ private:
     void* LoadOutsideLibrary(unsigned nameId);
 
     AppEnvironment env_;
-    std::string productName_;
-    std::string productVersion_;
+    PluginHostIdentity identity_;   // from the program's version block
     std::string appName_;
     std::string profileKey_;
     std::string startFile_;

@@ -48,9 +48,6 @@ QString CommandText(unsigned id) {
     return QString::fromStdString(newline == std::string::npos ? text : text.substr(newline + 1));
 }
 
-int IntSetting(const char* key, int defaultValue) { return ParseInt(GetSetting(key), defaultValue); }
-bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
-
 struct Accelerator {
     int virtualKey;
     int modifiers;

@@ -34,11 +34,13 @@ public:
         return answer;
     }
     void FileOpened(int kind) override { opened.push_back(kind); }
+    void ShowWaitCursor(bool on) override { waits.push_back(on); }
 
     std::vector<std::optional<Password>> passwords;   // nullopt: cancelled
     std::vector<std::string> asked;
     std::vector<std::string> recent;
     std::vector<int> opened;
+    std::vector<bool> waits;
     int titles = 0;
 };
 
@@ -248,6 +250,7 @@ TEST_F(FileCommandsTest, OpenDialogRemembersItsDirectory) {
     EXPECT_EQ(GetSetting("DirectoryFiles"), "/elsewhere/");
     ASSERT_EQ(plan.opens.size(), 1u);
     EXPECT_EQ(plan.opens[0].path, "/elsewhere/site.qel");
+    EXPECT_EQ(site.waits, (std::vector<bool>{true, false})) << "a wait cursor while the file is read";
 }
 
 // Open starts in "DirectoryFiles", Save As in the document's folder; each

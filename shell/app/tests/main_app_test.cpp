@@ -45,6 +45,7 @@ TEST_F(MainAppTest, StartUpAndExitCallThePluginsInOrder) {
                                   "WindowInit frame", "ToolbarInit toolbar", "MenuInit menu", "SettingsChanged",
                                   "ViewChanged 0"}));
     EXPECT_EQ(GetSetting("ViewActive"), "0");
+    EXPECT_EQ(app.ProductName(), "QEL2");
     EXPECT_TRUE(prompts.asked().empty());
 
     dir.ClearTrace();
