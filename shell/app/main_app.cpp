@@ -115,7 +115,7 @@ bool CMainApp::InitInstance() {
     printer_ = std::make_unique<QPrinter>();
     if (BoolSetting("PrinterInitOrientation", true)) {
         printer_->setPageOrientation(IntSetting("PrinterOrientation", 2) == 1 ? QPageLayout::Portrait
-                                                                                          : QPageLayout::Landscape);
+                                                                              : QPageLayout::Landscape);
     }
     SetSetting("ViewActive", std::to_string(ParseInt(GetSetting("ViewActive"), 0)));
     QELA_OnViewChanged();
