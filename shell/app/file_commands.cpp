@@ -9,7 +9,6 @@
 #include "settings_store.h"
 #include "string_ids.h"
 #include "support/paths.h"
-#include "support/setting_values.h"
 #include "ui/prompts.h"
 #include "ui/win_types.h"
 #include "wait_cursor.h"
