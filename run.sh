@@ -6,7 +6,7 @@ root="$(dirname "$(readlink -f "$0")")"
 
 # Stay in the caller's directory, so that a document named by a relative path opens.
 build="$root/build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_BENCH=OFF >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_BENCH=OFF -DQEL_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 # Without a document named, start on a small demo plan, made once.

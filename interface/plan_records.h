@@ -12,10 +12,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "data_status.h"
-#include "plat/utf8.h"
 
 class CPlanData;
 class CRecordList;   // the collection behind a record, opaque outside Data
@@ -27,10 +27,24 @@ class CBooking;
 
 // Writes text into a fixed field, cut to the field's byte limit on a
 // character boundary and NUL-terminated. Use it instead of writing the
-// arrays directly.
+// arrays directly. (Self-contained: every deliverable includes it.)
 template <std::size_t N>
 inline void SetTextField(char (&field)[N], std::string_view text) {
-    plat::CopyBounded(field, N, text);
+    static_assert(N > 0);
+    std::size_t length = text.size() < N ? text.size() : N - 1;
+    // A UTF-8 character cut in two loses its head too: step back from the
+    // first byte left out over at most three continuation bytes to the
+    // character's lead byte, and cut there when its sequence runs past the cut.
+    auto continuation = [&](std::size_t i) { return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; };
+    if (length < text.size()) {
+        std::size_t lead = length;
+        while (lead > 0 && length - lead < 3 && continuation(lead)) --lead;
+        const auto byte = static_cast<unsigned char>(text[lead]);
+        const std::size_t sequence = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (lead < length && !continuation(lead) && sequence > length - lead) length = lead;
+    }
+    std::memcpy(field, text.data(), length);
+    field[length] = '\0';
 }
 
 // Head shared by kinds 2 to 7.

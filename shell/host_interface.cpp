@@ -12,6 +12,7 @@
 #include "plugin_api.h"
 #include "plugin_manager.h"
 #include "settings_store.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -106,29 +107,10 @@ QEL_API std::int32_t QELA_SetSetting(const char* key, const char* value) {
     });
 }
 
-namespace {
-
-class WaitCursor {
-public:
-    explicit WaitCursor(IHostFrame* frame) : frame_(frame) {
-        if (frame_ != nullptr) frame_->ShowWaitCursor(true);
-    }
-    ~WaitCursor() {
-        if (frame_ != nullptr) frame_->ShowWaitCursor(false);
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    IHostFrame* frame_;
-};
-
-}  // namespace
-
 QEL_API std::int32_t QELA_OnSettingsChanged() {
     return Guarded(1, [] {
         IHostFrame* frame = Host().frame;
-        const WaitCursor wait(frame);
+        const ScopedWaitCursor wait(frame);
         if (frame != nullptr) frame->ReloadSettings();
         PluginManager().OnSettingsChanged();
         return 1;

@@ -93,13 +93,15 @@ struct IniKey {
     const char* section;
     const char* key;
 };
-constexpr IniKey kPluginKeys[] = {
+constexpr IniKey kHostKeys[] = {
     {"Views", "PluginValue"},
     {"Reports", "ReportsPrinterFont"},
     {"Reports", "ReportsPrinterMarginsLeft"},
     {"Reports", "ReportsPrinterMarginsTop"},
     {"Reports", "ReportsPrinterMarginsRight"},
     {"Reports", "ReportsPrinterMarginsBottom"},
+    // Where the open dialog starts.
+    {"Basic", "DirectoryFiles"},
 };
 constexpr IniKey kWindowKeys[] = {
     {"Views", "ViewMainWindowRect"},
@@ -126,15 +128,15 @@ void CSettingsStore::StoreIniKey(const char* section, const char* key,
 }
 
 void CSettingsStore::LoadIniSettings(const std::string& iniPath) {
-    if (hooks_.loadDialogKeys) hooks_.loadDialogKeys(iniPath);
-    for (const IniKey& k : kPluginKeys) LoadIniKey(k.section, k.key, iniPath);
+    if (dialogKeys_.load) dialogKeys_.load(iniPath);
+    for (const IniKey& k : kHostKeys) LoadIniKey(k.section, k.key, iniPath);
     for (const IniKey& k : kWindowKeys) LoadIniKey(k.section, k.key, iniPath);
 }
 
 void CSettingsStore::SaveIniSettings(const std::string& iniPath, int flag) {
-    if (hooks_.saveDialogKeys) hooks_.saveDialogKeys(iniPath);
-    for (const IniKey& k : kPluginKeys) StoreIniKey(k.section, k.key, iniPath);
-    if (hooks_.storeWindowPlacement) hooks_.storeWindowPlacement();
+    if (dialogKeys_.save) dialogKeys_.save(iniPath);
+    for (const IniKey& k : kHostKeys) StoreIniKey(k.section, k.key, iniPath);
+    if (storeWindowPlacement_) storeWindowPlacement_();
     if ((flag & 0xFF) == 0) return;
     for (const IniKey& k : kWindowKeys) StoreIniKey(k.section, k.key, iniPath);
 }
@@ -148,4 +150,12 @@ std::string GetSetting(const std::string& key) { return SettingsStore().GetSetti
 
 void SetSetting(const std::string& key, const std::string& value) {
     SettingsStore().SetSetting(key, value);
+}
+
+bool BoolSetting(std::string_view key, bool defaultValue) {
+    return ParseBool(SettingsStore().GetSetting(key), defaultValue);
+}
+
+int IntSetting(std::string_view key, int defaultValue) {
+    return ParseInt(SettingsStore().GetSetting(key), defaultValue);
 }

@@ -25,13 +25,16 @@ public:
     void LoadSettingsFiles(const std::string& directory);
 
     // What the rest of the host adds to the INI transfer: the option
-    // dialogs' keys and the main window's placement.
-    struct IniHooks {
-        std::function<void(const std::string& iniPath)> loadDialogKeys;
-        std::function<void(const std::string& iniPath)> saveDialogKeys;
-        std::function<void()> storeWindowPlacement;
+    // dialogs' keys (from start-up on) and the main window's placement (while
+    // the window exists).
+    struct DialogKeyHooks {
+        std::function<void(const std::string& iniPath)> load;
+        std::function<void(const std::string& iniPath)> save;
     };
-    void SetIniHooks(IniHooks hooks) { hooks_ = std::move(hooks); }
+    void SetDialogKeyHooks(DialogKeyHooks hooks) { dialogKeys_ = std::move(hooks); }
+    void SetWindowPlacementHook(std::function<void()> storePlacement) {
+        storeWindowPlacement_ = std::move(storePlacement);
+    }
 
     // The host's own keys between an INI file (empty path: the profile) and
     // the store; the main-window keys are saved only when the flag's low
@@ -46,7 +49,8 @@ public:
 
 private:
     std::map<std::string, std::string> values_;
-    IniHooks hooks_;
+    DialogKeyHooks dialogKeys_;
+    std::function<void()> storeWindowPlacement_;
 };
 
 // One line of a settings text file as (key, value), or nothing when the
@@ -57,3 +61,6 @@ std::optional<std::pair<std::string, std::string>> ParseSettingsLine(std::string
 CSettingsStore& SettingsStore();
 std::string GetSetting(const std::string& key);
 void SetSetting(const std::string& key, const std::string& value);
+// Typed readers of the program's store ("" gives the default).
+bool BoolSetting(std::string_view key, bool defaultValue);
+int IntSetting(std::string_view key, int defaultValue);

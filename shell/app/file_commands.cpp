@@ -1,7 +1,7 @@
 #include "file_commands.h"
 
-#include <QApplication>
-#include <QCursor>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "data_status.h"
 #include "plan_data.h"
@@ -9,21 +9,23 @@
 #include "settings_store.h"
 #include "string_ids.h"
 #include "support/paths.h"
-#include "support/setting_values.h"
 #include "ui/prompts.h"
 #include "ui/win_types.h"
+#include "wait_cursor.h"
 
 namespace {
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
+// The folder a file dialog starts in: the first candidate that is an existing
+// folder, else the user's documents folder, else the home folder; never the
+// program's own folder, where the program works.
+std::string DialogFolder(std::initializer_list<std::string> candidates) {
+    for (const std::string& folder : candidates) {
+        if (!folder.empty() && PathExists(folder, true)) return folder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && PathExists(documents.toStdString(), true)) return documents.toStdString();
+    return QDir::homePath().toStdString();
+}
 
 ui::FileDialogRequest DocumentDialog() {
     ui::FileDialogRequest request;
@@ -43,10 +45,12 @@ bool CFileCommands::CanSave() const {
     return data_->properties == nullptr || !data_->properties->IsWriteProtected();
 }
 
+bool CFileCommands::CanReopen() const { return !data_->GetFileName().empty(); }
+
 void CFileCommands::OnFileOpen() {
     ui::FileDialogRequest request = DocumentDialog();
     request.mustExist = true;
-    request.initialDir = GetSetting("DirectoryFiles");
+    request.initialDir = DialogFolder({GetSetting("DirectoryFiles"), GetPathDirectory(data_->GetFileName())});
     const std::optional<std::string> path = ui::CurrentPrompts().OpenFile(site_.Window(), request);
     if (!path) return;
     SetSetting("DirectoryFiles", GetPathDirectory(*path));
@@ -63,7 +67,7 @@ bool CFileCommands::OpenDocument(const std::string& path) {
     for (;;) {
         int32_t status;
         {
-            const WaitCursor wait;
+            const ScopedWaitCursor wait(&site_);
             status = data_->Open(path.c_str(), readOnly, password.c_str(), havePassword);
         }
         site_.UpdateTitle();
@@ -117,7 +121,9 @@ bool CFileCommands::SaveDocument() {
 bool CFileCommands::OnFileSaveAs() {
     ui::FileDialogRequest request = DocumentDialog();
     request.overwritePrompt = true;
-    request.fileName = data_->GetFileName();
+    const std::string current = data_->GetFileName();
+    request.initialDir = DialogFolder({GetPathDirectory(current), GetSetting("DirectoryFiles")});
+    request.fileName = current.substr(GetPathDirectory(current).size());
     const std::optional<std::string> path = ui::CurrentPrompts().SaveFile(site_.Window(), request);
     return path && SaveDocumentTo(*path);
 }
@@ -125,7 +131,7 @@ bool CFileCommands::OnFileSaveAs() {
 bool CFileCommands::SaveDocumentTo(const std::string& path) {
     int32_t status;
     {
-        const WaitCursor wait;
+        const ScopedWaitCursor wait(&site_);
         status = data_->Save(path.c_str());
     }
     if (status != kDataOk) ui::MessageBoxById(site_.Window(), ids::SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
@@ -147,6 +153,7 @@ bool CFileCommands::SaveModified() {
 }
 
 void CFileCommands::OnChangePassword() {
+    if (!CanReopen()) return;
     const std::string name = data_->GetFileName();
     if (data_->IsModified() &&
         ui::MessageBoxById(site_.Window(), ids::REOPEN_DISCARDS,
@@ -158,7 +165,7 @@ void CFileCommands::OnChangePassword() {
     for (;;) {
         int32_t status;
         {
-            const WaitCursor wait;
+            const ScopedWaitCursor wait(&site_);
             status = data_->Reload(password.c_str(), havePassword);
         }
         if (status == kDataPassword) {
@@ -168,7 +175,8 @@ void CFileCommands::OnChangePassword() {
             havePassword = true;
             continue;
         }
-        if (status != kDataOk) {
+        // Read-only is what the second password grants: a success.
+        if (status != kDataOk && status != kDataReadOnly) {
             site_.UpdateTitle();
             ui::MessageBoxById(site_.Window(), ids::REOPEN_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
             return;

@@ -26,6 +26,8 @@ public:
     // Asks for the password of a protected file; nothing when cancelled.
     virtual std::optional<Password> AskPassword(const std::string& path) = 0;
     virtual void FileOpened(int kind) = 0;
+    // While the data store reads or writes the file.
+    virtual void ShowWaitCursor(bool on) = 0;
 };
 
 inline constexpr int kFileOpened = 0;
@@ -43,6 +45,8 @@ public:
     void OnChangePassword();
     // Save, Save As and the passwords are refused on a write-protected document.
     bool CanSave() const;
+    // Opening again needs a file: an untitled document has none.
+    bool CanReopen() const;
 
     // True when the document was opened (or already was, unchanged).
     bool OpenDocument(const std::string& path);

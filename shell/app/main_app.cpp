@@ -9,10 +9,11 @@
 #include "host_objects.h"
 #include "host_undo_history.h"
 #include "main_frame.h"
+#include "option_keys.h"
 #include "plan_data.h"
 #include "plat/dynlib.h"
+#include "plat/files.h"
 #include "plat/resource_strings.h"
-#include "plat/version_block.h"
 #include "plugin_api.h"
 #include "plugin_manager.h"
 #include "report_document.h"
@@ -25,6 +26,7 @@
 #include "support/paths.h"
 #include "support/setting_values.h"
 #include "ui/prompts.h"
+#include "user_profile.h"
 
 namespace {
 
@@ -39,8 +41,6 @@ template <class Fn>
 Fn Symbol(void* module, const char* name) {
     return module != nullptr ? reinterpret_cast<Fn>(plat::GetSymbol(module, name)) : nullptr;
 }
-
-bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
 
 void LibraryMessage(unsigned stringId, const std::string& fileName) {
     ui::MessageBoxById(nullptr, stringId, ui::MB_OK | ui::MB_ICONSTOP, {fileName});
@@ -77,23 +77,26 @@ bool CMainApp::InitInstance() {
     } releaseGuard{guard_};
 
     if (chdir(env_.programDirectory.c_str()) != 0) std::perror(env_.programDirectory.c_str());
-    productVersion_ = plat::VersionValue(nullptr, "ProductVersion");
-    productName_ = plat::VersionValue(nullptr, "ProductName");
+    identity_ = ReadHostIdentity(nullptr);
     if (!LoadResources()) return false;
+    identity_.resources = resourceModule_;
 
-    appName_ = plat::LoadResString(ids::APP_TITLE);
-    profileKey_ = plat::LoadResString(ids::PROFILE_KEY);
-    QCoreApplication::setApplicationName(QString::fromStdString(appName_));
-    QCoreApplication::setOrganizationName(QString::fromStdString(profileKey_));
-    recent_.Load(profileKey_, appName_);
+    OpenProfile();
 
-    if (!CheckSingleInstance()) return false;
+    // Two keys are taken from the settings files before the store is filled:
+    // whether another instance may run, and which INI file the settings are
+    // read from (both would otherwise be known only after they are needed).
+    CSettingsStore early;
+    early.LoadSettingsFiles(env_.programDirectory);
+    if (!CheckSingleInstance(ParseBool(early.GetSetting("AllowMultipleInstances"), false))) return false;
     g_localeNames.Load(resourceModule_);
     if (!BindLibraries()) return false;
 
-    PluginManager().LoadAll(FindPluginCandidates(env_.programDirectory), ReadHostIdentity(resourceModule_));
+    PluginManager().LoadAll(FindPluginCandidates(env_.programDirectory), identity_);
     PluginManager().OnStart(data_);
-    QELA_LoadSettings(GetSetting("InitializationFile").c_str());
+    std::string iniFile = GetSetting("InitializationFile");
+    if (iniFile.empty()) iniFile = early.GetSetting("InitializationFile");
+    QELA_LoadSettings(iniFile.c_str());
     SettingsStore().LoadSettingsFiles(env_.programDirectory);
     CompleteFormats();
     PluginManager().OnInitialized();
@@ -109,8 +112,8 @@ bool CMainApp::InitInstance() {
 
     printer_ = std::make_unique<QPrinter>();
     if (BoolSetting("PrinterInitOrientation", true)) {
-        printer_->setPageOrientation(ParseInt(GetSetting("PrinterOrientation"), 2) == 1 ? QPageLayout::Portrait
-                                                                                          : QPageLayout::Landscape);
+        printer_->setPageOrientation(IntSetting("PrinterOrientation", 2) == 1 ? QPageLayout::Portrait
+                                                                              : QPageLayout::Landscape);
     }
     SetSetting("ViewActive", std::to_string(ParseInt(GetSetting("ViewActive"), 0)));
     QELA_OnViewChanged();
@@ -136,12 +139,24 @@ bool CMainApp::LoadResources() {
     return true;
 }
 
-bool CMainApp::CheckSingleInstance() {
-    // The settings files are read early for this one key; the store itself
-    // is filled later, in its own order.
-    CSettingsStore early;
-    early.LoadSettingsFiles(env_.programDirectory);
-    const bool allowMultiple = ParseBool(early.GetSetting("AllowMultipleInstances"), false);
+void CMainApp::OpenProfile() {
+    appName_ = plat::LoadResString(ids::APP_TITLE);
+    profileKey_ = plat::LoadResString(ids::PROFILE_KEY);
+    QCoreApplication::setApplicationName(QString::fromStdString(appName_));
+    QCoreApplication::setOrganizationName(QString::fromStdString(profileKey_));
+    profile_ = std::make_unique<CUserProfile>(profileKey_, appName_);
+    plat::SetCurrentProfile(profile_.get());
+    recent_.Load(profile_->Settings());
+    // The option dialogs' keys travel with every settings load and save.
+    const SettingGetter get = [](std::string_view key) { return SettingsStore().GetSetting(key); };
+    const SettingSetter set = [](std::string_view key, std::string_view value) { SettingsStore().SetSetting(key, value); };
+    SettingsStore().SetDialogKeyHooks({
+        [get, set](const std::string& iniPath) { ReadOptionSettings(get, set, iniPath); },
+        [get](const std::string& iniPath) { WriteOptionSettings(get, iniPath); },
+    });
+}
+
+bool CMainApp::CheckSingleInstance(bool allowMultiple) {
     guard_ = std::make_unique<CSingleInstance>(appName_, env_.runtimeDirectory);
     guard_->Lock();
     if (!allowMultiple && guard_->IsAnotherInstanceRunning()) {
@@ -220,7 +235,9 @@ void CMainApp::ChooseStartFileNow() {
     in.mostRecentFile = recent_.First();
     in.commandLineFile = CommandLineFile(env_.arguments, env_.startDirectory);
     in.shiftHeld = env_.shiftHeld;
-    const StartFileChoice choice = ChooseStartFile(in, [](const std::string& p) { return PathExists(p, false); });
+    // A folder exists too: opening it says it cannot be opened, not that it is missing.
+    const StartFileChoice choice =
+        ChooseStartFile(in, [](const std::string& p) { return plat::GetPathKind(p) != plat::PathKind::Missing; });
     if (!choice.missingFile.empty()) {
         ui::MessageBoxById(nullptr, ids::FILE_NOT_FOUND, ui::MB_OK | ui::MB_ICONEXCLAMATION, {choice.missingFile});
     }
@@ -235,7 +252,7 @@ bool CMainApp::CreateMainFrame() {
 }
 
 void CMainApp::DestroyMainFrame() {
-    if (frame_) recent_.Save(profileKey_, appName_);
+    if (frame_ && profile_) recent_.Save(profile_->Settings());
     frame_.reset();
 }
 
@@ -268,6 +285,11 @@ void CMainApp::ExitInstance() {
     controlsModule_ = nullptr;
     instanceServer_.reset();
     printer_.reset();
+    SettingsStore().SetDialogKeyHooks({});
+    if (profile_) {
+        plat::SetCurrentProfile(nullptr);
+        profile_.reset();   // written to its file here
+    }
     if (resourceModule_ != nullptr) {
         plat::SetResourceModule(nullptr);
         plat::FreeLibrary(resourceModule_);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin.h"
 #include "recent_files.h"
 
 class CHostUndoHistory;
@@ -17,6 +18,7 @@ class CMainFrame;
 class CPlanData;
 class CReportDocument;
 class CSingleInstance;
+class CUserProfile;
 class QPrinter;
 
 // What start-up takes from its surroundings.
@@ -43,18 +45,20 @@ public:
     void ExitInstance();
 
     std::string GetProgramDir(bool withoutSlash) const;
-    const std::string& ProductName() const { return productName_; }
-    const std::string& ProductVersion() const { return productVersion_; }
+    const std::string& ProductName() const { return identity_.productName; }
+    const std::string& ProductVersion() const { return identity_.productVersion; }
     const std::string& StartFile() const { return startFile_; }
     CMainFrame* MainFrame() const { return frame_.get(); }
     CPlanData* Data() const { return data_; }
     CReportDocument* ReportDocument() const { return reportDocument_; }
     QPrinter* Printer() const { return printer_.get(); }
+    CUserProfile* Profile() const { return profile_.get(); }
     CRecentFileList& RecentFiles() { return recent_; }
 
 private:
     bool LoadResources();
-    bool CheckSingleInstance();
+    void OpenProfile();
+    bool CheckSingleInstance(bool allowMultiple);
     bool BindLibraries();
     void CompleteFormats();
     void HandFormatsToControls();
@@ -63,8 +67,7 @@ private:
     void* LoadOutsideLibrary(unsigned nameId);
 
     AppEnvironment env_;
-    std::string productName_;
-    std::string productVersion_;
+    PluginHostIdentity identity_;   // from the program's version block
     std::string appName_;
     std::string profileKey_;
     std::string startFile_;
@@ -79,5 +82,6 @@ private:
     std::unique_ptr<CInstanceServer> instanceServer_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<CUserProfile> profile_;
     CRecentFileList recent_;
 };

@@ -41,9 +41,6 @@ constexpr char kRoutedProperty[] = "qelRouted";
 // How often the toolbar buttons follow their update handlers while the window shows.
 constexpr int kIdleUpdateMilliseconds = 250;
 
-int IntSetting(const char* key, int defaultValue) { return ParseInt(GetSetting(key), defaultValue); }
-bool BoolSetting(const char* key, bool defaultValue) { return ParseBool(GetSetting(key), defaultValue); }
-
 struct Accelerator {
     int virtualKey;
     int modifiers;
@@ -93,7 +90,7 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     if (Host().frame == this) Host().frame = nullptr;
     if (g_frame == this) g_frame = nullptr;
-    SettingsStore().SetIniHooks({});
+    SettingsStore().SetWindowPlacementHook({});
 }
 
 bool CMainFrame::Create() {
@@ -121,7 +118,7 @@ bool CMainFrame::Create() {
     view_ = new CQEL2View(this);
     setCentralWidget(view_);
 
-    SettingsStore().SetIniHooks({{}, {}, [this] { SaveWindowPlacement(); }});
+    SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
         if (!files_.SaveModified()) session.cancel();
     });
@@ -279,6 +276,7 @@ void CMainFrame::UpdateCommandStates() {
     for (unsigned id : {app_ids::ID_FILE_SAVE, app_ids::ID_FILE_SAVE_AS, app_ids::ID_DOCUMENT_PASSWORDS}) {
         actions_.at(id)->setEnabled(canSave);
     }
+    actions_.at(app_ids::ID_CHANGE_PASSWORD)->setEnabled(files_.CanReopen());
     actions_.at(app_ids::ID_EXPORT)->setEnabled(PluginManager().HasExport());
     actions_.at(app_ids::ID_UNDO)->setEnabled(history_->CanUndoRedo(true));
     actions_.at(app_ids::ID_REDO)->setEnabled(history_->CanUndoRedo(false));
@@ -334,7 +332,13 @@ void CMainFrame::OnPlanDataChanged(std::uint32_t mask) {
 void CMainFrame::RestoreWindowPlacement(bool hidden) {
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
                                                           : QRect(0, 0, 1024, 768);
-    const WindowRect rect = ParseWindowRect(GetSetting("ViewMainWindowRect"), screen.width(), screen.height());
+    std::vector<WindowRect> screens;   // the primary screen first
+    for (const QScreen* each : QGuiApplication::screens()) {
+        const QRect area = each->availableGeometry();
+        screens.push_back({area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
+    }
+    const WindowRect rect =
+        FitWindowRect(ParseWindowRect(GetSetting("ViewMainWindowRect"), screen.width(), screen.height()), screens);
     setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     const bool iconic = BoolSetting("ViewMainWindowIconic", false);
     const bool maximized = BoolSetting("ViewMainWindowMaximized", true);

@@ -23,8 +23,7 @@ void CRecentFileList::Remove(const std::string& path) {
     entries_.erase(std::remove(entries_.begin(), entries_.end(), path), entries_.end());
 }
 
-void CRecentFileList::Load(const std::string& organisation, const std::string& application) {
-    QSettings profile(QString::fromStdString(organisation), QString::fromStdString(application));
+void CRecentFileList::Load(QSettings& profile) {
     profile.beginGroup(kGroup);
     entries_.clear();
     for (std::size_t i = 0; i < size_; ++i) {
@@ -33,13 +32,14 @@ void CRecentFileList::Load(const std::string& organisation, const std::string& a
             entries_.push_back(path);
         }
     }
+    profile.endGroup();
 }
 
-void CRecentFileList::Save(const std::string& organisation, const std::string& application) const {
-    QSettings profile(QString::fromStdString(organisation), QString::fromStdString(application));
+void CRecentFileList::Save(QSettings& profile) const {
     profile.beginGroup(kGroup);
     profile.remove(QString());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         profile.setValue(EntryKey(i), QString::fromStdString(entries_[i]));
     }
+    profile.endGroup();
 }

@@ -2,10 +2,12 @@
 
 // The recent-file list of the File menu: newest first, no repeats (paths are
 // compared exactly), at most a fixed number of entries. It lives in the
-// framework's profile, not in the INI file.
+// user's profile, not in the INI file.
 
 #include <string>
 #include <vector>
+
+class QSettings;
 
 class CRecentFileList {
 public:
@@ -17,9 +19,8 @@ public:
     // The first entry, or "".
     std::string First() const { return entries_.empty() ? std::string() : entries_.front(); }
 
-    // The profile: organisation and application name pick its file.
-    void Load(const std::string& organisation, const std::string& application);
-    void Save(const std::string& organisation, const std::string& application) const;
+    void Load(QSettings& profile);
+    void Save(QSettings& profile) const;
 
 private:
     std::size_t size_;

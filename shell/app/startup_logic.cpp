@@ -1,11 +1,14 @@
 #include "startup_logic.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <locale>
 #include <sstream>
 
 #include "plat/checked_format.h"
 #include "plat/datetime_format.h"
 #include "plat/resource_strings.h"
+#include "plat/utf8.h"
 #include "string_ids.h"
 
 std::string CommandLineFile(const std::vector<std::string>& arguments, const std::string& startDirectory) {
@@ -36,7 +39,7 @@ StartFileChoice ChooseStartFile(const StartFileInputs& in, const std::function<b
 std::string CompleteDateFormat(const std::string& day, const std::string& month, const std::string& year,
                                const plat::LocaleInfo& locale) {
     if (locale.dateSeparator.empty()) return "";
-    const std::string separator(1, locale.dateSeparator[0]);
+    const std::string separator(plat::FirstCodePoint(locale.dateSeparator));
     switch (locale.dateOrder) {
     case 1: return day + separator + month + separator + year;
     case 2: return year + separator + month + separator + day;
@@ -69,6 +72,44 @@ WindowRect ParseWindowRect(const std::string& text, int screenWidth, int screenH
         return rect;
     }
     return {int(0.1 * screenWidth), int(0.1 * screenHeight), int(0.9 * screenWidth), int(0.9 * screenHeight)};
+}
+
+namespace {
+
+std::int64_t Overlap(std::int64_t low1, std::int64_t high1, std::int64_t low2, std::int64_t high2) {
+    return std::max<std::int64_t>(0, std::min(high1, high2) - std::max(low1, low2));
+}
+
+// Where a span of the given length starts inside [low, high), as near to start as it can.
+int Pull(int start, std::int64_t length, int low, int high) {
+    return int(std::clamp<std::int64_t>(start, low, std::max<std::int64_t>(low, high - length)));
+}
+
+}  // namespace
+
+WindowRect FitWindowRect(const WindowRect& rect, const std::vector<WindowRect>& screens) {
+    if (screens.empty()) return rect;
+    // The screen showing most of the window, else the first (primary) one.
+    const WindowRect* screen = &screens.front();
+    std::int64_t best = 0;
+    for (const WindowRect& candidate : screens) {
+        const std::int64_t area = Overlap(rect.left, rect.right, candidate.left, candidate.right) *
+                                  Overlap(rect.top, rect.bottom, candidate.top, candidate.bottom);
+        if (area > best) {
+            best = area;
+            screen = &candidate;
+        }
+    }
+    const std::int64_t width = std::min<std::int64_t>(std::int64_t(rect.right) - rect.left,
+                                                      std::int64_t(screen->right) - screen->left);
+    const std::int64_t height = std::min<std::int64_t>(std::int64_t(rect.bottom) - rect.top,
+                                                       std::int64_t(screen->bottom) - screen->top);
+    WindowRect fitted;
+    fitted.left = Pull(rect.left, width, screen->left, screen->right);
+    fitted.top = Pull(rect.top, height, screen->top, screen->bottom);
+    fitted.right = int(fitted.left + width);
+    fitted.bottom = int(fitted.top + height);
+    return fitted;
 }
 
 std::string FormatWindowRect(const WindowRect& rect) {

@@ -56,3 +56,7 @@ struct WindowRect {
 // malformed or empty-area value gives 10 % to 90 % of the screen.
 WindowRect ParseWindowRect(const std::string& text, int screenWidth, int screenHeight);
 std::string FormatWindowRect(const WindowRect& rect);
+// The window rectangle moved, and cut where it is larger, onto the screen
+// that shows most of it (the first screen when none does). Any rectangle of
+// ints is safe: the arithmetic is done in 64 bits.
+WindowRect FitWindowRect(const WindowRect& rect, const std::vector<WindowRect>& screens);

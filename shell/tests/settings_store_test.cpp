@@ -134,10 +134,10 @@ TEST(SettingsStore, IniTransferOfTheHostKeys) {
     for (int flag : {0, 0x100, 1}) {
         const std::string out = dir.File("out" + std::to_string(flag) + ".ini");
         int placements = 0;
-        store.SetIniHooks({{}, {}, [&] {
-                               ++placements;
-                               store.SetSetting("ViewMainWindowMaximized", "1");
-                           }});
+        store.SetWindowPlacementHook([&] {
+            ++placements;
+            store.SetSetting("ViewMainWindowMaximized", "1");
+        });
         store.SaveIniSettings(out, flag);
         EXPECT_EQ(placements, 1);
         EXPECT_EQ(plat::ReadIniValue(out, "Views", "PluginValue"), "pv");
@@ -161,11 +161,10 @@ TEST(SettingsStore, LastPasswordIsNeverWritten) {
     store.SetSetting("PasswordLast", "secret");
     store.SetSetting("PluginValue", "pv");
     // A writer of further keys goes through the same transfer as the host's own keys.
-    store.SetIniHooks({{}, [&](const std::string& path) {
-                           store.StoreIniKey("Basic", "PasswordLast", path);
-                           store.StoreIniKey("Basic", "passwordlast", path);
-                       },
-                       {}});
+    store.SetDialogKeyHooks({{}, [&](const std::string& path) {
+                                 store.StoreIniKey("Basic", "PasswordLast", path);
+                                 store.StoreIniKey("Basic", "passwordlast", path);
+                             }});
     store.SaveIniSettings(ini, 1);
     store.SaveIniSettings("", 1);
     plat::SetCurrentProfile(nullptr);

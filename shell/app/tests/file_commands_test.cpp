@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+#include <QStandardPaths>
+
 #include "data_status.h"
 #include "file_commands.h"
 #include "id_texts.h"
@@ -31,11 +34,13 @@ public:
         return answer;
     }
     void FileOpened(int kind) override { opened.push_back(kind); }
+    void ShowWaitCursor(bool on) override { waits.push_back(on); }
 
     std::vector<std::optional<Password>> passwords;   // nullopt: cancelled
     std::vector<std::string> asked;
     std::vector<std::string> recent;
     std::vector<int> opened;
+    std::vector<bool> waits;
     int titles = 0;
 };
 
@@ -235,15 +240,59 @@ TEST_F(FileCommandsTest, NewDocumentAfterTheSaveQuestion) {
 }
 
 TEST_F(FileCommandsTest, OpenDialogRemembersItsDirectory) {
-    SetSetting("DirectoryFiles", "/plans/");
+    testing::TempDirectory plans;
+    SetSetting("DirectoryFiles", plans.path() + "/");
     prompts.AnswerFile("/elsewhere/site.qel");
     commands.OnFileOpen();
     ASSERT_EQ(prompts.asked().size(), 1u);
-    EXPECT_EQ(prompts.asked()[0].file.initialDir, "/plans/");
+    EXPECT_EQ(prompts.asked()[0].file.initialDir, plans.path() + "/");
     EXPECT_TRUE(prompts.asked()[0].file.mustExist);
     EXPECT_EQ(GetSetting("DirectoryFiles"), "/elsewhere/");
     ASSERT_EQ(plan.opens.size(), 1u);
     EXPECT_EQ(plan.opens[0].path, "/elsewhere/site.qel");
+    EXPECT_EQ(site.waits, (std::vector<bool>{true, false})) << "a wait cursor while the file is read";
+}
+
+// Open starts in "DirectoryFiles", Save As in the document's folder; each
+// falls back on the other, then on the user's documents (or home) folder,
+// never on the program's working folder.
+TEST_F(FileCommandsTest, FileDialogsStartInTheUsersFolders) {
+    testing::TempDirectory remembered;
+    testing::TempDirectory documentDir;
+    const std::string rememberedDir = remembered.path() + "/";
+    const std::string documentFolder = documentDir.path() + "/";
+    const std::string document = documentFolder + "site.qel";
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::string fallback =
+        QDir(documents).exists() ? documents.toStdString() : QDir::homePath().toStdString();
+    struct Case {
+        const char* name;
+        std::string directoryFiles;
+        std::string fileName;
+        std::string openDir;
+        std::string saveDir;
+        std::string saveName;
+    } cases[] = {
+        {"both", rememberedDir, document, rememberedDir, documentFolder, "site.qel"},
+        {"untitled", rememberedDir, "", rememberedDir, rememberedDir, ""},
+        {"nothing remembered", "", document, documentFolder, documentFolder, "site.qel"},
+        {"a new user", "", "", fallback, fallback, ""},
+        {"folders gone", "/nowhere/", "/gone/site.qel", fallback, fallback, "site.qel"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetSetting("DirectoryFiles", c.directoryFiles);
+        dlgtest::ScriptedPlan plan;
+        plan.fileName = c.fileName;
+        ui::ScriptedPrompts prompts;
+        CFileCommands commands(&plan, site);
+        commands.OnFileOpen();
+        commands.OnFileSaveAs();
+        ASSERT_EQ(prompts.asked().size(), 2u);
+        EXPECT_EQ(prompts.asked()[0].file.initialDir, c.openDir);
+        EXPECT_EQ(prompts.asked()[1].file.initialDir, c.saveDir);
+        EXPECT_EQ(prompts.asked()[1].file.fileName, c.saveName);
+    }
 }
 
 TEST_F(FileCommandsTest, OpenAgainWithAnotherPassword) {
@@ -260,6 +309,8 @@ TEST_F(FileCommandsTest, OpenAgainWithAnotherPassword) {
     } cases[] = {
         {"declined", true, ui::IDNO, {}, {}, {Shown(ids::REOPEN_DISCARDS, "/p/s.qel")}, "old", "1"},
         {"full access", false, 0, {kDataPassword, kDataOk}, {P{"alpha", false}}, {}, "alpha", "1"},
+        {"read-only with the second password", false, 0, {kDataPassword, kDataReadOnly}, {P{"beta", true}}, {},
+         "beta", "1"},
         {"with the last password", true, ui::IDYES, {kDataOk}, {}, {Shown(ids::REOPEN_DISCARDS, "/p/s.qel")},
          "old", "1"},
         {"cancelled", false, 0, {kDataPassword}, {std::nullopt}, {}, "old", "1"},
@@ -292,6 +343,16 @@ TEST_F(FileCommandsTest, OpenAgainWithAnotherPassword) {
         EXPECT_EQ(GetSetting("PasswordLast"), c.passwordLast);
         EXPECT_EQ(GetSetting("PasswordEntered"), c.passwordEntered);
     }
+}
+
+TEST_F(FileCommandsTest, UntitledDocumentIsNotOpenedAgain) {
+    plan.fileName = "";
+    EXPECT_FALSE(commands.CanReopen());
+    commands.OnChangePassword();
+    EXPECT_TRUE(plan.reloads.empty());
+    EXPECT_TRUE(prompts.asked().empty());
+    plan.fileName = "/p/s.qel";
+    EXPECT_TRUE(commands.CanReopen());
 }
 
 TEST_F(FileCommandsTest, WriteProtectedDocumentCannotBeSaved) {

@@ -11,8 +11,8 @@
 #include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QPrinter>
+#include <QScreen>
 #include <QKeyEvent>
-#include <QStandardPaths>
 
 #include "app_fixture.h"
 #include "app_ids.h"
@@ -30,6 +30,7 @@
 #include "ui/key_codes.h"
 #include "ui/scripted_prompts.h"
 #include "ui/win_types.h"
+#include "user_profile.h"
 #include "when_modal.h"
 
 namespace {
@@ -38,10 +39,7 @@ using Lines = std::vector<std::string>;
 
 class MainAppTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        SettingsStore().Clear();
-    }
+    void SetUp() override { SettingsStore().Clear(); }
     void TearDown() override { SettingsStore().Clear(); }
     ui::ScriptedPrompts prompts;
 };
@@ -57,6 +55,7 @@ TEST_F(MainAppTest, StartUpAndExitCallThePluginsInOrder) {
     EXPECT_EQ(app.MainFrame()->centralWidget(), static_cast<QWidget*>(app.MainFrame()->View()));
     EXPECT_EQ(app.MainFrame()->View()->objectName(), "CQEL2View");
     EXPECT_EQ(GetSetting("ViewActive"), "0");
+    EXPECT_EQ(app.ProductName(), "QEL2");
     EXPECT_TRUE(prompts.asked().empty());
 
     dir.ClearTrace();
@@ -140,6 +139,19 @@ TEST_F(MainAppTest, StartFileFromTheCommandLineOpens) {
     EXPECT_EQ(app.MainFrame()->windowTitle().toStdString(), "site.qel - QEL Planner");
     const Lines trace = dir.Trace();
     EXPECT_NE(std::find(trace.begin(), trace.end(), "FileOpened 0"), trace.end());
+    app.ExitInstance();
+}
+
+TEST_F(MainAppTest, FolderOnTheCommandLineCannotBeOpened) {
+    apptest::ProgramDirectory dir;
+    AppEnvironment env = dir.Environment();
+    env.arguments = {dir.Path()};
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "The file \"" + dir.Path() + "\" cannot be opened.");
+    EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+    EXPECT_EQ(app.Data()->GetFileName(), "");
     app.ExitInstance();
 }
 
@@ -382,6 +394,36 @@ TEST_F(MainFrameTest, ProtectedFileOpensReadOnlyWithTheSecondPassword) {
     EXPECT_EQ(app->RecentFiles().First(), path);
     const Lines trace = dir.Trace();
     EXPECT_NE(std::find(trace.begin(), trace.end(), "FileOpened 0"), trace.end());
+}
+
+TEST_F(MainFrameTest, OpenAgainWithTheSecondPasswordGoesReadOnly) {
+    QAction* reopen = frame->Action(app_ids::ID_CHANGE_PASSWORD);
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(reopen->isEnabled()) << "an untitled document has no file to open again";
+
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    std::vector<std::string> entered = {"alpha", "beta"};
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText(QString::fromStdString(entered[0]));
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    EXPECT_FALSE(data->IsReadOnly());
+    EXPECT_TRUE(reopen->isEnabled());
+
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText(QString::fromStdString(entered[1]));
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_CHANGE_PASSWORD);
+    EXPECT_TRUE(prompts.asked().empty()) << prompts.asked().front().text;
+    EXPECT_TRUE(data->IsReadOnly());
+    EXPECT_EQ(frame->windowTitle().toStdString(), "site.qel - QEL Planner (read-only)");
+    EXPECT_FALSE(frame->Action(app_ids::ID_FILE_SAVE)->isEnabled());
+    EXPECT_EQ(GetSetting("PasswordLast"), "beta");
+    EXPECT_EQ(GetSetting("PasswordEntered"), "1");
 }
 
 TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
@@ -685,6 +727,22 @@ TEST_F(PlacementTest, WindowRectangleIsRestoredAndSaved) {
     app.ExitInstance();
 }
 
+TEST_F(PlacementTest, HugeRectangleStaysOnTheScreen) {
+    apptest::ProgramDirectory dir;
+    dir.WriteSettings("ViewMainWindowRect=-2147483648 0 2147483647 1\nViewMainWindowMaximized=0\n");
+    AppEnvironment env = dir.Environment();
+    env.hiddenWindow = false;
+    CMainApp app(env);
+    ASSERT_TRUE(app.InitInstance());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect placed = app.MainFrame()->geometry();
+    // The frame may add its border around the screen-wide window.
+    EXPECT_TRUE(screen.contains(app.MainFrame()->frameGeometry().topLeft()));
+    EXPECT_EQ(placed.width(), screen.width());
+    EXPECT_LE(placed.top(), screen.bottom());
+    app.ExitInstance();
+}
+
 TEST_F(PlacementTest, HiddenStartSavesNoPlacement) {
     apptest::ProgramDirectory dir;
     dir.WriteSettings("ViewMainWindowRect=40 30 640 430\n");
@@ -695,5 +753,94 @@ TEST_F(PlacementTest, HiddenStartSavesNoPlacement) {
     EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "");
     app.ExitInstance();
 }
+
+// The settings a user changed come back at the next start, from the user's
+// profile or from the INI file a settings file names; the last password never
+// reaches either.
+struct RestartCase {
+    const char* name;
+    const char* settingsFile;
+    const char* iniFile;   // below the program directory; "" for the profile route
+};
+
+void PrintTo(const RestartCase& c, std::ostream* out) { *out << c.name; }
+
+class RestartTest : public MainAppTest, public ::testing::WithParamInterface<RestartCase> {
+protected:
+    std::unique_ptr<CMainApp> Start() {
+        SettingsStore().Clear();   // as in a new process
+        AppEnvironment env = dir.Environment();
+        env.hiddenWindow = false;
+        auto app = std::make_unique<CMainApp>(env);
+        EXPECT_TRUE(app->InitInstance());
+        return app;
+    }
+    apptest::ProgramDirectory dir;
+};
+
+TEST_P(RestartTest, HostKeysSurviveARestart) {
+    const RestartCase& c = GetParam();
+    CUserProfile("QEL", "QEL Planner").Settings().clear();   // a new user
+    dir.WriteSettings(c.settingsFile);
+    const std::pair<const char*, const char*> keys[] = {
+        {"PluginValue", "views=2, \"@first\"\nsecond line = yes; Grüße"},
+        {"ReportsPrinterFont", "Liberation Serif,100"},
+        {"ReportsPrinterMarginsLeft", "150"},
+        {"ReportsPrinterMarginsTop", "120"},
+        {"ReportsPrinterMarginsRight", "90"},
+        {"ReportsPrinterMarginsBottom", "80"},
+        {"DirectoryFiles", "/home/planner/plans/"},
+        {"ViewScheduleBaseUnit", "2"},
+        {"ViewMainWindowHeightTopArea", "240"},
+    };
+
+    std::unique_ptr<CMainApp> app = Start();
+    const std::string profile = app->Profile()->FileName();
+    EXPECT_EQ(profile.rfind(std::string(getenv("XDG_CONFIG_HOME")) + "/", 0), 0u) << profile;
+    for (const auto& [key, value] : keys) SetSetting(key, value);
+    SetSetting("PasswordLast", "secret");
+    CMainFrame* frame = app->MainFrame();
+    frame->showNormal();
+    frame->setGeometry(50, 60, 300, 200);
+    ASSERT_TRUE(frame->close());
+    app->ExitInstance();
+    app.reset();
+
+    const std::string iniText = testing::ReadFile(*c.iniFile ? dir.Path() + c.iniFile : "");
+    const std::string profileText = testing::ReadFile(profile);
+    const std::string& written = *c.iniFile ? iniText : profileText;
+    EXPECT_NE(written.find("ViewMainWindowRect=50 60 350 260"), std::string::npos) << written;
+    EXPECT_NE(written.find("ReportsPrinterMarginsBottom=80"), std::string::npos) << written;
+    for (const std::string& text : {iniText, profileText}) {
+        EXPECT_EQ(text.find("secret"), std::string::npos) << text;
+        EXPECT_EQ(text.find("PasswordLast"), std::string::npos) << text;
+    }
+    if (*c.iniFile) {
+        // Sections as the INI transfer names them; newlines as the marker.
+        EXPECT_NE(iniText.find("[Views]\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("[Reports]\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("[Basic]\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("\nPluginValue=views=2, \"@first\"<!nl!>second line = yes; Grüße\n"),
+                  std::string::npos)
+            << iniText;
+        EXPECT_NE(iniText.find("\nDirectoryFiles=/home/planner/plans/\n"), std::string::npos) << iniText;
+        EXPECT_NE(iniText.find("\nViewScheduleBaseUnit=2\n"), std::string::npos) << iniText;
+        EXPECT_EQ(profileText.find("PluginValue"), std::string::npos) << "the profile keeps no INI key";
+    }
+
+    app = Start();
+    for (const auto& [key, value] : keys) EXPECT_EQ(GetSetting(key), value) << key;
+    EXPECT_EQ(GetSetting("PasswordLast"), "");
+    EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "0");
+    EXPECT_EQ(app->MainFrame()->geometry(), QRect(50, 60, 300, 200));
+    EXPECT_EQ(app->MainFrame()->ToolBar()->BaseUnitCombo()->currentIndex(), 2);
+    app->ExitInstance();
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, RestartTest,
+                         ::testing::Values(RestartCase{"Profile", "", ""},
+                                           RestartCase{"IniFile", "InitializationFile = planner.ini\n",
+                                                       "planner.ini"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QStandardPaths>
+#include <QSettings>
 
 #include "recent_files.h"
+#include "testing/temp_directory.h"
 
 namespace {
 
@@ -18,17 +19,20 @@ TEST(RecentFileListTest, NewestFirstWithoutRepeatsAndAtMostFour) {
 }
 
 TEST(RecentFileListTest, KeptInTheProfile) {
-    QStandardPaths::setTestModeEnabled(true);
+    testing::TempDirectory dir;
+    QSettings profile(QString::fromStdString(dir.File("profile.ini")), QSettings::IniFormat);
+    profile.setValue("Views/PluginValue", "other keys stay");
     CRecentFileList saved;
     for (const char* path : {"/x/one.qel", "/x/two.qel"}) saved.Add(path);
-    saved.Save("QelTests", "RecentFiles");
+    saved.Save(profile);
     CRecentFileList loaded;
-    loaded.Load("QelTests", "RecentFiles");
+    loaded.Load(profile);
     EXPECT_EQ(loaded.Entries(), (List{"/x/two.qel", "/x/one.qel"}));
 
-    CRecentFileList().Save("QelTests", "RecentFiles");   // an empty list leaves no entry behind
-    loaded.Load("QelTests", "RecentFiles");
+    CRecentFileList().Save(profile);   // an empty list leaves no entry behind
+    loaded.Load(profile);
     EXPECT_TRUE(loaded.Entries().empty());
+    EXPECT_EQ(profile.allKeys(), QStringList{"Views/PluginValue"});
 }
 
 }  // namespace

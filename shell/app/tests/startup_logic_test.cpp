@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -72,6 +73,8 @@ TEST(DateFormatTest, PartsFollowTheLocaleOrderAndSeparator) {
         {0, "/", "MM/dd/yy"},
         {2, "-", "yy-MM-dd"},
         {2, "./", "yy.MM.dd"},   // the first character only
+        {1, "\u00B7/", "dd\u00B7MM\u00B7yy"},   // a character of two bytes, whole
+        {2, "\u5E74", "yy\u5E74MM\u5E74dd"},
         {7, "/", "MM/dd/yy"},
         {1, "", ""},
     };
@@ -139,6 +142,28 @@ TEST(WindowRectTest, ParsedOrTenToNinetyPercentOfTheScreen) {
     for (const Case& c : cases) EXPECT_EQ(ParseWindowRect(c.text, 1000, 800), c.expected) << c.text;
     EXPECT_EQ(FormatWindowRect({-5, 0, 300, 200}), "-5 0 300 200");
     EXPECT_EQ(ParseWindowRect(FormatWindowRect({1, 2, 3, 4}), 1000, 800), (WindowRect{1, 2, 3, 4}));
+}
+
+TEST(WindowRectTest, FitsOntoTheScreenShowingMostOfIt) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const std::vector<WindowRect> screens = {{0, 0, 1280, 1024}, {1280, 0, 3200, 1080}};
+    struct Case {
+        const char* name;
+        WindowRect rect;
+        WindowRect expected;
+    } cases[] = {
+        {"inside", {40, 30, 640, 430}, {40, 30, 640, 430}},
+        {"on the second screen", {1500, 100, 2100, 500}, {1500, 100, 2100, 500}},
+        {"mostly on the second", {1200, 100, 1800, 500}, {1280, 100, 1880, 500}},
+        {"off to the left", {-900, 10, -300, 410}, {0, 10, 600, 410}},
+        {"off below", {10, 5000, 610, 5400}, {10, 624, 610, 1024}},
+        {"larger than any screen", {-100, -100, 5000, 3000}, {1280, 0, 3200, 1080}},
+        {"the whole range of int", {kMin, 0, kMax, 1}, {1280, 0, 3200, 1}},
+        {"at the far end", {kMax - 10, kMax - 10, kMax, kMax}, {1270, 1014, 1280, 1024}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitWindowRect(c.rect, screens), c.expected) << c.name;
+    EXPECT_EQ(FitWindowRect({kMin, 0, kMax, 1}, {}), (WindowRect{kMin, 0, kMax, 1})) << "no screen known";
 }
 
 }  // namespace
