@@ -3,6 +3,7 @@
 #include "plat/files.h"
 #include "plat/resource_strings.h"
 #include "reports/html_text.h"
+#include "reports/png_image.h"
 #include "string_ids.h"
 #include "ui/prompts.h"
 
@@ -97,6 +98,31 @@ int CHtmlPage::WriteFile(std::string_view text, const std::string& path) {
     if (!plat::WriteFileAtomic(path, EncodeHtmlPage(text, DeclaresUtf8(metaLine)), &error))
         return Fail(path, error);
     AddWrittenFile(path);
+    return 0;
+}
+
+int CHtmlPage::WriteImage(std::string& out, const std::string& pagePath, int index, const QImage& image) {
+    const std::size_t slash = pagePath.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : pagePath.substr(0, slash + 1);
+    std::string name = pagePath.substr(directory.size());
+    if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
+    if (imageCount > 1) name += std::to_string(index + 1);
+    const std::string fileName = name + ".png";
+    const std::string path = directory + fileName;
+
+    std::string error;
+    if (!SavePng(path, image, &error)) return Fail(path, error);
+    AddWrittenFile(path);
+
+    const std::string tag = "<img src=\"" + PercentEncode(fileName) + "\" alt=\"\" width=\"" +
+                            std::to_string(image.width()) + "\" height=\"" + std::to_string(image.height()) + "\">";
+    if (imageCount > 1) {
+        if (index == 0) out += "\n<table border=0 cellpadding=0 cellspacing=0>\n";
+        out += "<tr>\n<td>" + tag + "</td>\n</tr>\n";
+        if (index == imageCount - 1) out += "</table>\n";
+    } else {
+        out += "\n<p>" + tag + "</p>\n";
+    }
     return 0;
 }
 

@@ -8,6 +8,8 @@
 #include "reports/report_output.h"
 #include "support/setting_values.h"
 
+class QImage;
+
 // An HTML report page: a fixed HTML 4.0 Transitional frame (head, style
 // sheet, body colours, title, subtitle, footer) around the body a report
 // builds. The page is assembled as UTF-8 and written in the charset its
@@ -37,6 +39,13 @@ public:
     // untouched. On failure the user is told (unless "ReportsErrorMessage"
     // is off) and 1 is returned; on success path joins WrittenFiles().
     int WriteFile(std::string_view text, const std::string& path);
+
+    // Saves the image beside the page, as the page's name (plus index + 1
+    // when the page has more than one image) and ".png", and appends its
+    // tag; several images stand in a table, one in a paragraph. 0 saved;
+    // otherwise the user is told (as for WriteFile), nothing is appended and
+    // 1 is returned.
+    int WriteImage(std::string& out, const std::string& pagePath, int index, const QImage& image);
 
     const std::vector<std::string>& WrittenFiles() const { return writtenFiles_; }
     const std::string& LastError() const { return lastError_; }
