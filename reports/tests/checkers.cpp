@@ -96,6 +96,19 @@ std::string PngProblems(const std::string& path) {
     return check.status == 0 ? std::string() : "pngcheck: " + check.output;
 }
 
+int PdfPageCount(const std::string& path) {
+    if (!HaveTool("pdfinfo", "poppler-utils")) return -1;
+    std::smatch match;
+    const std::string info = RunCommand("pdfinfo " + Quoted(path)).output;
+    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
+}
+
+std::string PdfPageText(const std::string& path, int page) {
+    if (!HaveTool("pdftotext", "poppler-utils")) return {};
+    const std::string p = std::to_string(page);
+    return RunCommand("pdftotext -f " + p + " -l " + p + " " + Quoted(path) + " -").output;
+}
+
 std::string CellTextsByPython(const std::string& path) {
     if (!HaveTool("python3", "python3")) return {};
     static constexpr const char* kScript = R"PY(

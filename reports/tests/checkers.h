@@ -18,6 +18,10 @@ CommandResult RunCommand(const std::string& command);
 std::string HtmlProblems(const std::string& path);
 std::string PngProblems(const std::string& path);
 
+// Pages and text of a PDF file by poppler's tools (-1 and "" when they fail).
+int PdfPageCount(const std::string& path);
+std::string PdfPageText(const std::string& path, int page);
+
 // The texts of the page's TD and TH cells, decoded by Python's HTML parser
 // from the declared charset.
 std::string CellTextsByPython(const std::string& path);
