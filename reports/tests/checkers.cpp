@@ -1,28 +1,34 @@
 #include "checkers.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <memory>
 #include <regex>
 
 #include "plat/files.h"
 #include "reports/html_text.h"
+#include "testing/external_tools.h"
 #include "testing/temp_directory.h"
 
 namespace reports_test {
 namespace {
 
-using ::testing::ReadFile;
+using ::testing::HaveTool;
+using ::testing::RunCommand;
+using ::testing::ShellQuoted;
 
 constexpr const char* kCatalogs[] = {
     "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc",
     "/usr/share/sgml/w3c-sgml-lib/schema/dtd/sgml.soc",
 };
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string HtmlCatalog() {
+    for (const char* catalog : kCatalogs)
+        if (plat::GetPathKind(catalog) == plat::PathKind::File) return catalog;
+    ADD_FAILURE() << "the SGML catalog of the W3C DTDs is missing; install w3c-sgml-lib";
+    return {};
+}
 
 // OpenSP as Debian builds it holds characters in 16 bits, so it cannot
 // represent a reference to a character beyond U+FFFF, although the HTML 4
@@ -31,8 +37,8 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 // still read those references); every other message counts.
 std::string WithoutWideCharacterLimit(const std::string& output) {
     static const std::regex kLimit(
-        "[^\n]*:E: cannot convert character reference to number (\\d+) because character not in "
-        "internal character set\n?");
+        "[^\\n]*:E: cannot convert character reference to number (\\d+) because character not in "
+        "internal character set\\n?");
     std::string rest;
     std::size_t from = 0;
     for (auto it = std::sregex_iterator(output.begin(), output.end(), kLimit); it != std::sregex_iterator(); ++it) {
@@ -45,68 +51,29 @@ std::string WithoutWideCharacterLimit(const std::string& output) {
     return rest;
 }
 
-// True when the tool is on PATH; otherwise the test fails.
-bool HaveTool(const char* tool, const char* package) {
-    if (RunCommand(std::string("command -v ") + tool).status == 0) return true;
-    ADD_FAILURE() << tool << " is not on PATH; install the Debian package " << package
-                  << " (scripts/install-deps.sh)";
-    return false;
-}
-
-std::string HtmlCatalog() {
-    for (const char* catalog : kCatalogs)
-        if (plat::GetPathKind(catalog) == plat::PathKind::File) return catalog;
-    ADD_FAILURE() << "the SGML catalog of the W3C DTDs is missing; install w3c-sgml-lib";
-    return {};
-}
-
 }  // namespace
 
-CommandResult RunCommand(const std::string& command) {
-    CommandResult result;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
-    if (!pipe) return result;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) result.output.append(buffer, n);
-    const int status = pclose(pipe.release());
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
 std::string HtmlProblems(const std::string& path) {
-    std::string problems;
     if (!HaveTool("onsgmls", "opensp") || !HaveTool("tidy", "tidy")) return "checkers missing";
     const std::string catalog = HtmlCatalog();
     if (catalog.empty()) return "catalog missing";
-    const std::string encoding = DeclaresUtf8(ReadFile(path)) ? "UTF-8" : "ISO-8859-1";
-    const CommandResult sgml = RunCommand("SP_CHARSET_FIXED=YES SP_ENCODING=" + encoding + " onsgmls -s -c " +
-                                          Quoted(catalog) + " " + Quoted(path));
+    std::string problems;
+    const std::string encoding = DeclaresUtf8(::testing::ReadFile(path)) ? "UTF-8" : "ISO-8859-1";
+    const auto sgml = RunCommand("SP_CHARSET_FIXED=YES SP_ENCODING=" + encoding + " onsgmls -s -c " +
+                                 ShellQuoted(catalog) + " " + ShellQuoted(path) + " 2>&1");
     const std::string sgmlProblems = WithoutWideCharacterLimit(sgml.output);
     if (!sgmlProblems.empty() || (sgml.status != 0 && sgml.output.empty()))
         problems += "onsgmls: " + sgmlProblems + "\n";
     // tidy: 0 clean, 1 warnings only, 2 errors.
-    const CommandResult tidy = RunCommand("tidy -q -e " + Quoted(path));
+    const auto tidy = RunCommand("tidy -q -e " + ShellQuoted(path) + " 2>&1");
     if (tidy.status > 1 || tidy.status < 0) problems += "tidy: " + tidy.output + "\n";
     return problems;
 }
 
 std::string PngProblems(const std::string& path) {
     if (!HaveTool("pngcheck", "pngcheck")) return "pngcheck missing";
-    const CommandResult check = RunCommand("pngcheck -q " + Quoted(path));
+    const auto check = RunCommand("pngcheck -q " + ShellQuoted(path) + " 2>&1");
     return check.status == 0 ? std::string() : "pngcheck: " + check.output;
-}
-
-int PdfPageCount(const std::string& path) {
-    if (!HaveTool("pdfinfo", "poppler-utils")) return -1;
-    std::smatch match;
-    const std::string info = RunCommand("pdfinfo " + Quoted(path)).output;
-    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
-}
-
-std::string PdfPageText(const std::string& path, int page) {
-    if (!HaveTool("pdftotext", "poppler-utils")) return {};
-    const std::string p = std::to_string(page);
-    return RunCommand("pdftotext -f " + p + " -l " + p + " " + Quoted(path) + " -").output;
 }
 
 std::string CellTextsByPython(const std::string& path) {
@@ -138,8 +105,8 @@ sys.stdout.buffer.write('\x1e'.join(parser.out).encode('utf-8'))
 )PY";
     const std::string script = "/tmp/qel_reports_cells_" + std::to_string(getpid()) + ".py";
     std::string error;
-    plat::WriteFileAtomic(script, kScript, &error);
-    const CommandResult run = RunCommand("python3 " + Quoted(script) + " " + Quoted(path));
+    if (!plat::WriteFileAtomic(script, kScript, &error)) return "cannot write the script: " + error;
+    const auto run = RunCommand("python3 " + ShellQuoted(script) + " " + ShellQuoted(path));
     std::remove(script.c_str());
     return run.output;
 }

@@ -8,22 +8,12 @@
 
 namespace reports_test {
 
-struct CommandResult {
-    int status = -1;
-    std::string output;  // standard output and standard error
-};
-CommandResult RunCommand(const std::string& command);
-
 // The problems the checkers report for a page; empty when it is valid.
 std::string HtmlProblems(const std::string& path);
 std::string PngProblems(const std::string& path);
 
-// Pages and text of a PDF file by poppler's tools (-1 and "" when they fail).
-int PdfPageCount(const std::string& path);
-std::string PdfPageText(const std::string& path, int page);
-
 // The texts of the page's TD and TH cells, decoded by Python's HTML parser
-// from the declared charset.
+// from the declared charset, separated by the character U+001E.
 std::string CellTextsByPython(const std::string& path);
 
 }  // namespace reports_test

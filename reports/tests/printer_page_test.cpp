@@ -12,6 +12,7 @@
 #include "qt_device.h"
 #include "report_test_support.h"
 #include "reports/printer_page.h"
+#include "testing/external_tools.h"
 #include "testing/fake_locales.h"
 #include "testing/temp_directory.h"
 #include "tests/fixed_backend.h"
@@ -312,9 +313,9 @@ TEST_F(PrinterPageTest, PdfShowsHeadersAndFootersOnEveryPage) {
             ASSERT_EQ(document.PrintPage(&painter, &writer, page), 0);
         }
     }
-    EXPECT_EQ(reports_test::PdfPageCount(path), 2);
+    EXPECT_EQ(::testing::PdfPageCount(path), 2);
     for (int page = 1; page <= 2; ++page) {
-        const std::string text = reports_test::PdfPageText(path, page);
+        const std::string text = ::testing::PdfPageText(path, page);
         const std::string number = std::to_string(page);
         EXPECT_NE(text.find("Quarterly \xCE\xB1 plan"), std::string::npos) << text;
         EXPECT_NE(text.find("Body " + number), std::string::npos) << text;
