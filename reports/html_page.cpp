@@ -2,6 +2,7 @@
 
 #include "plat/files.h"
 #include "plat/resource_strings.h"
+#include "plat/utf8.h"
 #include "reports/html_text.h"
 #include "reports/png_image.h"
 #include "string_ids.h"
@@ -21,6 +22,13 @@ constexpr const char* kStyleSheet =
     "\ttd { font-size:10pt; font-weight:normal; }\n"
     "\tp { font-size:10pt; }\n"
     "\tsmall { font-size:9pt; }\n";
+
+// Settings texts go into the page as they are; text that is not UTF-8 is
+// read as Windows-1252, so that the page as a whole stays UTF-8 until it is
+// encoded for its charset.
+std::string ReadText(const SettingGetter& get, std::string_view key, std::string_view defaultValue) {
+    return plat::ToUtf8(GetStringSetting(get, key, defaultValue));
+}
 
 // A setting colour, which an HTML colour text overrides.
 std::uint32_t ReadColor(const SettingGetter& get, std::string_view key, std::uint32_t defaultValue) {
@@ -43,13 +51,13 @@ void CHtmlPage::LoadSettings(const SettingGetter& get) {
     backgroundColor = ReadColor(get, "ReportsHtmlColorBk", backgroundColor);
     textColor = ReadColor(get, "ReportsHtmlColorText", textColor);
     imageSizeMax = GetIntSetting(get, "ReportsHtmlImageSizeMax", imageSizeMax);
-    documentType = GetStringSetting(get, "ReportsHtmlBegin", documentType);
-    styleSheet = GetStringSetting(get, "ReportsHtmlCSS", styleSheet);
-    headAddition = get("ReportsHtmlHeaderAdd");
-    bodyAddition = get("ReportsHtmlBeginAdd");
-    endAddition = get("ReportsHtmlEndAdd");
-    metaLine = GetStringSetting(get, "ReportsHtmlMeta", metaLine);
-    footerFormat = GetStringSetting(get, "ReportsHtmlFooterFormat", footerFormat);
+    documentType = ReadText(get, "ReportsHtmlBegin", documentType);
+    styleSheet = ReadText(get, "ReportsHtmlCSS", styleSheet);
+    headAddition = ReadText(get, "ReportsHtmlHeaderAdd", "");
+    bodyAddition = ReadText(get, "ReportsHtmlBeginAdd", "");
+    endAddition = ReadText(get, "ReportsHtmlEndAdd", "");
+    metaLine = ReadText(get, "ReportsHtmlMeta", metaLine);
+    footerFormat = ReadText(get, "ReportsHtmlFooterFormat", footerFormat);
     showFooter = GetBoolSetting(get, "ReportsHtmlFooterShow", showFooter);
     showErrors = GetBoolSetting(get, "ReportsErrorMessage", showErrors);
 }

@@ -159,10 +159,12 @@ TEST_F(HtmlPageTest, SettingsReplaceOrExtendTheFrame) {
         {"ReportsHtmlEndAdd", "<p>End</p>", 0xFFFFFF, "</small>\r\n<p>End</p>\r\n</body>", ""},
         {"ReportsHtmlFooterShow", "0", 0xFFFFFF, "</table>\r\n\r\n\r\n</body>", "<hr"},
         {"ReportsHtmlFooterFormat", "By %ti", 0xFFFFFF, "<small>By Plan</small>", "Created"},
+        // A Windows-1252 setting beside UTF-8 texts: each keeps its characters.
+        {"ReportsHtmlBeginAdd", "<p>Caf\xE9 \x80</p>", 0xFFFFFF, "<p>Caf\xE9 &#8364;</p>", ""},
     };
     for (const SettingCase& c : cases) {
         Settings settings{{c.key, c.value}};
-        TablePage page(settings.Getter(), {"x"});
+        TablePage page(settings.Getter(), {"\xCE\xB1"});
         page.title = "Plan";
         EXPECT_EQ(page.backgroundColor, c.background) << c.key << "=" << c.value;
         const std::string path = dir_.File("settings.html");
@@ -172,6 +174,7 @@ TEST_F(HtmlPageTest, SettingsReplaceOrExtendTheFrame) {
         if (*c.absentFromPage != 0) {
             EXPECT_EQ(html.find(c.absentFromPage), std::string::npos) << c.key << "=" << c.value;
         }
+        EXPECT_NE(html.find("<td align=left >&#945;</td>"), std::string::npos) << c.key << "=" << c.value;
         EXPECT_EQ(reports_test::HtmlProblems(path), "") << c.key << "=" << c.value;
     }
 }
