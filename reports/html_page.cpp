@@ -105,7 +105,7 @@ int CHtmlPage::WriteFile(std::string_view text, const std::string& path) {
     std::string error;
     if (!plat::WriteFileAtomic(path, EncodeHtmlPage(text, DeclaresUtf8(metaLine)), &error))
         return Fail(path, error);
-    AddWrittenFile(path);
+    writtenFiles_.push_back(path);
     return 0;
 }
 
@@ -120,7 +120,7 @@ int CHtmlPage::WriteImage(std::string& out, const std::string& pagePath, int ind
 
     std::string error;
     if (!SavePng(path, image, &error)) return Fail(path, error);
-    AddWrittenFile(path);
+    writtenFiles_.push_back(path);
 
     const std::string tag = "<img src=\"" + PercentEncode(fileName) + "\" alt=\"\" width=\"" +
                             std::to_string(image.width()) + "\" height=\"" + std::to_string(image.height()) + "\">";

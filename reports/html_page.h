@@ -64,12 +64,10 @@ public:
     bool showFooter = true;
     bool showErrors = true;
 
-protected:
+private:
     // Records a failure and tells the user; returns kWriteFailed.
     int Fail(const std::string& path, const std::string& reason);
-    void AddWrittenFile(const std::string& path) { writtenFiles_.push_back(path); }
 
-private:
     std::vector<std::string> writtenFiles_;
     std::string lastError_;
 };

@@ -18,8 +18,6 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
 
 }  // namespace
 
-CReportOutput::CReportOutput() : createdDate_(), createdTime_() {}
-
 std::string CReportOutput::ExpandInfoText(std::string_view text, int currentPage, int pageCount) const {
     std::string result(text);
     if (result.find('%') == std::string::npos) return result;

@@ -11,7 +11,7 @@
 class CReportOutput {
 public:
     // Takes today's date and the time of day now.
-    CReportOutput();
+    CReportOutput() = default;
     virtual ~CReportOutput() = default;
 
     // The text with every placeholder replaced, in this order, so that a

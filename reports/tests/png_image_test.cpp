@@ -108,6 +108,7 @@ TEST(SavePngTest, PaintedImageIsWrittenAsPainted) {
     }
     const std::string path = dir.File("painted.png");
     ASSERT_TRUE(SavePng(path, image, nullptr));
+    EXPECT_EQ(reports_test::PngProblems(path), "");
     const QImage back(QString::fromStdString(path));
     EXPECT_EQ(back.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(back.pixel(15, 10), qRgb(0, 0, 255));
