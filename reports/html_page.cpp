@@ -62,7 +62,7 @@ void CHtmlPage::LoadSettings(const SettingGetter& get) {
     showErrors = GetBoolSetting(get, "ReportsErrorMessage", showErrors);
 }
 
-int CHtmlPage::WriteHead(std::string& out, std::string_view styleAddition, std::string_view headAddition_,
+int CHtmlPage::WriteHead(std::string& out, std::string_view styleExtra, std::string_view headExtra,
                          bool withTitle) const {
     if (!documentType.empty()) out += documentType + "\n";
     out += "<html>\n";
@@ -72,11 +72,11 @@ int CHtmlPage::WriteHead(std::string& out, std::string_view styleAddition, std::
     out += "\n   <style type=\"text/css\">\n";
     out += "   <!--\n";
     out += styleSheet;
-    out += styleAddition;
+    out += styleExtra;
     out += "\n   //-->\n";
     out += "   </style>\n";
     out += headAddition + "\n";
-    out += headAddition_;
+    out += headExtra;
     out += "</head>\n";
     out += "\n<body bgcolor=" + FormatHtmlColor(backgroundColor) + " text=" + FormatHtmlColor(textColor) + ">\n";
     out += bodyAddition + "\n";

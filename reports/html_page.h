@@ -27,9 +27,11 @@ public:
 
     void LoadSettings(const SettingGetter& get);
 
-    // The frame up to the report's body. The TITLE element is always
-    // written (empty without a title), so the page stays valid HTML 4.0.
-    int WriteHead(std::string& out, std::string_view styleAddition, std::string_view headAddition,
+    // The frame up to the report's body; styleExtra ends the style sheet,
+    // headExtra the head, withTitle adds the title as a heading. The TITLE
+    // element is always written (empty without a title), so the page stays
+    // valid HTML 4.0.
+    int WriteHead(std::string& out, std::string_view styleExtra, std::string_view headExtra,
                   bool withTitle) const;
     void WriteSubtitle(std::string& out, std::string_view text) const;
     int WriteFooter(std::string& out) const;
