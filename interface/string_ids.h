@@ -118,6 +118,13 @@ inline constexpr unsigned COPY_FILE_FAILED = 12243;      // %s program directory
 inline constexpr unsigned COPY_FILE_REPLACE = 12244;     // %s target path
 inline constexpr unsigned SAVE_CHANGES = 15000;          // %s file name
 
+// Reports.
+inline constexpr unsigned REPORT_FILE_NOT_WRITTEN = 27300;  // %s path, %s reason
+inline constexpr unsigned REPORT_HTML_FOOTER = 27600;       // placeholders %ds %dl %ts %ti
+inline constexpr unsigned REPORT_FOOTER_LEFT = 27610;       // placeholders as above and %pc %pt
+inline constexpr unsigned REPORT_FOOTER_RIGHT = 27611;
+inline constexpr unsigned REPORT_PRINTER_FONT = 27630;
+
 // A frame command's own identifier holds "status prompt\ntooltip".
 
 }  // namespace ids

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libpng-dev
   python3 openssl
   clang libclang-rt-dev
-  poppler-utils
+  poppler-utils tidy opensp w3c-sgml-lib pngcheck
   fonts-dejavu-core fonts-liberation2
 )
 

@@ -19,32 +19,13 @@
 #include "plat/version_block.h"
 #include "qt_device.h"
 #include "report_document_impl.h"
+#include "testing/external_tools.h"
 #include "testing/temp_directory.h"
 
 namespace doc {
 namespace {
 
 using TempDir = ::testing::TempDirectory;
-
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) return output;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
-    return output;
-}
-
-int PdfPages(const std::string& path) {
-    std::smatch match;
-    const std::string info = RunCommand("pdfinfo '" + path + "'");
-    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
-}
-
-std::string PdfText(const std::string& path, int page) {
-    const std::string p = std::to_string(page);
-    return RunCommand("pdftotext -f " + p + " -l " + p + " '" + path + "' -");
-}
 
 // Three pages; after the third is made, more text goes back onto the first.
 void FillThreePages(CReportDocument& document) {
@@ -70,12 +51,12 @@ void Print(CReportDocument& document, QPagedPaintDevice& device) {
 }
 
 void ExpectThreePages(const std::string& path) {
-    EXPECT_EQ(PdfPages(path), 3);
-    const std::string first = PdfText(path, 1);
+    EXPECT_EQ(::testing::PdfPageCount(path), 3);
+    const std::string first = ::testing::PdfPageText(path, 1);
     EXPECT_NE(first.find("Page 1 body"), std::string::npos) << first;
     EXPECT_NE(first.find("Added later"), std::string::npos) << first;
     for (int page = 2; page <= 3; ++page) {
-        const std::string text = PdfText(path, page);
+        const std::string text = ::testing::PdfPageText(path, page);
         EXPECT_NE(text.find("Page " + std::to_string(page) + " body"), std::string::npos) << text;
         EXPECT_EQ(text.find("Added later"), std::string::npos) << text;
     }
@@ -110,7 +91,7 @@ TEST(PdfOutputTest, PrinterToPdfGetsEveryPageWithItsText) {
 
 // The printed page read back as an image at 254 dpi, one pixel a unit.
 QImage RenderPdfPage(const std::string& path, const TempDir& dir) {
-    RunCommand("pdftoppm -png -r 254 -f 1 -l 1 -singlefile '" + path + "' '" + dir.File("page") + "'");
+    ::testing::RunCommand("pdftoppm -png -r 254 -f 1 -l 1 -singlefile '" + path + "' '" + dir.File("page") + "'");
     return QImage(QString::fromStdString(dir.File("page.png")));
 }
 
@@ -165,7 +146,7 @@ TEST(PreviewTest, PreviewWidgetShowsEveryPage) {
 }
 
 TEST(LibraryTest, ExportsOnlyTheDocumentEntryPointsAndItsVersion) {
-    const std::string nm = RunCommand("nm -D --defined-only '" REPORT_DOCUMENT_LIBRARY "'");
+    const std::string nm = ::testing::RunCommand("nm -D --defined-only '" REPORT_DOCUMENT_LIBRARY "'").output;
     std::set<std::string> names;
     std::smatch match;
     const std::regex line("[0-9a-f]+ [A-Za-z] (\\S+)");
