@@ -222,7 +222,7 @@ bool CBookingCommands::CopyBooking(const CBooking* booking) {
 
 bool CBookingCommands::PasteBookings(const CDateTime& start, const std::vector<CResource*>& resources,
                                      const std::vector<CTask*>& tasks) {
-    if (WriteProtected() || !CanPasteBooking() || !start.date.IsValid()) return false;
+    if (WriteProtected() || !CanPasteBooking() || !start.date.IsValid() || start.time.IsEmpty()) return false;
     if (!resources.empty() && !tasks.empty()) return false;
     if (!InDocument(resources)) return false;
     if (!std::all_of(tasks.begin(), tasks.end(),
@@ -293,7 +293,8 @@ std::int32_t CBookingCommands::CheckBookingConflicts(BookingConflictRequest* req
     if (conflicts.empty()) {
         request->result = BOOKING_CONFLICTS_NONE;
     } else {
-        request->result = dialogs_.ShowConflicts(conflicts) ? BOOKING_CONFLICTS_ACCEPTED : BOOKING_CONFLICTS_REFUSED;
+        request->result =
+            dialogs_.ShowConflicts(conflicts) ? BOOKING_CONFLICTS_ACCEPTED : BOOKING_CONFLICTS_REFUSED;
     }
     return 1;
 }
