@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "booking_clipboard.h"
 #include "host_objects.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "booking_clipboard.h"
 #include "host_messages.h"
 #include "host_objects.h"
 #include "plan_data.h"
@@ -218,22 +219,15 @@ QEL_API std::int32_t QELA_OnBuildContextMenu(PluginAddMenuItemFn addItem) {
 
 QEL_API std::int32_t QELA_GetClipboardInfo(CBooking** booking, std::int32_t* flag) {
     if (booking != nullptr) {
-        *booking = Host().clipboard;
-        if (flag != nullptr) *flag = Host().clipboard != nullptr ? 1 : 0;
+        *booking = BookingClipboard();
+        if (flag != nullptr) *flag = *booking != nullptr ? 1 : 0;
     }
     return 1;
 }
 
 QEL_API std::int32_t QELA_SetClipboardInfo(CBooking* const* items, std::int32_t count) {
-    CBooking* clipboard = Host().clipboard;
-    if (clipboard == nullptr) return 1;
     // A null first booking clears the clipboard instead of being copied.
-    if (items != nullptr && count > 0 && items[0] != nullptr) {
-        clipboard->CopyFrom(items[0]);
-    } else {
-        clipboard->resource = nullptr;
-        clipboard->task = nullptr;
-    }
+    if (items == nullptr || count <= 0 || !CopyBookingToClipboard(items[0])) ClearBookingClipboard();
     return 1;
 }
 

@@ -52,7 +52,7 @@ public:
 struct HostObjects {
     CPlanData* data = nullptr;
     CFilter* publicFilter = nullptr;
-    CBooking* clipboard = nullptr;   // never added to the document
+    CBooking* clipboard = nullptr;   // kept by booking_clipboard.h
     IHostFrame* frame = nullptr;
 };
 
@@ -60,6 +60,3 @@ HostObjects& Host();
 
 // Adds the host's own items at the top of a plugin view's context menu.
 void AddHostContextMenuItems(PluginAddMenuItemFn addItem);
-
-// The clipboard holds a booking whose resource and task are still in the document.
-bool CanPasteBooking();

@@ -1,5 +1,6 @@
 #include "data_change.h"
 
+#include "booking_clipboard.h"
 #include "data_status.h"
 #include "host_objects.h"
 #include "plan_data.h"
@@ -9,10 +10,7 @@
 void ApplyDataChange(std::uint32_t mask) {
     HostObjects& host = Host();
     const bool replaced = (mask & kChangeDocumentReplaced) != 0;
-    if (host.clipboard != nullptr && (replaced || !CanPasteBooking())) {
-        host.clipboard->resource = nullptr;
-        host.clipboard->task = nullptr;
-    }
+    UpdateBookingClipboard(mask);
     if (host.publicFilter != nullptr) {
         if (replaced) {
             host.publicFilter->Clear();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPrinter>
 
+#include "booking_clipboard.h"
 #include "controls_api.h"
 #include "host_objects.h"
 #include "host_undo_history.h"
@@ -100,7 +101,7 @@ bool CMainApp::InitInstance() {
     SettingsStore().LoadSettingsFiles(env_.programDirectory);
     CompleteFormats();
     PluginManager().OnInitialized();
-    Host().clipboard = data_->bookings->Create();
+    CreateBookingClipboard();
     HandFormatsToControls();
     PluginManager().OnRegister();
     ChooseStartFileNow();
@@ -261,8 +262,7 @@ void CMainApp::ExitInstance() {
     delete static_cast<CUndoHistory*>(history_);
     history_ = nullptr;
     HostObjects& host = Host();
-    if (host.clipboard != nullptr) host.clipboard->Delete();
-    host.clipboard = nullptr;
+    DeleteBookingClipboard();
     if (host.publicFilter != nullptr) host.publicFilter->Delete();
     host.publicFilter = nullptr;
     PluginManager().OnExit();

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "booking_clipboard.h"
 #include "fake_plan.h"
 #include "host_messages.h"
 #include "host_objects.h"

@@ -16,6 +16,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "booking_clipboard.h"
 #include "data_library.h"
 #include "main_app.h"
 #include "main_frame.h"
@@ -683,7 +684,7 @@ TEST_F(MainFrameTest, ClipboardEmptiesWhenItsResourceIsDeleted) {
     ASSERT_EQ(data->BeginTransaction("Delete"), kDataOk);
     ASSERT_EQ(resource->Delete(), kDataOk);
     ASSERT_EQ(data->CommitTransaction(), kDataOk);
-    EXPECT_EQ(Host().clipboard->resource, nullptr);
+    EXPECT_EQ(BookingClipboard()->resource, nullptr);
     EXPECT_FALSE(CanPasteBooking());
 }
 
