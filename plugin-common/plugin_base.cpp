@@ -74,6 +74,10 @@ bool CHostApi::Bind(void* program) {
     return true;
 }
 
+PlanContext PluginPlanContext() {
+    return PlanContext{g_pluginPlanData, g_pluginPublicFilter, &g_localeNames, PluginSettingGetter()};
+}
+
 bool InitPluginBase(int dpiY) {
     if (!g_hostApi.Bind(plat::ProgramModule())) return false;
     g_localeNames.Load(nullptr);

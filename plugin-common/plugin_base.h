@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "plan_context.h"
 #include "plan_data.h"
 #include "plugin_api.h"
 #include "support/calendar_values.h"
@@ -50,6 +51,10 @@ extern CPlanData* g_pluginPlanData;
 extern CFilter* g_pluginPublicFilter;
 // 1.0 until ApplyFontSizeFactor ran.
 extern double g_fontSizeFactor;
+
+// The plan, public filter, locale names and settings of this plugin, for
+// the layout models.
+PlanContext PluginPlanContext();
 
 // Binds g_hostApi on the running program, fills g_localeNames and applies
 // the font size factor for a screen of dpiY logical pixels per inch. False

@@ -1,0 +1,326 @@
+#include <algorithm>
+#include <climits>
+#include <unordered_set>
+
+#include "line_packing.h"
+#include "schedule_model.h"
+
+namespace {
+
+constexpr int kMinutesPerDay = CTimeOfDay::kMinutesPerDay;
+
+// Minutes since day 0, so that comparisons of date-times are plain integers.
+long long KeyOf(std::int32_t day, int minutes) { return static_cast<long long>(day) * kMinutesPerDay + minutes; }
+long long KeyOf(const CDateTime& t) { return KeyOf(t.date.GetJulianDay(), t.time.GetMinutes()); }
+
+CDate LastDayOfMonth(const CDate& date) {
+    CDate last = date;
+    last.SetEndOfMonth(date.GetMonth(), date.GetYear());
+    return last;
+}
+
+struct PendingBar {
+    ScheduleBar bar;
+    long long startKey = 0;
+    long long endKey = 0;
+};
+
+const char* NameOf(const CResource* r) { return r != nullptr ? r->name : ""; }
+const char* NameOf(const CTask* t) { return t != nullptr ? t->name : ""; }
+
+// Left edge, then start, then the later end first, then resource and task name.
+bool CompareRowBookings(const PendingBar& x, const PendingBar& y) {
+    if (x.bar.left != y.bar.left) return x.bar.left < y.bar.left;
+    if (x.startKey != y.startKey) return x.startKey < y.startKey;
+    if (x.endKey != y.endKey) return x.endKey > y.endKey;
+    const int byResource = CompareNames(NameOf(x.bar.booking->resource), NameOf(y.bar.booking->resource));
+    if (byResource != 0) return byResource < 0;
+    return CompareNames(NameOf(x.bar.booking->task), NameOf(y.bar.booking->task)) < 0;
+}
+
+template <class Record, class Collection>
+std::vector<Record*> AllOf(Collection* collection) {
+    std::vector<Record*> records;
+    if (collection == nullptr) return records;
+    records.resize(static_cast<std::size_t>(std::max(0, collection->GetCount())));
+    records.resize(static_cast<std::size_t>(std::clamp(collection->GetAll(records.data()), 0,
+                                                       static_cast<int>(records.size()))));
+    return records;
+}
+
+}  // namespace
+
+void CScheduleModel::ClearLayout() {
+    columns_.clear();
+    rows_.clear();
+    bars_.clear();
+    lineStarts_.assign(1, 0);
+    totalLines_ = 0;
+    shownRecords_.clear();
+    barIndex_.clear();
+    barIndexBuilt_ = false;
+}
+
+void CScheduleModel::BuildColumns(const CDateTime& firstVisible, int columnCount) {
+    columns_.clear();
+    if (emptyAxis_ || columnCount <= 0 || !firstVisible.date.IsValid()) return;
+    columns_.reserve(static_cast<std::size_t>(columnCount));
+    const int width = ColumnWidth();
+    CDateTime position = firstVisible;
+    for (int i = 0; i < columnCount; ++i) {
+        ScheduleColumn column;
+        column.start = position;
+        if (hideNonWorkingTime && !MoveToShownDay(column.start.date, true)) break;
+        if (baseUnit >= 4) column.start.time = CTimeOfDay(0);
+        if (baseUnit < 4) {
+            column.end = column.start;
+            column.end.AddMinutes(cellMinutes_);
+        } else {
+            CDate last = column.start.date;
+            switch (baseUnit) {
+            case 5:
+                last.MoveToWeekday(context_.LastDayOfWeek() - 1, true);
+                column.days = 7;
+                break;
+            case 6:
+                last = LastDayOfMonth(last);
+                column.days = last.GetDaysInMonth();
+                break;
+            case 7:
+                last = CDate(31, 12, last.GetYear());
+                break;
+            default:
+                break;
+            }
+            if (hideNonWorkingTime) MoveToShownDay(last, false);
+            column.end = CDateTime(AddDays(last, 1));
+            if (column.days > 0) column.pixelsPerDay = width / column.days;
+        }
+        if (!column.start.date.IsValid() || !column.end.date.IsValid()) break;
+        columns_.push_back(column);
+        // Step on from the column's own day, so that a start on a hidden
+        // day does not give the next shown day twice.
+        position.date = column.start.date;
+        position = StepUnits(position, 1);
+    }
+}
+
+void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColumns) {
+    ClearLayout();
+    BuildColumns(firstVisible, requestedColumns);
+
+    std::vector<ScheduleRowItem> rows = RowList();
+    BuildRows(rows);
+
+    const SettingGetter& get = context_.settings;
+    CFilter* filter = get && GetBoolSetting(get, "ViewFilterActive", false) ? context_.publicFilter : nullptr;
+    const bool hideUnused = get && GetBoolSetting(get, "ViewScheduleHideUnusedObjects", false);
+
+    const int width = ColumnWidth();
+    const int columnCount = static_cast<int>(columns_.size());
+    std::vector<long long> startKeys, endKeys;
+    bool ordered = true;
+    for (const ScheduleColumn& column : columns_) {
+        const long long start = KeyOf(column.start), end = KeyOf(column.end);
+        if (!startKeys.empty() && (start <= startKeys.back() || start < endKeys.back())) ordered = false;
+        startKeys.push_back(start);
+        endKeys.push_back(end);
+    }
+    const bool weekOrMonth = baseUnit == 5 || baseUnit == 6;
+    const long long stretchStart = columnCount > 0 ? startKeys.front() : 0;
+    const long long stretchEnd = columnCount > 0 ? endKeys.back() : 0;
+    const CDateTime first = columnCount > 0 ? columns_.front().start : CDateTime(CDate::FromJulianDay(0));
+    const CDateTime last = columnCount > 0 ? columns_.back().end : first;
+
+    std::vector<CBooking*> buffer, bookings;
+    std::vector<PendingBar> pending;
+    std::vector<BarSpan> spans;
+    std::vector<int> lines;
+    std::vector<std::size_t> perLine;
+
+    for (const ScheduleRowItem& item : rows) {
+        bookings.clear();
+        if (columnCount > 0 && !item.IsGroup()) {
+            const auto fetch = [&](auto* record) {
+                if (record == nullptr) return;
+                const int count = record->GetBookingCount(first.date.GetJulianDay(),
+                                                          static_cast<int16_t>(first.time.GetMinutes()),
+                                                          last.date.GetJulianDay(),
+                                                          static_cast<int16_t>(last.time.GetMinutes()));
+                if (count <= 0) return;
+                buffer.resize(static_cast<std::size_t>(count));
+                const int got = record->GetBookings(buffer.data(), first.date.GetJulianDay(),
+                                                    static_cast<int16_t>(first.time.GetMinutes()),
+                                                    last.date.GetJulianDay(),
+                                                    static_cast<int16_t>(last.time.GetMinutes()));
+                FilterObjects(buffer.data(), std::clamp(got, 0, count), bookings, filter);
+            };
+            if (resourceMode) fetch(item.resource);
+            else fetch(item.task);
+        }
+        if (hideUnused && !item.IsGroup() && bookings.empty()) continue;
+
+        pending.clear();
+        for (CBooking* booking : bookings) {
+            if (booking == nullptr) continue;
+            const long long bs = KeyOf(booking->startDay, booking->startMinutes);
+            const long long be = KeyOf(booking->endDay, booking->endMinutes);
+            // The columns the booking overlaps; a booking of no length counts
+            // for the column at whose start it lies.
+            int lo, hi;
+            if (ordered) {
+                lo = static_cast<int>(std::upper_bound(endKeys.begin(), endKeys.end(), bs) - endKeys.begin());
+                hi = bs == be ? static_cast<int>(std::upper_bound(startKeys.begin(), startKeys.end(), be) - startKeys.begin()) - 1
+                              : static_cast<int>(std::lower_bound(startKeys.begin(), startKeys.end(), be) - startKeys.begin()) - 1;
+            } else {
+                lo = INT_MAX;
+                hi = -1;
+                for (int c = 0; c < columnCount; ++c) {
+                    const bool overlaps = (bs < endKeys[c] && startKeys[c] < be) || (bs == be && startKeys[c] == bs);
+                    if (!overlaps) continue;
+                    lo = std::min(lo, c);
+                    hi = c;
+                }
+            }
+            if (lo > hi) continue;
+            PendingBar p;
+            p.bar.booking = booking;
+            p.startKey = bs;
+            p.endKey = be;
+            const auto columnLeft = [&](int c) {
+                const ScheduleColumn& column = columns_[static_cast<std::size_t>(c)];
+                const int left = c * width;
+                if (weekOrMonth && bs >= startKeys[c] && bs < endKeys[c])
+                    return left + (booking->startDay - column.start.date.GetJulianDay()) * column.pixelsPerDay;
+                return left;
+            };
+            const auto columnRight = [&](int c) {
+                const ScheduleColumn& column = columns_[static_cast<std::size_t>(c)];
+                const int left = c * width;
+                if (weekOrMonth && be > startKeys[c] && be < endKeys[c]) {
+                    int endDay = booking->endDay;
+                    const bool sameMidnight = booking->startMinutes == 0 && booking->endMinutes == 0 &&
+                                              booking->startDay == booking->endDay;
+                    if (booking->endMinutes == 0 && !sameMidnight) --endDay;
+                    return left + (endDay - column.start.date.GetJulianDay() + 1) * column.pixelsPerDay - 1;
+                }
+                return left + width - 1;
+            };
+            int left = INT_MAX;
+            for (int c : {lo, hi}) left = std::min(left, columnLeft(c));
+            p.bar.left = left;
+            p.bar.right = std::max(columnRight(hi), left + std::max(0, minimumBarWidth));
+            p.bar.startGrip = bs >= stretchStart &&
+                              IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->startDay),
+                                                         CTimeOfDay(booking->startMinutes)), false);
+            p.bar.endGrip = be <= stretchEnd &&
+                            IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->endDay),
+                                                       CTimeOfDay(booking->endMinutes)), true);
+            pending.push_back(p);
+        }
+        std::stable_sort(pending.begin(), pending.end(), CompareRowBookings);
+
+        spans.resize(pending.size());
+        for (std::size_t i = 0; i < pending.size(); ++i) spans[i] = {pending[i].bar.left, pending[i].bar.right};
+        const int used = PackFirstFit(spans, lines);
+        ScheduleRow row;
+        row.item = item;
+        row.firstLine = totalLines_;
+        row.lineCount = std::max(1, used);
+
+        // The row's bars grouped by line, each line in packing order.
+        perLine.assign(static_cast<std::size_t>(row.lineCount) + 1, 0);
+        for (int line : lines)
+            if (line >= 0) ++perLine[static_cast<std::size_t>(line) + 1];
+        for (std::size_t l = 1; l < perLine.size(); ++l) perLine[l] += perLine[l - 1];
+        const std::size_t base = bars_.size();
+        bars_.resize(base + perLine.back());
+        for (std::size_t l = 0; l + 1 < perLine.size(); ++l) lineStarts_.push_back(base + perLine[l + 1]);
+        for (std::size_t i = 0; i < pending.size(); ++i) {
+            if (lines[i] < 0) continue;
+            ScheduleBar bar = pending[i].bar;
+            bar.line = row.firstLine + lines[i];
+            bars_[base + perLine[static_cast<std::size_t>(lines[i])]++] = bar;
+        }
+        totalLines_ += row.lineCount;
+        rows_.push_back(row);
+    }
+    for (const ScheduleRow& row : rows_) {
+        const ScheduleRowItem& item = row.item;
+        for (const void* record : {static_cast<const void*>(item.resourceGroup), static_cast<const void*>(item.resource),
+                                   static_cast<const void*>(item.taskGroup), static_cast<const void*>(item.task)})
+            if (record != nullptr) shownRecords_.insert(record);
+    }
+}
+
+std::vector<ScheduleRowItem> CScheduleModel::RowList() const {
+    std::vector<ScheduleRowItem> rows;
+    CPlanData* plan = context_.plan;
+    if (plan == nullptr) return rows;
+    if (resourceMode) {
+        std::vector<ResourceTreePair> pairs;
+        BuildResourceRowList(AllOf<CResourceGroup>(plan->resourceGroups), AllOf<CResource>(plan->resources), pairs);
+        rows.reserve(pairs.size());
+        for (const auto& [group, resource] : pairs) rows.push_back({group, resource, nullptr, nullptr});
+    } else {
+        std::vector<TaskTreePair> pairs;
+        BuildTaskRowList(AllOf<CTaskGroup>(plan->taskGroups), AllOf<CTask>(plan->tasks), pairs);
+        rows.reserve(pairs.size());
+        for (const auto& [group, task] : pairs) rows.push_back({nullptr, nullptr, group, task});
+    }
+    return rows;
+}
+
+int CScheduleModel::BuildRows(std::vector<ScheduleRowItem>& rows) const {
+    const SettingGetter& get = context_.settings;
+    const bool filterActive = get && GetBoolSetting(get, "ViewFilterActive", false);
+    const bool hideGroups = get && GetBoolSetting(get, "ViewScheduleHideAllGroups", false);
+    std::unordered_set<const void*> removedGroups;
+    if (filterActive || hideGroups) {
+        std::erase_if(rows, [&](const ScheduleRowItem& row) {
+            const bool remove = (filterActive && IsExcludedByFilter(row, context_.publicFilter)) ||
+                                (hideGroups && row.IsGroup());
+            if (remove && row.resourceGroup != nullptr) removedGroups.insert(row.resourceGroup);
+            if (remove && row.taskGroup != nullptr) removedGroups.insert(row.taskGroup);
+            return remove;
+        });
+    }
+    // Members of a removed group row are shown without it; members of a
+    // collapsed group that is shown are hidden.
+    std::erase_if(rows, [&](const ScheduleRowItem& row) {
+        if (row.resource != nullptr && row.resource->group != nullptr)
+            return removedGroups.count(row.resource->group) == 0 && IsResourceGroupCollapsed(row.resource->group);
+        if (row.task != nullptr && row.task->group != nullptr)
+            return removedGroups.count(row.task->group) == 0 && IsTaskGroupCollapsed(row.task->group);
+        return false;
+    });
+    return static_cast<int>(rows.size());
+}
+
+bool CScheduleModel::RowFromLine(int line, int& row, int& lineInRow, bool& isLast) const {
+    if (line < 0 || line >= totalLines_ || rows_.empty()) return false;
+    const auto it = std::upper_bound(rows_.begin(), rows_.end(), line,
+                                     [](int l, const ScheduleRow& r) { return l < r.firstLine; });
+    row = static_cast<int>(it - rows_.begin()) - 1;
+    const ScheduleRow& found = rows_[static_cast<std::size_t>(row)];
+    lineInRow = line - found.firstLine;
+    isLast = lineInRow == found.lineCount - 1;
+    return true;
+}
+
+std::span<const ScheduleBar> CScheduleModel::BarsOfLine(int line) const {
+    if (line < 0 || line >= totalLines_) return {};
+    const std::size_t from = lineStarts_[static_cast<std::size_t>(line)];
+    const std::size_t to = lineStarts_[static_cast<std::size_t>(line) + 1];
+    return std::span<const ScheduleBar>(bars_.data() + from, to - from);
+}
+
+const ScheduleBar* CScheduleModel::FindBookingEntry(const CBooking* booking) const {
+    if (!barIndexBuilt_) {
+        barIndex_.reserve(bars_.size());
+        for (std::size_t i = 0; i < bars_.size(); ++i) barIndex_.emplace(bars_[i].booking, i);
+        barIndexBuilt_ = true;
+    }
+    const auto it = barIndex_.find(booking);
+    return it == barIndex_.end() ? nullptr : &bars_[it->second];
+}
