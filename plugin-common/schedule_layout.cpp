@@ -33,9 +33,13 @@ bool CompareRowBookings(const PendingBar& x, const PendingBar& y) {
     if (x.bar.left != y.bar.left) return x.bar.left < y.bar.left;
     if (x.startKey != y.startKey) return x.startKey < y.startKey;
     if (x.endKey != y.endKey) return x.endKey > y.endKey;
-    const int byResource = CompareNames(NameOf(x.bar.booking->resource), NameOf(y.bar.booking->resource));
-    if (byResource != 0) return byResource < 0;
-    return CompareNames(NameOf(x.bar.booking->task), NameOf(y.bar.booking->task)) < 0;
+    const CBooking& a = *x.bar.booking;
+    const CBooking& b = *y.bar.booking;
+    if (a.resource != b.resource) {
+        const int byResource = CompareNames(NameOf(a.resource), NameOf(b.resource));
+        if (byResource != 0) return byResource < 0;
+    }
+    return a.task != b.task && CompareNames(NameOf(a.task), NameOf(b.task)) < 0;
 }
 
 template <class Record, class Collection>
@@ -132,14 +136,14 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
     const CDateTime first = columnCount > 0 ? columns_.front().start : CDateTime(CDate::FromJulianDay(0));
     const CDateTime last = columnCount > 0 ? columns_.back().end : first;
 
+    // First every row's bookings of the stretch, then the bars: a booking's
+    // record is far from the last one read, so it is fetched from memory
+    // a few bookings ahead of its use.
     std::vector<CBooking*> buffer, bookings;
-    std::vector<PendingBar> pending;
-    std::vector<BarSpan> spans;
-    std::vector<int> lines;
-    std::vector<std::size_t> perLine;
-
+    std::vector<std::size_t> rowStarts;
+    rowStarts.reserve(rows.size() + 1);
+    rowStarts.push_back(0);
     for (const ScheduleRowItem& item : rows) {
-        bookings.clear();
         if (columnCount > 0 && !item.IsGroup()) {
             const auto fetch = [&](auto* record) {
                 if (record == nullptr) return;
@@ -158,10 +162,26 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
             if (resourceMode) fetch(item.resource);
             else fetch(item.task);
         }
-        if (hideUnused && !item.IsGroup() && bookings.empty()) continue;
+        rowStarts.push_back(bookings.size());
+    }
+
+    std::vector<PendingBar> pending;
+    std::vector<BarSpan> spans;
+    std::vector<int> lines;
+    std::vector<std::size_t> perLine;
+    constexpr std::size_t kPrefetchAhead = 8;
+
+    for (std::size_t rowIndex = 0; rowIndex < rows.size(); ++rowIndex) {
+        const ScheduleRowItem& item = rows[rowIndex];
+        const std::size_t rowBegin = rowStarts[rowIndex], rowEnd = rowStarts[rowIndex + 1];
+        if (hideUnused && !item.IsGroup() && rowBegin == rowEnd) continue;
 
         pending.clear();
-        for (CBooking* booking : bookings) {
+        for (std::size_t k = rowBegin; k < rowEnd; ++k) {
+            if (k + kPrefetchAhead < bookings.size() && bookings[k + kPrefetchAhead] != nullptr) {
+                __builtin_prefetch(&bookings[k + kPrefetchAhead]->startDay);
+            }
+            CBooking* booking = bookings[k];
             if (booking == nullptr) continue;
             const long long bs = KeyOf(booking->startDay, booking->startMinutes);
             const long long be = KeyOf(booking->endDay, booking->endMinutes);

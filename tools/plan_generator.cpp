@@ -60,7 +60,7 @@ int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
     std::mt19937 random(shape.seed);
     const int32_t centre = shape.centreDay != 0 ? shape.centreDay : CDate::Today().GetJulianDay();
     // About a thousand bookings a day on large plans, a month and a half on small ones.
-    const int32_t span = std::max<int32_t>(45, shape.bookings / 1000);
+    const int32_t span = shape.spanDays > 0 ? shape.spanDays : std::max<int32_t>(45, shape.bookings / 1000);
     const int32_t firstDay = centre - span / 2;
 
     int32_t status = root.BeginTransaction(nullptr);

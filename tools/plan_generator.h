@@ -16,6 +16,7 @@ struct PlanShape {
     int32_t bookings = 300;
     uint32_t seed = 1;
     int32_t centreDay = 0;   // Julian day the bookings gather around; 0: today
+    int32_t spanDays = 0;    // days the bookings cover; 0: about a thousand bookings a day
 };
 
 // Replaces nothing: adds the records to the root's document in one unnamed
