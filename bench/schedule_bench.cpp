@@ -11,8 +11,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "drawing.h"
@@ -41,25 +39,13 @@ private:
     }
 };
 
-bool Small() {
-    const char* size = std::getenv("QEL_BENCH_SIZE");
-    return size != nullptr && std::strcmp(size, "small") == 0;
-}
-
 struct BenchPlan {
     BenchPlan() : root(&history) {
-        PlanShape shape;
-        const bool small = Small();
-        shape.resourceGroups = small ? 5 : 100;
-        shape.resources = small ? 10 : 10000;
-        shape.taskGroups = small ? 4 : 50;
-        shape.tasks = small ? 2 : 2000;
-        shape.bookings = small ? 1000 : 1000000;
+        PlanShape shape = BenchPlanShape();
         shape.spanDays = 365;
-        shape.seed = 42;
         GeneratePlan(root, shape);
         middle = (root.properties->periodStart + root.properties->periodEnd) / 2;
-        AddCrowdedResource(small ? 50 : 5000);
+        AddCrowdedResource(shape.bookings / 200);
     }
 
     // One resource whose bookings all overlap the stretch from the middle.

@@ -23,12 +23,14 @@ struct PendingBar {
     ScheduleBar bar;
     long long startKey = 0;
     long long endKey = 0;
+    std::size_t order = 0;   // as the data store returned it, for equal bars
 };
 
 const char* NameOf(const CResource* r) { return r != nullptr ? r->name : ""; }
 const char* NameOf(const CTask* t) { return t != nullptr ? t->name : ""; }
 
-// Left edge, then start, then the later end first, then resource and task name.
+// Left edge, then start, then the later end first, then resource and task
+// name, then the order the data store gave.
 bool CompareRowBookings(const PendingBar& x, const PendingBar& y) {
     if (x.bar.left != y.bar.left) return x.bar.left < y.bar.left;
     if (x.startKey != y.startKey) return x.startKey < y.startKey;
@@ -39,7 +41,11 @@ bool CompareRowBookings(const PendingBar& x, const PendingBar& y) {
         const int byResource = CompareNames(NameOf(a.resource), NameOf(b.resource));
         if (byResource != 0) return byResource < 0;
     }
-    return a.task != b.task && CompareNames(NameOf(a.task), NameOf(b.task)) < 0;
+    if (a.task != b.task) {
+        const int byTask = CompareNames(NameOf(a.task), NameOf(b.task));
+        if (byTask != 0) return byTask < 0;
+    }
+    return x.order < y.order;
 }
 
 template <class Record, class Collection>
@@ -169,6 +175,7 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
     std::vector<BarSpan> spans;
     std::vector<int> lines;
     std::vector<std::size_t> perLine;
+    FirstFitPacker packer;
     constexpr std::size_t kPrefetchAhead = 8;
 
     for (std::size_t rowIndex = 0; rowIndex < rows.size(); ++rowIndex) {
@@ -207,6 +214,7 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
             p.bar.booking = booking;
             p.startKey = bs;
             p.endKey = be;
+            p.order = k;
             const auto columnLeft = [&](int c) {
                 const ScheduleColumn& column = columns_[static_cast<std::size_t>(c)];
                 const int left = c * width;
@@ -238,11 +246,11 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
                                                        CTimeOfDay(booking->endMinutes)), true);
             pending.push_back(p);
         }
-        std::stable_sort(pending.begin(), pending.end(), CompareRowBookings);
+        std::sort(pending.begin(), pending.end(), CompareRowBookings);
 
         spans.resize(pending.size());
         for (std::size_t i = 0; i < pending.size(); ++i) spans[i] = {pending[i].bar.left, pending[i].bar.right};
-        const int used = PackFirstFit(spans, lines);
+        const int used = packer.Pack(spans, lines);
         ScheduleRow row;
         row.item = item;
         row.firstLine = totalLines_;

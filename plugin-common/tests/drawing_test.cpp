@@ -6,29 +6,18 @@
 #include <functional>
 
 #include "drawing.h"
+#include "painted_image.h"
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
+using painttest::kWhite;
 constexpr QRgb kBlack = 0xFF000000;
 
 QImage Paint(int width, int height, const std::function<void(QelDC&)>& draw) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(kWhite);
-    QPainter painter(&image);
-    QelDC dc(painter);
-    draw(dc);
-    painter.end();
-    return image;
+    return painttest::PaintImage(width, height, draw);
 }
 
-QRect Ink(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != kWhite) box |= QRect(x, y, 1, 1);
-    return box;
-}
+QRect Ink(const QImage& image) { return painttest::PaintedBox(image); }
 
 bool Inside(const ui::Rect& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "plugin_base.h"
 
@@ -169,6 +170,33 @@ TEST_F(PluginBaseTest, ConflictCheck) {
     EXPECT_FALSE(RequestBookingConflictCheck(nullptr, start, end, nullptr));
     EXPECT_FALSE(RequestBookingConflictCheck(&resource, CDateTime(CDate::FromJulianDay(0)), end, nullptr));
     EXPECT_TRUE(host.conflictChecks.empty());
+}
+
+TEST_F(PluginBaseTest, ResourceInstanceNamesTheApplicationAndItsProfile) {
+    struct Case { QELResGetStringFn strings; const char* appName; const char* key; };
+    const Case cases[] = {
+        {[](unsigned id) -> const char* { return id == 0xE000 ? "Views" : id == 0xE004 ? "Planner" : nullptr; },
+         "Views", "Planner"},
+        {[](unsigned id) -> const char* { return id == 0xE000 ? "Views" : nullptr; }, "Views", ""},
+    };
+    int module = 0;
+    for (const Case& c : cases) {
+        plat::SetResourceStringSource(c.strings);
+        SetResourceInstance(&module);
+        EXPECT_EQ(PluginAppName(), c.appName);
+        EXPECT_EQ(PluginRegistryKey(), c.key);
+        EXPECT_EQ(plat::GetResourceModule(), &module);
+    }
+    plat::SetResourceStringSource(nullptr);
+    plat::SetResourceModule(nullptr);
+}
+
+TEST_F(PluginBaseTest, ModelsReadThePluginsGlobals) {
+    const PlanContext context = PluginPlanContext();
+    EXPECT_EQ(context.plan, g_pluginPlanData);
+    EXPECT_EQ(context.publicFilter, g_pluginPublicFilter);
+    fakehost::Host().settings["ViewScheduleBaseUnit"] = "6";
+    EXPECT_EQ(context.settings("ViewScheduleBaseUnit"), "6");
 }
 
 }  // namespace

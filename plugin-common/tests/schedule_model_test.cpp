@@ -394,6 +394,29 @@ TEST_F(ScheduleTest, BadSettingsAreClamped) {
     }
 }
 
+TEST_F(ScheduleTest, FilterObjectsRefusesWhatItCannotRead) {
+    SetPlan(Day(6), Day(20));
+    CResource* r = Resource("r", 0);
+    CTask* keep = Task("keep", 0);
+    CTask* drop = Task("drop", 1);
+    CBooking* kept = AddBooking(r, keep, Day(7), 480, Day(7), 600);
+    CBooking* dropped = AddBooking(r, drop, Day(7), 480, Day(7), 600);
+    CBooking* both[] = {kept, dropped};
+    CFilter* filter = root.filters->Create();
+    filter->SetExcludedTasks(&drop, 1);
+    std::vector<CBooking*> list = {kept};
+    EXPECT_EQ(FilterObjects(nullptr, 2, list, nullptr), 1);
+    EXPECT_EQ(FilterObjects(both, -1, list, filter), 1);
+    EXPECT_EQ(FilterObjects(both, 0, list, nullptr), 1);
+    EXPECT_EQ(FilterObjects(both, 2, list, filter), 2);
+    EXPECT_EQ(list, (std::vector<CBooking*>{kept, kept}));
+    EXPECT_EQ(FilterObjects(both, 2, list, nullptr), 4);
+    EXPECT_FALSE(IsExcludedByFilter({nullptr, r, nullptr, nullptr}, nullptr));
+    EXPECT_TRUE(IsExcludedByFilter({nullptr, nullptr, nullptr, drop}, filter));
+    EXPECT_FALSE(IsExcludedByFilter({}, filter));
+    filter->Delete();
+}
+
 // The plain first fit: each bar, in order, takes the lowest line whose end
 // is at or before its left edge.
 std::vector<int> NaiveFirstFit(const std::vector<BarSpan>& bars) {

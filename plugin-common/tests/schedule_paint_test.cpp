@@ -5,20 +5,13 @@
 #include <functional>
 
 #include "drawing.h"
+#include "painted_image.h"
 #include "schedule_fixture.h"
 #include "time_scale.h"
 
 namespace {
 
-QImage Paint(int width, int height, const std::function<void(QelDC&)>& draw) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QelDC dc(painter);
-    draw(dc);
-    painter.end();
-    return image;
-}
+using painttest::PaintImage;
 
 ui::COLORREF At(const QImage& image, int x, int y) { return ui::ToColorRef(image.pixelColor(x, y)); }
 
@@ -74,7 +67,7 @@ TEST_F(ScheduleTest, BackgroundColoursAndGridLines) {
     model.columnWidth = 10;
     model.BuildDayTable();
     const CDateTime start(CDate::FromJulianDay(Day(6)));
-    const QImage image = Paint(300, 20, [&](QelDC& dc) { model.PaintBackground(dc, {0, 0, 300, 20}, start); });
+    const QImage image = PaintImage(300, 20, [&](QelDC& dc) { model.PaintBackground(dc, {0, 0, 300, 20}, start); });
     // Monday 6th onwards; today is Wednesday the 8th.
     struct Case { int column; ui::COLORREF fill; };
     for (const Case c : {Case{0, 0xFFFFFF}, Case{2, 0x80C0FF}, Case{5, 0x0000FF}, Case{6, 0xD4D4D4}, Case{7, 0xFFFFFF}}) {
@@ -89,7 +82,7 @@ TEST_F(ScheduleTest, BackgroundColoursAndGridLines) {
     model.baseUnit = 3;
     model.weekdayColors[0] = 0x00FF00;
     model.BuildDayTable();
-    const QImage hours = Paint(300, 20, [&](QelDC& dc) { model.PaintBackground(dc, {0, 0, 300, 20}, start); });
+    const QImage hours = PaintImage(300, 20, [&](QelDC& dc) { model.PaintBackground(dc, {0, 0, 300, 20}, start); });
     EXPECT_EQ(At(hours, 7 * 10 + 4, 10), 0xD4D4D4u);   // 7:00
     EXPECT_EQ(At(hours, 8 * 10 + 4, 10), 0x00FF00u);   // 8:00
     EXPECT_EQ(At(hours, 23 * 10 + 9, 10), 0u);         // midnight
@@ -111,7 +104,7 @@ TEST_F(ScheduleTest, BarsOfALine) {
 
     const ui::Rect line{0, 10, 200, 30};
     const auto draw = [&](const ui::Rect& clip, const CBooking* selected) {
-        return Paint(200, 40, [&](QelDC& dc) {
+        return PaintImage(200, 40, [&](QelDC& dc) {
             dc.SelectPen(0xFF0000);
             DrawBookingRow(dc, 0, line, clip, model, selected, 10, 12);
         });

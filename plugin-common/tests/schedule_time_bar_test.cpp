@@ -6,6 +6,7 @@
 
 #include "schedule_fixture.h"
 #include "drawing.h"
+#include "painted_image.h"
 #include "schedule_time_bar.h"
 #include "testing/fake_locales.h"
 
@@ -83,23 +84,15 @@ protected:
     TimeBarTest() { g_localeNames.Load(nullptr); }
 
     QImage Draw(int width = 400) {
-        QImage image(width, 40, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        QelDC dc(painter);
-        dc.SelectFont(CreateSizedFont(11, "DejaVu Sans", 400));
-        bar.Draw(dc, model, 0, 0, width, 20, CDateTime(CDate::FromJulianDay(Day(20))));
-        painter.end();
-        return image;
+        return painttest::PaintImage(width, 40, [&](QelDC& dc) {
+            dc.SelectFont(CreateSizedFont(11, "DejaVu Sans", 400));
+            bar.Draw(dc, model, 0, 0, width, 20, CDateTime(CDate::FromJulianDay(Day(20))));
+        });
     }
     static ui::COLORREF At(const QImage& image, int x, int y) { return ui::ToColorRef(image.pixelColor(x, y)); }
     // Pixels of the rectangle that differ from colour.
     static QRect InkOf(const QImage& image, const ui::Rect& r, ui::COLORREF colour) {
-        QRect box;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (At(image, x, y) != colour) box |= QRect(x, y, 1, 1);
-        return box;
+        return painttest::PaintedBox(image, r.ToQRect(), ui::ToQColor(colour).rgb());
     }
 
     testing::ScopedLocale locale{testing::EnglishUnitedStates()};
