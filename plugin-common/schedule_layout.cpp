@@ -1,30 +1,34 @@
 #include <algorithm>
-#include <climits>
 #include <unordered_set>
 
 #include "line_packing.h"
+#include "schedule_bars.h"
 #include "schedule_model.h"
 
-namespace {
-
-constexpr int kMinutesPerDay = CTimeOfDay::kMinutesPerDay;
-
-// Minutes since day 0, so that comparisons of date-times are plain integers.
-long long KeyOf(std::int32_t day, int minutes) { return static_cast<long long>(day) * kMinutesPerDay + minutes; }
-long long KeyOf(const CDateTime& t) { return KeyOf(t.date.GetJulianDay(), t.time.GetMinutes()); }
-
-CDate LastDayOfMonth(const CDate& date) {
-    CDate last = date;
-    last.SetEndOfMonth(date.GetMonth(), date.GetYear());
-    return last;
-}
-
+// A bar before packing, with what orders it in its row.
 struct PendingBar {
     ScheduleBar bar;
     long long startKey = 0;
     long long endKey = 0;
     std::size_t order = 0;   // as the data store returned it, for equal bars
 };
+
+// Buffers one layout reuses from row to row.
+struct RowPacking {
+    std::vector<PendingBar> pending;
+    std::vector<BarSpan> spans;
+    std::vector<int> lines;
+    std::vector<std::size_t> perLine;
+    FirstFitPacker packer;
+};
+
+namespace {
+
+CDate LastDayOfMonth(const CDate& date) {
+    CDate last = date;
+    last.SetEndOfMonth(date.GetMonth(), date.GetYear());
+    return last;
+}
 
 const char* NameOf(const CResource* r) { return r != nullptr ? r->name : ""; }
 const char* NameOf(const CTask* t) { return t != nullptr ? t->name : ""; }
@@ -126,152 +130,20 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
     CFilter* filter = get && GetBoolSetting(get, "ViewFilterActive", false) ? context_.publicFilter : nullptr;
     const bool hideUnused = get && GetBoolSetting(get, "ViewScheduleHideUnusedObjects", false);
 
-    const int width = ColumnWidth();
-    const int columnCount = static_cast<int>(columns_.size());
-    std::vector<long long> startKeys, endKeys;
-    bool ordered = true;
-    for (const ScheduleColumn& column : columns_) {
-        const long long start = KeyOf(column.start), end = KeyOf(column.end);
-        if (!startKeys.empty() && (start <= startKeys.back() || start < endKeys.back())) ordered = false;
-        startKeys.push_back(start);
-        endKeys.push_back(end);
-    }
-    const bool weekOrMonth = baseUnit == 5 || baseUnit == 6;
-    const long long stretchStart = columnCount > 0 ? startKeys.front() : 0;
-    const long long stretchEnd = columnCount > 0 ? endKeys.back() : 0;
-    const CDateTime first = columnCount > 0 ? columns_.front().start : CDateTime(CDate::FromJulianDay(0));
-    const CDateTime last = columnCount > 0 ? columns_.back().end : first;
-
     // First every row's bookings of the stretch, then the bars: a booking's
     // record is far from the last one read, so it is fetched from memory
     // a few bookings ahead of its use.
-    std::vector<CBooking*> buffer, bookings;
+    std::vector<CBooking*> bookings;
     std::vector<std::size_t> rowStarts;
-    rowStarts.reserve(rows.size() + 1);
-    rowStarts.push_back(0);
-    for (const ScheduleRowItem& item : rows) {
-        if (columnCount > 0 && !item.IsGroup()) {
-            const auto fetch = [&](auto* record) {
-                if (record == nullptr) return;
-                const int count = record->GetBookingCount(first.date.GetJulianDay(),
-                                                          static_cast<int16_t>(first.time.GetMinutes()),
-                                                          last.date.GetJulianDay(),
-                                                          static_cast<int16_t>(last.time.GetMinutes()));
-                if (count <= 0) return;
-                buffer.resize(static_cast<std::size_t>(count));
-                const int got = record->GetBookings(buffer.data(), first.date.GetJulianDay(),
-                                                    static_cast<int16_t>(first.time.GetMinutes()),
-                                                    last.date.GetJulianDay(),
-                                                    static_cast<int16_t>(last.time.GetMinutes()));
-                FilterObjects(buffer.data(), std::clamp(got, 0, count), bookings, filter);
-            };
-            if (resourceMode) fetch(item.resource);
-            else fetch(item.task);
-        }
-        rowStarts.push_back(bookings.size());
-    }
+    FetchRowBookings(rows, filter, bookings, rowStarts);
 
-    std::vector<PendingBar> pending;
-    std::vector<BarSpan> spans;
-    std::vector<int> lines;
-    std::vector<std::size_t> perLine;
-    FirstFitPacker packer;
-    constexpr std::size_t kPrefetchAhead = 8;
-
+    const StretchGeometry geometry(columns_, ColumnWidth(), baseUnit == 5 || baseUnit == 6);
+    RowPacking packing;
     for (std::size_t rowIndex = 0; rowIndex < rows.size(); ++rowIndex) {
         const ScheduleRowItem& item = rows[rowIndex];
-        const std::size_t rowBegin = rowStarts[rowIndex], rowEnd = rowStarts[rowIndex + 1];
-        if (hideUnused && !item.IsGroup() && rowBegin == rowEnd) continue;
-
-        pending.clear();
-        for (std::size_t k = rowBegin; k < rowEnd; ++k) {
-            if (k + kPrefetchAhead < bookings.size() && bookings[k + kPrefetchAhead] != nullptr) {
-                __builtin_prefetch(&bookings[k + kPrefetchAhead]->startDay);
-            }
-            CBooking* booking = bookings[k];
-            if (booking == nullptr) continue;
-            const long long bs = KeyOf(booking->startDay, booking->startMinutes);
-            const long long be = KeyOf(booking->endDay, booking->endMinutes);
-            // The columns the booking overlaps; a booking of no length counts
-            // for the column at whose start it lies.
-            int lo, hi;
-            if (ordered) {
-                lo = static_cast<int>(std::upper_bound(endKeys.begin(), endKeys.end(), bs) - endKeys.begin());
-                hi = bs == be ? static_cast<int>(std::upper_bound(startKeys.begin(), startKeys.end(), be) - startKeys.begin()) - 1
-                              : static_cast<int>(std::lower_bound(startKeys.begin(), startKeys.end(), be) - startKeys.begin()) - 1;
-            } else {
-                lo = INT_MAX;
-                hi = -1;
-                for (int c = 0; c < columnCount; ++c) {
-                    const bool overlaps = (bs < endKeys[c] && startKeys[c] < be) || (bs == be && startKeys[c] == bs);
-                    if (!overlaps) continue;
-                    lo = std::min(lo, c);
-                    hi = c;
-                }
-            }
-            if (lo > hi) continue;
-            PendingBar p;
-            p.bar.booking = booking;
-            p.startKey = bs;
-            p.endKey = be;
-            p.order = k;
-            const auto columnLeft = [&](int c) {
-                const ScheduleColumn& column = columns_[static_cast<std::size_t>(c)];
-                const int left = c * width;
-                if (weekOrMonth && bs >= startKeys[c] && bs < endKeys[c])
-                    return left + (booking->startDay - column.start.date.GetJulianDay()) * column.pixelsPerDay;
-                return left;
-            };
-            const auto columnRight = [&](int c) {
-                const ScheduleColumn& column = columns_[static_cast<std::size_t>(c)];
-                const int left = c * width;
-                if (weekOrMonth && be > startKeys[c] && be < endKeys[c]) {
-                    int endDay = booking->endDay;
-                    const bool sameMidnight = booking->startMinutes == 0 && booking->endMinutes == 0 &&
-                                              booking->startDay == booking->endDay;
-                    if (booking->endMinutes == 0 && !sameMidnight) --endDay;
-                    return left + (endDay - column.start.date.GetJulianDay() + 1) * column.pixelsPerDay - 1;
-                }
-                return left + width - 1;
-            };
-            int left = INT_MAX;
-            for (int c : {lo, hi}) left = std::min(left, columnLeft(c));
-            p.bar.left = left;
-            p.bar.right = std::max(columnRight(hi), left + std::max(0, minimumBarWidth));
-            p.bar.startGrip = bs >= stretchStart &&
-                              IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->startDay),
-                                                         CTimeOfDay(booking->startMinutes)), false);
-            p.bar.endGrip = be <= stretchEnd &&
-                            IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->endDay),
-                                                       CTimeOfDay(booking->endMinutes)), true);
-            pending.push_back(p);
-        }
-        std::sort(pending.begin(), pending.end(), CompareRowBookings);
-
-        spans.resize(pending.size());
-        for (std::size_t i = 0; i < pending.size(); ++i) spans[i] = {pending[i].bar.left, pending[i].bar.right};
-        const int used = packer.Pack(spans, lines);
-        ScheduleRow row;
-        row.item = item;
-        row.firstLine = totalLines_;
-        row.lineCount = std::max(1, used);
-
-        // The row's bars grouped by line, each line in packing order.
-        perLine.assign(static_cast<std::size_t>(row.lineCount) + 1, 0);
-        for (int line : lines)
-            if (line >= 0) ++perLine[static_cast<std::size_t>(line) + 1];
-        for (std::size_t l = 1; l < perLine.size(); ++l) perLine[l] += perLine[l - 1];
-        const std::size_t base = bars_.size();
-        bars_.resize(base + perLine.back());
-        for (std::size_t l = 0; l + 1 < perLine.size(); ++l) lineStarts_.push_back(base + perLine[l + 1]);
-        for (std::size_t i = 0; i < pending.size(); ++i) {
-            if (lines[i] < 0) continue;
-            ScheduleBar bar = pending[i].bar;
-            bar.line = row.firstLine + lines[i];
-            bars_[base + perLine[static_cast<std::size_t>(lines[i])]++] = bar;
-        }
-        totalLines_ += row.lineCount;
-        rows_.push_back(row);
+        const std::size_t begin = rowStarts[rowIndex], end = rowStarts[rowIndex + 1];
+        if (hideUnused && !item.IsGroup() && begin == end) continue;
+        AppendRow(item, bookings, begin, end, geometry, packing);
     }
     for (const ScheduleRow& row : rows_) {
         const ScheduleRowItem& item = row.item;
@@ -279,6 +151,96 @@ void CScheduleModel::LayoutRows(const CDateTime& firstVisible, int requestedColu
                                    static_cast<const void*>(item.taskGroup), static_cast<const void*>(item.task)})
             if (record != nullptr) shownRecords_.insert(record);
     }
+}
+
+void CScheduleModel::FetchRowBookings(const std::vector<ScheduleRowItem>& rows, CFilter* filter,
+                                      std::vector<CBooking*>& bookings, std::vector<std::size_t>& rowStarts) const {
+    rowStarts.assign(1, 0);
+    rowStarts.reserve(rows.size() + 1);
+    if (columns_.empty()) {
+        rowStarts.resize(rows.size() + 1, 0);
+        return;
+    }
+    // From the earliest column start to the latest column end.
+    CDateTime first = columns_.front().start, last = columns_.back().end;
+    for (const ScheduleColumn& column : columns_) {
+        first = std::min(first, column.start);
+        last = std::max(last, column.end);
+    }
+    const std::int32_t startDay = first.date.GetJulianDay();
+    const auto startMinutes = static_cast<int16_t>(first.time.GetMinutes());
+    const std::int32_t endDay = last.date.GetJulianDay();
+    const auto endMinutes = static_cast<int16_t>(last.time.GetMinutes());
+    std::vector<CBooking*> buffer;
+    const auto fetch = [&](auto* record) {
+        if (record == nullptr) return;
+        const int count = record->GetBookingCount(startDay, startMinutes, endDay, endMinutes);
+        if (count <= 0) return;
+        buffer.resize(static_cast<std::size_t>(count));
+        const int got = record->GetBookings(buffer.data(), startDay, startMinutes, endDay, endMinutes);
+        FilterObjects(buffer.data(), std::clamp(got, 0, count), bookings, filter);
+    };
+    for (const ScheduleRowItem& item : rows) {
+        if (resourceMode) fetch(item.resource);
+        else fetch(item.task);
+        rowStarts.push_back(bookings.size());
+    }
+}
+
+void CScheduleModel::AppendRow(const ScheduleRowItem& item, const std::vector<CBooking*>& bookings,
+                               std::size_t begin, std::size_t end, const StretchGeometry& geometry,
+                               RowPacking& packing) {
+    constexpr std::size_t kPrefetchAhead = 8;
+    std::vector<PendingBar>& pending = packing.pending;
+    pending.clear();
+    for (std::size_t k = begin; k < end; ++k) {
+        if (k + kPrefetchAhead < bookings.size() && bookings[k + kPrefetchAhead] != nullptr)
+            __builtin_prefetch(&bookings[k + kPrefetchAhead]->startDay);
+        CBooking* booking = bookings[k];
+        if (booking == nullptr) continue;
+        PendingBar p;
+        // A booking that overlaps no column (on a hidden day) has no bar.
+        if (!geometry.BarOf(*booking, minimumBarWidth, p.bar.left, p.bar.right)) continue;
+        p.bar.booking = booking;
+        p.startKey = MinuteKey(booking->startDay, booking->startMinutes);
+        p.endKey = MinuteKey(booking->endDay, booking->endMinutes);
+        p.order = k;
+        p.bar.startGrip = p.startKey >= geometry.Start() &&
+                          IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->startDay),
+                                                     CTimeOfDay(booking->startMinutes)), false);
+        p.bar.endGrip = p.endKey <= geometry.End() &&
+                        IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->endDay),
+                                                   CTimeOfDay(booking->endMinutes)), true);
+        pending.push_back(p);
+    }
+    std::sort(pending.begin(), pending.end(), CompareRowBookings);
+
+    packing.spans.resize(pending.size());
+    for (std::size_t i = 0; i < pending.size(); ++i) packing.spans[i] = {pending[i].bar.left, pending[i].bar.right};
+    const std::vector<int>& lines = packing.lines;
+    const int used = packing.packer.Pack(packing.spans, packing.lines);
+    ScheduleRow row;
+    row.item = item;
+    row.firstLine = totalLines_;
+    row.lineCount = std::max(1, used);
+
+    // The row's bars grouped by line, each line in packing order.
+    std::vector<std::size_t>& perLine = packing.perLine;
+    perLine.assign(static_cast<std::size_t>(row.lineCount) + 1, 0);
+    for (int line : lines)
+        if (line >= 0) ++perLine[static_cast<std::size_t>(line) + 1];
+    for (std::size_t l = 1; l < perLine.size(); ++l) perLine[l] += perLine[l - 1];
+    const std::size_t base = bars_.size();
+    bars_.resize(base + perLine.back());
+    for (std::size_t l = 0; l + 1 < perLine.size(); ++l) lineStarts_.push_back(base + perLine[l + 1]);
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (lines[i] < 0) continue;
+        ScheduleBar bar = pending[i].bar;
+        bar.line = row.firstLine + lines[i];
+        bars_[base + perLine[static_cast<std::size_t>(lines[i])]++] = bar;
+    }
+    totalLines_ += row.lineCount;
+    rows_.push_back(row);
 }
 
 std::vector<ScheduleRowItem> CScheduleModel::RowList() const {

@@ -50,6 +50,10 @@ struct ScheduleColumn {
     int pixelsPerDay = 0;
 };
 
+class StretchGeometry;
+
+struct RowPacking;
+
 class CScheduleModel {
 public:
     explicit CScheduleModel(PlanContext context);
@@ -158,6 +162,12 @@ public:
 
 private:
     void BuildColumns(const CDateTime& firstVisible, int columnCount);
+    // Every row's bookings of the stretch, one after the other; the bookings
+    // of row i are [rowStarts[i], rowStarts[i + 1]).
+    void FetchRowBookings(const std::vector<ScheduleRowItem>& rows, CFilter* filter,
+                          std::vector<CBooking*>& bookings, std::vector<std::size_t>& rowStarts) const;
+    void AppendRow(const ScheduleRowItem& item, const std::vector<CBooking*>& bookings, std::size_t begin,
+                   std::size_t end, const StretchGeometry& geometry, RowPacking& packing);
     std::vector<ScheduleRowItem> RowList() const;
     // Moves date forward (or back) to a shown weekday; false when none is.
     bool MoveToShownDay(CDate& date, bool forward) const;

@@ -235,6 +235,24 @@ TEST_F(ScheduleTest, BarsAndLinesTable) {
     }
 }
 
+// A stretch that starts in a hidden night steps back into the day before:
+// columns out of order are still searched whole.
+TEST_F(ScheduleTest, ColumnsOutOfOrderStillFindTheirBookings) {
+    SetPlan(Day(6), Day(20));
+    CBooking* booking = AddBooking(Resource("R", 0), Task("T", 0), Day(6), 660, Day(6), 720);
+    model.baseUnit = 2;
+    model.hideNonWorkingTime = true;
+    model.columnWidth = 10;
+    model.BuildDayTable();
+    model.LayoutRows(CDateTime(CDate::FromJulianDay(Day(7)), CTimeOfDay(120)), 10);
+    ASSERT_EQ(model.Columns().size(), 10u);
+    EXPECT_EQ(model.Columns()[1].start, CDateTime(CDate::FromJulianDay(Day(6)), CTimeOfDay(675)));
+    const ScheduleBar* bar = model.FindBookingEntry(booking);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->left, 10);
+    EXPECT_EQ(bar->right, 39);
+}
+
 TEST_F(ScheduleTest, GripsWhereTheBorderIsVisible) {
     SetPlan(Day(6), Day(20));
     CResource* resource = Resource("R", 0);
