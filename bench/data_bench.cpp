@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -48,23 +47,10 @@ private:
     }
 };
 
-PlanShape BenchShape() {
-    PlanShape shape;
-    const char* size = std::getenv("QEL_BENCH_SIZE");
-    bool small = size && std::strcmp(size, "small") == 0;
-    shape.resourceGroups = small ? 5 : 100;
-    shape.resources = small ? 10 : 10000;
-    shape.taskGroups = small ? 4 : 50;
-    shape.tasks = small ? 2 : 2000;
-    shape.bookings = small ? 1000 : 1000000;
-    shape.seed = 42;
-    return shape;
-}
-
 // One plan for the whole run, saved once plain and once protected.
 struct BenchPlan {
     BenchPlan() : root(&history) {
-        GeneratePlan(root, BenchShape());
+        GeneratePlan(root, BenchPlanShape());
         std::string dir = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
         plain = dir + "/qel-bench-" + std::to_string(getpid()) + ".qel";
         protectedFile = dir + "/qel-bench-" + std::to_string(getpid()) + "-pw.qel";

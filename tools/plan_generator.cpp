@@ -1,6 +1,8 @@
 #include "plan_generator.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -56,11 +58,24 @@ int32_t AddGroups(Collection* collection, const char* const (&names)[N], int32_t
 
 }  // namespace
 
+PlanShape BenchPlanShape() {
+    const char* size = std::getenv("QEL_BENCH_SIZE");
+    const bool small = size != nullptr && std::strcmp(size, "small") == 0;
+    PlanShape shape;
+    shape.resourceGroups = small ? 5 : 100;
+    shape.resources = small ? 10 : 10000;
+    shape.taskGroups = small ? 4 : 50;
+    shape.tasks = small ? 2 : 2000;
+    shape.bookings = small ? 1000 : 1000000;
+    shape.seed = 42;
+    return shape;
+}
+
 int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
     std::mt19937 random(shape.seed);
     const int32_t centre = shape.centreDay != 0 ? shape.centreDay : CDate::Today().GetJulianDay();
     // About a thousand bookings a day on large plans, a month and a half on small ones.
-    const int32_t span = std::max<int32_t>(45, shape.bookings / 1000);
+    const int32_t span = shape.spanDays > 0 ? shape.spanDays : std::max<int32_t>(45, shape.bookings / 1000);
     const int32_t firstDay = centre - span / 2;
 
     int32_t status = root.BeginTransaction(nullptr);

@@ -16,7 +16,12 @@ struct PlanShape {
     int32_t bookings = 300;
     uint32_t seed = 1;
     int32_t centreDay = 0;   // Julian day the bookings gather around; 0: today
+    int32_t spanDays = 0;    // days the bookings cover; 0: about a thousand bookings a day
 };
+
+// The benchmarks' plan: 10,000 resources, 2,000 tasks and 1,000,000
+// bookings, or one a thousand times smaller when QEL_BENCH_SIZE is "small".
+PlanShape BenchPlanShape();
 
 // Replaces nothing: adds the records to the root's document in one unnamed
 // transaction and sets the document period to cover the bookings.

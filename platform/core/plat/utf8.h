@@ -23,6 +23,12 @@ std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
 // boundary and always NUL-terminated (nothing is written when capacity is 0).
 void CopyBounded(char* dest, std::size_t capacity, std::string_view text);
 
+// Length of the valid UTF-8 sequence at pos (its value in cp), 0 when invalid.
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
+// As DecodeUtf8, but a byte that starts no valid sequence is read as
+// Windows-1252 and counts as one.
+std::size_t DecodeLenient(std::string_view text, std::size_t pos, char32_t& cp);
+
 // The first code point of text, as UTF-8 ("" for an empty text).
 std::string_view FirstCodePoint(std::string_view text);
 

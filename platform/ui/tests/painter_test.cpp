@@ -4,43 +4,23 @@
 #include <QPainter>
 #include <functional>
 
+#include "painted_image.h"
 #include "ui/painter.h"
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
+using painttest::CountPainted;
+using painttest::kWhite;
 
 // Paints on a white 24 x 24 image and hands back the pixels.
-QImage Paint(const std::function<void(QelDC&)>& draw) {
-    QImage image(24, 24, QImage::Format_RGB32);
-    image.fill(kWhite);
-    QPainter painter(&image);
-    QelDC dc(painter);
-    draw(dc);
-    painter.end();
-    return image;
-}
+QImage Paint(const std::function<void(QelDC&)>& draw) { return painttest::PaintImage(24, 24, draw); }
 
-// The bounding box of all pixels that are not white.
-QRect Painted(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != kWhite) box |= QRect(x, y, 1, 1);
-    return box;
-}
+QRect Painted(const QImage& image) { return painttest::PaintedBox(image); }
 
 QFont TestFont() {
     QFont font("DejaVu Sans");
     font.setPixelSize(12);
     return font;
-}
-
-int CountPainted(const QImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) != kWhite;
-    return n;
 }
 
 TEST(Painter, RectanglesExcludeTheirRightAndBottomEdge) {
