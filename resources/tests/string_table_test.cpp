@@ -42,6 +42,9 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::COPY_FILE_FAILED, "s"},
     {ids::COPY_FILE_REPLACE, "s"},
     {ids::SAVE_CHANGES, "s"},
+    {ids::IMPORT_NO_RECORDS, "s"},
+    {ids::IMPORT_DONE, "i"},
+    {ids::IMPORT_CANNOT_READ, "s"},
 };
 
 // The kinds of the conversions of a printf format, or "?" at the first

@@ -1,0 +1,49 @@
+#pragma once
+
+// The lines of a delimited text file split into fields. There is no
+// quoting: every separator character splits.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Appends the fields of one line: a separator character ends a field, so
+// consecutive separators give an empty field and a leading one an empty
+// first field; a trailing separator adds no field; an empty line gives one
+// empty field.
+void SplitImportLine(std::string_view line, std::string_view separators,
+                     std::vector<std::string_view>& fields);
+
+// File bytes as UTF-8: a UTF-8 byte-order mark is dropped; bytes that are
+// not valid UTF-8 are read as Windows-1252.
+std::string DecodeImportText(std::string_view bytes);
+
+class ImportTable {
+public:
+    ImportTable() = default;
+    // The fields point into the table's own text.
+    ImportTable(const ImportTable&) = delete;
+    ImportTable& operator=(const ImportTable&) = delete;
+
+    // Splits decoded text into lines at each line feed (a carriage return
+    // before it belongs to the line end; a final line feed ends the last
+    // line) and each line at separator; skipFirstLine drops a line of
+    // field names.
+    void Assign(std::string text, char separator, bool skipFirstLine);
+    void Clear();
+
+    std::size_t LineCount() const { return lineStarts_.size(); }
+    std::span<const std::string_view> Line(std::size_t index) const;
+
+private:
+    std::string text_;
+    std::vector<std::string_view> fields_;
+    std::vector<std::size_t> lineStarts_;   // index of each line's first field
+};
+
+// Reads and decodes a whole file into the table; false when it cannot be
+// read (the table is then empty).
+bool ReadImportTable(const std::string& path, char separator, bool skipFirstLine,
+                     ImportTable& table);
