@@ -1,5 +1,9 @@
 #include "import/import_table.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "plat/files.h"
 #include "plat/utf8.h"
 
@@ -9,23 +13,23 @@ void SplitImportLine(std::string_view line, std::string_view separators,
         fields.emplace_back();
         return;
     }
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        const std::size_t end = line.find_first_of(separators, pos);
-        if (end == pos) {
-            fields.emplace_back();
-        } else {
-            fields.push_back(line.substr(pos, end == std::string_view::npos ? end : end - pos));
-            if (end == std::string_view::npos) break;
-        }
-        pos = end + 1;
+    std::array<bool, 256> isSeparator{};
+    for (char c : separators) isSeparator[static_cast<unsigned char>(c)] = true;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < line.size(); ++pos) {
+        if (!isSeparator[static_cast<unsigned char>(line[pos])]) continue;
+        fields.push_back(line.substr(start, pos - start));
+        start = pos + 1;
     }
+    if (start < line.size()) fields.push_back(line.substr(start));
 }
 
-std::string DecodeImportText(std::string_view bytes) {
+std::string DecodeImportText(std::string bytes) {
     constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-    return plat::ToUtf8(bytes);
+    if (bytes.starts_with(kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
+    // Files can be large: valid text is kept without a copy.
+    if (plat::IsValidUtf8(bytes)) return bytes;
+    return plat::Cp1252ToUtf8(bytes);
 }
 
 void ImportTable::Assign(std::string text, char separator, bool skipFirstLine) {
@@ -70,7 +74,9 @@ bool ReadImportTable(const std::string& path, char separator, bool skipFirstLine
     table.Clear();
     plat::File file;
     std::string bytes;
-    if (file.Open(path, false) != 0 || !file.ReadAll(bytes)) return false;
-    table.Assign(DecodeImportText(bytes), separator, skipFirstLine);
+    if (file.Open(path, false) != 0) return false;
+    bytes.reserve(static_cast<std::size_t>(std::max<std::int64_t>(file.Size(), 0)));
+    if (!file.ReadAll(bytes)) return false;
+    table.Assign(DecodeImportText(std::move(bytes)), separator, skipFirstLine);
     return true;
 }

@@ -18,7 +18,7 @@ void SplitImportLine(std::string_view line, std::string_view separators,
 
 // File bytes as UTF-8: a UTF-8 byte-order mark is dropped; bytes that are
 // not valid UTF-8 are read as Windows-1252.
-std::string DecodeImportText(std::string_view bytes);
+std::string DecodeImportText(std::string bytes);
 
 class ImportTable {
 public:
