@@ -37,7 +37,7 @@ void CollectByName(Collection* collection, std::unordered_map<std::string_view, 
 }
 
 template <class Record>
-Record* Find(const std::unordered_map<std::string_view, Record*>& names, const std::string& name) {
+Record* Find(const std::unordered_map<std::string_view, Record*>& names, std::string_view name) {
     const auto it = names.find(name);
     return it == names.end() ? nullptr : it->second;
 }
@@ -75,10 +75,6 @@ int CBookingImporter::GetFieldList(std::vector<ImportField>& list) {
     return Record::kFieldCount;
 }
 
-std::unique_ptr<CImportRecord> CBookingImporter::CreateRecord() {
-    return std::make_unique<Record>();
-}
-
 bool CBookingImporter::SetField(CImportRecord& record, int field, std::string_view text) {
     if (field < 0 || field >= Record::kFieldCount) return false;
     static_cast<Record&>(record).texts[field] = text;
@@ -97,7 +93,7 @@ int CBookingImporter::ValidateRows(std::vector<ImportError>& errors, std::vector
     const Names names = CollectNames();
     ImportPeriod period;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const Record& record = static_cast<const Record&>(*records[i]);
+        const Record& record = records[i];
         const auto& texts = record.texts;
         auto report = [&](int field, unsigned message) {
             errors.push_back(Error(i, field, texts[field], message));
@@ -134,8 +130,7 @@ int CBookingImporter::Commit() {
     if (!root || root->BeginTransaction(TransactionName().c_str()) != kDataOk) return 1;
     const Names names = CollectNames();
     ImportPeriod period;
-    for (const auto& item : records) {
-        const Record& record = static_cast<const Record&>(*item);
+    for (const Record& record : records) {
         period.Parse(record);
         CResource* resource = Find(names.resources, record.texts[Record::kResource]);
         CTask* task = Find(names.tasks, record.texts[Record::kTask]);

@@ -5,7 +5,6 @@
 // and time texts.
 
 #include <array>
-#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -15,7 +14,7 @@
 class CBookingImportRecord : public CImportRecord {
 public:
     enum Field { kResource, kTask, kStartDate, kStartTime, kEndDate, kEndTime, kText, kFlag, kFieldCount };
-    std::array<std::string, kFieldCount> texts;
+    std::array<std::string_view, kFieldCount> texts;
 };
 
 // "" and anything but "off", "false", "f", "no", "n" (any case) or "0" set the flag.
@@ -36,13 +35,12 @@ struct ImportPeriod {
     bool IsOrdered() const;
 };
 
-class CBookingImporter : public CImporter {
+class CBookingImporter : public CImporterOf<CBookingImportRecord> {
 public:
-    using CImporter::CImporter;
+    using CImporterOf::CImporterOf;
 
     int Commit() override;
     int GetFieldList(std::vector<ImportField>& list) override;
-    std::unique_ptr<CImportRecord> CreateRecord() override;
     bool SetField(CImportRecord& record, int field, std::string_view text) override;
     int ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>& warnings) override;
 

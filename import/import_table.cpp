@@ -35,9 +35,9 @@ std::string DecodeImportText(std::string bytes) {
 void ImportTable::Assign(std::string text, char separator, bool skipFirstLine) {
     Clear();
     text_ = std::move(text);
+    separators_[0] = separator;
     const std::string_view all(text_);
-    const char separators[] = {separator, '\n'};
-    const std::string_view separatorSet(separators, 2);
+    lines_.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
     std::size_t pos = 0;
     bool first = true;
     while (pos < all.size()) {
@@ -47,26 +47,21 @@ void ImportTable::Assign(std::string text, char separator, bool skipFirstLine) {
         std::string_view line = all.substr(pos, end - pos);
         if (end < all.size() && line.ends_with('\r')) line.remove_suffix(1);
         pos = next;
-        if (first && skipFirstLine) {
-            first = false;
-            continue;
-        }
+        if (!(first && skipFirstLine)) lines_.push_back(line);
         first = false;
-        lineStarts_.push_back(fields_.size());
-        SplitImportLine(line, separatorSet, fields_);
     }
 }
 
 void ImportTable::Clear() {
-    fields_.clear();
-    lineStarts_.clear();
+    lines_.clear();
+    lines_.shrink_to_fit();
     text_.clear();
+    text_.shrink_to_fit();
 }
 
-std::span<const std::string_view> ImportTable::Line(std::size_t index) const {
-    const std::size_t begin = lineStarts_[index];
-    const std::size_t end = index + 1 < lineStarts_.size() ? lineStarts_[index + 1] : fields_.size();
-    return {fields_.data() + begin, end - begin};
+void ImportTable::GetLine(std::size_t index, std::vector<std::string_view>& fields) const {
+    fields.clear();
+    SplitImportLine(lines_[index], std::string_view(separators_, 2), fields);
 }
 
 bool ReadImportTable(const std::string& path, char separator, bool skipFirstLine,

@@ -4,7 +4,6 @@
 // quoting: every separator character splits.
 
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,13 +33,15 @@ public:
     void Assign(std::string text, char separator, bool skipFirstLine);
     void Clear();
 
-    std::size_t LineCount() const { return lineStarts_.size(); }
-    std::span<const std::string_view> Line(std::size_t index) const;
+    std::size_t LineCount() const { return lines_.size(); }
+    // The fields of a line, split when asked (large files would need
+    // several times their size to hold every field at once).
+    void GetLine(std::size_t index, std::vector<std::string_view>& fields) const;
 
 private:
     std::string text_;
-    std::vector<std::string_view> fields_;
-    std::vector<std::size_t> lineStarts_;   // index of each line's first field
+    std::vector<std::string_view> lines_;   // without their line ends
+    char separators_[2] = {'\t', '\n'};
 };
 
 // Reads and decodes a whole file into the table; false when it cannot be

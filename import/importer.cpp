@@ -16,14 +16,14 @@ void CImporter::Reset() {
     columnMap.clear();
     lines.Clear();
     fields.clear();
-    records.clear();
+    StartRecords(0);
 }
 
 int CImporter::Run(bool interactive) {
     if (!root) return kImportFailed;
     const int read = ReadFile(fileName, interactive, false);
     if (read != 0) return read;
-    if (records.empty()) {
+    if (RecordCount() == 0) {
         if (interactive)
             ui::MessageBoxById(nullptr, ids::IMPORT_NO_RECORDS, ui::MB_ICONINFORMATION, {fileName});
         return kImportDone;
@@ -37,7 +37,7 @@ int CImporter::Run(bool interactive) {
             ui::MessageBoxById(nullptr, ids::IMPORT_COMMIT_FAILED, ui::MB_ICONSTOP);
         else
             ui::MessageBoxById(nullptr, ids::IMPORT_DONE, ui::MB_ICONINFORMATION,
-                               {static_cast<long long>(records.size())});
+                               {static_cast<long long>(RecordCount())});
     }
     return result == 0 ? kImportDone : kImportFailed;
 }
@@ -74,33 +74,39 @@ bool CImporter::ReadLines(const std::string& path, ImportTable& table) {
     return ReadImportTable(path, separator, firstLineNames, table);
 }
 
-int CImporter::BuildRecords() {
-    records.clear();
+std::vector<int> CImporter::ColumnsOfFields() const {
     std::vector<int> columnOf(fields.size(), -1);
     for (const auto& [field, column] : columnMap)
         if (field >= 0 && static_cast<std::size_t>(field) < columnOf.size()) columnOf[field] = column;
-    records.reserve(lines.LineCount());
+    return columnOf;
+}
+
+int CImporter::BuildRecords() {
+    StartRecords(lines.LineCount());
+    const std::vector<int> columnOf = ColumnsOfFields();
+    std::vector<std::string_view> line;
     for (std::size_t i = 0; i < lines.LineCount(); ++i) {
-        const auto line = lines.Line(i);
-        std::unique_ptr<CImportRecord> record = CreateRecord();
+        lines.GetLine(i, line);
+        CImportRecord& record = CreateRecord();
         for (std::size_t k = 0; k < columnOf.size(); ++k) {
             const int column = columnOf[k];
             if (column < 0 || static_cast<std::size_t>(column) >= line.size()) continue;
-            if (!SetField(*record, static_cast<int>(k), line[column])) return -1;
+            if (!SetField(record, static_cast<int>(k), line[column])) return -1;
         }
-        records.push_back(std::move(record));
     }
-    return static_cast<int>(records.size());
+    return static_cast<int>(RecordCount());
 }
 
 void CImporter::CheckNulBytes(std::vector<ImportError>& errors) const {
+    const std::vector<int> columnOf = ColumnsOfFields();
+    std::vector<std::string_view> line;
     for (std::size_t i = 0; i < lines.LineCount(); ++i) {
-        const auto line = lines.Line(i);
-        for (const auto& [field, column] : columnMap) {
+        lines.GetLine(i, line);
+        for (std::size_t k = 0; k < columnOf.size(); ++k) {
+            const int column = columnOf[k];
             if (column < 0 || static_cast<std::size_t>(column) >= line.size()) continue;
-            if (field < 0 || static_cast<std::size_t>(field) >= fields.size()) continue;
             if (line[column].find('\0') != std::string_view::npos)
-                errors.push_back(Error(i, field, line[column], ids::IMPORT_NUL_IN_FIELD));
+                errors.push_back(Error(i, static_cast<int>(k), line[column], ids::IMPORT_NUL_IN_FIELD));
         }
     }
 }

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +28,8 @@ struct ImportError {
     std::string message;
 };
 
-// One target record per data line: a fixed number of texts.
+// One target record per data line: a fixed number of texts, which point
+// into the importer's lines (a large file is not copied once more).
 class CImportRecord {
 public:
     virtual ~CImportRecord() = default;
@@ -51,7 +51,8 @@ public:
     CImporter(const CImporter&) = delete;
     CImporter& operator=(const CImporter&) = delete;
 
-    // Empties the column map, lines, fields and records.
+    // Empties the column map, lines, fields and records (the records go
+    // with the lines they point into).
     virtual void Reset();
     virtual void SetFirstLineNames(bool names) { firstLineNames = names; }
     virtual void SetSeparator(char c) { separator = c; }
@@ -71,7 +72,12 @@ public:
     // 0 when every record was written; otherwise nothing was.
     virtual int Commit() = 0;
     virtual int GetFieldList(std::vector<ImportField>& list) = 0;
-    virtual std::unique_ptr<CImportRecord> CreateRecord() = 0;
+    // Drops the records and makes room for expected new ones.
+    virtual void StartRecords(std::size_t expected) = 0;
+    // Appends an empty record; the reference holds until the next one.
+    virtual CImportRecord& CreateRecord() = 0;
+    virtual std::size_t RecordCount() const = 0;
+    // text lives as long as the importer's lines.
     virtual bool SetField(CImportRecord& record, int field, std::string_view text) = 0;
     // Appends the errors in the order found; returns their number.
     virtual int ValidateRows(std::vector<ImportError>& errors,
@@ -86,7 +92,6 @@ public:
     const std::vector<ImportError>& LastErrors() const { return lastErrors_; }
 
     const ImportTable& Lines() const { return lines; }
-    std::size_t RecordCount() const { return records.size(); }
 
 protected:
     // The 0-based file line of a record.
@@ -104,15 +109,34 @@ protected:
     std::map<int, int> columnMap;
     ImportTable lines;
     std::vector<ImportField> fields;
-    std::vector<std::unique_ptr<CImportRecord>> records;
     char separator = '\t';
     std::string fileName;
     bool firstLineNames = false;
 
 private:
+    // The file column of each target field, -1 for none.
+    std::vector<int> ColumnsOfFields() const;
     // A NUL byte cannot be stored in a record's text.
     void CheckNulBytes(std::vector<ImportError>& errors) const;
 
     std::function<void(const std::vector<ImportError>&)> errorView_;
     std::vector<ImportError> lastErrors_;
+};
+
+// The records of one kind of import, kept in one block.
+template <class Record>
+class CImporterOf : public CImporter {
+public:
+    using CImporter::CImporter;
+
+    void StartRecords(std::size_t expected) override {
+        records.clear();
+        records.shrink_to_fit();
+        records.reserve(expected);
+    }
+    CImportRecord& CreateRecord() override { return records.emplace_back(); }
+    std::size_t RecordCount() const override { return records.size(); }
+
+protected:
+    std::vector<Record> records;
 };

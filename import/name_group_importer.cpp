@@ -1,6 +1,7 @@
 #include "import/name_group_importer.h"
 
 #include <algorithm>
+#include <string>
 #include <unordered_map>
 
 #include "plat/resource_strings.h"
@@ -25,10 +26,6 @@ int CNameGroupImporter::GetFieldList(std::vector<ImportField>& list) {
     return Record::kFieldCount;
 }
 
-std::unique_ptr<CImportRecord> CNameGroupImporter::CreateRecord() {
-    return std::make_unique<Record>();
-}
-
 bool CNameGroupImporter::SetField(CImportRecord& record, int field, std::string_view text) {
     auto& named = static_cast<Record&>(record);
     if (field == Record::kName) {
@@ -44,7 +41,7 @@ bool CNameGroupImporter::SetField(CImportRecord& record, int field, std::string_
 int CNameGroupImporter::ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>&) {
     const std::size_t before = errors.size();
     for (std::size_t i = 0; i < records.size(); ++i)
-        if (static_cast<const Record&>(*records[i]).name.empty())
+        if (records[i].name.empty())
             errors.push_back(Error(i, Record::kName, "", ids::IMPORT_VALUE_MISSING));
     return static_cast<int>(errors.size() - before);
 }
@@ -82,8 +79,7 @@ int CNameGroupImporter::CommitInto(GroupCollection* groups, ItemCollection* item
     }
     nextOrder[nullptr] = top;
 
-    for (const auto& entry : records) {
-        const Record& record = static_cast<const Record&>(*entry);
+    for (const Record& record : records) {
         Item* item = items->Create();
         if (!item) return fail();
         Group* group = nullptr;

@@ -3,7 +3,6 @@
 // Resources or tasks from a delimited file: one new record per line, with
 // its group found by exact name or created.
 
-#include <string>
 #include <string_view>
 
 #include "import/importer.h"
@@ -11,16 +10,15 @@
 class CNameGroupImportRecord : public CImportRecord {
 public:
     enum Field { kName, kGroup, kFieldCount };
-    std::string name;
-    std::string group;
+    std::string_view name;
+    std::string_view group;
 };
 
-class CNameGroupImporter : public CImporter {
+class CNameGroupImporter : public CImporterOf<CNameGroupImportRecord> {
 public:
-    using CImporter::CImporter;
+    using CImporterOf::CImporterOf;
 
     int GetFieldList(std::vector<ImportField>& list) override;
-    std::unique_ptr<CImportRecord> CreateRecord() override;
     bool SetField(CImportRecord& record, int field, std::string_view text) override;
     // Only an empty name is an error; groups and existing names are free.
     int ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>& warnings) override;

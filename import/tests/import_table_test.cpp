@@ -11,8 +11,9 @@ using Fields = std::vector<std::string>;
 
 std::vector<Fields> Rows(const ImportTable& table) {
     std::vector<Fields> rows;
+    std::vector<std::string_view> line;
     for (std::size_t i = 0; i < table.LineCount(); ++i) {
-        const auto line = table.Line(i);
+        table.GetLine(i, line);
         rows.emplace_back(line.begin(), line.end());
     }
     return rows;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,25 +16,24 @@ namespace {
 using importtest::Text;
 
 struct NoteRecord : CImportRecord {
-    std::string name, note;
+    std::string_view name, note;
 };
 
 // The smallest kind of import: a required name and an optional note,
 // committed into a list.
-class NoteImporter : public CImporter {
+class NoteImporter : public CImporterOf<NoteRecord> {
 public:
-    using CImporter::CImporter;
+    using CImporterOf::CImporterOf;
 
     int Commit() override {
         if (failCommit) return 1;
-        for (const auto& record : records) committed.push_back(static_cast<NoteRecord&>(*record).name);
+        for (const NoteRecord& record : records) committed.emplace_back(record.name);
         return 0;
     }
     int GetFieldList(std::vector<ImportField>& list) override {
         list = {{"Name", true}, {"Note", false}};
         return 2;
     }
-    std::unique_ptr<CImportRecord> CreateRecord() override { return std::make_unique<NoteRecord>(); }
     bool SetField(CImportRecord& record, int field, std::string_view text) override {
         auto& note = static_cast<NoteRecord&>(record);
         if (refuseFields || field > 1) return false;
@@ -45,8 +43,8 @@ public:
     int ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>&) override {
         const std::size_t before = errors.size();
         for (std::size_t i = 0; i < records.size(); ++i) {
-            const auto& note = static_cast<NoteRecord&>(*records[i]);
-            if (note.name.empty()) errors.push_back(Error(i, 0, note.name, ids::IMPORT_VALUE_MISSING));
+            if (records[i].name.empty())
+                errors.push_back(Error(i, 0, records[i].name, ids::IMPORT_VALUE_MISSING));
         }
         return static_cast<int>(errors.size() - before);
     }

@@ -140,7 +140,8 @@ std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
 void CopyBounded(char* dest, std::size_t capacity, std::string_view text) {
     if (dest == nullptr || capacity == 0) return;
     const std::string_view cut = CutUtf8(text, capacity - 1);
-    std::memcpy(dest, cut.data(), cut.size());
+    // An empty view may have no data pointer at all.
+    if (!cut.empty()) std::memcpy(dest, cut.data(), cut.size());
     dest[cut.size()] = '\0';
 }
 

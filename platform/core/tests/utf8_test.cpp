@@ -109,6 +109,9 @@ TEST(Utf8, CopyBoundedTerminatesAndCutsOnABoundary) {
     plat::CopyBounded(buffer, sizeof buffer, "short");
     EXPECT_STREQ(buffer, "short");
 
+    plat::CopyBounded(buffer, sizeof buffer, std::string_view());   // no data pointer
+    EXPECT_STREQ(buffer, "");
+
     plat::CopyBounded(buffer, sizeof buffer, "exactly");
     EXPECT_STREQ(buffer, "exactly");
 
