@@ -27,8 +27,13 @@ void SplitImportLine(std::string_view line, std::string_view separators,
 std::string DecodeImportText(std::string bytes) {
     constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
     if (bytes.starts_with(kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
-    // Files can be large: valid text is kept without a copy.
-    if (plat::IsValidUtf8(bytes)) return bytes;
+    // Files can be large: valid text is kept without a copy, and the
+    // ASCII part before the first other byte needs no decoding.
+    const auto firstHigh = std::find_if(bytes.begin(), bytes.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+    });
+    const std::size_t ascii = static_cast<std::size_t>(firstHigh - bytes.begin());
+    if (plat::IsValidUtf8(std::string_view(bytes).substr(ascii))) return bytes;
     return plat::Cp1252ToUtf8(bytes);
 }
 
