@@ -15,8 +15,9 @@
 void SplitImportLine(std::string_view line, std::string_view separators,
                      std::vector<std::string_view>& fields);
 
-// File bytes as UTF-8: a UTF-8 byte-order mark is dropped; bytes that are
-// not valid UTF-8 are read as Windows-1252.
+// File bytes as UTF-8: a UTF-8 byte-order mark is dropped; UTF-16 with its
+// byte-order mark is converted; other bytes that are not valid UTF-8 are
+// read as Windows-1252.
 std::string DecodeImportText(std::string bytes);
 
 class ImportTable {

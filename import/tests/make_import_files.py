@@ -38,7 +38,7 @@ DATA = {
 }
 SEPARATORS = {"semicolon": ";", "comma": ",", "tab": "\t"}
 LINE_ENDS = {"crlf": "\r\n", "lf": "\n"}
-ENCODINGS = {"utf8": "utf-8", "utf8bom": "utf-8-sig", "cp1252": "cp1252"}
+ENCODINGS = {"utf8": "utf-8", "utf8bom": "utf-8-sig", "cp1252": "cp1252", "utf16": "utf-16"}
 
 
 def c_string(text):

@@ -110,7 +110,7 @@ TEST(RealFiles, ImportedRecordsAreThoseTheFilesMeant) {
             EXPECT_EQ(b->flag != 0, e.flag);
         }
     }
-    EXPECT_EQ(variants, 36);
+    EXPECT_EQ(variants, 48);
 }
 
 }  // namespace
