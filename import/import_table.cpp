@@ -24,59 +24,9 @@ void SplitImportLine(std::string_view line, std::string_view separators,
     if (start < line.size()) fields.push_back(line.substr(start));
 }
 
-namespace {
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// UTF-16 after its byte-order mark; unpaired surrogates and an odd last
-// byte become U+FFFD.
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
-    constexpr char32_t kReplacement = 0xFFFD;
-    std::string out;
-    out.reserve(bytes.size());
-    auto unit = [&](std::size_t i) {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0);
-    };
-    std::size_t i = 0;
-    for (; i + 1 < bytes.size(); i += 2) {
-        const char32_t u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacement : u);
-    }
-    if (i < bytes.size()) AppendUtf8(out, kReplacement);
-    return out;
-}
-
-}  // namespace
-
 std::string DecodeImportText(std::string bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-        return Utf16ToUtf8(std::string_view(bytes).substr(2), bytes[0] == '\xFE');
+        return plat::Utf16ToUtf8(std::string_view(bytes).substr(2), bytes[0] == '\xFE');
     constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
     if (bytes.starts_with(kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
     // Files can be large: valid text is kept without a copy, and the
