@@ -1,7 +1,6 @@
 #include "import/booking_importer.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "plat/resource_strings.h"
 #include "string_ids.h"
@@ -10,13 +9,6 @@ namespace {
 
 using Record = CBookingImportRecord;
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // 24:00 as the next day's 0:00, so that the day and minutes fit a booking.
 void NormalizeEndOfDay(CDate& date, CTimeOfDay& time) {
     if (time.GetMinutes() != CTimeOfDay::kMinutesPerDay) return;
@@ -24,20 +16,16 @@ void NormalizeEndOfDay(CDate& date, CTimeOfDay& time) {
     time = CTimeOfDay(0);
 }
 
-template <class Record, class Collection>
-void CollectByName(Collection* collection, std::unordered_map<std::string_view, Record*>& names) {
+template <class Named, class Collection>
+void CollectByName(Collection* collection, std::unordered_map<std::string_view, Named*>& names) {
     if (!collection) return;
     const int32_t count = collection->GetCount();
     names.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    for (uint32_t i = 0;; ++i) {
-        Record* record = collection->GetAt(i);
-        if (!record) break;
-        names[record->name] = record;
-    }
+    for (uint32_t i = 0; Named* named = collection->GetAt(i); ++i) names[named->name] = named;
 }
 
-template <class Record>
-Record* Find(const std::unordered_map<std::string_view, Record*>& names, std::string_view name) {
+template <class Named>
+Named* Find(const std::unordered_map<std::string_view, Named*>& names, std::string_view name) {
     const auto it = names.find(name);
     return it == names.end() ? nullptr : it->second;
 }
@@ -45,11 +33,8 @@ Record* Find(const std::unordered_map<std::string_view, Record*>& names, std::st
 }  // namespace
 
 bool ParseImportFlag(std::string_view text) {
-    if (text.empty()) return true;
-    if (text == "0") return false;
-    for (std::string_view off : {"off", "false", "f", "no", "n"})
-        if (EqualsNoCase(text, off)) return false;
-    return true;
+    // The setting words, and "f" beside "false".
+    return ParseBool(text, true) && text != "f" && text != "F";
 }
 
 void ImportPeriod::Parse(const CBookingImportRecord& record) {
