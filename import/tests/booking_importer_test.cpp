@@ -72,6 +72,8 @@ TEST_F(BookingImportTest, ValidationListsEveryErrorOfALine) {
         {"Anna ;Build;1.3.2005;10:00;1.3.2005;11:00", {{Record::kResource, ids::IMPORT_RESOURCE_UNKNOWN}}},
         {"Anna;Build;31.2.2024;10:00;1.3.2024;11:00", {{Record::kStartDate, ids::IMPORT_DATE_INVALID}}},
         {"Anna;Build;1.3.2024;10:00;1.3.2024;25:00", {{Record::kEndTime, ids::IMPORT_TIME_INVALID}}},
+        // 24:00 of the calendar's last day would end on a day that does not exist.
+        {"Anna;Build;31.12.9999;10:00;31.12.9999;24:00", {{Record::kEndDate, ids::IMPORT_DATE_INVALID}}},
         {"Anna;Build;1.3.2024;n/a;1.3.2024;11:00", {{Record::kStartTime, ids::IMPORT_TIME_INVALID}}},
         {"Anna;Build;1.3.2005",
          {{Record::kStartTime, ids::IMPORT_VALUE_MISSING},
