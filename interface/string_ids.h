@@ -90,6 +90,24 @@ inline constexpr unsigned UNDO_MOVE_BOOKING = 22200;
 inline constexpr unsigned UNDO_RESIZE_BOOKING = 22201;
 inline constexpr unsigned UNDO_IMPORT = 33100;
 
+// Import of delimited files.
+inline constexpr unsigned IMPORT_NO_RECORDS = 34000;        // %s file name
+inline constexpr unsigned IMPORT_CONFIRM = 34001;
+inline constexpr unsigned IMPORT_DONE = 34002;              // %d record count
+inline constexpr unsigned IMPORT_COMMIT_FAILED = 34101;
+inline constexpr unsigned IMPORT_CANNOT_READ = 34102;       // %s file name
+inline constexpr unsigned IMPORT_BUILD_FAILED = 34103;
+inline constexpr unsigned IMPORT_VALUE_MISSING = 34120;
+inline constexpr unsigned IMPORT_DATE_INVALID = 34122;
+inline constexpr unsigned IMPORT_END_BEFORE_START = 34123;
+inline constexpr unsigned IMPORT_TIME_INVALID = 34124;
+inline constexpr unsigned IMPORT_NUL_IN_FIELD = 34125;
+inline constexpr unsigned IMPORT_RESOURCE_UNKNOWN = 35040;
+inline constexpr unsigned IMPORT_TASK_UNKNOWN = 35041;
+inline constexpr unsigned IMPORT_FIELD_RESOURCE = 35050;    // 35050 to 35057: the booking fields
+inline constexpr unsigned IMPORT_FIELD_NAME = 35120;
+inline constexpr unsigned IMPORT_FIELD_GROUP = 35121;
+
 inline constexpr unsigned CHECK_ALL = 5004;
 inline constexpr unsigned UNCHECK_ALL = 5005;
 inline constexpr unsigned HOLIDAY_NAME = 5010;

@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Dates as Julian day numbers, times as minutes of the day, and the pair of
 // both. Day number 0 means "invalid", 1 means "empty"; neither is changed by
@@ -51,6 +52,14 @@ public:
     bool IsEmpty() const { return dayNumber_ == kEmpty; }
     void SetEmpty() { dayNumber_ = kEmpty; }
     void SetEndOfMonth(int month, int year);
+
+    // Reads a date typed or stored as text, in the locale's date order:
+    // "" gives the empty date; one, two or three numbers between "/", ".",
+    // "-", line feed or the locale's separator give the date (missing parts
+    // are today's; years 0..40 are 2000.., 41..99 1941.., 100..1000 get
+    // 1000 added); eight characters without delimiter are yyyyMMdd. A day
+    // that does not exist, or a text of 1024 bytes or more, gives 0.
+    void ParseText(std::string_view text);
 
     // "" for an empty date, "invalid" for day number 0; otherwise the
     // locale's date formatter with the given flags and picture (null: the
@@ -104,6 +113,14 @@ public:
     void SetHourMinute(int hour, int minute);
     void SetEmpty(bool empty);
     void TruncateToHour();
+
+    // Reads a time typed as text: "9", "9:30", "9.30", "9 30", "930" or
+    // "0930", with the locale's AM/PM designators on a 12-hour locale; only
+    // the first 50 bytes count. "" gives the empty time; "24:00" gives
+    // EndOfDay(). Returns false, with the time wrapped as the digits say,
+    // for a text without a digit or with an hour above 24 or minutes
+    // above 59.
+    bool ParseText(std::string_view text);
 
     // "" when empty. 24:00 without a picture (or with TIME_FORCE24HOURFORMAT)
     // prints "24:00" on a 24-hour locale or with that flag, else midnight;

@@ -45,6 +45,9 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::COPY_FILE_REPLACE, "s"},
     {ids::SAVE_CHANGES, "s"},
     {ids::REPORT_FILE_NOT_WRITTEN, "ss"},
+    {ids::IMPORT_NO_RECORDS, "s"},
+    {ids::IMPORT_DONE, "i"},
+    {ids::IMPORT_CANNOT_READ, "s"},
 };
 
 // Header and footer texts of reports: their placeholders (%ds, %dl, %ts,

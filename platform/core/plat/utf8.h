@@ -12,6 +12,9 @@ bool IsValidUtf8(std::string_view bytes);
 // Windows-1252 (files made on the original platform).
 std::string ToUtf8(std::string_view bytes);
 std::string Cp1252ToUtf8(std::string_view bytes);
+// UTF-16 code units (without a byte-order mark) as UTF-8; unpaired
+// surrogates and an odd last byte become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
 
 // The Windows-1252 bytes of UTF-8 text; false when a character has none.
 bool Utf8ToCp1252(std::string_view text, std::string& out);

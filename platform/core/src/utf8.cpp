@@ -99,6 +99,32 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    constexpr char32_t kReplacement = 0xFFFD;
+    std::string out;
+    out.reserve(bytes.size());
+    auto unit = [&](std::size_t i) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0);
+    };
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? kReplacement : u);
+    }
+    if (i < bytes.size()) AppendUtf8(out, kReplacement);
+    return out;
+}
+
 bool Utf8ToCp1252(std::string_view text, std::string& out) {
     out.clear();
     char32_t cp;
@@ -140,7 +166,8 @@ std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
 void CopyBounded(char* dest, std::size_t capacity, std::string_view text) {
     if (dest == nullptr || capacity == 0) return;
     const std::string_view cut = CutUtf8(text, capacity - 1);
-    std::memcpy(dest, cut.data(), cut.size());
+    // An empty view may have no data pointer at all.
+    if (!cut.empty()) std::memcpy(dest, cut.data(), cut.size());
     dest[cut.size()] = '\0';
 }
 

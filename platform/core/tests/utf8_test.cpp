@@ -94,6 +94,22 @@ TEST(Utf8, CutNeverSplitsACharacter) {
     EXPECT_EQ(plat::CutUtf8("ab\xE2\x82", 3), "ab\xE2");
 }
 
+TEST(Utf8, Utf16InBothByteOrders) {
+    struct Case {
+        std::string bytes;
+        bool bigEndian;
+        std::string text;
+    };
+    const Case cases[] = {
+        {std::string("M\0\xFC\0\x3D\xD8\x00\xDE", 8), false, "M\xC3\xBC\xF0\x9F\x98\x80"},
+        {std::string("\0M\0\xFC\xD8\x3D\xDE\x00", 8), true, "M\xC3\xBC\xF0\x9F\x98\x80"},
+        {std::string("\x00\xDCM", 3), false, "\xEF\xBF\xBD\xEF\xBF\xBD"},   // lone low surrogate, odd byte
+        {std::string("\x3D\xD8M\0", 4), false, "\xEF\xBF\xBDM"},             // high surrogate without its pair
+        {"", false, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(plat::Utf16ToUtf8(c.bytes, c.bigEndian), c.text);
+}
+
 TEST(Utf8, CopyBoundedTerminatesAndCutsOnABoundary) {
     char buffer[8];
     buffer[0] = 'x';
@@ -108,6 +124,9 @@ TEST(Utf8, CopyBoundedTerminatesAndCutsOnABoundary) {
 
     plat::CopyBounded(buffer, sizeof buffer, "short");
     EXPECT_STREQ(buffer, "short");
+
+    plat::CopyBounded(buffer, sizeof buffer, std::string_view());   // no data pointer
+    EXPECT_STREQ(buffer, "");
 
     plat::CopyBounded(buffer, sizeof buffer, "exactly");
     EXPECT_STREQ(buffer, "exactly");
