@@ -43,7 +43,7 @@ inline void SetTextField(char (&field)[N], std::string_view text) {
         const std::size_t sequence = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
         if (lead < length && !continuation(lead) && sequence > length - lead) length = lead;
     }
-    std::memcpy(field, text.data(), length);
+    if (length > 0) std::memcpy(field, text.data(), length);   // an empty view may hold null
     field[length] = '\0';
 }
 
