@@ -74,6 +74,30 @@ void ForEachAction(const QList<QAction*>& actions, const Fn& fn) {
     }
 }
 
+// The commands the frame runs itself; every other item of its menus and
+// toolbar outside the plugins' range comes from the frame's command table.
+bool IsTableCommand(unsigned id) {
+    using namespace app_ids;
+    if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 16) return false;
+    switch (id) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_CHANGE_PASSWORD:
+    case ID_DOCUMENT_PASSWORDS:
+    case ID_EXPORT:
+    case ID_REPORT_GLOBAL:
+    case ID_REPORT_PREVIEW:
+    case ID_REPORT_PRINT:
+    case ID_UNDO:
+    case ID_REDO:
+    case ID_APP_EXIT:
+    case ID_BASE_UNIT_COMBO: return false;
+    default: return true;
+    }
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CPlanData* data, CHostUndoHistory* history, CRecentFileList* recent,
@@ -117,6 +141,11 @@ bool CMainFrame::Create() {
 
     view_ = new CQEL2View(this);
     setCentralWidget(view_);
+
+    RegisterBookingFrameCommands(*this);
+    RegisterItemFrameCommands(*this);
+    RegisterViewFrameCommands(*this);
+    RegisterOptionFrameCommands(*this);
 
     SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
@@ -171,27 +200,49 @@ void CMainFrame::RouteCommandItems() {
 }
 
 void CMainFrame::BuildMenus() {
-    fileMenu_ = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(app_ids::MENU_FILE)));
-    for (unsigned id : {app_ids::ID_FILE_NEW, app_ids::ID_FILE_OPEN, app_ids::ID_FILE_SAVE, app_ids::ID_FILE_SAVE_AS}) {
-        AddCommand(fileMenu_, id);
-    }
+    using namespace app_ids;
+    fileMenu_ = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(MENU_FILE)));
+    for (unsigned id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) AddCommand(fileMenu_, id);
     fileMenu_->addSeparator();
-    AddCommand(fileMenu_, app_ids::ID_CHANGE_PASSWORD);
-    AddCommand(fileMenu_, app_ids::ID_DOCUMENT_PASSWORDS);
+    AddCommand(fileMenu_, ID_CHANGE_PASSWORD);
+    AddCommand(fileMenu_, ID_DOCUMENT_PASSWORDS);
     fileMenu_->addSeparator();
-    for (unsigned id : {app_ids::ID_REPORT_PREVIEW, app_ids::ID_REPORT_PRINT, app_ids::ID_REPORT_GLOBAL}) {
-        AddCommand(fileMenu_, id);
-    }
-    AddCommand(fileMenu_, app_ids::ID_EXPORT);
+    for (unsigned id : {ID_REPORT_PREVIEW, ID_REPORT_PRINT, ID_REPORT_GLOBAL}) AddCommand(fileMenu_, id);
+    AddCommand(fileMenu_, ID_EXPORT);
+    AddCommand(fileMenu_, ID_FILE_PRINT_SETUP);
+    fileMenu_->addSeparator();
+    AddCommand(fileMenu_, ID_COPY_FILE);
     fileMenu_->addSeparator();
     recentEnd_ = fileMenu_->addSeparator();
-    AddCommand(fileMenu_, app_ids::ID_APP_EXIT);
+    AddCommand(fileMenu_, ID_APP_EXIT);
     // Before the items are routed and updated (RouteCommandItems).
     connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::BuildRecentFileItems);
 
-    QMenu* edit = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(app_ids::MENU_EDIT)));
-    AddCommand(edit, app_ids::ID_UNDO);
-    AddCommand(edit, app_ids::ID_REDO);
+    QMenu* edit = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(MENU_EDIT)));
+    AddCommand(edit, ID_UNDO);
+    AddCommand(edit, ID_REDO);
+    edit->addSeparator();
+    for (unsigned id : {ID_BOOKING_NEW, ID_BOOKING_EDIT, ID_BOOKING_DELETE}) AddCommand(edit, id);
+    edit->addSeparator();
+    for (unsigned id : {ID_BOOKING_CUT, ID_BOOKING_COPY, ID_BOOKING_PASTE}) AddCommand(edit, id);
+    edit->addSeparator();
+    for (unsigned id : {ID_RESOURCE_LIST, ID_TASK_LIST, ID_WORKING_TIME}) AddCommand(edit, id);
+
+    QMenu* view = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(MENU_VIEW)));
+    for (unsigned id = ID_VIEW_FIRST; id < ID_VIEW_FIRST + 3; ++id) AddCommand(view, id);
+    view->addSeparator();
+    for (unsigned id : {ID_GO_TO_TODAY, ID_CHOOSE_PERIOD, ID_VIEW_COMMAND}) AddCommand(view, id);
+    view->addSeparator();
+    for (unsigned id : {ID_FILTER_ON_OFF, ID_FILTER_DIALOG}) AddCommand(view, id);
+
+    QMenu* options = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(MENU_OPTIONS)));
+    for (unsigned id : {ID_SCHEDULE_OPTIONS, ID_VIEW_OPTIONS, ID_UNITS_ON_SCREEN, ID_EDIT_SETTING}) {
+        AddCommand(options, id);
+    }
+
+    QMenu* help = menuBar()->addMenu(QString::fromStdString(plat::LoadResString(MENU_HELP)));
+    AddCommand(help, ID_HELP);
+    AddCommand(help, ID_APP_ABOUT);
     UpdateUndoRedoMenu();
 }
 
@@ -267,7 +318,7 @@ void CMainFrame::OnCommand(unsigned id) {
         UpdateUndoRedoMenu();
         break;
     case app_ids::ID_APP_EXIT: close(); break;
-    default: break;
+    default: frameCommands_.Run(id); break;
     }
 }
 
@@ -295,6 +346,15 @@ void CMainFrame::ApplyRoutedCommandState(QAction* item, unsigned id) {
     case app_ids::ID_REPORT_PREVIEW:
     case app_ids::ID_REPORT_PRINT: item->setEnabled(PluginManager().HasViewReport()); return;
     default: break;
+    }
+    if (id < PLUGIN_COMMAND_FIRST_ID || id > PLUGIN_COMMAND_LAST_ID) {
+        if (IsTableCommand(id)) {
+            item->setEnabled(frameCommands_.IsEnabled(id));
+            const bool checkable = frameCommands_.Find(id) != nullptr && frameCommands_.Find(id)->checked;
+            item->setCheckable(checkable);
+            item->setChecked(frameCommands_.IsChecked(id));
+        }
+        return;
     }
     const std::optional<std::uint8_t> state = PluginManager().UpdateCommand(id, this);
     if (!state) return;

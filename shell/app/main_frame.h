@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include "file_commands.h"
+#include "frame_commands.h"
 #include "host_objects.h"
 #include "ui/message.h"
 
@@ -46,6 +47,8 @@ public:
     void OnCommand(unsigned id);
 
     CFileCommands& Files() { return files_; }
+    CFrameCommandTable& FrameCommands() { return frameCommands_; }
+    CPlanData* Data() const { return data_; }
     CMainToolBar* ToolBar() const { return toolBar_; }
     CQEL2View* View() const { return view_; }
     QAction* Action(unsigned id) const;
@@ -90,6 +93,7 @@ private:
     CRecentFileList* recent_;
     std::string programDir_;
     CFileCommands files_;
+    CFrameCommandTable frameCommands_;
     CMainToolBar* toolBar_ = nullptr;
     CQEL2View* view_ = nullptr;
     QMenu* fileMenu_ = nullptr;

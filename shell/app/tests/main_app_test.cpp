@@ -524,7 +524,7 @@ TEST_F(MainFrameTest, NamedCommandsWorkOrAnswerZero) {
 
 TEST_F(MainFrameTest, MenusShowMnemonicsAndShortcuts) {
     const QList<QAction*> menus = frame->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 5);
     for (QAction* menuItem : menus) {
         SCOPED_TRACE(menuItem->text().toStdString());
         EXPECT_EQ(menuItem->text().count('&'), 1);
@@ -552,6 +552,31 @@ TEST_F(MainFrameTest, MenusShowMnemonicsAndShortcuts) {
     // The toolbar shows the names alone.
     EXPECT_EQ(frame->Action(app_ids::ID_FILE_NEW)->iconText(), "New");
     EXPECT_EQ(frame->Action(app_ids::ID_FILE_SAVE_AS)->toolTip(), "Save As");
+}
+
+TEST_F(MainFrameTest, MenuItemsFollowTheCommandTable) {
+    // An id of the menus whose command is not registered stays disabled.
+    constexpr unsigned id = app_ids::ID_EDIT_SETTING;
+    frame->FrameCommands().Set(id, {});
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(frame->Action(id)->isEnabled());
+    frame->OnCommand(id);   // nothing to run, nothing happens
+
+    int runs = 0;
+    bool enabled = false;
+    bool checked = false;
+    frame->FrameCommands().Set(id, {[&] { ++runs; }, [&] { return enabled; }, [&] { return checked; }});
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(frame->Action(id)->isEnabled());
+    frame->OnCommand(id);
+    EXPECT_EQ(runs, 0);   // a disabled command does not run from a key either
+
+    enabled = checked = true;
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(id)->isEnabled());
+    EXPECT_TRUE(frame->Action(id)->isChecked());
+    frame->Action(id)->trigger();
+    EXPECT_EQ(runs, 1);
 }
 
 TEST_F(MainFrameTest, NoViewIsActiveAfterTheSettingsWereReset) {
