@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 
+#include "host_objects.h"
+
 struct FrameCommand {
     std::function<void()> run;
     std::function<bool()> enabled;   // empty: always enabled
@@ -38,6 +40,23 @@ public:
 
 private:
     std::map<unsigned, FrameCommand> commands_;
+};
+
+// The built-in named commands of the host interface that run in the main
+// window: true when the command did its work (a dialog the user cancelled
+// counts as done where the command says so).
+class CNamedCommandTable {
+public:
+    using Handler = std::function<bool(void* arg)>;
+    void Set(HostCommand command, Handler handler) { handlers_[command] = std::move(handler); }
+    // False when no handler is registered: nothing was done.
+    bool Run(HostCommand command, void* arg) const {
+        const auto it = handlers_.find(command);
+        return it != handlers_.end() && it->second && it->second(arg);
+    }
+
+private:
+    std::map<HostCommand, Handler> handlers_;
 };
 
 class CMainFrame;

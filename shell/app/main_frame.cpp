@@ -444,7 +444,7 @@ void CMainFrame::SetStatusBarText(std::string_view pane0, std::string_view pane1
 }
 
 // None of the dialogs and views these commands need is built yet.
-bool CMainFrame::RunNamedCommand(HostCommand, void*) { return false; }
+bool CMainFrame::RunNamedCommand(HostCommand command, void* arg) { return namedCommands_.Run(command, arg); }
 
 void CMainFrame::ShowWaitCursor(bool on) {
     if (on) QApplication::setOverrideCursor(Qt::WaitCursor);

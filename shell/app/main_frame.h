@@ -48,6 +48,7 @@ public:
 
     CFileCommands& Files() { return files_; }
     CFrameCommandTable& FrameCommands() { return frameCommands_; }
+    CNamedCommandTable& NamedCommands() { return namedCommands_; }
     CPlanData* Data() const { return data_; }
     CMainToolBar* ToolBar() const { return toolBar_; }
     CQEL2View* View() const { return view_; }
@@ -94,6 +95,7 @@ private:
     std::string programDir_;
     CFileCommands files_;
     CFrameCommandTable frameCommands_;
+    CNamedCommandTable namedCommands_;
     CMainToolBar* toolBar_ = nullptr;
     CQEL2View* view_ = nullptr;
     QMenu* fileMenu_ = nullptr;
