@@ -47,25 +47,24 @@ void CDataFile::TakeBlock(const DecodedDocument& decoded) {
 
 void CDataFile::CopyDigests(uint8_t (&out)[32]) const { std::memcpy(out, block_ + 1, sizeof out); }
 
-int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, uint32_t& reservedWord) {
-    uint32_t reserved = 0;
+int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcome& outcome) {
+    LoadOutcome found;
     int32_t status = root.LoadDocument([&]() -> int32_t {
-        if (decoded.older) return ReadOlderBody(root, decoded.payload);
+        if (decoded.older) return ReadOlderBody(root, decoded.payload, found.textsShortened);
         CMemArchive archive(std::move(decoded.payload));
         int32_t result = root.Read(&archive);
         if (result != kDataOk) return result;
         int32_t word = 0;
         if (!archive.ReadI32(word)) return kDataBadFile;
-        reserved = static_cast<uint32_t>(word);
+        found.reservedWord = static_cast<uint32_t>(word);
+        found.textsShortened = archive.TextsShortened();
         return kDataOk;
     });
-    if (status == kDataOk) reservedWord = decoded.older ? 0 : reserved;
+    if (status == kDataOk) outcome = found;
     return status;
 }
 
-int32_t CDataFile::Load(DecodedDocument& decoded) {
-    return LoadDecodedDocument(root_, decoded, reservedWord_);
-}
+int32_t CDataFile::Load(DecodedDocument& decoded) { return LoadDecodedDocument(root_, decoded, loaded_); }
 
 int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, bool havePassword) {
     if (!path || !*path) return kDataBadFile;
@@ -141,8 +140,12 @@ int32_t CDataFile::Save(const char* path) {
     if (inPlace && readOnly_) return kDataReadOnly;
     std::string target = inPlace ? path_ : std::string(path);
     bool ownFile = inPlace || (file_.IsOpen() && SameFile(target, path_));
-    if (ownFile && readOnly_) return kDataReadOnly;
-    if (!ownFile) {
+    // Saving onto the open file by name is refused when another program
+    // holds it for writing; a read-only open the user asked for holds no
+    // lock and stands in nobody's way, so the file is opened for writing.
+    bool asked = requestedReadOnly_ && !inPlace;
+    if (ownFile && readOnly_ && !asked) return kDataReadOnly;
+    if (!ownFile || asked) {
         // A file another program holds for writing is not replaced under it.
         plat::File probe;
         int error = probe.Open(target, true);
@@ -152,7 +155,7 @@ int32_t CDataFile::Save(const char* path) {
 
     CMemArchive archive;
     root_.Write(&archive);
-    archive.WriteI32(static_cast<int32_t>(reservedWord_));
+    archive.WriteI32(static_cast<int32_t>(loaded_.reservedWord));
     std::string image = BuildDocumentImage(root_.Properties(), archive.TakeBytes());
     std::string error;
     if (!plat::WriteFileAtomic(target, image, &error)) return kDataIoError;
@@ -174,5 +177,5 @@ void CDataFile::Close() {
     file_.Close();
     path_.clear();
     readOnly_ = requestedReadOnly_ = secondPassword_ = olderFormat_ = false;
-    reservedWord_ = 0;
+    loaded_ = {};
 }

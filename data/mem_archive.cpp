@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "plat/utf8.h"
+#include "file_text.h"
 
 namespace {
 constexpr std::size_t kInitialCapacity = 1000000;
@@ -74,17 +74,28 @@ bool CMemArchive::ReadI16(int16_t& value) {
 
 bool CMemArchive::ReadU8(uint8_t& value) { return Read(&value, 1); }
 
-bool CMemArchive::ReadString(char* field, std::size_t capacity) {
+bool CMemArchive::ReadStringBytes(std::size_t capacity, std::string_view& raw) {
     int32_t n = 0;
     if (!ReadI32(n)) return false;
     if (n < 0 || static_cast<std::size_t>(n) >= capacity || static_cast<std::size_t>(n) > Remaining())
         return false;
-    std::string_view raw(bytes_.data() + readPosition_, static_cast<std::size_t>(n));
+    raw = std::string_view(bytes_.data() + readPosition_, static_cast<std::size_t>(n));
     readPosition_ += static_cast<std::size_t>(n);
-    if (plat::IsValidUtf8(raw))
-        plat::CopyBounded(field, capacity, raw);
-    else
-        plat::CopyBounded(field, capacity, plat::Cp1252ToUtf8(raw));
+    return true;
+}
+
+bool CMemArchive::ReadString(char* field, std::size_t capacity) {
+    std::string_view raw;
+    if (!ReadStringBytes(capacity, raw)) return false;
+    if (CopyFileText(field, capacity, raw)) textsShortened_ = true;
+    return true;
+}
+
+bool CMemArchive::ReadKeyString(char* field, std::size_t capacity) {
+    std::string_view raw;
+    if (!ReadStringBytes(capacity, raw)) return false;
+    std::memcpy(field, raw.data(), raw.size());
+    std::memset(field + raw.size(), 0, capacity - raw.size());
     return true;
 }
 

@@ -32,8 +32,14 @@ public:
     bool ReadU8(uint8_t& value);
     // Into a field of capacity bytes: a length below 0 or above capacity - 1,
     // or past the end, is refused. Text that is not UTF-8 is read as
-    // Windows-1252 and cut to the field on a character boundary.
+    // Windows-1252 and cut to the field on a character boundary; such a cut
+    // is remembered (TextsShortened).
     bool ReadString(char* field, std::size_t capacity);
+    // The same checks, but the bytes are kept as stored: passwords are
+    // cipher keys, and a converted key would no longer open the file.
+    bool ReadKeyString(char* field, std::size_t capacity);
+    // A text read so far grew past its field when converted to UTF-8.
+    bool TextsShortened() const { return textsShortened_; }
     // Zeroes the block, then reads at most size bytes into its start.
     bool ReadFixedText(void* block, std::size_t size);
 
@@ -44,4 +50,7 @@ public:
 private:
     std::string bytes_;
     std::size_t readPosition_ = 0;
+    bool textsShortened_ = false;
+
+    bool ReadStringBytes(std::size_t capacity, std::string_view& raw);
 };

@@ -33,8 +33,8 @@ std::string Payload(PlanRoot& root) {
 int Load(PlanRoot& root, std::string image, const char* password) {
     DecodedDocument decoded;
     int32_t status = DecodeDocument(std::move(image), password, password != nullptr, decoded);
-    uint32_t reserved = 0;
-    if (status == kDataOk) status = LoadDecodedDocument(root, decoded, reserved);
+    LoadOutcome outcome;
+    if (status == kDataOk) status = LoadDecodedDocument(root, decoded, outcome);
     return status;
 }
 

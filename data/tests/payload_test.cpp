@@ -179,6 +179,7 @@ TEST_F(PayloadTest, TextThatIsNotUtf8IsReadAsWindows1252WithinTheLimit) {
     };
     ASSERT_EQ(root.Open(Write("legacy.qel", DocumentFile(parts.Build())).c_str(), false, nullptr, false),
               kDataOk);
+    EXPECT_FALSE(root.TextsWereShortened());
     CResource* resource = root.resources->GetAt(0);
     EXPECT_STREQ(resource->name, "Caf\xC3\xA9");
     std::string description = resource->description;
@@ -189,8 +190,12 @@ TEST_F(PayloadTest, TextThatIsNotUtf8IsReadAsWindows1252WithinTheLimit) {
     ASSERT_EQ(root.Open(Write("legacy2.qel", DocumentFile(parts.Build())).c_str(), false, nullptr, false),
               kDataOk);
     std::string name = root.resources->GetAt(0)->name;
-    EXPECT_EQ(name.size(), 98u);   // cut on a character boundary
+    EXPECT_EQ(name.size(), 98u);   // cut on a character boundary, and said so
     EXPECT_EQ(name.substr(0, 2), "\xC3\xA9");
+    EXPECT_TRUE(root.TextsWereShortened());
+    ASSERT_EQ(root.Save(nullptr), kDataOk);
+    ASSERT_EQ(root.Reload(nullptr, false), kDataOk);
+    EXPECT_FALSE(root.TextsWereShortened());
 }
 
 }  // namespace
