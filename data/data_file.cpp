@@ -33,11 +33,13 @@ int OpenForDocument(plat::File& file, const std::string& path, bool readOnly, bo
 
 }  // namespace
 
-int32_t CDataFile::ReadImage(const plat::File& file, std::string& image) const {
+// Read once into a buffer of its final size.
+int32_t CDataFile::ReadImage(const plat::File& file, ByteBuffer& image) const {
     int64_t size = file.Size();
     if (size < 0) return kDataIoError;
     if (size > kMaxDocumentBytes) return kDataBadFile;
-    if (!file.ReadAll(image)) return kDataIoError;
+    image.Resize(static_cast<std::size_t>(size));
+    if (!file.ReadAt(0, image.data(), image.size())) return kDataIoError;
     return kDataOk;
 }
 
@@ -51,7 +53,7 @@ int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcom
     LoadOutcome found;
     int32_t status = root.LoadDocument([&]() -> int32_t {
         if (decoded.older) return ReadOlderBody(root, decoded.payload, found.textsShortened);
-        CMemArchive archive(std::move(decoded.payload));
+        CMemArchive archive(decoded.payload);
         int32_t result = root.Read(&archive);
         if (result != kDataOk) return result;
         int32_t word = 0;
@@ -82,7 +84,7 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
         restoreLock();
         return kDataCannotOpen;
     }
-    std::string image;
+    ByteBuffer image;
     DecodedDocument decoded;
     int32_t status = ReadImage(next, image);
     if (status == kDataOk) status = DecodeDocument(std::move(image), password, havePassword, decoded);
@@ -108,7 +110,7 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
 
 int32_t CDataFile::Reload(const char* password, bool havePassword) {
     if (!file_.IsOpen()) return kDataBadFile;
-    std::string image;
+    ByteBuffer image;
     DecodedDocument decoded;
     int32_t status = ReadImage(file_, image);
     if (status == kDataOk) status = DecodeDocument(std::move(image), password, havePassword, decoded);
@@ -153,12 +155,14 @@ int32_t CDataFile::Save(const char* path) {
             return kDataIoError;
     }
 
-    CMemArchive archive;
+    // One buffer from payload to file: the header goes in front of the
+    // payload, the padding and checksum after it.
+    CMemArchive archive(kPayloadOffset);
     root_.Write(&archive);
     archive.WriteI32(static_cast<int32_t>(loaded_.reservedWord));
-    std::string image = BuildDocumentImage(root_.Properties(), archive.TakeBytes());
+    ByteBuffer image = BuildDocumentImage(root_.Properties(), archive.TakeBuffer());
     std::string error;
-    if (!plat::WriteFileAtomic(target, image, &error)) return kDataIoError;
+    if (!plat::WriteFileAtomic(target, image.View(), &error)) return kDataIoError;
 
     plat::File next;
     bool gotReadOnly = true;

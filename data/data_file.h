@@ -44,7 +44,7 @@ public:
     void CopyDigests(uint8_t (&out)[32]) const;
 
 private:
-    int32_t ReadImage(const plat::File& file, std::string& image) const;
+    int32_t ReadImage(const plat::File& file, ByteBuffer& image) const;
     int32_t Load(DecodedDocument& decoded);
     void TakeBlock(const DecodedDocument& decoded);
 

@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "large_memory.h"
+
 template <class Record>
 class IdTable {
 public:
@@ -65,7 +67,7 @@ private:
     static std::size_t DenseLimit(std::size_t records) { return 2 * records + 1024; }
     std::size_t DenseLimit() const { return std::max(dense_.size(), DenseLimit(std::max(count_ + 1, expected_))); }
 
-    std::vector<Record*> dense_;
+    LargeVector<Record*> dense_;
     std::unordered_map<int32_t, Record*> sparse_;
     std::size_t count_ = 0;
     std::size_t expected_ = 0;

@@ -54,10 +54,10 @@ int32_t ReadIds(CMemArchive& archive, const IdTable<Record>& known, std::vector<
     return kDataOk;
 }
 
-template <class Record>
-void WriteSection(CMemArchive& archive, const std::vector<Record*>& records) {
+template <class Records>
+void WriteSection(CMemArchive& archive, const Records& records) {
     archive.WriteI32(static_cast<int32_t>(records.size()));
-    for (const Record* record : records) record->Write(archive);
+    for (const auto* record : records) record->Write(archive);
 }
 
 // Create, Read and Add per record; a refused record is released. Every

@@ -117,11 +117,12 @@ uint32_t CUndoManager::Commit() {
         });
     }
 
-    std::array<std::vector<RecordCore*>, 8> removed;
+    std::array<RecordPointers, 8> removed;
     for (int kind = kKindProperties; kind <= kKindFilter; ++kind) {
         KindLists& lists = lists_[kind];
         // Added and deleted in one transaction: it never joins the document.
-        std::vector<RecordCore*> joining;
+        RecordPointers joining;
+        joining.reserve(lists.added.size());
         for (RecordCore* record : lists.added)
             if (!record->deleted) joining.push_back(record);
         for (RecordCore* record : lists.deleted)

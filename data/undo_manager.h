@@ -64,7 +64,7 @@ public:
 
 private:
     struct KindLists {
-        std::vector<RecordCore*> added, changed, deleted;
+        RecordPointers added, changed, deleted;
     };
     enum class Replay { None, Undo, Redo };
 

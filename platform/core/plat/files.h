@@ -48,6 +48,9 @@ public:
     std::int64_t Size() const;
     // Reads the whole file from offset 0; false on a read error.
     bool ReadAll(std::string& out) const;
+    // Reads exactly n bytes at offset into out; false on a read error or
+    // when the file ends first.
+    bool ReadAt(std::int64_t offset, void* out, std::size_t n) const;
 
 private:
     int fd_ = -1;

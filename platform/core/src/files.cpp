@@ -182,6 +182,22 @@ bool File::ReadAll(std::string& out) const {
     }
 }
 
+bool File::ReadAt(std::int64_t offset, void* out, std::size_t n) const {
+    if (fd_ < 0) return false;
+    auto* bytes = static_cast<char*>(out);
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd_, bytes + done, n - done, static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (got == 0) return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
     const auto fail = [&](const std::string& text) {
         if (error != nullptr) *error = text;
