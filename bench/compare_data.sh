@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds data_bench in Release for a git revision and for the working tree,
 # each in its own directory under /tmp, runs both with 5 repetitions on the
-# large plan and prints the medians side by side. Figures are only worth
-# comparing on an otherwise idle machine.
+# large plan and prints the medians side by side. The working tree's bench/
+# is built against both, so every benchmark has a figure before and after.
+# Figures are only worth comparing on an otherwise idle machine.
 #
 #   bench/compare_data.sh [revision] [benchmark filter]
 #
@@ -21,6 +22,8 @@ if [ ! -d "$before_src" ]; then
     mkdir -p "$before_src"
     git archive "$commit" | tar -x -C "$before_src"
 fi
+rm -rf "$before_src/bench"
+cp -r bench "$before_src/bench"
 
 build() {   # source directory, build directory
     cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_BENCH=ON >/dev/null

@@ -36,10 +36,7 @@ public:
 
     void Reserve(std::size_t capacity) {
         if (capacity <= capacity_) return;
-        auto* grown = static_cast<char*>(AllocateLarge(capacity));
-        if (size_) std::memcpy(grown, data_, size_);
-        FreeLarge(data_, capacity_);
-        data_ = grown;
+        data_ = static_cast<char*>(ResizeLarge(data_, capacity_, capacity));
         capacity_ = capacity;
     }
     // Bytes beyond the old size are not initialised.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -31,6 +32,19 @@ void* AllocateLarge(std::size_t bytes) {
     auto* block = reinterpret_cast<void*>(aligned);
     ::madvise(block, size, MADV_HUGEPAGE);
     return block;
+}
+
+void* ResizeLarge(void* block, std::size_t oldBytes, std::size_t newBytes) {
+    if (block && oldBytes >= kLargeBlockBytes && newBytes >= kLargeBlockBytes) {
+        void* moved = ::mremap(block, RoundUp(oldBytes), RoundUp(newBytes), MREMAP_MAYMOVE);
+        if (moved == MAP_FAILED) throw std::bad_alloc();
+        ::madvise(moved, RoundUp(newBytes), MADV_HUGEPAGE);
+        return moved;
+    }
+    void* grown = AllocateLarge(newBytes);
+    if (block) std::memcpy(grown, block, oldBytes < newBytes ? oldBytes : newBytes);
+    FreeLarge(block, oldBytes);
+    return grown;
 }
 
 void FreeLarge(void* block, std::size_t bytes) {

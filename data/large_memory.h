@@ -14,6 +14,9 @@ inline constexpr std::size_t kLargeBlockBytes = std::size_t{2} << 20;
 
 void* AllocateLarge(std::size_t bytes);
 void FreeLarge(void* block, std::size_t bytes);
+// The block grown or shrunk to newBytes, its first bytes kept. Mapped
+// blocks are remapped, so their pages are neither copied nor touched.
+void* ResizeLarge(void* block, std::size_t oldBytes, std::size_t newBytes);
 
 template <class T>
 struct LargeAllocator {

@@ -5,7 +5,9 @@
 #include "file_text.h"
 
 namespace {
-constexpr std::size_t kInitialCapacity = 1000000;
+// Small, so that the many small documents cost little: a large one grows
+// by doubling, and once past 2 MiB its pages are remapped, not copied.
+constexpr std::size_t kInitialCapacity = 65536;
 }
 
 CMemArchive::CMemArchive(std::size_t headerRoom) : headerRoom_(headerRoom) {

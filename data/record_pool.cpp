@@ -60,12 +60,13 @@ void* RecordPool::Allocate(std::size_t bytes) {
     void* slot;
     if (chunk->freeSlots) {
         slot = chunk->freeSlots;
-        ASAN_UNPOISON_MEMORY_REGION(slot, slotBytes_);
+        ASAN_UNPOISON_MEMORY_REGION(slot, sizeof(void*));
         chunk->freeSlots = *static_cast<void**>(slot);
     } else {
         slot = SlotsOf(chunk) + chunk->carved * slotBytes_;
         ++chunk->carved;
     }
+    ASAN_UNPOISON_MEMORY_REGION(slot, slotBytes_);
     ++chunk->used;
     if (!chunk->freeSlots && chunk->carved == slotsPerChunk_) Unlink(chunk);
     return slot;
@@ -77,6 +78,8 @@ void RecordPool::Free(void* slot) {
     RecordPool& pool = *chunk->pool;
     *static_cast<void**>(slot) = chunk->freeSlots;
     chunk->freeSlots = slot;
+    // A freed record stays poisoned until handed out again, so a use after
+    // free is caught under AddressSanitizer.
     ASAN_POISON_MEMORY_REGION(slot, pool.slotBytes_);
     --chunk->used;
     if (!chunk->linked) pool.Link(chunk);
@@ -85,8 +88,9 @@ void RecordPool::Free(void* slot) {
 
 void RecordPool::Release(Chunk* chunk) {
     Unlink(chunk);
-    ASAN_UNPOISON_MEMORY_REGION(SlotsOf(chunk), kLargeBlockBytes - kHeaderBytes);
     if (spare_) {
+        // The memory goes back to the system clean for whoever maps it next.
+        ASAN_UNPOISON_MEMORY_REGION(SlotsOf(chunk), chunk->carved * slotBytes_);
         FreeLarge(chunk, kLargeBlockBytes);
         return;
     }

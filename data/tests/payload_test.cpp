@@ -168,6 +168,21 @@ TEST_F(PayloadTest, EncodingsAtTheirLimits) {
     EXPECT_EQ(std::string(root.resources->GetAt(0)->name), std::string(99, 'n'));
 }
 
+// Growth past the 2 MiB blocks remaps the buffer; every byte stays.
+TEST(MemArchive, KeepsItsBytesAsItGrows) {
+    CMemArchive archive(89);
+    constexpr int32_t kValues = 3 << 20;
+    for (int32_t i = 0; i < kValues; ++i) archive.WriteI32(i * 7);
+    ASSERT_EQ(archive.Bytes().size(), 4u * kValues);
+    CMemArchive reader(archive.Bytes());
+    for (int32_t i = 0; i < kValues; ++i) {
+        int32_t value = 0;
+        ASSERT_TRUE(reader.ReadI32(value));
+        ASSERT_EQ(value, i * 7) << i;
+    }
+    EXPECT_EQ(archive.TakeBuffer().size(), 89u + 4u * kValues);
+}
+
 TEST_F(PayloadTest, TextThatIsNotUtf8IsReadAsWindows1252WithinTheLimit) {
     Parts parts;
     // 99 bytes of Windows-1252: "é" (0xE9) grows to two bytes in UTF-8.
