@@ -51,7 +51,7 @@ void CDataFile::CopyDigests(uint8_t (&out)[32]) const { std::memcpy(out, block_ 
 
 int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcome& outcome) {
     LoadOutcome found;
-    int32_t status = root.LoadDocument([&]() -> int32_t {
+    auto readBody = [&]() -> int32_t {
         if (decoded.older) return ReadOlderBody(root, decoded.payload, found.textsShortened);
         CMemArchive archive(decoded.payload);
         int32_t result = root.Read(&archive);
@@ -61,6 +61,14 @@ int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcom
         found.reservedWord = static_cast<uint32_t>(word);
         found.textsShortened = archive.TextsShortened();
         return kDataOk;
+    };
+    int32_t status = root.LoadDocument([&] {
+        int32_t result = readBody();
+        // The image is read; it need not stay beside the records while they
+        // are committed.
+        decoded.payload = {};
+        decoded.image = ByteBuffer();
+        return result;
     });
     if (status == kDataOk) outcome = found;
     return status;

@@ -19,7 +19,8 @@ struct LoadOutcome {
 };
 
 // Replaces the root's document by a decoded file image (payload and
-// reserved word, or an older body). The fuzz targets load through it too.
+// reserved word, or an older body), releasing the image once it is read.
+// The fuzz targets load through it too.
 int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcome& outcome);
 
 class CDataFile {
