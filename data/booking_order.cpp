@@ -46,7 +46,7 @@ void BookingOrder::UpdateEnd(std::size_t position, int64_t end) {
 }
 
 void BookingOrder::Collect(std::size_t node, std::size_t lo, std::size_t hi, std::size_t limit,
-                           int64_t start, const std::vector<BookingRecord*>& items,
+                           int64_t start, const LargeVector<BookingRecord*>& items,
                            std::vector<BookingRecord*>& out) const {
     if (lo >= limit || maxEnd_[node] <= start) return;
     if (hi - lo == 1) {
@@ -58,7 +58,7 @@ void BookingOrder::Collect(std::size_t node, std::size_t lo, std::size_t hi, std
     Collect(2 * node + 1, mid, hi, limit, start, items, out);
 }
 
-void BookingOrder::Query(const std::vector<BookingRecord*>& items, int64_t start, int64_t end,
+void BookingOrder::Query(const LargeVector<BookingRecord*>& items, int64_t start, int64_t end,
                          std::vector<BookingRecord*>& out) {
     if (end < start || slots_.empty()) return;
     if (!treeValid_) Build();
@@ -71,9 +71,8 @@ void BookingOrder::Query(const std::vector<BookingRecord*>& items, int64_t start
                items.begin() + (last - slots_.begin()));
 }
 
-void BookingOrder::Apply(std::vector<BookingRecord*>& items, const std::vector<BookingRecord*>& leaving,
-                         std::vector<BookingRecord*> incoming,
-                         const std::vector<BookingRecord*>& resized) {
+void BookingOrder::Apply(Bookings& items, const Bookings& leaving, Bookings incoming,
+                         const Bookings& resized) {
     if (!leaving.empty()) {
         std::vector<std::size_t> gone;
         gone.reserve(leaving.size());
@@ -99,25 +98,29 @@ void BookingOrder::Apply(std::vector<BookingRecord*>& items, const std::vector<B
     // A load brings its bookings in start order already.
     if (!std::is_sorted(incoming.begin(), incoming.end(), Before))
         std::sort(incoming.begin(), incoming.end(), Before);
-    std::vector<BookingRecord*> mergedItems;
-    std::vector<Slot> mergedSlots;
-    mergedItems.reserve(items.size() + incoming.size());
-    mergedSlots.reserve(items.size() + incoming.size());
-    std::size_t i = 0;
-    for (BookingRecord* booking : incoming) {
-        while (i < items.size() && (slots_[i].start != booking->sortKey ? slots_[i].start < booking->sortKey
-                                                                         : slots_[i].sequence < booking->sequence)) {
-            mergedItems.push_back(items[i]);
-            mergedSlots.push_back(slots_[i]);
-            ++i;
+    // Merged from the back, in place: only the bookings after the first
+    // incoming one move, and no second copy of the order is made.
+    std::size_t kept = items.size();
+    items.resize(kept + incoming.size());
+    slots_.resize(kept + incoming.size());
+    std::size_t write = items.size();
+    std::size_t next = incoming.size();
+    while (next > 0) {
+        BookingRecord* booking = incoming[next - 1];
+        const Slot& last = slots_[kept - (kept > 0 ? 1 : 0)];
+        bool keptGoesAfter = kept > 0 && (last.start != booking->sortKey ? last.start > booking->sortKey
+                                                                         : last.sequence > booking->sequence);
+        --write;
+        if (keptGoesAfter) {
+            items[write] = items[kept - 1];
+            slots_[write] = slots_[kept - 1];
+            --kept;
+        } else {
+            items[write] = booking;
+            slots_[write] = {booking->sortKey, booking->sequence, EndKeyOf(*booking)};
+            --next;
         }
-        mergedItems.push_back(booking);
-        mergedSlots.push_back({booking->sortKey, booking->sequence, EndKeyOf(*booking)});
     }
-    mergedItems.insert(mergedItems.end(), items.begin() + static_cast<std::ptrdiff_t>(i), items.end());
-    mergedSlots.insert(mergedSlots.end(), slots_.begin() + static_cast<std::ptrdiff_t>(i), slots_.end());
-    items.swap(mergedItems);
-    slots_.swap(mergedSlots);
     treeValid_ = false;
 }
 

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "large_memory.h"
+
 class BookingRecord;
 class CBooking;
 
@@ -23,19 +25,20 @@ int64_t EndKeyOf(const CBooking& booking);
 
 class BookingOrder {
 public:
+    using Bookings = LargeVector<BookingRecord*>;
+
     // Appends to out the bookings of items that overlap [start, end), by the
     // keys of their last commit: first those starting before start and
     // ending after it, then those starting in [start, end). Nothing when
     // end < start.
-    void Query(const std::vector<BookingRecord*>& items, int64_t start, int64_t end,
+    void Query(const LargeVector<BookingRecord*>& items, int64_t start, int64_t end,
                std::vector<BookingRecord*>& out);
 
     // Applies a commit to items: leaving bookings (deleted, or moved to
     // another start) go, incoming ones (added, or moved; their sortKey and
     // sequence already set) join after the bookings of equal start, and
     // resized ones keep their place with a new end.
-    void Apply(std::vector<BookingRecord*>& items, const std::vector<BookingRecord*>& leaving,
-               std::vector<BookingRecord*> incoming, const std::vector<BookingRecord*>& resized);
+    void Apply(Bookings& items, const Bookings& leaving, Bookings incoming, const Bookings& resized);
 
     void Clear();
 
@@ -50,10 +53,10 @@ private:
     void Build();
     void UpdateEnd(std::size_t position, int64_t end);
     void Collect(std::size_t node, std::size_t lo, std::size_t hi, std::size_t limit, int64_t start,
-                 const std::vector<BookingRecord*>& items, std::vector<BookingRecord*>& out) const;
+                 const LargeVector<BookingRecord*>& items, std::vector<BookingRecord*>& out) const;
 
-    std::vector<Slot> slots_;   // beside the items, in the same order
+    LargeVector<Slot> slots_;   // beside the items, in the same order
     bool treeValid_ = false;
     std::size_t leaves_ = 0;
-    std::vector<int64_t> maxEnd_;
+    LargeVector<int64_t> maxEnd_;
 };

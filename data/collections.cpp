@@ -42,11 +42,11 @@ CBooking* BookingCollection::GetAt(int32_t index) {
     return store_.Items()[static_cast<std::size_t>(index)];
 }
 
-void BookingCollection::ApplyCommit(const std::vector<RecordCore*>& added,
-                                    const std::vector<RecordCore*>& changed,
-                                    const std::vector<RecordCore*>& removed) {
+void BookingCollection::ApplyCommit(const RecordPointers& added, const RecordPointers& changed,
+                                    const RecordPointers& removed) {
     if (added.empty() && changed.empty() && removed.empty()) return;
-    std::vector<BookingRecord*> leaving, incoming, resized;
+    BookingOrder::Bookings leaving, incoming, resized;
+    incoming.reserve(added.size());
     for (RecordCore* record : removed) {
         auto* booking = static_cast<BookingRecord*>(record);
         store_.Left(booking);
@@ -69,7 +69,8 @@ void BookingCollection::ApplyCommit(const std::vector<RecordCore*>& added,
         booking->sortKey = StartKeyOf(*booking);
         booking->sequence = nextSequence_++;
     }
-    order_.Apply(store_.MutableItems(), {}, incoming, {});
+    order_.Apply(store_.MutableItems(), {}, std::move(incoming), {});
+    store_.Expect(added.size());
     for (RecordCore* record : added) store_.Joined(static_cast<BookingRecord*>(record));
     DocumentChanged();
 }

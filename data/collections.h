@@ -37,8 +37,8 @@ public:
     bool Contains(const Pub* record) override { return store_.Contains(record); }
 
     RecordKind Kind() const override { return kind_; }
-    void ApplyCommit(const std::vector<RecordCore*>& added, const std::vector<RecordCore*>&,
-                     const std::vector<RecordCore*>& removed) override {
+    void ApplyCommit(const RecordPointers& added, const RecordPointers&,
+                     const RecordPointers& removed) override {
         store_.Apply(added, removed);
     }
     RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
@@ -46,7 +46,7 @@ public:
     void FreeAll() override { store_.FreeAll(); }
     void AssignId(RecordCore& record) override { store_.AssignId(static_cast<Rec&>(record).id); }
 
-    const std::vector<Rec*>& Items() const { return store_.Items(); }
+    const LargeVector<Rec*>& Items() const { return store_.Items(); }
 
 protected:
     ~CollectionBase() override = default;
@@ -108,8 +108,8 @@ public:
     bool Contains(const CBooking* booking) override { return store_.Contains(booking); }
 
     RecordKind Kind() const override { return kKindBooking; }
-    void ApplyCommit(const std::vector<RecordCore*>& added, const std::vector<RecordCore*>& changed,
-                     const std::vector<RecordCore*>& removed) override;
+    void ApplyCommit(const RecordPointers& added, const RecordPointers& changed,
+                     const RecordPointers& removed) override;
     RecordCore* FindById(int32_t id) override { return store_.FindById(id); }
     void DocumentChanged() override;
     void FreeAll() override;
@@ -117,7 +117,7 @@ public:
         store_.AssignId(static_cast<BookingRecord&>(record).id);
     }
 
-    const std::vector<BookingRecord*>& Items() const { return store_.Items(); }
+    const LargeVector<BookingRecord*>& Items() const { return store_.Items(); }
 
     // The bookings of one resource or task in a period, through the per-owner cache.
     const std::vector<CBooking*>& OwnerBookings(const void* owner, bool byResource, int64_t start,

@@ -33,11 +33,13 @@ int OpenForDocument(plat::File& file, const std::string& path, bool readOnly, bo
 
 }  // namespace
 
-int32_t CDataFile::ReadImage(const plat::File& file, std::string& image) const {
+// Read once into a buffer of its final size.
+int32_t CDataFile::ReadImage(const plat::File& file, ByteBuffer& image) const {
     int64_t size = file.Size();
     if (size < 0) return kDataIoError;
     if (size > kMaxDocumentBytes) return kDataBadFile;
-    if (!file.ReadAll(image)) return kDataIoError;
+    image.Resize(static_cast<std::size_t>(size));
+    if (!file.ReadAt(0, image.data(), image.size())) return kDataIoError;
     return kDataOk;
 }
 
@@ -47,25 +49,32 @@ void CDataFile::TakeBlock(const DecodedDocument& decoded) {
 
 void CDataFile::CopyDigests(uint8_t (&out)[32]) const { std::memcpy(out, block_ + 1, sizeof out); }
 
-int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, uint32_t& reservedWord) {
-    uint32_t reserved = 0;
-    int32_t status = root.LoadDocument([&]() -> int32_t {
-        if (decoded.older) return ReadOlderBody(root, decoded.payload);
-        CMemArchive archive(std::move(decoded.payload));
+int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcome& outcome) {
+    LoadOutcome found;
+    auto readBody = [&]() -> int32_t {
+        if (decoded.older) return ReadOlderBody(root, decoded.payload, found.textsShortened);
+        CMemArchive archive(decoded.payload);
         int32_t result = root.Read(&archive);
         if (result != kDataOk) return result;
         int32_t word = 0;
         if (!archive.ReadI32(word)) return kDataBadFile;
-        reserved = static_cast<uint32_t>(word);
+        found.reservedWord = static_cast<uint32_t>(word);
+        found.textsShortened = archive.TextsShortened();
         return kDataOk;
+    };
+    int32_t status = root.LoadDocument([&] {
+        int32_t result = readBody();
+        // The image is read; it need not stay beside the records while they
+        // are committed.
+        decoded.payload = {};
+        decoded.image = ByteBuffer();
+        return result;
     });
-    if (status == kDataOk) reservedWord = decoded.older ? 0 : reserved;
+    if (status == kDataOk) outcome = found;
     return status;
 }
 
-int32_t CDataFile::Load(DecodedDocument& decoded) {
-    return LoadDecodedDocument(root_, decoded, reservedWord_);
-}
+int32_t CDataFile::Load(DecodedDocument& decoded) { return LoadDecodedDocument(root_, decoded, loaded_); }
 
 int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, bool havePassword) {
     if (!path || !*path) return kDataBadFile;
@@ -83,7 +92,7 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
         restoreLock();
         return kDataCannotOpen;
     }
-    std::string image;
+    ByteBuffer image;
     DecodedDocument decoded;
     int32_t status = ReadImage(next, image);
     if (status == kDataOk) status = DecodeDocument(std::move(image), password, havePassword, decoded);
@@ -109,7 +118,7 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
 
 int32_t CDataFile::Reload(const char* password, bool havePassword) {
     if (!file_.IsOpen()) return kDataBadFile;
-    std::string image;
+    ByteBuffer image;
     DecodedDocument decoded;
     int32_t status = ReadImage(file_, image);
     if (status == kDataOk) status = DecodeDocument(std::move(image), password, havePassword, decoded);
@@ -141,8 +150,12 @@ int32_t CDataFile::Save(const char* path) {
     if (inPlace && readOnly_) return kDataReadOnly;
     std::string target = inPlace ? path_ : std::string(path);
     bool ownFile = inPlace || (file_.IsOpen() && SameFile(target, path_));
-    if (ownFile && readOnly_) return kDataReadOnly;
-    if (!ownFile) {
+    // Saving onto the open file by name is refused when another program
+    // holds it for writing; a read-only open the user asked for holds no
+    // lock and stands in nobody's way, so the file is opened for writing.
+    bool asked = requestedReadOnly_ && !inPlace;
+    if (ownFile && readOnly_ && !asked) return kDataReadOnly;
+    if (!ownFile || asked) {
         // A file another program holds for writing is not replaced under it.
         plat::File probe;
         int error = probe.Open(target, true);
@@ -150,12 +163,14 @@ int32_t CDataFile::Save(const char* path) {
             return kDataIoError;
     }
 
-    CMemArchive archive;
+    // One buffer from payload to file: the header goes in front of the
+    // payload, the padding and checksum after it.
+    CMemArchive archive(kPayloadOffset);
     root_.Write(&archive);
-    archive.WriteI32(static_cast<int32_t>(reservedWord_));
-    std::string image = BuildDocumentImage(root_.Properties(), archive.TakeBytes());
+    archive.WriteI32(static_cast<int32_t>(loaded_.reservedWord));
+    ByteBuffer image = BuildDocumentImage(root_.Properties(), archive.TakeBuffer());
     std::string error;
-    if (!plat::WriteFileAtomic(target, image, &error)) return kDataIoError;
+    if (!plat::WriteFileAtomic(target, image.View(), &error)) return kDataIoError;
 
     plat::File next;
     bool gotReadOnly = true;
@@ -174,5 +189,5 @@ void CDataFile::Close() {
     file_.Close();
     path_.clear();
     readOnly_ = requestedReadOnly_ = secondPassword_ = olderFormat_ = false;
-    reservedWord_ = 0;
+    loaded_ = {};
 }

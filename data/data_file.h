@@ -11,9 +11,17 @@
 
 class PlanRoot;
 
+// What a load found beside the records.
+struct LoadOutcome {
+    uint32_t reservedWord = 0;
+    // A name or text grew past its field when converted to UTF-8 and was cut.
+    bool textsShortened = false;
+};
+
 // Replaces the root's document by a decoded file image (payload and
-// reserved word, or an older body). The fuzz targets load through it too.
-int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, uint32_t& reservedWord);
+// reserved word, or an older body), releasing the image once it is read.
+// The fuzz targets load through it too.
+int32_t LoadDecodedDocument(PlanRoot& root, DecodedDocument& decoded, LoadOutcome& outcome);
 
 class CDataFile {
 public:
@@ -31,11 +39,13 @@ public:
     bool IsReadOnly() const { return file_.IsOpen() && readOnly_; }
     bool IsSecondPassword() const { return file_.IsOpen() && secondPassword_; }
     bool IsOlderFormat() const { return file_.IsOpen() && olderFormat_; }
+    // The document last opened or re-read had texts cut to fit their fields.
+    bool TextsShortened() const { return file_.IsOpen() && loaded_.textsShortened; }
     // The two digests of the password block examined last.
     void CopyDigests(uint8_t (&out)[32]) const;
 
 private:
-    int32_t ReadImage(const plat::File& file, std::string& image) const;
+    int32_t ReadImage(const plat::File& file, ByteBuffer& image) const;
     int32_t Load(DecodedDocument& decoded);
     void TakeBlock(const DecodedDocument& decoded);
 
@@ -47,5 +57,5 @@ private:
     bool secondPassword_ = false;
     bool olderFormat_ = false;
     uint8_t block_[kPasswordBlockBytes] = {};
-    uint32_t reservedWord_ = 0;
+    LoadOutcome loaded_;
 };

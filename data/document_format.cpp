@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "byte_reader.h"
 #include "data/crypto/blowfish.h"
 #include "data/crypto/crc32.h"
 #include "data/crypto/md5.h"
@@ -31,7 +32,8 @@ bool RunBlowfish(const Key& key, void* data, std::size_t n, bool encrypt) {
     return encrypt ? cipher.Encrypt(data, n) : cipher.Decrypt(data, n);
 }
 
-bool MagicIs(const std::string& image, const char* magic) {
+// The image holds at least the header, so the compare stays inside it.
+bool MagicIs(std::string_view image, const char* magic) {
     return std::strncmp(image.data(), magic, kMagicCompared) == 0;
 }
 
@@ -45,38 +47,28 @@ std::vector<std::string> PasswordCandidates(std::string_view entry) {
 
 }  // namespace
 
-uint32_t ReadLe32(const void* bytes) {
-    const auto* b = static_cast<const unsigned char*>(bytes);
-    return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
-}
-
-void AppendLe32(std::string& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
-
-int32_t DecodeDocument(std::string image, const char* password, bool havePassword,
+int32_t DecodeDocument(ByteBuffer image, const char* password, bool havePassword,
                        DecodedDocument& out) {
     out = {};
-    if (image.size() < kHeaderBytes) return kDataBadFile;
-    if (image.size() > static_cast<std::size_t>(kMaxDocumentBytes)) return kDataBadFile;
-    if (MagicIs(image, kOlderMagic)) {
+    out.image = std::move(image);
+    std::string_view bytes = out.image.View();
+    if (bytes.size() < kHeaderBytes) return kDataBadFile;
+    if (bytes.size() > static_cast<std::size_t>(kMaxDocumentBytes)) return kDataBadFile;
+    if (MagicIs(bytes, kOlderMagic)) {
         out.older = true;
-        out.payload = image.substr(kHeaderBytes);
+        out.payload = bytes.substr(kHeaderBytes);
         return kDataOk;
     }
-    if (!MagicIs(image, kDocumentMagic)) return kDataBadFile;
-    std::size_t body = image.size() - kTrailerBytes;
-    if (Crc32(image.data(), body) != ReadLe32(image.data() + body)) return kDataBadFile;
-    if (image.size() < kMinDocumentBytes) return kDataBadFile;
-    std::size_t area = image.size() - kPayloadOffset - kTrailerBytes;
+    if (!MagicIs(bytes, kDocumentMagic)) return kDataBadFile;
+    std::size_t body = bytes.size() - kTrailerBytes;
+    if (Crc32(bytes.data(), body) != LoadLe32(bytes.data() + body)) return kDataBadFile;
+    if (bytes.size() < kMinDocumentBytes) return kDataBadFile;
+    std::size_t area = bytes.size() - kPayloadOffset - kTrailerBytes;
     if (area % CBlowfish::kBlockSize != 0) return kDataBadFile;
 
-    std::memcpy(out.block, image.data() + kFlagOffset, kPasswordBlockBytes);
+    std::memcpy(out.block, bytes.data() + kFlagOffset, kPasswordBlockBytes);
     out.haveBlock = true;
-    image.resize(kPayloadOffset + area);
-    image.erase(0, kPayloadOffset);
-    out.payload = std::move(image);
+    out.payload = bytes.substr(kPayloadOffset, area);
     if (out.block[0] == 0) return kDataOk;
     if (!havePassword || !password) return kDataPassword;
 
@@ -104,7 +96,7 @@ int32_t DecodeDocument(std::string image, const char* password, bool havePasswor
         }
     }
     if (!unlocked) return kDataPassword;
-    if (!RunBlowfish(key, out.payload.data(), out.payload.size(), false)) return kDataBadFile;
+    if (!RunBlowfish(key, out.image.data() + kPayloadOffset, area, false)) return kDataBadFile;
     return kDataOk;
 }
 
@@ -125,23 +117,35 @@ void BuildPasswordBlock(const CPlanProperties& properties, uint8_t (&block)[kPas
     std::memcpy(block + 33, plain, sizeof plain);
 }
 
-std::string BuildDocumentImage(const CPlanProperties& properties, std::string payload) {
-    payload.append(CBlowfish::kBlockSize - payload.size() % CBlowfish::kBlockSize, '\0');
-    uint8_t block[kPasswordBlockBytes];
-    BuildPasswordBlock(properties, block);
+ByteBuffer BuildDocumentImage(const CPlanProperties& properties, ByteBuffer framed) {
+    std::size_t payload = framed.size() - kPayloadOffset;
+    std::size_t padding = CBlowfish::kBlockSize - payload % CBlowfish::kBlockSize;
+    framed.Resize(framed.size() + padding + kTrailerBytes);
+    char* image = framed.data();
+    std::memset(image + kPayloadOffset + payload, 0, padding);
+    std::size_t area = payload + padding;
     if (properties.passwordFlag != 0) {
         Key key;
         MakeKey(std::string_view(properties.password1, strnlen(properties.password1, 16)), key);
-        RunBlowfish(key, payload.data(), payload.size(), true);
+        RunBlowfish(key, image + kPayloadOffset, area, true);
     }
 
-    std::string image(kHeaderBytes, '\0');
-    std::memcpy(image.data(), kDocumentMagic, sizeof kDocumentMagic);
+    std::memset(image, 0, kHeaderBytes);
+    std::memcpy(image, kDocumentMagic, sizeof kDocumentMagic);
     uint64_t version;
     std::memcpy(&version, &kFormatVersion, sizeof version);
     for (int i = 0; i < 8; ++i) image[24 + i] = static_cast<char>(version >> (8 * i));
-    image.append(reinterpret_cast<const char*>(block), sizeof block);
-    image += payload;
-    AppendLe32(image, Crc32(image.data(), image.size()));
-    return image;
+    uint8_t block[kPasswordBlockBytes];
+    BuildPasswordBlock(properties, block);
+    std::memcpy(image + kHeaderBytes, block, sizeof block);
+    std::size_t body = kPayloadOffset + area;
+    StoreLe32(image + body, Crc32(image, body));
+    return framed;
+}
+
+std::string BuildDocumentImage(const CPlanProperties& properties, std::string_view payload) {
+    ByteBuffer framed;
+    framed.Resize(kPayloadOffset);
+    framed.Append(payload.data(), payload.size());
+    return std::string(BuildDocumentImage(properties, std::move(framed)).View());
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "byte_buffer.h"
+
 class CPlanProperties;
 
 inline constexpr char kDocumentMagic[] = "Tovima2";
@@ -27,7 +29,8 @@ inline constexpr int64_t kMaxDocumentBytes = INT32_MAX;
 struct DecodedDocument {
     bool older = false;
     bool secondPassword = false;   // unlocked with password 2: read-only access
-    std::string payload;           // the deciphered payload area, or the older body
+    ByteBuffer image;              // the file image, deciphered in place
+    std::string_view payload;      // in image: the payload area, or the older body
     bool haveBlock = false;
     uint8_t block[kPasswordBlockBytes] = {};
 };
@@ -38,16 +41,16 @@ struct DecodedDocument {
 // Passwords are tried as UTF-8 bytes, then as the Windows-1252 bytes of the
 // same text. out.block is filled as soon as the checksum holds, even when
 // the password is refused.
-int32_t DecodeDocument(std::string image, const char* password, bool havePassword,
+int32_t DecodeDocument(ByteBuffer image, const char* password, bool havePassword,
                        DecodedDocument& out);
 
 // The password block for the properties: zero when not protected, else both
 // digests and password 1 enciphered under password 2.
 void BuildPasswordBlock(const CPlanProperties& properties, uint8_t (&block)[kPasswordBlockBytes]);
 
-// A whole file from a payload (the reserved word included): padding,
-// enciphering when protected, checksum.
-std::string BuildDocumentImage(const CPlanProperties& properties, std::string payload);
-
-uint32_t ReadLe32(const void* bytes);
-void AppendLe32(std::string& out, uint32_t value);
+// A whole file around a payload (the reserved word included) that follows
+// kPayloadOffset free bytes in framed: header and password block in front,
+// padding, enciphering when protected, checksum; all in place.
+ByteBuffer BuildDocumentImage(const CPlanProperties& properties, ByteBuffer framed);
+// The same from a payload alone.
+std::string BuildDocumentImage(const CPlanProperties& properties, std::string_view payload);

@@ -5,7 +5,8 @@
 
 #include <climits>
 #include <cstdint>
-#include <unordered_map>
+
+#include "id_table.h"
 
 class CResourceGroup;
 class CResource;
@@ -13,16 +14,10 @@ class CTaskGroup;
 class CTask;
 
 struct LoadContext {
-    std::unordered_map<int32_t, CResourceGroup*> resourceGroups;
-    std::unordered_map<int32_t, CResource*> resources;
-    std::unordered_map<int32_t, CTaskGroup*> taskGroups;
-    std::unordered_map<int32_t, CTask*> tasks;
-
-    template <class Record>
-    static Record* Find(const std::unordered_map<int32_t, Record*>& map, int32_t id) {
-        auto found = map.find(id);
-        return found == map.end() ? nullptr : found->second;
-    }
+    IdTable<CResourceGroup> resourceGroups;
+    IdTable<CResource> resources;
+    IdTable<CTaskGroup> taskGroups;
+    IdTable<CTask> tasks;
 };
 
 // Ids in a file must be positive, below the largest value (the next id must

@@ -1,6 +1,5 @@
 // The payload: every record's fields in file order, and the root's sections.
 
-#include <algorithm>
 
 #include "load_context.h"
 #include "mem_archive.h"
@@ -43,35 +42,34 @@ void WriteIds(CMemArchive& archive, int32_t count, const Set& items) {
 }
 
 template <class Record>
-int32_t ReadIds(CMemArchive& archive, const std::unordered_map<int32_t, Record*>& known,
-                std::vector<Record*>& out) {
+int32_t ReadIds(CMemArchive& archive, const IdTable<Record>& known, std::vector<Record*>& out) {
     int32_t count = 0;
     if (!archive.ReadI32(count) || count < 0 || static_cast<std::size_t>(count) > archive.Remaining() / 4)
         return kBad;
     for (int32_t i = 0; i < count; ++i) {
         int32_t id = 0;
         archive.ReadI32(id);
-        if (Record* record = LoadContext::Find(known, id)) out.push_back(record);
+        if (Record* record = known.Find(id)) out.push_back(record);
     }
     return kDataOk;
 }
 
-template <class Record>
-void WriteSection(CMemArchive& archive, const std::vector<Record*>& records) {
+template <class Records>
+void WriteSection(CMemArchive& archive, const Records& records) {
     archive.WriteI32(static_cast<int32_t>(records.size()));
-    for (const Record* record : records) record->Write(archive);
+    for (const auto* record : records) record->Write(archive);
 }
 
-// Create, Read and Add per record; a refused record is released.
-template <class Record, class Collection, class Remember>
+// Create, Read and Add per record; a refused record is released. Every
+// record read goes into known, which refuses a second record of one id.
+template <class Record, class Collection, class Known>
 int32_t ReadSection(CMemArchive& archive, LoadContext& context, Collection& collection,
-                    std::size_t minBytes, Remember remember) {
+                    std::size_t minBytes, Known& known) {
     int32_t count = 0;
     if (!archive.ReadI32(count) || count < 0 ||
         static_cast<std::size_t>(count) > archive.Remaining() / minBytes)
         return kBad;
-    std::vector<int32_t> ids;
-    ids.reserve(static_cast<std::size_t>(count));
+    known.Expect(static_cast<std::size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
         auto* record = Record::From(collection.Create());
         int32_t status = record->Read(archive, context);
@@ -80,11 +78,8 @@ int32_t ReadSection(CMemArchive& archive, LoadContext& context, Collection& coll
             DestroyRecord(record);
             return status;
         }
-        ids.push_back(record->id);
-        remember(record);
+        if (!known.Insert(record->id, record)) return kBad;
     }
-    std::sort(ids.begin(), ids.end());
-    if (std::adjacent_find(ids.begin(), ids.end()) != ids.end()) return kBad;
     return kDataOk;
 }
 
@@ -127,7 +122,7 @@ int32_t ResourceRecord::Read(CMemArchive& archive, LoadContext& context) {
     if (ReadHead(archive, *this) != kDataOk || !archive.ReadString(description, sizeof description) ||
         !archive.ReadI32(groupId) || !archive.ReadFixedText(reserved, sizeof reserved))
         return kBad;
-    group = LoadContext::Find(context.resourceGroups, groupId);
+    group = context.resourceGroups.Find(groupId);
     return kDataOk;
 }
 
@@ -151,7 +146,7 @@ int32_t TaskRecord::Read(CMemArchive& archive, LoadContext& context) {
         return kBad;
     color1 = static_cast<uint32_t>(c1);
     color2 = static_cast<uint32_t>(c2);
-    group = LoadContext::Find(context.taskGroups, groupId);
+    group = context.taskGroups.Find(groupId);
     return kDataOk;
 }
 
@@ -180,8 +175,8 @@ int32_t BookingRecord::Read(CMemArchive& archive, LoadContext& context) {
         return kBad;
     color1 = static_cast<uint32_t>(c1);
     color2 = static_cast<uint32_t>(c2);
-    resource = LoadContext::Find(context.resources, resourceId);
-    task = LoadContext::Find(context.tasks, taskId);
+    resource = context.resources.Find(resourceId);
+    task = context.tasks.Find(taskId);
     return kDataOk;
 }
 
@@ -232,8 +227,8 @@ int32_t PropertiesRecord::Read(CMemArchive& archive, LoadContext&) {
     if (!archive.ReadI32(periodStart) || !archive.ReadI32(periodEnd) ||
         !archive.ReadI16(dayStartMinutes) || !archive.ReadI16(dayEndMinutes) ||
         !archive.Read(workingDays, sizeof workingDays) || !archive.ReadU8(passwordFlag) ||
-        !archive.ReadString(password1, sizeof password1) ||
-        !archive.ReadString(password2, sizeof password2) ||
+        !archive.ReadKeyString(password1, sizeof password1) ||
+        !archive.ReadKeyString(password2, sizeof password2) ||
         !archive.ReadFixedText(reserved, sizeof reserved))
         return kBad;
     return kDataOk;
@@ -253,26 +248,23 @@ void PlanRoot::Write(CMemArchive* archive) {
 int32_t PlanRoot::Read(CMemArchive* archive) {
     if (!archive) return kDataRefused;
     LoadContext context;
+    IdTable<BookingRecord> bookingIds;
+    IdTable<FilterRecord> filterIds;
     int32_t status = properties_->Read(*archive, context);
     if (status == kDataOk)
-        status = ReadSection<ResourceGroupRecord>(
-            *archive, context, *resourceGroups_, kMinGroupBytes,
-            [&](ResourceGroupRecord* r) { context.resourceGroups[r->id] = r; });
+        status = ReadSection<ResourceGroupRecord>(*archive, context, *resourceGroups_, kMinGroupBytes,
+                                                  context.resourceGroups);
     if (status == kDataOk)
         status = ReadSection<ResourceRecord>(*archive, context, *resources_, kMinResourceBytes,
-                                             [&](ResourceRecord* r) { context.resources[r->id] = r; });
+                                             context.resources);
     if (status == kDataOk)
-        status = ReadSection<TaskGroupRecord>(
-            *archive, context, *taskGroups_, kMinGroupBytes,
-            [&](TaskGroupRecord* r) { context.taskGroups[r->id] = r; });
+        status = ReadSection<TaskGroupRecord>(*archive, context, *taskGroups_, kMinGroupBytes,
+                                              context.taskGroups);
     if (status == kDataOk)
-        status = ReadSection<TaskRecord>(*archive, context, *tasks_, kMinTaskBytes,
-                                         [&](TaskRecord* r) { context.tasks[r->id] = r; });
+        status = ReadSection<TaskRecord>(*archive, context, *tasks_, kMinTaskBytes, context.tasks);
     if (status == kDataOk)
-        status = ReadSection<BookingRecord>(*archive, context, *bookings_, kMinBookingBytes,
-                                            [](BookingRecord*) {});
+        status = ReadSection<BookingRecord>(*archive, context, *bookings_, kMinBookingBytes, bookingIds);
     if (status == kDataOk)
-        status = ReadSection<FilterRecord>(*archive, context, *filters_, kMinFilterBytes,
-                                           [](FilterRecord*) {});
+        status = ReadSection<FilterRecord>(*archive, context, *filters_, kMinFilterBytes, filterIds);
     return status;
 }

@@ -121,14 +121,16 @@ std::string PlanRoot::GetFileName() { return file_.IsOpen() ? file_.Path() : std
 bool PlanRoot::IsReadOnly() { return file_.IsReadOnly(); }
 
 int32_t PlanRoot::Control(int32_t code, void* out) {
-    if (code != kControlPasswordDigests && code != kControlOlderFormat) return kDataUnknownControl;
+    if (code != kControlPasswordDigests && code != kControlOlderFormat && code != kControlTextsShortened)
+        return kDataUnknownControl;
     if (!out) return kDataRefused;
     if (code == kControlPasswordDigests) {
         uint8_t digests[32];
         file_.CopyDigests(digests);
         std::memcpy(out, digests, sizeof digests);
     } else {
-        *static_cast<uint8_t*>(out) = file_.IsOlderFormat() ? 1 : 0;
+        bool set = code == kControlOlderFormat ? file_.IsOlderFormat() : file_.TextsShortened();
+        *static_cast<uint8_t*>(out) = set ? 1 : 0;
     }
     return kDataOk;
 }

@@ -8,10 +8,15 @@
 #include <vector>
 
 #include "data_status.h"
+#include "large_memory.h"
 
 class CMemArchive;
 class CRecordList;
 struct LoadContext;
+
+class RecordCore;
+// Record lists that may hold every record of a large plan.
+using RecordPointers = LargeVector<RecordCore*>;
 
 class RecordCore {
 public:
@@ -54,9 +59,8 @@ public:
     virtual RecordKind Kind() const = 0;
     // Applies a committed transaction: added records join, changed ones keep
     // their place (bookings move to their new start), removed ones leave.
-    virtual void ApplyCommit(const std::vector<RecordCore*>& added,
-                             const std::vector<RecordCore*>& changed,
-                             const std::vector<RecordCore*>& removed) = 0;
+    virtual void ApplyCommit(const RecordPointers& added, const RecordPointers& changed,
+                             const RecordPointers& removed) = 0;
     // The live record with this id, or null.
     virtual RecordCore* FindById(int32_t id) = 0;
     // Drops caches; the document changed or a change may be under way.

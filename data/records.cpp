@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "plan_root.h"
+#include "record_pool.h"
 #include "support/calendar_values.h"
 
 namespace {
@@ -117,6 +118,13 @@ int32_t TaskRecord::BeginChange() { return Root().Undo().BeginChange(*this); }
 int32_t TaskRecord::Delete() { return DeleteOwner<TaskRecord, CTask>(*this, this); }
 
 // Bookings
+
+void* BookingRecord::operator new(std::size_t bytes) {
+    static RecordPool* const pool = new RecordPool(sizeof(BookingRecord));
+    return pool->Allocate(bytes);
+}
+
+void BookingRecord::operator delete(void* booking) { RecordPool::Free(booking); }
 
 int32_t BookingRecord::CopyFrom(const CBooking* other) {
     if (!other || other == this) return kDataOk;

@@ -112,6 +112,10 @@ public:
     // its place among equal starts.
     int64_t sortKey = 0;
     uint64_t sequence = 0;
+
+    // Bookings come by the million: they live in a record pool.
+    static void* operator new(std::size_t bytes);
+    static void operator delete(void* booking);
 };
 
 class FilterRecord final : public RecordImpl<FilterRecord, CFilter, kKindFilter> {

@@ -20,7 +20,6 @@ int32_t CUndoManager::Begin(const char* name) {
     for (KindLists& lists : lists_) lists = {};
     mask_ = 0;
     open_ = true;
-    cancelled_ = false;
     loading_ = false;
     replay_ = Replay::None;
     if (name && *name && history_) step_ = std::make_unique<CUndoTransaction>(root_, name);
@@ -66,12 +65,16 @@ int32_t CUndoManager::MarkDeleted(RecordCore& record) {
     return kDataOk;
 }
 
-void CUndoManager::Close() {
+void CUndoManager::ForgetLists() {
     for (KindLists& lists : lists_) {
         for (RecordCore* record : lists.changed) record->registered = false;
         for (RecordCore* record : lists.added) record->registered = record->added = false;
         lists = {};
     }
+}
+
+void CUndoManager::Close() {
+    ForgetLists();
     step_.reset();
     open_ = false;
     loading_ = false;
@@ -96,57 +99,62 @@ void CUndoManager::Cancel() {
         lists.added.clear();
     }
     Close();
-    cancelled_ = true;
     if (touched)
         for (CRecordList* list : root_.Lists()) list->DocumentChanged();
 }
 
+CUndoManager::Settled CUndoManager::Settle(KindLists& lists) {
+    // A record changed and then deleted goes away with the state it had
+    // before the transaction, so undo brings back its original values.
+    std::erase_if(lists.changed, [](RecordCore* record) {
+        if (!record->deleted) return false;
+        record->RestoreFromBackup();
+        record->registered = false;
+        return true;
+    });
+    Settled settled;
+    settled.joining.reserve(lists.added.size());
+    for (RecordCore* record : lists.added)
+        if (!record->deleted) settled.joining.push_back(record);
+    for (RecordCore* record : lists.deleted)
+        (record->inCollection ? settled.leaving : settled.discarded).push_back(record);
+    return settled;
+}
+
 uint32_t CUndoManager::Commit() {
     if (!open_) return 0;
+    std::array<Settled, 8> settled;
     for (int kind = kKindProperties; kind <= kKindFilter; ++kind) {
         KindLists& lists = lists_[kind];
         if (!lists.added.empty() || !lists.changed.empty() || !lists.deleted.empty())
             mask_ |= 1u << kind;
-        // A record changed and then deleted goes away with the state it had
-        // before the transaction, so undo brings back its original values.
-        std::erase_if(lists.changed, [](RecordCore* record) {
-            if (!record->deleted) return false;
-            record->RestoreFromBackup();
-            record->registered = false;
-            return true;
-        });
+        settled[kind] = Settle(lists);
     }
-
-    std::array<std::vector<RecordCore*>, 8> removed;
     for (int kind = kKindProperties; kind <= kKindFilter; ++kind) {
-        KindLists& lists = lists_[kind];
-        // Added and deleted in one transaction: it never joins the document.
-        std::vector<RecordCore*> joining;
-        for (RecordCore* record : lists.added)
-            if (!record->deleted) joining.push_back(record);
-        for (RecordCore* record : lists.deleted)
-            if (record->inCollection) removed[kind].push_back(record);
+        const Settled& s = settled[kind];
         if (CRecordList* list = root_.ListOf(static_cast<RecordKind>(kind)))
-            list->ApplyCommit(joining, lists.changed, removed[kind]);
+            list->ApplyCommit(s.joining, lists_[kind].changed, s.leaving);
         if (step_) {
-            step_->added.insert(step_->added.end(), joining.begin(), joining.end());
-            for (RecordCore* record : lists.changed) step_->changed.push_back(record->backup->Clone());
+            step_->added.insert(step_->added.end(), s.joining.begin(), s.joining.end());
+            for (RecordCore* record : lists_[kind].changed) step_->changed.push_back(record->backup->Clone());
         }
     }
+    if (mask_ != 0)
+        for (CRecordList* list : root_.Lists()) list->DocumentChanged();
+    ForgetLists();
+
+    // Ownership from here on: joining records belong to their collections;
+    // records that left them belong to the step, or to nobody without one;
+    // records added and deleted in this transaction never joined and go.
     for (int kind = kKindFilter; kind >= kKindProperties; --kind) {
-        // The record is freed or the step's now; the lists must not touch it.
-        std::erase_if(lists_[kind].added, [](RecordCore* record) { return record->deleted; });
-        for (RecordCore* record : lists_[kind].deleted) {
-            if (step_ && !record->added)
+        for (RecordCore* record : settled[kind].leaving) {
+            if (step_)
                 step_->deleted.push_back(record);
             else
                 DestroyRecord(record);
         }
-        lists_[kind].deleted.clear();
+        for (RecordCore* record : settled[kind].discarded) DestroyRecord(record);
     }
-
-    if (mask_ != 0)
-        for (CRecordList* list : root_.Lists()) list->DocumentChanged();
 
     Replay replay = replay_;
     bool named = step_ != nullptr;

@@ -64,11 +64,20 @@ public:
 
 private:
     struct KindLists {
-        std::vector<RecordCore*> added, changed, deleted;
+        RecordPointers added, changed, deleted;
+    };
+    // Where the records of one kind go when the transaction commits.
+    struct Settled {
+        RecordPointers joining;     // added: into the collection
+        RecordPointers leaving;     // deleted: out of the collection
+        RecordPointers discarded;   // added and deleted: never joined
     };
     enum class Replay { None, Undo, Redo };
 
     int32_t ReplayStep(CUndoTransaction& step, Replay how);
+    static Settled Settle(KindLists& lists);
+    // Clears the per-record transaction flags and empties the lists.
+    void ForgetLists();
     void Close();
     void Push(std::unique_ptr<CUndoTransaction> step);
 
@@ -76,7 +85,7 @@ private:
     CUndoHistory* history_ = nullptr;
     std::unique_ptr<CUndoTransaction> step_;
     std::array<KindLists, 8> lists_;   // by kind, 1 to 7
-    bool open_ = false, cancelled_ = false, loading_ = false;
+    bool open_ = false, loading_ = false;
     Replay replay_ = Replay::None;
     uint32_t mask_ = 0;
     bool modified_ = false;

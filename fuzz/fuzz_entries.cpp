@@ -27,14 +27,14 @@ struct Protection : CPlanProperties {
 std::string Payload(PlanRoot& root) {
     CMemArchive archive;
     root.Write(&archive);
-    return archive.TakeBytes();
+    return std::string(archive.Bytes());
 }
 
 int Load(PlanRoot& root, std::string image, const char* password) {
     DecodedDocument decoded;
-    int32_t status = DecodeDocument(std::move(image), password, password != nullptr, decoded);
-    uint32_t reserved = 0;
-    if (status == kDataOk) status = LoadDecodedDocument(root, decoded, reserved);
+    int32_t status = DecodeDocument(ByteBuffer(image), password, password != nullptr, decoded);
+    LoadOutcome outcome;
+    if (status == kDataOk) status = LoadDecodedDocument(root, decoded, outcome);
     return status;
 }
 

@@ -24,6 +24,10 @@ using DataListener = void (*)(uint32_t mask);
 // Control codes.
 inline constexpr int32_t kControlPasswordDigests = 0;   // out: 32 bytes
 inline constexpr int32_t kControlOlderFormat = 1;       // out: 1 byte
+// out: 1 byte, 1 when names or texts of the document last opened or re-read
+// were cut to fit their fields (text of the older platform grows when
+// converted to UTF-8). The host tells the user once after the open.
+inline constexpr int32_t kControlTextsShortened = 2;
 
 class CPlanData {
 public:
@@ -69,6 +73,10 @@ public:
     bool IsOlderFormatOpen() {
         uint8_t older = 0;
         return Control(kControlOlderFormat, &older) == kDataOk && older != 0;
+    }
+    bool TextsWereShortened() {
+        uint8_t shortened = 0;
+        return Control(kControlTextsShortened, &shortened) == kDataOk && shortened != 0;
     }
 };
 

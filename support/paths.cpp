@@ -1,7 +1,6 @@
 #include "support/paths.h"
 
-#include <strings.h>
-
+#include "plat/ascii.h"
 #include "plat/files.h"
 
 namespace {
@@ -22,10 +21,6 @@ PathParts SplitPath(const std::string& path) {
     parts.name = file.substr(0, dot == std::string::npos ? file.size() : dot);
     if (dot != std::string::npos) parts.extension = file.substr(dot);
     return parts;
-}
-
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
 }
 
 }  // namespace
@@ -54,7 +49,7 @@ std::size_t ListFiles(std::vector<std::string>& list, const std::string& directo
             ListFiles(list, path, extension, recursive);
             continue;
         }
-        if (extension.empty() || EqualsNoCase(SplitPath(entry.name).extension, extension))
+        if (extension.empty() || plat::EqualsIgnoringAsciiCase(SplitPath(entry.name).extension, extension))
             list.push_back(path);
     }
     return list.size();

@@ -4,20 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
-#include <strings.h>
 
+#include "plat/ascii.h"
 #include "support/calendar_values.h"
 
 namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-bool EqualsNoCase(std::string_view a, const char* b) {
-    const std::string_view bv(b);
-    if (a.size() != bv.size()) return false;
-    return strncasecmp(a.data(), b, a.size()) == 0;
 }
 
 // The "C" locale, made once, for number conversion that does not follow
@@ -32,7 +26,7 @@ locale_t CLocale() {
 bool ParseBool(std::string_view text, bool defaultValue) {
     if (text.empty()) return defaultValue;
     for (const char* word : {"off", "false", "no", "n", "0"}) {
-        if (EqualsNoCase(text, word)) return false;
+        if (plat::EqualsIgnoringAsciiCase(text, word)) return false;
     }
     return true;
 }

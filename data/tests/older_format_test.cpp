@@ -1,7 +1,13 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <climits>
+#include <cstring>
+#include <fstream>
 #include <functional>
 
 #include "file_fixture.h"
+#include "plat/utf8.h"
 
 namespace {
 
@@ -116,6 +122,128 @@ TEST_F(OlderFormatTest, DamagedBodiesGiveStatus1) {
     std::string path = Write("fine.qel", OlderParts().Build());
     EXPECT_EQ(root.Open(path.c_str(), false, nullptr, false), kDataOk);
     EXPECT_EQ(root.bookings->GetCount(), 1);
+}
+
+// Resources and tasks are each numbered by name, ignoring case.
+TEST_F(OlderFormatTest, RenumberingIgnoresCase) {
+    auto names = [](std::vector<std::string> list, int fields) {
+        return [=](Bytes& b) {
+            std::string all;
+            for (const std::string& name : list) all += name;
+            b.I32(static_cast<int32_t>(list.size())).I32(static_cast<int32_t>(all.size()));
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                b.I32(static_cast<int32_t>(i + 1));
+                for (int f = 2; f < fields; ++f) b.I32(0);
+                b.I32(static_cast<int32_t>(list[i].size()));
+            }
+            b.Raw(all);
+        };
+    };
+    OlderParts parts;
+    parts.resources = names({"alpha", "Beta", "gamma", "ALPHA2"}, 2);
+    parts.tasks = names({"Zed", "apple", "Mango"}, 4);
+    parts.bookings = [](Bytes& b) { b.I32(0).I32(0); };
+    ASSERT_EQ(root.Open(Write("case.qel", parts.Build()).c_str(), false, nullptr, false), kDataOk);
+    auto order = [](auto* collection) {
+        std::vector<int32_t> result;
+        for (int32_t i = 0; i < collection->GetCount(); ++i)
+            result.push_back(collection->GetAt(static_cast<uint32_t>(i))->orderIndex);
+        return result;
+    };
+    EXPECT_EQ(order(root.resources), (std::vector<int32_t>{0, 2, 3, 1}));
+    EXPECT_EQ(order(root.tasks), (std::vector<int32_t>{2, 0, 1}));
+}
+
+// Windows-1252 names and texts that outgrow their fields in UTF-8 are cut
+// on a character boundary, and the document says so.
+TEST_F(OlderFormatTest, ShortenedTextsAreReported) {
+    struct Case {
+        const char* what;
+        std::string name, text;
+        std::size_t nameBytes, textBytes;
+        bool shortened;
+    };
+    const std::string ae(1, '\xE4');
+    auto repeat = [](const std::string& piece, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += piece;
+        return out;
+    };
+    const Case cases[] = {
+        {"fits", repeat(ae, 49), repeat(ae, 99), 98, 198, false},
+        {"text of 100 letters", "R", repeat(ae, 100), 1, 198, true},
+        {"name of euro signs", repeat("\x80", 34), "t", 99, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OlderParts parts;
+        parts.resources = [&](Bytes& b) {
+            b.I32(1).I32(static_cast<int32_t>(c.name.size())).I32(1).I32(static_cast<int32_t>(c.name.size())).Raw(c.name);
+        };
+        parts.bookings = [&](Bytes& b) {
+            b.I32(1).I32(static_cast<int32_t>(c.text.size())).I32(3).I32(1).I32(2);
+            b.I32(0).I32(0).I32(10).I32(0).I32(11).I32(0).I32(static_cast<int32_t>(c.text.size())).Raw(c.text);
+        };
+        ASSERT_EQ(root.Open(Write("long.qel", parts.Build()).c_str(), false, nullptr, false), kDataOk);
+        std::string name = root.resources->GetAt(0)->name;
+        std::string text = root.bookings->GetAt(0)->text;
+        EXPECT_EQ(name.size(), c.nameBytes);
+        EXPECT_EQ(text.size(), c.textBytes);
+        EXPECT_TRUE(plat::IsValidUtf8(name) && plat::IsValidUtf8(text));
+        EXPECT_EQ(root.TextsWereShortened(), c.shortened);
+    }
+    root.Close();
+    EXPECT_FALSE(root.TextsWereShortened());
+}
+
+// Kilobytes of a process's peak resident memory beyond what it had when
+// reset ("VmHWM" after writing 5 to clear_refs).
+long PeakKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field)));
+    return -1;
+}
+
+// A crafted file that claims millions of entries, all well formed but the
+// last: it is refused without a record, or a vector per entry, being made.
+TEST_F(OlderFormatTest, PeakMemoryStaysWithinASmallMultipleOfTheFile) {
+    constexpr int32_t kEntries = 4 << 20;
+    Bytes resources;
+    resources.I32(kEntries).I32(kEntries);
+    for (int32_t i = 1; i <= kEntries; ++i) resources.I32(i).I32(i < kEntries ? 1 : 2);
+    resources.Raw(std::string(static_cast<std::size_t>(kEntries), 'r'));
+    OlderParts parts;
+    parts.resources = [&](Bytes& b) { b.Raw(resources.data); };
+    std::string file = parts.Build();
+    std::string path = Write("crafted.qel", file);
+    file.clear();
+    file.shrink_to_fit();
+    resources.data.clear();
+    resources.data.shrink_to_fit();
+
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::ofstream("/proc/self/clear_refs") << "5";
+        long before = PeakKilobytes("VmRSS:");
+        int32_t status = root.Open(path.c_str(), false, nullptr, false);
+        long grown[2] = {status, PeakKilobytes("VmHWM:") - before};
+        (void)!::write(pipeFds[1], grown, sizeof grown);
+        ::_exit(0);
+    }
+    long grown[2] = {};
+    ASSERT_EQ(::read(pipeFds[0], grown, sizeof grown), static_cast<ssize_t>(sizeof grown));
+    ::waitpid(child, nullptr, 0);
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    EXPECT_EQ(grown[0], kDataRefused);
+    long fileKilobytes = static_cast<long>(testing::ReadFile(path).size() / 1024);
+    EXPECT_LT(grown[1], 4 * fileKilobytes) << "peak grew by " << grown[1] << " KiB for a file of "
+                                           << fileKilobytes << " KiB";
 }
 
 }  // namespace

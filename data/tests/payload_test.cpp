@@ -168,6 +168,21 @@ TEST_F(PayloadTest, EncodingsAtTheirLimits) {
     EXPECT_EQ(std::string(root.resources->GetAt(0)->name), std::string(99, 'n'));
 }
 
+// Growth past the 2 MiB blocks remaps the buffer; every byte stays.
+TEST(MemArchive, KeepsItsBytesAsItGrows) {
+    CMemArchive archive(89);
+    constexpr int32_t kValues = 3 << 20;
+    for (int32_t i = 0; i < kValues; ++i) archive.WriteI32(i * 7);
+    ASSERT_EQ(archive.Bytes().size(), 4u * kValues);
+    CMemArchive reader(archive.Bytes());
+    for (int32_t i = 0; i < kValues; ++i) {
+        int32_t value = 0;
+        ASSERT_TRUE(reader.ReadI32(value));
+        ASSERT_EQ(value, i * 7) << i;
+    }
+    EXPECT_EQ(archive.TakeBuffer().size(), 89u + 4u * kValues);
+}
+
 TEST_F(PayloadTest, TextThatIsNotUtf8IsReadAsWindows1252WithinTheLimit) {
     Parts parts;
     // 99 bytes of Windows-1252: "é" (0xE9) grows to two bytes in UTF-8.
@@ -179,6 +194,7 @@ TEST_F(PayloadTest, TextThatIsNotUtf8IsReadAsWindows1252WithinTheLimit) {
     };
     ASSERT_EQ(root.Open(Write("legacy.qel", DocumentFile(parts.Build())).c_str(), false, nullptr, false),
               kDataOk);
+    EXPECT_FALSE(root.TextsWereShortened());
     CResource* resource = root.resources->GetAt(0);
     EXPECT_STREQ(resource->name, "Caf\xC3\xA9");
     std::string description = resource->description;
@@ -189,8 +205,12 @@ TEST_F(PayloadTest, TextThatIsNotUtf8IsReadAsWindows1252WithinTheLimit) {
     ASSERT_EQ(root.Open(Write("legacy2.qel", DocumentFile(parts.Build())).c_str(), false, nullptr, false),
               kDataOk);
     std::string name = root.resources->GetAt(0)->name;
-    EXPECT_EQ(name.size(), 98u);   // cut on a character boundary
+    EXPECT_EQ(name.size(), 98u);   // cut on a character boundary, and said so
     EXPECT_EQ(name.substr(0, 2), "\xC3\xA9");
+    EXPECT_TRUE(root.TextsWereShortened());
+    ASSERT_EQ(root.Save(nullptr), kDataOk);
+    ASSERT_EQ(root.Reload(nullptr, false), kDataOk);
+    EXPECT_FALSE(root.TextsWereShortened());
 }
 
 }  // namespace

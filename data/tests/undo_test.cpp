@@ -208,6 +208,17 @@ TEST_F(UndoTest, ModifiedFlagFollowsTheSavedState) {
     rename("Cleo");
     ASSERT_TRUE(history.Undo());
     EXPECT_TRUE(root.IsModified());   // after an unnamed step the count is lost
+
+    // One step behind the saved state, then an unnamed step: counting on
+    // would land on the saved state, but the document differs from it.
+    rename("Dora");
+    root.Undo().SetModified(false);
+    ASSERT_TRUE(history.Undo());
+    ASSERT_EQ(root.BeginTransaction(nullptr), kDataOk);
+    anna->BeginChange();
+    anna->SetName("Emil");
+    root.CommitTransaction();
+    EXPECT_TRUE(root.IsModified());
 }
 
 TEST_F(UndoTest, AStepWhoseRecordIsGoneFailsAndTheHistoryIsCleared) {

@@ -48,15 +48,22 @@ public:
     std::int64_t Size() const;
     // Reads the whole file from offset 0; false on a read error.
     bool ReadAll(std::string& out) const;
+    // Reads exactly n bytes at offset into out; false on a read error or
+    // when the file ends first.
+    bool ReadAt(std::int64_t offset, void* out, std::size_t n) const;
 
 private:
     int fd_ = -1;
     bool writable_ = false;
 };
 
-// Writes bytes to a temporary file in the directory of path, flushes it to
-// disk, renames it over path and flushes the directory. On failure the old
-// file is untouched, the temporary file is removed and error says why.
+// Writes bytes to a new file in the directory of path, flushes it to disk,
+// renames it over path and flushes the directory. On failure the old file
+// is untouched and error says why. The new file has no name until it is
+// complete (O_TMPFILE), so a writer killed at any moment leaves no stray
+// file; only where the file system lacks unnamed files, or in the instant
+// between naming and renaming, can one named ".<name>.saving" remain, and
+// the next write of path takes it over.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error);
 
 // Test hook: makes the next WriteFileAtomic calls fail after writing

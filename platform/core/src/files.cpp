@@ -11,6 +11,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace plat {
 namespace {
@@ -181,6 +182,22 @@ bool File::ReadAll(std::string& out) const {
     }
 }
 
+bool File::ReadAt(std::int64_t offset, void* out, std::size_t n) const {
+    if (fd_ < 0) return false;
+    auto* bytes = static_cast<char*>(out);
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd_, bytes + done, n - done, static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (got == 0) return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
     const auto fail = [&](const std::string& text) {
         if (error != nullptr) *error = text;
@@ -192,34 +209,51 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
     if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
 
     const std::string directory = DirectoryOf(target);
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return fail(ErrorText("cannot create a temporary file in", directory, errno));
-
     struct stat old {};
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         return static_cast<mode_t>(0666 & ~mask);
     }();
+
+    // The new file is written unnamed, so a write killed half way leaves
+    // nothing behind. It gets a name only to be renamed over the target; that
+    // name is the same for every save of the target, so the file a kill
+    // between the two steps would leave is taken over by the next save. Where
+    // the file system has no unnamed files, the file is written under that
+    // name from the start.
+    const std::size_t slash = target.rfind('/');
+    const std::string staging = directory + "/." + target.substr(slash == std::string::npos ? 0 : slash + 1) + ".saving";
+    int fd = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    const bool unnamed = fd >= 0;
+    if (!unnamed) fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return fail(ErrorText("cannot create a temporary file in", directory, errno));
     ::fchmod(fd, mode);
 
     const auto abandon = [&](const char* what) {
         const int saved = errno;
         ::close(fd);
-        ::unlink(temporary.c_str());
-        return fail(ErrorText(what, temporary, saved));
+        if (!unnamed) ::unlink(staging.c_str());
+        return fail(ErrorText(what, staging, saved));
     };
     if (!WriteAll(fd, bytes)) return abandon("cannot write");
     if (::fsync(fd) != 0) return abandon("cannot flush");
+    if (unnamed) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        const auto link = [&] {
+            return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staging.c_str(), AT_SYMLINK_FOLLOW) == 0;
+        };
+        if (!link() && !(errno == EEXIST && ::unlink(staging.c_str()) == 0 && link()))
+            return abandon("cannot name");
+    }
     if (::close(fd) != 0) {
         const int saved = errno;
-        ::unlink(temporary.c_str());
-        return fail(ErrorText("cannot close", temporary, saved));
+        ::unlink(staging.c_str());
+        return fail(ErrorText("cannot close", staging, saved));
     }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (::rename(staging.c_str(), target.c_str()) != 0) {
         const int saved = errno;
-        ::unlink(temporary.c_str());
+        ::unlink(staging.c_str());
         return fail(ErrorText("cannot replace", target, saved));
     }
     const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "plat/ascii.h"
 #include "plat/files.h"
 #include "plat/utf8.h"
 
@@ -15,17 +16,6 @@ std::string_view Trim(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
 }
 
 // The name of a section header line, or nullopt for any other line.
@@ -91,7 +81,7 @@ Range FindSection(const std::vector<std::string>& lines, std::string_view sectio
             range.end = i;
             return range;
         }
-        if (EqualNoCase(*name, section)) {
+        if (EqualsIgnoringAsciiCase(*name, section)) {
             range.header = i;
             range.begin = i + 1;
         }
@@ -104,7 +94,7 @@ std::size_t FindKey(const std::vector<std::string>& lines, const Range& range, s
     if (range.begin == std::string::npos) return std::string::npos;
     for (std::size_t i = range.begin; i < range.end; ++i) {
         const auto parsed = ParseKeyLine(lines[i]);
-        if (parsed && EqualNoCase(parsed->key, key)) return i;
+        if (parsed && EqualsIgnoringAsciiCase(parsed->key, key)) return i;
     }
     return std::string::npos;
 }
@@ -176,7 +166,7 @@ std::vector<std::string> IniDocument::Sections() const {
         const auto name = SectionName(line);
         if (!name) continue;
         bool seen = false;
-        for (const std::string& known : names) seen = seen || EqualNoCase(known, *name);
+        for (const std::string& known : names) seen = seen || EqualsIgnoringAsciiCase(known, *name);
         if (!seen) names.emplace_back(*name);
     }
     return names;
@@ -190,7 +180,7 @@ std::vector<std::string> IniDocument::Keys(std::string_view section) const {
         const auto parsed = ParseKeyLine(lines_[i]);
         if (!parsed) continue;
         bool seen = false;
-        for (const std::string& known : keys) seen = seen || EqualNoCase(known, parsed->key);
+        for (const std::string& known : keys) seen = seen || EqualsIgnoringAsciiCase(known, parsed->key);
         if (!seen) keys.emplace_back(parsed->key);
     }
     return keys;

@@ -72,6 +72,10 @@ TEST_F(FilesTest, OpenReadAndSize) {
     EXPECT_EQ(bytes, ReadFile(path));
     ASSERT_TRUE(file.ReadAll(bytes));   // always from the start
     EXPECT_EQ(bytes.size(), 100003u);
+    std::string middle(70000, '\0');
+    ASSERT_TRUE(file.ReadAt(30000, middle.data(), middle.size()));
+    EXPECT_EQ(middle, bytes.substr(30000, 70000));
+    EXPECT_FALSE(file.ReadAt(30004, middle.data(), middle.size()));   // the file ends first
 
     plat::File moved = std::move(file);
     EXPECT_FALSE(file.IsOpen());
@@ -80,6 +84,7 @@ TEST_F(FilesTest, OpenReadAndSize) {
     EXPECT_FALSE(moved.IsOpen());
     EXPECT_EQ(moved.Size(), -1);
     EXPECT_FALSE(moved.ReadAll(bytes));
+    EXPECT_FALSE(moved.ReadAt(0, middle.data(), 1));
 
     EXPECT_EQ(moved.Open(dir_.File("missing"), false), ENOENT);
     EXPECT_EQ(moved.Open(dir_.path(), false), EISDIR);
