@@ -46,6 +46,7 @@ inline constexpr unsigned REOPEN_FAILED = 903;
 inline constexpr unsigned OPEN_CANNOT = 904;             // %s path
 inline constexpr unsigned OPEN_FAILED = 905;             // %s path
 inline constexpr unsigned OPEN_READ_ONLY = 906;          // %s path
+inline constexpr unsigned OPEN_TEXTS_SHORTENED = 907;    // %s path
 
 inline constexpr unsigned LIBRARY_NOT_LOADED = 1100;     // %s file name
 inline constexpr unsigned LIBRARY_NO_ENTRY = 1101;       // %s file name

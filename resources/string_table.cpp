@@ -66,6 +66,9 @@ constexpr Entry kStrings[] = {
     {ids::OPEN_CANNOT, "The file \"%s\" cannot be opened."},
     {ids::OPEN_FAILED, "\"%s\" could not be opened. It is not a planning document, or it is damaged."},
     {ids::OPEN_READ_ONLY, "\"%s\" was opened read-only. Changes cannot be saved."},
+    {ids::OPEN_TEXTS_SHORTENED,
+     "Some names or texts of \"%s\" were longer than a field holds in this version and were shortened. "
+     "Check them before you save the document."},
     {1025, "Copies a file into the program folder\nCop&y File into Program Folder..."},
     {ids::LIBRARY_NOT_LOADED, "The library \"%s\" could not be loaded."},
     {ids::LIBRARY_NO_ENTRY, "The library \"%s\" does not provide what the program needs."},

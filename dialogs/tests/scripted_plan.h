@@ -74,6 +74,10 @@ public:
             *static_cast<uint8_t*>(out) = olderFormat ? 1 : 0;
             return kDataOk;
         }
+        if (code == kControlTextsShortened) {
+            *static_cast<uint8_t*>(out) = textsShortened ? 1 : 0;
+            return kDataOk;
+        }
         if (code == kControlPasswordDigests) {
             std::memcpy(out, digests, sizeof digests);
             return kDataOk;
@@ -96,6 +100,7 @@ public:
     bool modified = false;
     bool readOnlyOpen = false;
     bool olderFormat = false;
+    bool textsShortened = false;   // as for an older file whose texts were cut
     uint8_t digests[32] = {};   // of the file examined last
 
 private:

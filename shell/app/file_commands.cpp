@@ -96,7 +96,17 @@ bool CFileCommands::OpenDocument(const std::string& path) {
         } else if (status != kDataOk) {
             ui::MessageBoxById(site_.Window(), ids::OPEN_FAILED, ui::MB_OK | ui::MB_ICONSTOP, {path});
         }
-        return status == kDataOk || status == kDataReadOnly;
+        const bool opened = status == kDataOk || status == kDataReadOnly;
+        if (opened) TellShortenedTexts(path);
+        return opened;
+    }
+}
+
+// Texts of an older file that grew past their fields in UTF-8 were cut on a
+// character boundary; the user hears of it once per open, never silently.
+void CFileCommands::TellShortenedTexts(const std::string& path) {
+    if (data_->TextsWereShortened()) {
+        ui::MessageBoxById(site_.Window(), ids::OPEN_TEXTS_SHORTENED, ui::MB_OK | ui::MB_ICONEXCLAMATION, {path});
     }
 }
 
@@ -181,6 +191,7 @@ void CFileCommands::OnChangePassword() {
             ui::MessageBoxById(site_.Window(), ids::REOPEN_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
             return;
         }
+        TellShortenedTexts(name);
         SetSetting("PasswordLast", password);
         SetSetting("PasswordEntered", havePassword ? "1" : "0");
         return;

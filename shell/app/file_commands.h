@@ -57,6 +57,7 @@ public:
 
 private:
     std::string DocumentName() const;
+    void TellShortenedTexts(const std::string& path);
 
     CPlanData* data_;
     IFileCommandSite& site_;

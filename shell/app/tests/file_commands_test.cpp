@@ -72,21 +72,25 @@ TEST_F(FileCommandsTest, OpenOutcomes) {
         std::vector<int32_t> statuses;
         std::vector<std::optional<P>> passwords;
         bool showReadOnlyNote;
+        bool textsShortened;
         bool result;
         std::vector<std::string> messages;
         std::string passwordLast;
     } cases[] = {
-        {"opened", {kDataOk}, {}, true, true, {}, ""},
-        {"read-only by lock", {kDataReadOnly}, {}, true, true, {Shown(ids::OPEN_READ_ONLY, path)}, ""},
-        {"read-only, note off", {kDataReadOnly}, {}, false, true, {}, ""},
-        {"second password", {kDataPassword, kDataReadOnly}, {P{"beta", true}}, true, true,
+        {"opened", {kDataOk}, {}, true, false, true, {}, ""},
+        {"texts shortened", {kDataOk}, {}, true, true, true, {Shown(ids::OPEN_TEXTS_SHORTENED, path)}, ""},
+        {"read-only, texts shortened", {kDataReadOnly}, {}, true, true, true,
+         {Shown(ids::OPEN_READ_ONLY, path), Shown(ids::OPEN_TEXTS_SHORTENED, path)}, ""},
+        {"read-only by lock", {kDataReadOnly}, {}, true, false, true, {Shown(ids::OPEN_READ_ONLY, path)}, ""},
+        {"read-only, note off", {kDataReadOnly}, {}, false, false, true, {}, ""},
+        {"second password", {kDataPassword, kDataReadOnly}, {P{"beta", true}}, true, false, true,
          {Shown(ids::OPEN_READ_ONLY, path)}, "beta"},
         {"first password after a wrong one", {kDataPassword, kDataPassword, kDataOk},
-         {P{"x", false}, P{"alpha", false}}, true, true, {}, ""},
-        {"password cancelled", {kDataPassword}, {std::nullopt}, true, false, {}, ""},
-        {"cannot open", {kDataCannotOpen}, {}, true, false, {Shown(ids::OPEN_CANNOT, path)}, ""},
-        {"not a document", {kDataBadFile}, {}, true, false, {Shown(ids::OPEN_FAILED, path)}, ""},
-        {"input error", {kDataIoError}, {}, true, false, {Shown(ids::OPEN_FAILED, path)}, ""},
+         {P{"x", false}, P{"alpha", false}}, true, false, true, {}, ""},
+        {"password cancelled", {kDataPassword}, {std::nullopt}, true, false, false, {}, ""},
+        {"cannot open", {kDataCannotOpen}, {}, true, false, false, {Shown(ids::OPEN_CANNOT, path)}, ""},
+        {"not a document", {kDataBadFile}, {}, true, false, false, {Shown(ids::OPEN_FAILED, path)}, ""},
+        {"input error", {kDataIoError}, {}, true, false, false, {Shown(ids::OPEN_FAILED, path)}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -94,6 +98,7 @@ TEST_F(FileCommandsTest, OpenOutcomes) {
         SetSetting("ShowMessageOpenedReadOnly", c.showReadOnlyNote ? "1" : "0");
         dlgtest::ScriptedPlan plan;
         plan.openStatuses.assign(c.statuses.begin(), c.statuses.end());
+        plan.textsShortened = c.textsShortened;
         Site site;
         site.passwords = c.passwords;
         ui::ScriptedPrompts prompts;
