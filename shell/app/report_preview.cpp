@@ -104,8 +104,12 @@ void CNewPreviewView::Relayout() {
     if (request.relayout == nullptr || request.relayout(this) != 0) return;
     if (!run_.CanPrint() || document_ == nullptr) return;
     const int current = CurrentPage();
-    Paginate();
-    // A report laid out to fewer pages keeps the nearest one; never below page 1.
+    if (!Paginate()) {
+        // Nothing is left to show of a report that no longer fills.
+        if (actions_.close) actions_.close();
+        return;
+    }
+    // A report laid out to fewer pages keeps the nearest one.
     GoTo(std::min(current, PageCount()));
 }
 

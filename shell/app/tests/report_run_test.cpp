@@ -3,11 +3,13 @@
 #include <filesystem>
 #include <string>
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QStackedWidget>
 
 #include "app_fixture.h"
@@ -207,6 +209,11 @@ TEST_F(ReportRunTest, PagingAndRelayout) {
     EXPECT_EQ(g_report.fills, fills + 1);
     EXPECT_EQ(preview->PageDisplay(), "2/2");
     EXPECT_FALSE(preview->Button(CNewPreviewView::ID_LAST_PAGE)->isEnabled());
+
+    // A report that no longer fills ends the preview.
+    g_report.fail = true;
+    Press(preview, CNewPreviewView::ID_RELAYOUT);
+    ExpectViewsShown();
 }
 
 TEST_F(ReportRunTest, ExportClosesThePreviewWhenItSucceeds) {
@@ -248,7 +255,15 @@ TEST_F(ReportRunTest, ClosingEndsThePreview) {
 TEST_F(ReportRunTest, KeysDuringThePreviewStayWithIt) {
     ASSERT_EQ(DoReport(true), 1);
     dir.ClearTrace();
+    QScrollBar* bar = Preview()->findChild<QAbstractScrollArea*>()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), bar->minimum());   // three pages one below the other
+    const int top = bar->value();
+    ui::SendMessage(Preview(), WM_PREVIEW_SCROLL, 1);
+    EXPECT_GT(bar->value(), top);
+    ui::SendMessage(Preview(), WM_PREVIEW_SCROLL, 0);
+    EXPECT_EQ(bar->value(), top);
     for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_F1}) SendKey(key);
+    EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_TRUE(dir.Trace().empty());
     Press(Preview(), CNewPreviewView::ID_CLOSE);
     SendKey(Qt::Key_F12);
