@@ -2,8 +2,9 @@
 // shows its print preview in place of the views; the print command runs the
 // last report again as printing.
 
+#include <memory>
+
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
