@@ -56,6 +56,11 @@ inline constexpr unsigned PROGRAM_DIRECTORY_INFO = 1150; // %s directory
 inline constexpr unsigned COMMAND_FAILED = 1200;
 inline constexpr unsigned RECENT_FILE_ITEM = 1201;       // %d position, %s path
 inline constexpr unsigned PREVIEW_CLOSE = 1202;
+inline constexpr unsigned PREVIEW_PREVIOUS = 1203;
+inline constexpr unsigned PREVIEW_NEXT = 1204;
+inline constexpr unsigned PREVIEW_ZOOM_IN = 1205;
+inline constexpr unsigned PREVIEW_ZOOM_OUT = 1206;
+inline constexpr unsigned PRINT_OUTPUT_FAILED = 1207;    // %s path
 
 // Undo step names.
 inline constexpr unsigned UNDO_ADD_RESOURCE = 3000;

@@ -5,6 +5,8 @@
 
 #include "plugin_records.h"
 
+class QPrinter;
+
 // The built-in named commands that need the main window, its dialogs or views.
 enum class HostCommand {
     AddResource,
@@ -54,6 +56,8 @@ struct HostObjects {
     CFilter* publicFilter = nullptr;
     CBooking* clipboard = nullptr;   // kept by booking_clipboard.h
     IHostFrame* frame = nullptr;
+    CReportDocument* reportDocument = nullptr;   // the document library's, filled by report runs
+    QPrinter* printer = nullptr;                 // the program-wide printer settings
 };
 
 HostObjects& Host();

@@ -29,6 +29,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::REOPEN_DISCARDS, "s"},
     {ids::OPEN_CANNOT, "s"},
     {ids::OPEN_FAILED, "s"},
+    {ids::PRINT_OUTPUT_FAILED, "s"},
     {ids::OPEN_READ_ONLY, "s"},
     {ids::LIBRARY_NOT_LOADED, "s"},
     {ids::LIBRARY_NO_ENTRY, "s"},

@@ -116,6 +116,7 @@ bool CMainApp::InitInstance() {
         printer_->setPageOrientation(IntSetting("PrinterOrientation", 2) == 1 ? QPageLayout::Portrait
                                                                               : QPageLayout::Landscape);
     }
+    Host().printer = printer_.get();
     SetSetting("ViewActive", std::to_string(ParseInt(GetSetting("ViewActive"), 0)));
     QELA_OnViewChanged();
 
@@ -206,6 +207,7 @@ bool CMainApp::BindLibraries() {
         LibraryMessage(ids::LIBRARY_NO_ENTRY, plat::LoadResString(ids::LIBRARY_REPORT_DOCUMENT));
         return false;
     }
+    Host().reportDocument = reportDocument_;
     return true;
 }
 
@@ -275,6 +277,7 @@ void CMainApp::ExitInstance() {
         plat::FreeLibrary(dataModule_);
         dataModule_ = nullptr;
     }
+    host.reportDocument = nullptr;
     reportDocument_ = nullptr;
     if (documentModule_ != nullptr) {
         if (auto freeDocument = Symbol<DllFreeDocumentFn>(documentModule_, "DllFreeDocument")) freeDocument();
@@ -284,6 +287,7 @@ void CMainApp::ExitInstance() {
     if (controlsModule_ != nullptr) plat::FreeLibrary(controlsModule_);
     controlsModule_ = nullptr;
     instanceServer_.reset();
+    host.printer = nullptr;
     printer_.reset();
     SettingsStore().SetDialogKeyHooks({});
     if (profile_) {

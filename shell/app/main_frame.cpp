@@ -146,6 +146,7 @@ bool CMainFrame::Create() {
     RegisterItemFrameCommands(*this);
     RegisterViewFrameCommands(*this);
     RegisterOptionFrameCommands(*this);
+    RegisterReportFrameCommands(*this);
 
     SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {

@@ -136,7 +136,7 @@ QEL_API std::int32_t QELPlugin_OnSaveSettings(const char* ini, std::int32_t flag
     return 1;
 }
 QEL_API std::int32_t QELPlugin_OnWindowInit(QelWnd frame, QelWnd view) {
-    const bool inFrame = view != nullptr && view->parentWidget() == frame;
+    const bool inFrame = view != nullptr && view->window() == frame;
     Trace("WindowInit " + Name(frame) + " " + Name(view) + (inFrame ? " in frame" : ""));
     return 1;
 }
