@@ -33,6 +33,11 @@
 #include "ui/win_types.h"
 #include "user_profile.h"
 #include "when_modal.h"
+#include "working_time_dialog.h"
+#include "working_time_ids.h"
+#include "controls_api.h"
+#include "support/locale_names.h"
+#include "ui/message.h"
 
 namespace {
 
@@ -331,6 +336,34 @@ TEST_F(MainFrameTest, NewSaveAsCloseReopenChangeUndoRedoSave) {
 
     ASSERT_EQ(data->Open(path.c_str(), true, nullptr, false), kDataReadOnly);   // what the file holds
     EXPECT_EQ(data->resources->GetCount(), 2);
+}
+
+// The working time set through the menu is one undo step; undo brings the
+// old day and weekdays back.
+TEST_F(MainFrameTest, WorkingTimeCommandIsOneUndoStep) {
+    ASSERT_TRUE(frame->FrameCommands().IsEnabled(app_ids::ID_WORKING_TIME));
+    dlgtest::WhenModal<CWorkingTimeDlg>([](CWorkingTimeDlg* dialog) {
+        QWidget* day = dialog->GetDlgItem(IDC_WORKING_DAY);
+        ui::SendMessage(day, WM_SP_TIMEPERIOD_SETTIME, 0, 420);
+        ui::SendMessage(day, WM_SP_TIMEPERIOD_SETTIME, 1, 0);
+        for (int position = 0; position < 7; ++position) {
+            if (g_localeNames.WeekdayIndex(position) == 5)   // Saturday
+                ui::SendMessage(dialog->GetDlgItem(IDC_WORKING_WEEKDAYS), WM_SP_CHECKGROUP_SETCHECK, position, 1);
+        }
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_WORKING_TIME);
+    const CPlanProperties& properties = *data->properties;
+    EXPECT_EQ(properties.dayStartMinutes, 420);
+    EXPECT_EQ(properties.dayEndMinutes, 1440);
+    EXPECT_EQ(properties.workingDays[5], 1);   // Saturday
+    EXPECT_EQ(ActionText(app_ids::ID_UNDO), "&Undo " + plat::LoadResString(ids::UNDO_WORKING_TIME) + "\tCtrl+Z");
+
+    frame->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(properties.dayStartMinutes, 480);
+    EXPECT_EQ(properties.dayEndMinutes, 1020);
+    EXPECT_EQ(properties.workingDays[5], 0);
+    EXPECT_FALSE(data->IsModified());
 }
 
 TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
