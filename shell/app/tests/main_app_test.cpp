@@ -34,6 +34,9 @@
 #include "user_profile.h"
 #include "when_modal.h"
 #include "working_time_dialog.h"
+#include "option_dialogs.h"
+#include "option_ids.h"
+#include <QCheckBox>
 #include "working_time_ids.h"
 #include "controls_api.h"
 #include "support/locale_names.h"
@@ -893,6 +896,67 @@ TEST_P(RestartTest, HostKeysSurviveARestart) {
     EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "0");
     EXPECT_EQ(app->MainFrame()->geometry(), QRect(50, 60, 300, 200));
     EXPECT_EQ(app->MainFrame()->ToolBar()->BaseUnitCombo()->currentIndex(), 2);
+    app->ExitInstance();
+}
+
+// Options changed in their dialogs are written at exit and read at the next start.
+TEST_P(RestartTest, OptionDialogsSurviveARestart) {
+    const RestartCase& c = GetParam();
+    CUserProfile("QEL", "QEL Planner").Settings().clear();   // a new user
+    dir.WriteSettings(c.settingsFile);
+    std::unique_ptr<CMainApp> app = Start();
+    const std::string profile = app->Profile()->FileName();
+    CMainFrame* frame = app->MainFrame();
+
+    dlgtest::WhenModal<CViewOptionsDlg>([](CViewOptionsDlg* dialog) {
+        static_cast<QCheckBox*>(dialog->GetDlgItem(IDC_VIEW_SHOW_NON_WORKING))->click();
+        static_cast<QCheckBox*>(dialog->GetDlgItem(IDC_VIEW_MARK_TODAY))->click();
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_VIEW_OPTIONS);
+    dlgtest::WhenModal<CUnitsOnScreenDlg>([](CUnitsOnScreenDlg* dialog) {
+        ui::SendMessage(dialog->GetDlgItem(IDC_UNITS_ON_SCREEN), WM_SP_LONGEDIT_SETVALUE, 0, 50);
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_UNITS_ON_SCREEN);
+    dlgtest::WhenModal<CScheduleOptionsDlg>([](CScheduleOptionsDlg* dialog) {
+        auto* unit = static_cast<QComboBox*>(dialog->GetDlgItem(IDC_SCHEDULE_BASE_UNIT));
+        unit->setCurrentIndex(3);
+        emit unit->activated(3);
+        static_cast<QComboBox*>(dialog->GetDlgItem(IDC_SCHEDULE_MINOR_FORMAT))->setCurrentIndex(1);
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_SCHEDULE_OPTIONS);
+    EXPECT_EQ(frame->ToolBar()->BaseUnitCombo()->currentIndex(), 3);
+    dlgtest::WhenModal<CSettingEditDlg>([](CSettingEditDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_SETTING_KEY))->setText("CheckBookingConflicts");
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_SETTING_VALUE))->setText("1");
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_EDIT_SETTING);
+    EXPECT_EQ(GetSetting("CheckBookingConflicts"), "1");
+    ASSERT_TRUE(frame->close());
+    app->ExitInstance();
+    app.reset();
+
+    const std::string iniText = testing::ReadFile(*c.iniFile ? dir.Path() + c.iniFile : "");
+    const std::string profileText = testing::ReadFile(profile);
+    const std::string& written = *c.iniFile ? iniText : profileText;
+    const char* lines[] = {"ViewScheduleNonWorkingTimeHide=1", "ViewMarkToday=0",
+                           "ViewScheduleUnitsOnScreen=30 30 30 24 50 13 12 3", "ViewScheduleBaseUnit=3",
+                           "ViewScheduleTimeBarFormatMinor=", "CheckBookingConflicts=1"};
+    for (const char* line : lines) EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
+
+    app = Start();
+    EXPECT_EQ(GetSetting("ViewScheduleNonWorkingTimeHide"), "1");
+    EXPECT_EQ(GetSetting("ViewMarkToday"), "0");
+    EXPECT_EQ(GetSetting("ViewScheduleUnitsOnScreen"), "30 30 30 24 50 13 12 3");
+    EXPECT_EQ(GetSetting("ViewScheduleBaseUnit"), "3");
+    EXPECT_EQ(GetSetting("CheckBookingConflicts"), "1");
+    LabelCodes major{}, minor{};
+    LoadTimeBarFormats([](std::string_view key) { return GetSetting(std::string(key)); }, major, minor);
+    EXPECT_EQ(minor[3], 31);   // the second hour format
+    EXPECT_EQ(app->MainFrame()->ToolBar()->BaseUnitCombo()->currentIndex(), 3);
     app->ExitInstance();
 }
 
