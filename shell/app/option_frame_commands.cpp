@@ -7,6 +7,9 @@
 #include "plat/resource_strings.h"
 #include "plan_data.h"
 #include "plugin_api.h"
+#include "print_setup_dialog.h"
+#include "print_setup_values.h"
+#include "string_ids.h"
 #include "settings_store.h"
 #include "support/working_time.h"
 #include "working_time_dialog.h"
@@ -63,6 +66,16 @@ void RunEditSetting(CMainFrame& frame) {
     QELA_OnSettingsChanged();
 }
 
+void RunPrintSetup(CMainFrame& frame) {
+    const PrintSetup stored = LoadPrintSetup(Settings(), plat::LoadResString(ids::DEFAULT_PRINTER_FONT));
+    CPrintSetupDlg dialog(nullptr, &frame);
+    dialog.fontName = stored.font;
+    dialog.margins = stored.marginsCm;
+    if (dialog.DoModal() != ui::IDOK) return;
+    SavePrintSetup({dialog.fontName, dialog.margins}, Store());
+    QELA_OnSettingsChanged();
+}
+
 }  // namespace
 
 void RegisterOptionFrameCommands(CMainFrame& frame) {
@@ -78,4 +91,6 @@ void RegisterOptionFrameCommands(CMainFrame& frame) {
     commands.Set(app_ids::ID_VIEW_OPTIONS, {[f] { RunViewOptions(*f); }, haveDocument, {}});
     commands.Set(app_ids::ID_UNITS_ON_SCREEN, {[f] { RunUnitsOnScreen(*f); }, {}, {}});
     commands.Set(app_ids::ID_EDIT_SETTING, {[f] { RunEditSetting(*f); }, {}, {}});
+    commands.Set(app_ids::ID_FILE_PRINT_SETUP, {[f] { RunPrintSetup(*f); }, {}, {}});
+    commands.Set(app_ids::ID_APP_ABOUT, {[f] { CAboutDlg(f).DoModal(); }, {}, {}});
 }

@@ -36,6 +36,11 @@
 #include "working_time_dialog.h"
 #include "option_dialogs.h"
 #include "option_ids.h"
+#include "print_setup_dialog.h"
+#include "print_setup_ids.h"
+#include "print_setup_values.h"
+#include "plat/version_block.h"
+#include <QLabel>
 #include <QCheckBox>
 #include "working_time_ids.h"
 #include "controls_api.h"
@@ -367,6 +372,34 @@ TEST_F(MainFrameTest, WorkingTimeCommandIsOneUndoStep) {
     EXPECT_EQ(properties.dayEndMinutes, 1020);
     EXPECT_EQ(properties.workingDays[5], 0);
     EXPECT_FALSE(data->IsModified());
+}
+
+// About shows the program's own version block; page setup stores the
+// margins in hundredths of a centimetre.
+TEST_F(MainFrameTest, AboutAndPageSetupCommands) {
+    std::string product, version;
+    dlgtest::WhenModal<CAboutDlg>([&](CAboutDlg* dialog) {
+        product = static_cast<QLabel*>(dialog->GetDlgItem(IDC_ABOUT_PRODUCT))->text().toStdString();
+        version = static_cast<QLabel*>(dialog->GetDlgItem(IDC_ABOUT_VERSION))->text().toStdString();
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_APP_ABOUT);
+    EXPECT_EQ(product, "QEL2");
+    EXPECT_EQ(version, "Version " + AboutVersionText(plat::VersionValue(nullptr, "ProductVersion")));
+    EXPECT_EQ(version.find(','), std::string::npos);
+
+    SetSetting("ReportsPrinterMarginsLeft", "-50");
+    dlgtest::WhenModal<CPrintSetupDlg>([](CPrintSetupDlg* dialog) {
+        double top = 1.5;
+        ui::SendMessage(dialog->GetDlgItem(IDC_PRINT_MARGIN_TOP), WM_SP_DOUBLEEDIT_SETVALUE, 0,
+                        reinterpret_cast<ui::LPARAM>(&top));
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(GetSetting("ReportsPrinterMarginsLeft"), "0");
+    EXPECT_EQ(GetSetting("ReportsPrinterMarginsTop"), "150");
+    EXPECT_EQ(GetSetting("ReportsPrinterMarginsBottom"), "100");
+    EXPECT_EQ(GetSetting("ReportsPrinterFont"), plat::LoadResString(ids::DEFAULT_PRINTER_FONT));
 }
 
 TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
