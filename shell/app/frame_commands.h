@@ -66,3 +66,4 @@ void RegisterBookingFrameCommands(CMainFrame& frame);
 void RegisterItemFrameCommands(CMainFrame& frame);
 void RegisterViewFrameCommands(CMainFrame& frame);
 void RegisterOptionFrameCommands(CMainFrame& frame);
+void RegisterFilterFrameCommands(CMainFrame& frame);

@@ -146,6 +146,7 @@ bool CMainFrame::Create() {
     RegisterItemFrameCommands(*this);
     RegisterViewFrameCommands(*this);
     RegisterOptionFrameCommands(*this);
+    RegisterFilterFrameCommands(*this);
 
     SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {

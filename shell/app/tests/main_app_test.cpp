@@ -414,6 +414,16 @@ TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
     EXPECT_EQ(frame->windowTitle().toStdString(), "Untitled - QEL Planner");
 }
 
+// Twice on and off comes back to where it started; the plugins hear each switch.
+TEST_F(MainFrameTest, FilterOnOffSwitchesAndNotifies) {
+    EXPECT_FALSE(frame->FrameCommands().IsChecked(app_ids::ID_FILTER_ON_OFF));
+    frame->OnCommand(app_ids::ID_FILTER_ON_OFF);
+    EXPECT_TRUE(frame->FrameCommands().IsChecked(app_ids::ID_FILTER_ON_OFF));
+    frame->OnCommand(app_ids::ID_FILTER_ON_OFF);
+    EXPECT_FALSE(frame->FrameCommands().IsChecked(app_ids::ID_FILTER_ON_OFF));
+    EXPECT_EQ(dir.Trace(), (Lines{"FilterChanged 1 1", "FilterChanged 0 0"}));
+}
+
 TEST_F(MainFrameTest, ClosingAsksToSaveChanges) {
     AddResource("Crane");
     prompts.AnswerMessage(ui::IDCANCEL);
