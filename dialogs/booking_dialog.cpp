@@ -65,27 +65,6 @@ void FitTreeWidth(QTreeWidget* tree) {
                           tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree));
 }
 
-// The edits of a period control wide enough for any date or time in the
-// shown form: each number at two digits or more, drawn as the widest digit.
-void FitPeriodEdits(QWidget* period) {
-    for (QLineEdit* edit : period->findChildren<QLineEdit*>()) {
-        const QString shown = edit->text().isEmpty() ? QStringLiteral("88:88") : edit->text();
-        QString sample;
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            if (!shown[i].isDigit()) {
-                sample += shown[i];
-                continue;
-            }
-            qsizetype end = i;
-            while (end < shown.size() && shown[end].isDigit()) ++end;
-            sample += QString(std::max<qsizetype>(end - i, 2), QLatin1Char('8'));
-            i = end - 1;
-        }
-        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(sample) + 2 * frame + 8);
-    }
-}
-
 }  // namespace
 
 BookingDialogMemory& BookingDialogState() {
@@ -185,8 +164,8 @@ void CBookingDlg::OnInitDialog() {
     dates_.SetFormat(plat::LoadResString(booking_ids::PART_TO_DATE), 1);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_FROM_TIME), 0);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_TO_TIME), 1);
-    FitPeriodEdits(GetDlgItem(IDC_BOOKING_DATES));
-    FitPeriodEdits(GetDlgItem(IDC_BOOKING_TIMES));
+    dlg::FitPeriodEdits(GetDlgItem(IDC_BOOKING_DATES));
+    dlg::FitPeriodEdits(GetDlgItem(IDC_BOOKING_TIMES));
     taskCombo_.SendMessage(WM_SP_TREECOMBO_OPTION, 400, 0);
     FillTaskTree();
     FillResourceTree();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "plat/resource_strings.h"
 #include "ui/dialog_base.h"
@@ -62,6 +63,26 @@ QLineEdit* AddPasswordEdit(QBoxLayout* layout, int id, unsigned maxBytes, QLabel
     layout->addWidget(edit);
     if (label != nullptr) label->setBuddy(edit);
     return edit;
+}
+
+// Each number at two digits or more, drawn as the widest digit.
+void FitPeriodEdits(QWidget* period) {
+    for (QLineEdit* edit : period->findChildren<QLineEdit*>()) {
+        const QString shown = edit->text().isEmpty() ? QStringLiteral("88:88") : edit->text();
+        QString sample;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (!shown[i].isDigit()) {
+                sample += shown[i];
+                continue;
+            }
+            qsizetype end = i;
+            while (end < shown.size() && shown[end].isDigit()) ++end;
+            sample += QString(std::max<qsizetype>(end - i, 2), QLatin1Char('8'));
+            i = end - 1;
+        }
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(sample) + 2 * frame + 8);
+    }
 }
 
 void AddOkCancel(ui::DialogBase* dialog, QBoxLayout* layout) {

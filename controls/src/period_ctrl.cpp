@@ -25,6 +25,10 @@ PeriodCtrl::PeriodCtrl(QWidget* parent, const Messages& messages, int emptyValue
     setFocusProxy(edits_[0]);
 }
 
+PeriodCtrl::~PeriodCtrl() {
+    for (QLineEdit* edit : edits_) edit->disconnect(this);
+}
+
 void PeriodCtrl::AddBeside(int part, QWidget* widget) { layout_->addWidget(widget, part, 2); }
 
 void PeriodCtrl::SetValue(int part, int value) {

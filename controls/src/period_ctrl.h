@@ -22,6 +22,9 @@ public:
     };
 
     PeriodCtrl(QWidget* parent, const Messages& messages, int emptyValue);
+    // The edits lose the focus while they are destroyed, after the part
+    // that formats values is gone: their signals must not reach it then.
+    ~PeriodCtrl() override;
 
 protected:
     virtual std::string Format(int value) const = 0;

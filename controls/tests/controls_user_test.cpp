@@ -41,6 +41,21 @@ TEST_F(ControlTest, TypingInAPeriodPartNotifiesOnceAndSettingItDoesNot) {
     }
 }
 
+// A part that has the focus when its control goes loses it while the
+// control is destroyed; nothing of the control may run then.
+TEST_F(ControlTest, PeriodDestroyedWhileAPartHasTheFocus) {
+    for (int kind : {SPCC_DATEPERIOD, SPCC_TIMEPERIOD}) {
+        QWidget* control = Make(kind, 1062);
+        parent.show();
+        QApplication::setActiveWindow(&parent);
+        QLineEdit* part = control->findChildren<QLineEdit*>()[0];
+        part->setFocus();
+        part->setText("8");
+        ASSERT_TRUE(part->hasFocus());
+        delete control;
+    }
+}
+
 TEST_F(ControlTest, PickingADayFromTheDropDownCalendarNotifiesOnce) {
     QWidget* dates = Make(SPCC_DATEPERIOD);
     parent.show();

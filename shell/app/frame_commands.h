@@ -67,3 +67,4 @@ void RegisterItemFrameCommands(CMainFrame& frame);
 void RegisterViewFrameCommands(CMainFrame& frame);
 void RegisterOptionFrameCommands(CMainFrame& frame);
 void RegisterReportFrameCommands(CMainFrame& frame);
+void RegisterFilterFrameCommands(CMainFrame& frame);

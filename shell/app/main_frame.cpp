@@ -147,6 +147,7 @@ bool CMainFrame::Create() {
     RegisterViewFrameCommands(*this);
     RegisterOptionFrameCommands(*this);
     RegisterReportFrameCommands(*this);
+    RegisterFilterFrameCommands(*this);
 
     SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {

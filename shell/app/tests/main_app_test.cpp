@@ -33,6 +33,19 @@
 #include "ui/win_types.h"
 #include "user_profile.h"
 #include "when_modal.h"
+#include "working_time_dialog.h"
+#include "option_dialogs.h"
+#include "option_ids.h"
+#include "print_setup_dialog.h"
+#include "print_setup_ids.h"
+#include "print_setup_values.h"
+#include "plat/version_block.h"
+#include <QLabel>
+#include <QCheckBox>
+#include "working_time_ids.h"
+#include "controls_api.h"
+#include "support/locale_names.h"
+#include "ui/message.h"
 
 namespace {
 
@@ -335,6 +348,62 @@ TEST_F(MainFrameTest, NewSaveAsCloseReopenChangeUndoRedoSave) {
     EXPECT_EQ(data->resources->GetCount(), 2);
 }
 
+// The working time set through the menu is one undo step; undo brings the
+// old day and weekdays back.
+TEST_F(MainFrameTest, WorkingTimeCommandIsOneUndoStep) {
+    ASSERT_TRUE(frame->FrameCommands().IsEnabled(app_ids::ID_WORKING_TIME));
+    dlgtest::WhenModal<CWorkingTimeDlg>([](CWorkingTimeDlg* dialog) {
+        QWidget* day = dialog->GetDlgItem(IDC_WORKING_DAY);
+        ui::SendMessage(day, WM_SP_TIMEPERIOD_SETTIME, 0, 420);
+        ui::SendMessage(day, WM_SP_TIMEPERIOD_SETTIME, 1, 0);
+        for (int position = 0; position < 7; ++position) {
+            if (g_localeNames.WeekdayIndex(position) == 5)   // Saturday
+                ui::SendMessage(dialog->GetDlgItem(IDC_WORKING_WEEKDAYS), WM_SP_CHECKGROUP_SETCHECK, position, 1);
+        }
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_WORKING_TIME);
+    const CPlanProperties& properties = *data->properties;
+    EXPECT_EQ(properties.dayStartMinutes, 420);
+    EXPECT_EQ(properties.dayEndMinutes, 1440);
+    EXPECT_EQ(properties.workingDays[5], 1);   // Saturday
+    EXPECT_EQ(ActionText(app_ids::ID_UNDO), "&Undo " + plat::LoadResString(ids::UNDO_WORKING_TIME) + "\tCtrl+Z");
+
+    frame->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(properties.dayStartMinutes, 480);
+    EXPECT_EQ(properties.dayEndMinutes, 1020);
+    EXPECT_EQ(properties.workingDays[5], 0);
+    EXPECT_FALSE(data->IsModified());
+}
+
+// About shows the program's own version block; page setup stores the
+// margins in hundredths of a centimetre.
+TEST_F(MainFrameTest, AboutAndPageSetupCommands) {
+    std::string product, version;
+    dlgtest::WhenModal<CAboutDlg>([&](CAboutDlg* dialog) {
+        product = static_cast<QLabel*>(dialog->GetDlgItem(IDC_ABOUT_PRODUCT))->text().toStdString();
+        version = static_cast<QLabel*>(dialog->GetDlgItem(IDC_ABOUT_VERSION))->text().toStdString();
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_APP_ABOUT);
+    EXPECT_EQ(product, "QEL2");
+    EXPECT_EQ(version, "Version " + AboutVersionText(plat::VersionValue(nullptr, "ProductVersion")));
+    EXPECT_EQ(version.find(','), std::string::npos);
+
+    SetSetting("ReportsPrinterMarginsLeft", "-50");
+    dlgtest::WhenModal<CPrintSetupDlg>([](CPrintSetupDlg* dialog) {
+        double top = 1.5;
+        ui::SendMessage(dialog->GetDlgItem(IDC_PRINT_MARGIN_TOP), WM_SP_DOUBLEEDIT_SETVALUE, 0,
+                        reinterpret_cast<ui::LPARAM>(&top));
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(GetSetting("ReportsPrinterMarginsLeft"), "0");
+    EXPECT_EQ(GetSetting("ReportsPrinterMarginsTop"), "150");
+    EXPECT_EQ(GetSetting("ReportsPrinterMarginsBottom"), "100");
+    EXPECT_EQ(GetSetting("ReportsPrinterFont"), plat::LoadResString(ids::DEFAULT_PRINTER_FONT));
+}
+
 TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
     SetSetting("ViewFilterActive", "1");
     AddResource("Crane");
@@ -345,6 +414,16 @@ TEST_F(MainFrameTest, ReplacedDocumentClearsTheFilterBeforeThePluginsHear) {
     EXPECT_NE(std::find(trace.begin(), trace.end(), "DataChanged 1 filter 0"), trace.end());
     EXPECT_EQ(trace.back(), "FileOpened 1");
     EXPECT_EQ(frame->windowTitle().toStdString(), "Untitled - QEL Planner");
+}
+
+// Twice on and off comes back to where it started; the plugins hear each switch.
+TEST_F(MainFrameTest, FilterOnOffSwitchesAndNotifies) {
+    EXPECT_FALSE(frame->FrameCommands().IsChecked(app_ids::ID_FILTER_ON_OFF));
+    frame->OnCommand(app_ids::ID_FILTER_ON_OFF);
+    EXPECT_TRUE(frame->FrameCommands().IsChecked(app_ids::ID_FILTER_ON_OFF));
+    frame->OnCommand(app_ids::ID_FILTER_ON_OFF);
+    EXPECT_FALSE(frame->FrameCommands().IsChecked(app_ids::ID_FILTER_ON_OFF));
+    EXPECT_EQ(dir.Trace(), (Lines{"FilterChanged 1 1", "FilterChanged 0 0"}));
 }
 
 TEST_F(MainFrameTest, ClosingAsksToSaveChanges) {
@@ -862,6 +941,67 @@ TEST_P(RestartTest, HostKeysSurviveARestart) {
     EXPECT_EQ(GetSetting("ViewMainWindowMaximized"), "0");
     EXPECT_EQ(app->MainFrame()->geometry(), QRect(50, 60, 300, 200));
     EXPECT_EQ(app->MainFrame()->ToolBar()->BaseUnitCombo()->currentIndex(), 2);
+    app->ExitInstance();
+}
+
+// Options changed in their dialogs are written at exit and read at the next start.
+TEST_P(RestartTest, OptionDialogsSurviveARestart) {
+    const RestartCase& c = GetParam();
+    CUserProfile("QEL", "QEL Planner").Settings().clear();   // a new user
+    dir.WriteSettings(c.settingsFile);
+    std::unique_ptr<CMainApp> app = Start();
+    const std::string profile = app->Profile()->FileName();
+    CMainFrame* frame = app->MainFrame();
+
+    dlgtest::WhenModal<CViewOptionsDlg>([](CViewOptionsDlg* dialog) {
+        static_cast<QCheckBox*>(dialog->GetDlgItem(IDC_VIEW_SHOW_NON_WORKING))->click();
+        static_cast<QCheckBox*>(dialog->GetDlgItem(IDC_VIEW_MARK_TODAY))->click();
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_VIEW_OPTIONS);
+    dlgtest::WhenModal<CUnitsOnScreenDlg>([](CUnitsOnScreenDlg* dialog) {
+        ui::SendMessage(dialog->GetDlgItem(IDC_UNITS_ON_SCREEN), WM_SP_LONGEDIT_SETVALUE, 0, 50);
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_UNITS_ON_SCREEN);
+    dlgtest::WhenModal<CScheduleOptionsDlg>([](CScheduleOptionsDlg* dialog) {
+        auto* unit = static_cast<QComboBox*>(dialog->GetDlgItem(IDC_SCHEDULE_BASE_UNIT));
+        unit->setCurrentIndex(3);
+        emit unit->activated(3);
+        static_cast<QComboBox*>(dialog->GetDlgItem(IDC_SCHEDULE_MINOR_FORMAT))->setCurrentIndex(1);
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_SCHEDULE_OPTIONS);
+    EXPECT_EQ(frame->ToolBar()->BaseUnitCombo()->currentIndex(), 3);
+    dlgtest::WhenModal<CSettingEditDlg>([](CSettingEditDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_SETTING_KEY))->setText("CheckBookingConflicts");
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_SETTING_VALUE))->setText("1");
+        dialog->accept();
+    });
+    frame->OnCommand(app_ids::ID_EDIT_SETTING);
+    EXPECT_EQ(GetSetting("CheckBookingConflicts"), "1");
+    ASSERT_TRUE(frame->close());
+    app->ExitInstance();
+    app.reset();
+
+    const std::string iniText = testing::ReadFile(*c.iniFile ? dir.Path() + c.iniFile : "");
+    const std::string profileText = testing::ReadFile(profile);
+    const std::string& written = *c.iniFile ? iniText : profileText;
+    const char* lines[] = {"ViewScheduleNonWorkingTimeHide=1", "ViewMarkToday=0",
+                           "ViewScheduleUnitsOnScreen=30 30 30 24 50 13 12 3", "ViewScheduleBaseUnit=3",
+                           "ViewScheduleTimeBarFormatMinor=", "CheckBookingConflicts=1"};
+    for (const char* line : lines) EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
+
+    app = Start();
+    EXPECT_EQ(GetSetting("ViewScheduleNonWorkingTimeHide"), "1");
+    EXPECT_EQ(GetSetting("ViewMarkToday"), "0");
+    EXPECT_EQ(GetSetting("ViewScheduleUnitsOnScreen"), "30 30 30 24 50 13 12 3");
+    EXPECT_EQ(GetSetting("ViewScheduleBaseUnit"), "3");
+    EXPECT_EQ(GetSetting("CheckBookingConflicts"), "1");
+    LabelCodes major{}, minor{};
+    LoadTimeBarFormats([](std::string_view key) { return GetSetting(std::string(key)); }, major, minor);
+    EXPECT_EQ(minor[3], 31);   // the second hour format
+    EXPECT_EQ(app->MainFrame()->ToolBar()->BaseUnitCombo()->currentIndex(), 3);
     app->ExitInstance();
 }
 

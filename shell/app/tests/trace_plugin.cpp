@@ -123,6 +123,10 @@ QEL_API std::int32_t QELPlugin_OnViewChanged() {
     Trace("ViewChanged " + Setting("ViewActive"));
     return 1;
 }
+QEL_API std::int32_t QELPlugin_OnFilterChanged(std::int32_t active) {
+    Trace("FilterChanged " + std::to_string(active) + " " + Setting("ViewFilterActive"));
+    return 1;
+}
 QEL_API std::int32_t QELPlugin_OnSettingsChanged() {
     Trace("SettingsChanged");
     return 1;

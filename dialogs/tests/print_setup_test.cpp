@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <string>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+#include "controls_api.h"
+#include "plat/locale_info.h"
+#include "plat/resource_strings.h"
+#include "print_setup_dialog.h"
+#include "print_setup_ids.h"
+#include "print_setup_values.h"
+#include "ui/message.h"
+
+namespace {
+
+TEST(PrintSetupValuesTest, InchConversionsRoundToThreeDecimals) {
+    struct Case {
+        double cm, inch, back;
+    } cases[] = {
+        {2.54, 1.0, 2.54},
+        {1.0, 0.394, 1.001},
+        {0.0, 0.0, 0.0},
+        {1.5, 0.591, 1.501},
+        {5.08, 2.0, 5.08},
+    };
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(CmToInch(c.cm), c.inch) << c.cm;
+        EXPECT_DOUBLE_EQ(InchToCm(CmToInch(c.cm)), c.back) << c.cm;
+    }
+}
+
+TEST(PrintSetupValuesTest, MarginsAreStoredInWholeHundredths) {
+    struct Case {
+        double cm;
+        const char* stored;
+    } cases[] = {
+        {1.0, "100"}, {1.001, "100"}, {2.54, "254"}, {0.29, "29"}, {1.13, "113"}, {1.009, "100"},
+        {-1.0, "0"},                                      // below the page edge
+        {1000.0, "5000"},                                 // beyond any page: the largest margin
+        {std::numeric_limits<double>::quiet_NaN(), "100"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MarginSettingText(c.cm), c.stored) << c.cm;
+}
+
+TEST(PrintSetupValuesTest, StoredMarginsAreBroughtIntoRange) {
+    std::map<std::string, std::string, std::less<>> values = {
+        {"ReportsPrinterMarginsLeft", "-100"},
+        {"ReportsPrinterMarginsTop", "100000"},
+        {"ReportsPrinterMarginsRight", "254"},
+    };
+    const SettingGetter get = [&](std::string_view key) {
+        const auto it = values.find(key);
+        return it == values.end() ? std::string() : it->second;
+    };
+    const PrintSetup setup = LoadPrintSetup(get, "Arial");
+    EXPECT_EQ(setup.font, "Arial");
+    EXPECT_EQ(setup.marginsCm, (std::array<double, 4>{0.0, kMaxPrinterMarginCm, 2.54, 1.0}));
+
+    std::map<std::string, std::string> written;
+    SavePrintSetup(setup, [&](std::string_view key, std::string_view value) { written[std::string(key)] = value; });
+    EXPECT_EQ(written, (std::map<std::string, std::string>{{"ReportsPrinterFont", "Arial"},
+                                                           {"ReportsPrinterMarginsLeft", "0"},
+                                                           {"ReportsPrinterMarginsTop", "5000"},
+                                                           {"ReportsPrinterMarginsRight", "254"},
+                                                           {"ReportsPrinterMarginsBottom", "100"}}));
+}
+
+TEST(AboutVersionTextTest, PointsAndNoBlanks) {
+    struct Case {
+        const char* version;
+        const char* shown;
+    } cases[] = {{"1, 2, 0, 5", "1.2.0.5"}, {"1.2.0", "1.2.0"}, {" 3 ,1 ", "3.1"}, {"", ""}};
+    for (const Case& c : cases) EXPECT_EQ(AboutVersionText(c.version), c.shown) << c.version;
+}
+
+const char* Texts(unsigned id) {
+    switch (id) {
+    case print_setup_ids::LABEL_UNIT_INCH: return "inches";
+    case print_setup_ids::LABEL_UNIT_CM: return "centimetres";
+    default: return "";
+    }
+}
+
+class PrintSetupDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { plat::SetResourceStringSource(Texts); }
+    void TearDown() override {
+        plat::SetResourceStringSource(nullptr);
+        plat::ResetCurrentLocale();
+    }
+    static double Shown(ui::DialogBase& dialog, int id) {
+        double value = -1;
+        ui::SendMessage(dialog.GetDlgItem(id), WM_SP_DOUBLEEDIT_GETVALUE, 0, reinterpret_cast<ui::LPARAM>(&value));
+        return value;
+    }
+};
+
+TEST_F(PrintSetupDialogTest, InchLocaleShowsInchesAndStoresCentimetres) {
+    for (bool metric : {false, true}) {
+        plat::LocaleInfo locale;
+        locale.metric = metric;
+        plat::SetCurrentLocale(locale);
+        CPrintSetupDlg dialog(nullptr);
+        dialog.fontName = "No Such Face 4711";   // not installed: kept as it is
+        dialog.margins = {2.54, 1.0, 0.5, 1.5};
+        dialog.show();
+        EXPECT_EQ(static_cast<QLabel*>(dialog.GetDlgItem(IDC_PRINT_UNIT))->text(), metric ? "centimetres" : "inches");
+        EXPECT_DOUBLE_EQ(Shown(dialog, IDC_PRINT_MARGIN_LEFT), metric ? 2.54 : 1.0);
+        EXPECT_DOUBLE_EQ(Shown(dialog, IDC_PRINT_MARGIN_TOP), metric ? 1.0 : 0.394);
+        QTest::mouseClick(static_cast<QAbstractButton*>(dialog.GetDlgItem(ui::IDOK)), Qt::LeftButton);
+        ASSERT_EQ(dialog.result(), ui::IDOK);
+        EXPECT_DOUBLE_EQ(dialog.margins[0], 2.54);
+        EXPECT_DOUBLE_EQ(dialog.margins[1], metric ? 1.0 : 1.001);
+        EXPECT_EQ(MarginSettingText(dialog.margins[1]), "100");
+        EXPECT_EQ(dialog.fontName, "No Such Face 4711");
+    }
+}
+
+TEST_F(PrintSetupDialogTest, NegativeMarginCannotBeEntered) {
+    CPrintSetupDlg dialog(nullptr);
+    dialog.show();
+    double negative = -1.0;
+    ui::SendMessage(dialog.GetDlgItem(IDC_PRINT_MARGIN_RIGHT), WM_SP_DOUBLEEDIT_SETVALUE, 0,
+                    reinterpret_cast<ui::LPARAM>(&negative));
+    EXPECT_DOUBLE_EQ(Shown(dialog, IDC_PRINT_MARGIN_RIGHT), 0.0);
+}
+
+}  // namespace
