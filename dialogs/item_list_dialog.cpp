@@ -107,22 +107,22 @@ CItemListDlg::CItemListDlg(const ItemListTexts& texts, IItemListCommands& comman
     button(IDC_ITEM_LIST_EDIT, ids::ITEM_LIST_EDIT, [this] { EditSelected(); });
     button(IDC_ITEM_LIST_DELETE, ids::ITEM_LIST_DELETE, [this] { DeleteSelected(); });
     buttons->addSpacing(12);
-    button(IDC_ITEM_LIST_UP, ids::ITEM_LIST_UP, [this] { Apply(MoveUp(entries_, Selected())); });
-    button(IDC_ITEM_LIST_DOWN, ids::ITEM_LIST_DOWN, [this] { Apply(MoveDown(entries_, Selected())); });
+    button(IDC_ITEM_LIST_UP, ids::ITEM_LIST_UP, [this] { Apply([this](const auto& e) { return MoveUp(e, Selected()); }); });
+    button(IDC_ITEM_LIST_DOWN, ids::ITEM_LIST_DOWN, [this] { Apply([this](const auto& e) { return MoveDown(e, Selected()); }); });
     button(IDC_ITEM_LIST_INTO_GROUP, ids::ITEM_LIST_INTO_GROUP,
-           [this] { Apply(MoveIntoGroupAbove(entries_, Selected())); })->setVisible(leftRight_);
+           [this] { Apply([this](const auto& e) { return MoveIntoGroupAbove(e, Selected()); }); })->setVisible(leftRight_);
     button(IDC_ITEM_LIST_OUT_OF_GROUP, ids::ITEM_LIST_OUT_OF_GROUP,
-           [this] { Apply(MoveOutOfGroup(entries_, Selected())); })->setVisible(leftRight_);
+           [this] { Apply([this](const auto& e) { return MoveOutOfGroup(e, Selected()); }); })->setVisible(leftRight_);
     button(IDC_ITEM_LIST_SORT, ids::ITEM_LIST_SORT, [this] { SortAll(); });
     buttons->addStretch(1);
     button(ui::IDCANCEL, ids::ITEM_LIST_CLOSE, [this] { reject(); });
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { EditSelected(); });
-    connect(list_, &CImageDragListBox::moveUp, this, [this] { Apply(MoveUp(entries_, Selected())); });
-    connect(list_, &CImageDragListBox::moveDown, this, [this] { Apply(MoveDown(entries_, Selected())); });
+    connect(list_, &CImageDragListBox::moveUp, this, [this] { Apply([this](const auto& e) { return MoveUp(e, Selected()); }); });
+    connect(list_, &CImageDragListBox::moveDown, this, [this] { Apply([this](const auto& e) { return MoveDown(e, Selected()); }); });
     connect(list_, &CImageDragListBox::dropped, this,
-            [this](int source, int target) { Apply(Drop(entries_, source, target)); });
+            [this](int source, int target) { Apply([=](const auto& e) { return Drop(e, source, target); }); });
 }
 
 void CItemListDlg::OnInitDialog() {
@@ -174,6 +174,12 @@ void CItemListDlg::UpdateButtons() {
     GetDlgItem(IDC_ITEM_LIST_SORT)->setEnabled(b.sort);
 }
 
+bool CItemListDlg::Current() {
+    if (commands_.Entries() == entries_) return true;
+    Fill();
+    return false;
+}
+
 void CItemListDlg::ShowAddMenu() {
     QMenu menu(this);
     QAction* item = menu.addAction(Text(texts_.newItem));
@@ -185,6 +191,7 @@ void CItemListDlg::ShowAddMenu() {
 }
 
 void CItemListDlg::Add(bool group) {
+    if (!Current()) return;
     const AddPlace place = AddPlaceOf(entries_, Selected());
     if (group) {
         if (CNamedRecord* added = commands_.AddGroup(place.groupPosition)) Fill(ListEntry{added, nullptr});
@@ -197,6 +204,7 @@ void CItemListDlg::Add(bool group) {
 }
 
 void CItemListDlg::EditSelected() {
+    if (!Current()) return;
     if (Selected() < 0 || Selected() >= int(entries_.size())) return;
     const ListEntry entry = entries_[std::size_t(Selected())];
     if (!commands_.Edit(entry)) return;
@@ -207,6 +215,7 @@ void CItemListDlg::EditSelected() {
 }
 
 void CItemListDlg::DeleteSelected() {
+    if (!Current()) return;
     const int selected = Selected();
     if (selected < 0 || selected >= int(entries_.size())) return;
     if (!commands_.Delete(entries_[std::size_t(selected)])) return;
@@ -216,10 +225,12 @@ void CItemListDlg::DeleteSelected() {
 }
 
 void CItemListDlg::SortAll() {
-    if (commands_.Sort()) Fill();
+    if (Current() && commands_.Sort()) Fill();
 }
 
-void CItemListDlg::Apply(const ListMove& move) {
+void CItemListDlg::Apply(const std::function<ListMove(const std::vector<ListEntry>&)>& rule) {
+    if (!Current()) return;
+    const ListMove move = rule(entries_);
     if (move.kind == ListMove::Kind::None || !commands_.Move(move)) return;
     if (move.kind == ListMove::Kind::Group) Fill(ListEntry{move.record, nullptr});
     else Fill(ListEntry{move.group, move.record});

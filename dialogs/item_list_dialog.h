@@ -5,6 +5,7 @@
 // keys, or dragging) and sort. Every change runs one command; after it the
 // list is read again and the touched entry stays selected.
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,13 +64,16 @@ public:
     void EditSelected();
     void DeleteSelected();
     void SortAll();
-    void Apply(const ListMove& move);
+    // Runs the move a rule gives for the entries as they are.
+    void Apply(const std::function<ListMove(const std::vector<ListEntry>&)>& rule);
 
 protected:
     void OnInitDialog() override;
 
 private:
     void UpdateButtons();
+    // False, with the list read again, when the document changed behind the list.
+    bool Current();
     void ShowAddMenu();
 
     const ItemListTexts& texts_;

@@ -15,9 +15,6 @@ ListMove Group(const ListEntry& entry, std::int32_t index) {
     return {ListMove::Kind::Group, entry.group, index, nullptr};
 }
 
-// The group an entry leads into: its own group, or the item's.
-CNamedRecord* GroupOf(const ListEntry& entry) { return entry.group; }
-
 int TopLevelAtOrAbove(const std::vector<ListEntry>& entries, int from) {
     for (int i = from; i >= 0; --i)
         if (entries[static_cast<std::size_t>(i)].IsTopLevel()) return i;
@@ -89,7 +86,7 @@ ListMove Drop(const std::vector<ListEntry>& entries, int source, int target) {
         if (moved->IsGroup()) return GroupTo(entries, *moved, TopLevelAtOrAbove(entries, target - 1));
         if (above->IsGroup()) return Item(*moved, 0, above->group);
         const bool sameGroup = above->group == moved->group;
-        return Item(*moved, above->item->orderIndex + (sameGroup ? 0 : 1), GroupOf(*above));
+        return Item(*moved, above->item->orderIndex + (sameGroup ? 0 : 1), above->group);
     }
     if (moved->IsGroup()) return GroupTo(entries, *moved, TopLevelAtOrBelow(entries, target));
     if (above == nullptr || above->group == nullptr) return Item(*moved, onto->Position(), nullptr);
