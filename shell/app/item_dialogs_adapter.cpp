@@ -102,6 +102,11 @@ bool CItemDialogsAdapter::ConfirmDelete(unsigned stringId, const std::string& na
                               {name.c_str()}) == ui::IDYES;
 }
 
+CTask* RunAddTask(CPlanData* data, QWidget* parent) {
+    CItemDialogsAdapter dialogs(data, parent);
+    return CTaskCommands(data, dialogs).AddItem(nullptr, -1, -1);
+}
+
 namespace {
 
 template <class Kind>

@@ -22,6 +22,10 @@ private:
     QWidget* parent_;
 };
 
+// The add-task command with no group and no place, for the booking
+// dialog's new-task button: the new task, or null.
+CTask* RunAddTask(CPlanData* data, QWidget* parent);
+
 template <class Kind>
 class CItemListCommands : public IItemListCommands {
 public:
