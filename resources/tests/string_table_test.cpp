@@ -34,6 +34,8 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::LIBRARY_NO_ENTRY, "s"},
     {ids::PROGRAM_DIRECTORY_INFO, "s"},
     {ids::RECENT_FILE_ITEM, "is"},
+    {ids::RESOURCE_SAME_NAME, "s"},
+    {ids::TASK_SAME_NAME, "s"},
     {ids::CONFIRM_DELETE_RESOURCE, "s"},
     {5400, "s"},
     {ids::CONFIRM_DELETE_RESOURCE_GROUP, "s"},
