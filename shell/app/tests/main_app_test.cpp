@@ -640,6 +640,43 @@ TEST_F(MainFrameTest, DeleteResourceTakesItsBookingsAndUndoRestoresAll) {
     EXPECT_EQ(Snapshot(data), before);
 }
 
+// On a write-protected document the changing commands say so and change nothing; editing only shows.
+TEST_F(MainFrameTest, ItemCommandsOnAWriteProtectedDocumentSaySo) {
+    ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
+    CResource* crane = data->resources->Create();
+    crane->SetName("Crane");
+    ASSERT_EQ(data->resources->Add(crane), kDataOk);
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    ASSERT_TRUE(data->properties->IsWriteProtected());
+    CResource* opened = nullptr;
+    data->resources->GetAll(&opened);
+    const std::string before = Snapshot(data);
+    const std::size_t asked = prompts.asked().size();
+
+    for (const char* name : {"AddResource", "AddTaskGroup", "DeleteResource"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(QELA_Command(name, opened), 1);
+        EXPECT_EQ(prompts.asked().back().text, plat::LoadResString(ids::ITEM_READ_ONLY));
+    }
+    EXPECT_EQ(prompts.asked().size(), asked + 3);
+    bool okEnabled = true;
+    dlgtest::WhenModal<CItemDlg>([&](CItemDlg* d) {
+        okEnabled = d->GetDlgItem(ui::IDOK)->isEnabled();
+        d->reject();
+    });
+    EXPECT_EQ(QELA_Command("EditResource", opened), 1);
+    EXPECT_FALSE(okEnabled);
+    EXPECT_EQ(Snapshot(data), before);
+}
+
 TEST_F(MainFrameTest, MenusShowMnemonicsAndShortcuts) {
     const QList<QAction*> menus = frame->menuBar()->actions();
     ASSERT_EQ(menus.size(), 5);
