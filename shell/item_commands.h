@@ -63,7 +63,7 @@ public:
     // the chosen group when that is group, to k at the top level, else to
     // the end of its sequence (-1: the end). Null when nothing was added.
     Item* AddItem(Group* group, std::int32_t k, std::int32_t m);
-    // True whenever the dialog was confirmed (also on a write-protected document, where nothing changes).
+    // True when the item was changed; a write-protected document only shows it.
     bool EditItem(Item* item);
     bool DeleteItem(Item* item);
     // Moves the item to index k of group's sequence (null: the top level).
