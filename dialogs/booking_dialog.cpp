@@ -89,6 +89,7 @@ CBookingDlg::CBookingDlg(bool readOnly, CPlanData* data, SettingGetter settings,
     auto* newTask = new QPushButton(Text(booking_ids::BUTTON_NEW_TASK), this);
     ui::SetControlId(newTask, IDC_BOOKING_NEW_TASK);
     newTask->setAutoDefault(false);
+    connect(newTask, &QPushButton::clicked, this, [this] { OnNewTask(); });
     resourceTree_->setHeaderHidden(true);
     ui::SetControlId(resourceTree_, IDC_BOOKING_RESOURCE_TREE);
     auto* duration = new QLabel(this);
@@ -157,8 +158,7 @@ void CBookingDlg::OnInitDialog() {
     note = WithoutCarriageReturns(note);
     DialogBase::OnInitDialog();
     GetDlgItem(ui::IDOK)->setEnabled(!readOnly_);
-    // Adding a task from here waits for the task commands.
-    GetDlgItem(IDC_BOOKING_NEW_TASK)->setEnabled(false);
+    GetDlgItem(IDC_BOOKING_NEW_TASK)->setEnabled(!readOnly_ && addTask);
 
     dates_.SetFormat(plat::LoadResString(booking_ids::PART_FROM_DATE), 0);
     dates_.SetFormat(plat::LoadResString(booking_ids::PART_TO_DATE), 1);
@@ -250,6 +250,15 @@ void CBookingDlg::ApplyTaskColors() {
     ui::DataExchange dx(*this, false);
     DDX_SPColorPicker(dx, IDC_BOOKING_COLOR1, color1);
     DDX_SPColorPicker(dx, IDC_BOOKING_COLOR2, color2);
+}
+
+void CBookingDlg::OnNewTask() {
+    if (readOnly_ || !addTask) return;
+    CTask* added = addTask();
+    if (added == nullptr) return;
+    task = added;
+    FillTaskTree();
+    ApplyTaskColors();
 }
 
 void CBookingDlg::UpdateDuration() {

@@ -59,6 +59,8 @@ public:
     // sets the request's result; a result of 2 (refused) keeps the dialog
     // open. Unset, nothing is checked, as with the check switched off.
     std::function<void(BookingConflictRequest&)> checkConflicts;
+    // Runs the add-task command; the new task, or null. Unset, the new-task button stays disabled.
+    std::function<CTask*()> addTask;
 
 protected:
     void DoDataExchange(ui::DataExchange& dx) override;
@@ -74,6 +76,7 @@ private:
     void UpdateDuration();
     bool CollectResources();
     void RememberColors() const;
+    void OnNewTask();
 
     bool readOnly_;
     CPlanData* data_;

@@ -377,3 +377,28 @@ TEST_F(BookingDialogTest, ColoursOfTheTaskOrOfTheLastBooking) {
 }
 
 }  // namespace
+
+// The new-task button runs the add-task command; a task it adds is chosen, with its colours.
+TEST_F(BookingDialogTest, NewTaskButtonAddsATaskAndChoosesIt) {
+    CBookingDlg dialog(false, data, Settings());
+    int runs = 0;
+    CTask* added = nullptr;
+    dialog.addTask = [&]() -> CTask* {
+        ++runs;
+        if (runs == 1) return nullptr;   // the user cancelled
+        added = plan.Task("Paint", 3, nullptr, 0x00123456, 0x00654321);
+        return added;
+    };
+    OpenNew(dialog, {van}, wall);
+    ASSERT_TRUE(dialog.GetDlgItem(IDC_BOOKING_NEW_TASK)->isEnabled());
+    Click(&dialog, IDC_BOOKING_NEW_TASK);
+    EXPECT_EQ(TreeTexts(TaskTree(dialog)), (std::vector<std::string>{"Roof", "Build", "  Wall"}));
+    Click(&dialog, IDC_BOOKING_NEW_TASK);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(TreeTexts(TaskTree(dialog)), (std::vector<std::string>{"Roof", "Build", "  Wall", "Paint"}));
+    Click(&dialog, ui::IDOK);
+    EXPECT_EQ(dialog.result(), ui::IDOK);
+    EXPECT_EQ(dialog.task, added);
+    EXPECT_EQ(dialog.color1, 0x00123456u);
+    EXPECT_EQ(dialog.color2, 0x00654321u);
+}

@@ -35,6 +35,8 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::LIBRARY_NO_ENTRY, "s"},
     {ids::PROGRAM_DIRECTORY_INFO, "s"},
     {ids::RECENT_FILE_ITEM, "is"},
+    {ids::RESOURCE_SAME_NAME, "s"},
+    {ids::TASK_SAME_NAME, "s"},
     {ids::CONFIRM_DELETE_RESOURCE, "s"},
     {250, "s"},
     {600, "s"},

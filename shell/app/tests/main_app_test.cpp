@@ -22,6 +22,7 @@
 #include "main_frame.h"
 #include "main_toolbar.h"
 #include "main_view.h"
+#include "item_dialogs.h"
 #include "password_dialogs.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"
@@ -566,18 +567,8 @@ TEST_F(MainFrameTest, NamedCommandsWorkOrAnswerZero) {
         void* arg;
         std::int32_t result;   // 1: the command did its work (checked below)
     } cases[] = {
-        {"AddResource", nullptr, 0},
-        {"AddTask", nullptr, 0},
-        {"AddResourceGroup", nullptr, 0},
-        {"AddTaskGroup", nullptr, 0},
-        {"EditResource", resource, 0},
-        {"EditTask", task, 0},
-        {"EditResourceGroup", resourceGroup, 0},
-        {"EditTaskGroup", taskGroup, 0},
-        {"DeleteResource", resource, 0},
-        {"DeleteTask", task, 0},
-        {"DeleteResourceGroup", resourceGroup, 0},
-        {"DeleteTaskGroup", taskGroup, 0},
+        {"EditResource", nullptr, 0},
+        {"DeleteTaskGroup", nullptr, 0},
         {"EditBooking", booking, 0},
         {"ShowBookingListSelection", nullptr, 0},
         {"ShowBookingList", &list, 0},
@@ -601,6 +592,170 @@ TEST_F(MainFrameTest, NamedCommandsWorkOrAnswerZero) {
     EXPECT_EQ(frame->PaneText(1), "middle");
     EXPECT_EQ(QELA_Command("ResetSettings", nullptr), 1);
     EXPECT_EQ(GetSetting("Kept"), "");
+}
+
+// Every record of the lists and the bookings with the fields the commands change.
+std::string Snapshot(CPlanData* data) {
+    std::vector<std::string> lines;
+    std::vector<CResourceGroup*> groups(std::size_t(data->resourceGroups->GetCount()));
+    data->resourceGroups->GetAll(groups.data());
+    for (auto* g : groups) lines.push_back("group " + std::string(g->name) + " " + std::to_string(g->orderIndex));
+    std::vector<CResource*> resources(std::size_t(data->resources->GetCount()));
+    data->resources->GetAll(resources.data());
+    for (auto* r : resources)
+        lines.push_back("resource " + std::to_string(r->id) + " " + r->name + " " + std::to_string(r->orderIndex) + " " +
+                        (r->group ? r->group->name : "-"));
+    std::vector<CBooking*> bookings(std::size_t(data->bookings->GetCount()));
+    data->bookings->GetAll(bookings.data());
+    for (auto* b : bookings)
+        lines.push_back("booking " + std::to_string(b->id) + " " + b->resource->name + " " + std::to_string(b->startDay));
+    std::sort(lines.begin(), lines.end());
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    return text;
+}
+
+// The twelve commands of the lists run their dialogs: 1 whatever the user
+// chose, 0 without the record they need.
+TEST_F(MainFrameTest, ItemCommandsRunTheirDialogsAndAnswerOne) {
+    ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
+    CResourceGroup* machines = data->resourceGroups->Create();
+    machines->SetName("Machines");
+    machines->orderIndex = 0;
+    ASSERT_EQ(data->resourceGroups->Add(machines), kDataOk);
+    CTaskGroup* earthworks = data->taskGroups->Create();
+    earthworks->SetName("Earthworks");
+    ASSERT_EQ(data->taskGroups->Add(earthworks), kDataOk);
+    CResource* crane = data->resources->Create();
+    crane->SetName("Crane");
+    crane->orderIndex = 1;
+    ASSERT_EQ(data->resources->Add(crane), kDataOk);
+    CTask* lift = data->tasks->Create();
+    lift->SetName("Lift");
+    ASSERT_EQ(data->tasks->Add(lift), kDataOk);
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    const std::string before = Snapshot(data);
+
+    const struct {
+        const char* name;
+        void* arg;
+        bool groupDialog;
+        bool confirms;
+    } cases[] = {
+        {"AddResource", nullptr, false, false},       {"AddTask", nullptr, false, false},
+        {"AddResourceGroup", nullptr, true, false},   {"AddTaskGroup", nullptr, true, false},
+        {"EditResource", crane, false, false},        {"EditTask", lift, false, false},
+        {"EditResourceGroup", machines, true, false}, {"EditTaskGroup", earthworks, true, false},
+        {"DeleteResource", crane, false, true},       {"DeleteTask", lift, false, true},
+        {"DeleteResourceGroup", machines, false, true}, {"DeleteTaskGroup", earthworks, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool shown = false;
+        if (c.confirms) {
+            prompts.AnswerMessage(ui::IDNO);
+        } else if (c.groupDialog) {
+            dlgtest::WhenModal<CGroupDlg>([&](CGroupDlg* d) { shown = true; d->reject(); });
+        } else {
+            dlgtest::WhenModal<CItemDlg>([&](CItemDlg* d) { shown = true; d->reject(); });
+        }
+        EXPECT_EQ(QELA_Command(c.name, c.arg), 1);
+        EXPECT_TRUE(c.confirms ? prompts.allAnswered() : shown);
+        EXPECT_EQ(Snapshot(data), before);
+        if (c.arg != nullptr) EXPECT_EQ(QELA_Command(c.name, nullptr), 0);
+    }
+
+    // Added through the dialog: one undo step.
+    dlgtest::WhenModal<CItemDlg>([](CItemDlg* d) {
+        static_cast<QLineEdit*>(d->GetDlgItem(1002))->setText("Digger");
+        d->accept();
+    });
+    EXPECT_EQ(QELA_Command("AddResource", nullptr), 1);
+    EXPECT_EQ(data->resources->GetCount(), 2);
+    EXPECT_EQ(ActionText(app_ids::ID_UNDO).find("Add Resource") != std::string::npos, true);
+}
+
+// Deleting a resource asks once and takes its bookings in the same step; undo puts every record back.
+TEST_F(MainFrameTest, DeleteResourceTakesItsBookingsAndUndoRestoresAll) {
+    ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
+    CResourceGroup* machines = data->resourceGroups->Create();
+    machines->SetName("Machines");
+    machines->orderIndex = 1;
+    ASSERT_EQ(data->resourceGroups->Add(machines), kDataOk);
+    CTask* lift = data->tasks->Create();
+    lift->SetName("Lift");
+    ASSERT_EQ(data->tasks->Add(lift), kDataOk);
+    std::vector<CResource*> resources;
+    for (const char* name : {"Van", "Crane", "Digger"}) {
+        CResource* r = data->resources->Create();
+        r->SetName(name);
+        r->orderIndex = std::int32_t(resources.size() == 0 ? 0 : resources.size() - 1);
+        if (resources.size() > 0) r->group = machines;
+        ASSERT_EQ(data->resources->Add(r), kDataOk);
+        resources.push_back(r);
+    }
+    for (int day = 0; day < 3; ++day) {
+        for (CResource* r : resources) {
+            CBooking* b = data->bookings->Create();
+            b->resource = r;
+            b->task = lift;
+            b->startDay = b->endDay = 2460000 + day;
+            b->endMinutes = 60;
+            ASSERT_EQ(data->bookings->Add(b), kDataOk);
+        }
+    }
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    const std::string before = Snapshot(data);
+
+    prompts.AnswerMessage(ui::IDYES);
+    EXPECT_EQ(QELA_Command("DeleteResource", resources[1]), 1);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].text, "Delete the resource \"Crane\" and its bookings?");
+    EXPECT_EQ(prompts.asked()[0].type, ui::MB_YESNO | ui::MB_ICONEXCLAMATION | ui::MB_DEFBUTTON2);
+    EXPECT_EQ(data->resources->GetCount(), 2);
+    EXPECT_EQ(data->bookings->GetCount(), 6);
+    EXPECT_EQ(resources[2]->orderIndex, 0) << "the group's sequence closes up";
+    EXPECT_NE(ActionText(app_ids::ID_UNDO).find("Delete Resource"), std::string::npos);
+
+    frame->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(Snapshot(data), before);
+}
+
+// On a write-protected document the changing commands say so and change nothing; editing only shows.
+TEST_F(MainFrameTest, ItemCommandsOnAWriteProtectedDocumentSaySo) {
+    ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
+    CResource* crane = data->resources->Create();
+    crane->SetName("Crane");
+    ASSERT_EQ(data->resources->Add(crane), kDataOk);
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    ASSERT_TRUE(data->properties->IsWriteProtected());
+    CResource* opened = nullptr;
+    data->resources->GetAll(&opened);
+    const std::string before = Snapshot(data);
+    const std::size_t asked = prompts.asked().size();
+
+    for (const char* name : {"AddResource", "AddTaskGroup", "DeleteResource"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(QELA_Command(name, opened), 1);
+        EXPECT_EQ(prompts.asked().back().text, plat::LoadResString(ids::ITEM_READ_ONLY));
+    }
+    EXPECT_EQ(prompts.asked().size(), asked + 3);
+    bool okEnabled = true;
+    dlgtest::WhenModal<CItemDlg>([&](CItemDlg* d) {
+        okEnabled = d->GetDlgItem(ui::IDOK)->isEnabled();
+        d->reject();
+    });
+    EXPECT_EQ(QELA_Command("EditResource", opened), 1);
+    EXPECT_FALSE(okEnabled);
+    EXPECT_EQ(Snapshot(data), before);
 }
 
 TEST_F(MainFrameTest, MenusShowMnemonicsAndShortcuts) {
