@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "booking_clipboard.h"
 #include "host_objects.h"
@@ -10,6 +9,7 @@
 #include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "plugin_api.h"
+#include "selection.h"
 #include "string_ids.h"
 
 namespace {
@@ -24,38 +24,6 @@ std::int32_t RunHostMenuItem(std::intptr_t /*context*/, std::uint32_t index) {
     }
     return 1;
 }
-
-// The current selection, with arrays sized for every record of the document.
-struct Selection {
-    std::vector<CBooking*> bookings;
-    std::vector<CResourceGroup*> resourceGroups;
-    std::vector<CResource*> resources;
-    std::vector<CTaskGroup*> taskGroups;
-    std::vector<CTask*> tasks;
-    SelectionRecord record{};
-
-    explicit Selection(CPlanData* data) {
-        if (data != nullptr) {
-            bookings.resize(static_cast<std::size_t>(data->bookings->GetCount()));
-            resourceGroups.resize(static_cast<std::size_t>(data->resourceGroups->GetCount()));
-            resources.resize(static_cast<std::size_t>(data->resources->GetCount()));
-            taskGroups.resize(static_cast<std::size_t>(data->taskGroups->GetCount()));
-            tasks.resize(static_cast<std::size_t>(data->tasks->GetCount()));
-        }
-        Attach(record.bookings, record.bookingCapacity, bookings);
-        Attach(record.resourceGroups, record.resourceGroupCapacity, resourceGroups);
-        Attach(record.resources, record.resourceCapacity, resources);
-        Attach(record.taskGroups, record.taskGroupCapacity, taskGroups);
-        Attach(record.tasks, record.taskCapacity, tasks);
-        QELA_GetCurrentSelection(&record);
-    }
-
-    template <class T>
-    static void Attach(T**& array, std::int32_t& capacity, std::vector<T*>& storage) {
-        array = storage.data();
-        capacity = static_cast<std::int32_t>(storage.size());
-    }
-};
 
 void Add(PluginAddMenuItemFn addItem, std::string_view text, std::uint32_t flags,
          std::uint32_t index) {
@@ -75,20 +43,34 @@ void AddItem(PluginAddMenuItemFn addItem, unsigned textId, std::uint32_t index, 
 
 }  // namespace
 
-void AddHostContextMenuItems(PluginAddMenuItemFn addItem) {
-    CPlanData* data = Host().data;
-    const Selection selection(data);
+BookingCommandStates BookingCommandStatesOf(CPlanData* data, const SelectionRecord& selection) {
     const bool readOnly = data != nullptr && data->properties->IsWriteProtected();
     const bool writable = data != nullptr && !readOnly;
-    const bool period = selection.record.startDate != 0;
-    const bool bookings = selection.record.bookingCount > 0;
+    const bool period = selection.startDate != 0;
+    const bool bookings = selection.bookingCount > 0;
     const bool anyResource = data != nullptr && data->resources->GetCount() > 0;
+    BookingCommandStates states;
+    states.newBooking = writable && period && anyResource;
+    states.edit = bookings;
+    states.remove = writable && bookings;
+    states.cut = writable && bookings;
+    states.copy = writable && bookings;
+    states.paste = writable && period && CanPasteBooking();
+    return states;
+}
 
-    AddItem(addItem, ids::CONTEXT_NEW_BOOKING, 0, writable && period && anyResource);
-    AddItem(addItem, readOnly ? ids::CONTEXT_VIEW_BOOKING : ids::CONTEXT_EDIT_BOOKING, 1, bookings);
-    AddItem(addItem, ids::CONTEXT_DELETE_BOOKINGS, 2, writable && bookings);
+void AddHostContextMenuItems(PluginAddMenuItemFn addItem) {
+    CPlanData* data = Host().data;
+    CSelection selection(data, true);
+    QELA_GetCurrentSelection(selection.Record());
+    const BookingCommandStates states = BookingCommandStatesOf(data, *selection.Record());
+    const bool readOnly = data != nullptr && data->properties->IsWriteProtected();
+
+    AddItem(addItem, ids::CONTEXT_NEW_BOOKING, 0, states.newBooking);
+    AddItem(addItem, readOnly ? ids::CONTEXT_VIEW_BOOKING : ids::CONTEXT_EDIT_BOOKING, 1, states.edit);
+    AddItem(addItem, ids::CONTEXT_DELETE_BOOKINGS, 2, states.remove);
     Add(addItem, "", PLUGIN_MENU_SEPARATOR, 0);
-    AddItem(addItem, ids::CONTEXT_CUT_BOOKING, 3, writable && bookings);
-    AddItem(addItem, ids::CONTEXT_COPY_BOOKING, 4, writable && bookings);
-    AddItem(addItem, ids::CONTEXT_PASTE_BOOKING, 5, writable && period && CanPasteBooking());
+    AddItem(addItem, ids::CONTEXT_CUT_BOOKING, 3, states.cut);
+    AddItem(addItem, ids::CONTEXT_COPY_BOOKING, 4, states.copy);
+    AddItem(addItem, ids::CONTEXT_PASTE_BOOKING, 5, states.paste);
 }

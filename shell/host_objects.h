@@ -62,5 +62,17 @@ struct HostObjects {
 
 HostObjects& Host();
 
+// What the current selection allows of the six booking commands; the menu
+// items and the context menu's items follow the same rules.
+struct BookingCommandStates {
+    bool newBooking = false;
+    bool edit = false;     // read-only documents too: the dialog then only shows
+    bool remove = false;
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
+};
+BookingCommandStates BookingCommandStatesOf(CPlanData* data, const SelectionRecord& selection);
+
 // Adds the host's own items at the top of a plugin view's context menu.
 void AddHostContextMenuItems(PluginAddMenuItemFn addItem);

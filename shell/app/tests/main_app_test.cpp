@@ -566,19 +566,21 @@ TEST_F(MainFrameTest, NamedCommandsWorkOrAnswerZero) {
         const char* name;
         void* arg;
         std::int32_t result;   // 1: the command did its work (checked below)
+        bool dialog = false;   // it shows a dialog, which is cancelled
     } cases[] = {
         {"EditResource", nullptr, 0},
         {"DeleteTaskGroup", nullptr, 0},
-        {"EditBooking", booking, 0},
-        {"ShowBookingListSelection", nullptr, 0},
-        {"ShowBookingList", &list, 0},
+        {"EditBooking", booking, 1, true},
+        {"ShowBookingListSelection", nullptr, 1},   // no view: nothing selected to list
+        {"ShowBookingList", &list, 1, true},
         {"DoReport", &report, 0},
-        {"CheckbookingConflicts", &conflicts, 0},
+        {"CheckbookingConflicts", &conflicts, 1},   // the check is off
         {"SetStatusBarText", texts.get(), 1},
     };
     SetSetting("Kept", "1");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.dialog) dlgtest::WhenModal<QDialog>([](QDialog* dialog) { dialog->reject(); });
         EXPECT_EQ(QELA_Command(c.name, c.arg), c.result);
         EXPECT_TRUE(prompts.asked().empty());
         EXPECT_EQ(data->resources->GetCount(), 1);
