@@ -22,12 +22,14 @@ std::string CBookingListHtml::BuildPage() const {
     const short span = static_cast<short>(4 + (showNotes ? 1 : 0) + (showDuration ? 1 : 0));
     const int dateAlign = dateAlignmentRight ? kHtmlAlignRight : kHtmlAlignLeft;
 
-    CHtmlRow& heading = table.AddRow();
+    table.WriteStart(out);
+    CHtmlRow heading;
     heading.header = true;
     heading.AddCell(static_cast<int>(groupByResources ? kStrColumnResource : kStrColumnTask), kHtmlAlignNone, true)
         .colspan = span;
     heading.SetBackground(headerBackground);
-    CHtmlRow& titles = table.AddRow();
+    heading.Write(out);
+    CHtmlRow titles;
     titles.header = true;
     titles.AddEmptyCell();
     titles.AddCell(static_cast<int>(groupByResources ? kStrColumnTask : kStrColumnResource), kHtmlAlignNone, true);
@@ -37,28 +39,37 @@ std::string CBookingListHtml::BuildPage() const {
     if (showDuration) titles.AddCell(static_cast<int>(kStrColumnDuration), kHtmlAlignRight, true);
     titles.SetBackground(headerBackground);
 
+    titles.Write(out);
+
+    // Rows are written as they are made, so the page never holds a
+    // second copy of a long list.
+    CHtmlRow row;
+    const auto flush = [&] {
+        row.Write(out);
+        row = CHtmlRow();
+    };
     for (const BookingListGroup& group : groups) {
-        CHtmlRow& groupRow = table.AddRow();
-        groupRow.AddTextCell(group.Name(), kHtmlAlignNone, true).colspan = span;
-        groupRow.SetBackground(subtitleBackground);
+        row.AddTextCell(group.Name(), kHtmlAlignNone, true).colspan = span;
+        row.SetBackground(subtitleBackground);
+        flush();
         for (const BookingListEntry& entry : group.bookings) {
             const CBooking& booking = *entry.booking;
-            CHtmlRow& row = table.AddRow();
             row.AddEmptyCell();
             row.AddTextCell(OtherName(booking), kHtmlAlignNone, false);
             if (showNotes) row.AddTextCell(booking.text, kHtmlAlignNone, false);
             row.AddTextCell(FormatStart(booking), dateAlign, false);
             row.AddTextCell(FormatEnd(booking), dateAlign, false);
             if (showDuration) row.AddTextCell(entry.duration, kHtmlAlignRight, false);
+            flush();
         }
         if (ShowsTotal(group)) {
-            CHtmlRow& totals = table.AddRow();
-            totals.AddCell(static_cast<int>(kStrTotal), kHtmlAlignRight, true).colspan =
+            row.AddCell(static_cast<int>(kStrTotal), kHtmlAlignRight, true).colspan =
                 static_cast<short>(4 + (showNotes ? 1 : 0));
-            totals.AddTextCell(group.total, kHtmlAlignRight, true);
+            row.AddTextCell(group.total, kHtmlAlignRight, true);
+            flush();
         }
     }
-    table.Write(out);
+    CHtmlTable::WriteEnd(out);
     WriteFooter(out);
     return out;
 }

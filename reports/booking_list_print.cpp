@@ -76,12 +76,20 @@ int CBookingListPrint::PrintTable(CReportDocument& document, int top) {
         table.SetCellAlignment(titles, column, kReportAlignRight);
     }
 
+    // A row takes the font selected when it is made; selecting it only when
+    // it changes keeps long lists quick.
+    int selectedBold = -1;
+    const auto selectFont = [&](bool bold) {
+        if (selectedBold == static_cast<int>(bold)) return;
+        document.SetFont(bodyFontSize, bold, 3, 0, 0, 0);
+        selectedBold = bold;
+    };
     const std::string totalText = plat::LoadResString(kStrTotal);
     const std::string continued = plat::LoadResString(kStrContinued);
     int groupNumber = 0;
     for (const BookingListGroup& group : groups) {
+        selectFont(true);
         const PrintRow title = table.SetColumnWidths(kReportRowGroup);
-        table.SetRowFont(title, bodyFontSize, true);
         table.SetCellText(title, 0, group.Name());
         table.SpanCells(title, 0, columns);
         table.MarkGroupRow(title);
@@ -90,10 +98,10 @@ int CBookingListPrint::PrintTable(CReportDocument& document, int top) {
         document.SetRowSpaceAfter(title.kind, title.id, tableSubtitleSpaceAfter);
         int lastId = title.id;
 
+        selectFont(false);
         for (const BookingListEntry& entry : group.bookings) {
             const CBooking& booking = *entry.booking;
             const PrintRow row = table.SetColumnWidths(kReportRowData);
-            table.SetRowFont(row, bodyFontSize, false);
             column = 1;
             table.SetCellText(row, column++, OtherName(booking));
             if (showNotes) table.SetCellText(row, column++, booking.text);
@@ -111,7 +119,6 @@ int CBookingListPrint::PrintTable(CReportDocument& document, int top) {
         if (ShowsTotal(group)) {
             const PrintRow totals = table.SetColumnWidths(kReportRowGroup);
             const int joined = showNotes ? 4 : 3;
-            table.SetRowFont(totals, bodyFontSize, false);
             table.SetCellText(totals, 1, totalText);
             table.SpanCells(totals, 1, joined);
             table.SetCellText(totals, 1 + joined, group.total);
@@ -124,8 +131,8 @@ int CBookingListPrint::PrintTable(CReportDocument& document, int top) {
         }
 
         if (lastId > title.id) {
+            selectFont(true);
             const PrintRow continuation = table.SetColumnWidths(kReportRowData);
-            table.SetRowFont(continuation, bodyFontSize, true);
             table.SetCellText(continuation, 0, std::string(group.Name()) + continued);
             table.SpanCells(continuation, 0, columns);
             document.GroupRows(groupNumber, title.id, lastId);

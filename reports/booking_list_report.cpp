@@ -8,6 +8,7 @@
 #include "reports/report_item_lists.h"
 #include "reports/report_strings.h"
 #include "schedule_rows.h"
+#include "string_ids.h"
 #include "support/time_bar_labels.h"
 
 namespace {
@@ -68,7 +69,7 @@ int CBookingListReport::BuildModel(const PlanContext& context) {
     const SettingGetter& get = context.settings;
     ReadRange(get, rangeStart, rangeEnd);
     ReadSettings(get);
-    subtitle = plat::FormatChecked(plat::LoadResString(kStrBookingListSubtitle),
+    subtitle = plat::FormatChecked(plat::LoadResString(ids::REPORT_BOOKING_LIST_SUBTITLE),
                                    {FormatTimeBarLabel(CDateTime(rangeStart), 3, false),
                                     FormatTimeBarLabel(CDateTime(rangeEnd), 3, false)});
     CPlanData* plan = context.plan;

@@ -1,12 +1,12 @@
 #pragma once
 
-// Identifiers of the reports plugin's texts in the resource library.
+// Identifiers of the reports plugin's texts in the resource library; those
+// that take arguments are in string_ids.h.
 
 inline constexpr unsigned kStrDateStart = 14000;
 inline constexpr unsigned kStrDateEnd = 14001;
 inline constexpr unsigned kStrReportsDescription = 25000;
 inline constexpr unsigned kStrBookingListTitle = 26000;
-inline constexpr unsigned kStrBookingListSubtitle = 26020;   // %s first day, %s last day
 inline constexpr unsigned kStrColumnResource = 26050;
 inline constexpr unsigned kStrColumnTask = 26051;
 inline constexpr unsigned kStrColumnNotes = 26052;

@@ -7,13 +7,12 @@
 
 #include <dlfcn.h>
 
-#include "plat/utf8.h"
+#include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "plugin_base.h"
 #include "reports/report_callbacks.h"
 #include "reports/report_settings.h"
 #include "reports/report_strings.h"
-#include "plat/resource_strings.h"
 #include "support/version_reader.h"
 
 namespace {

@@ -149,7 +149,7 @@ constexpr Entry kStrings[] = {
     {ids::UNDO_RESIZE_BOOKING, "Resize Booking"},
     {25000, "Prints the booking list and saves reports as HTML pages"},
     {26000, "Booking List"},
-    {26020, "%s to %s"},
+    {ids::REPORT_BOOKING_LIST_SUBTITLE, "%s to %s"},
     {26050, "Resource"},
     {26051, "Task"},
     {26052, "Notes"},
