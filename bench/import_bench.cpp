@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "import/booking_importer.h"
+#include "peak_memory.h"
 #include "plan_generator.h"
 #include "plan_root.h"
 
@@ -84,12 +84,6 @@ std::string WriteBookingFile(CPlanData& root, int64_t lines) {
         std::fclose(file);
     }
     return path;
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 void BM_ImportBookings(benchmark::State& state) {

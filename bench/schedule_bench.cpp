@@ -8,14 +8,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <vector>
 
 #include "drawing.h"
+#include "no_history.h"
 #include "plan_generator.h"
 #include "plan_root.h"
+#include "qt_bench_main.h"
 #include "schedule_model.h"
 
 namespace {
@@ -25,19 +26,6 @@ constexpr int kWindowWidth = 1920;
 constexpr int kWindowHeight = 1080;
 constexpr int kLineHeight = 20;
 constexpr int kBarHeight = 14;
-
-class NoHistory : public CUndoHistory {
-public:
-    void Clear() override {}
-    bool PushUndo(const UndoEntry* entry, bool) override { return Release(entry); }
-    bool PushRedo(const UndoEntry* entry) override { return Release(entry); }
-
-private:
-    static bool Release(const UndoEntry* entry) {
-        if (entry != nullptr && entry->release != nullptr) entry->release(entry->arg);
-        return true;
-    }
-};
 
 struct BenchPlan {
     BenchPlan() : root(&history) {
@@ -146,13 +134,4 @@ BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    Plan();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv, [] { Plan(); }); }

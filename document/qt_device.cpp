@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <variant>
 
 #include "qt_fonts.h"
@@ -175,11 +177,21 @@ public:
         probe_.setDotsPerMeterX(static_cast<int>(std::lround(dpiX / 0.0254)));
         probe_.setDotsPerMeterY(static_cast<int>(std::lround(dpiY / 0.0254)));
         metrics_.reset();
+        widths_.clear();
     }
 
+    // Long tables measure the same words and cells over and over; shaping
+    // is the costly part, so widths are kept per font until the resolution
+    // changes (or the cache grows large).
     int Width(const FontStyle& font, std::string_view line) override {
+        WidthCache& cache = CacheFor(font);
+        std::string key(line);
+        if (const auto it = cache.widths.find(key); it != cache.widths.end()) return it->second;
         const QString text = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-        return Units(Metrics(font).horizontalAdvance(text) * kUnitsPerInch / dpiX_);
+        const int width = Units(Metrics(font).horizontalAdvance(text) * kUnitsPerInch / dpiX_);
+        if (cache.widths.size() >= kWidthCacheMax) cache.widths.clear();
+        cache.widths.emplace(std::move(key), width);
+        return width;
     }
 
     int LineHeight(const FontStyle& font) override {
@@ -187,6 +199,19 @@ public:
     }
 
 private:
+    static constexpr std::size_t kWidthCacheMax = 1 << 16;
+
+    struct WidthCache {
+        FontStyle font;
+        std::unordered_map<std::string, int> widths;
+    };
+
+    WidthCache& CacheFor(const FontStyle& font) {
+        for (WidthCache& cache : widths_)
+            if (cache.font == font) return cache;
+        return widths_.emplace_back(WidthCache{font, {}});
+    }
+
     const QFontMetricsF& Metrics(const FontStyle& font) {
         if (!metrics_ || !(style_ == font)) {
             metrics_.emplace(ToQFont(font), &probe_);
@@ -200,6 +225,7 @@ private:
     QImage probe_;
     FontStyle style_;
     std::optional<QFontMetricsF> metrics_;
+    std::vector<WidthCache> widths_;
 };
 
 QtDevice::QtDevice() : fontMeasure_(std::make_unique<FontMeasure>()) {

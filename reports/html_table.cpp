@@ -109,7 +109,7 @@ void CHtmlRow::Write(std::string& out) const {
 
 CHtmlRow& CHtmlTable::AddRow() { return rows.emplace_back(); }
 
-void CHtmlTable::Write(std::string& out) const {
+void CHtmlTable::WriteStart(std::string& out) const {
     out += "\n<table ";
     if (borderCollapse == kCollapse) out += "style=\"border-collapse: collapse\" ";
     if (borderCollapse == kSeparate) out += "style=\"border-collapse: separate\" ";
@@ -119,6 +119,12 @@ void CHtmlTable::Write(std::string& out) const {
     if (cellPadding != -1) out += "cellpadding=" + std::to_string(cellPadding) + " ";
     if (!cssClass.empty()) out += "class=" + cssClass + " ";
     out += ">\n\n";
+}
+
+void CHtmlTable::WriteEnd(std::string& out) { out += "\n</table>\n\n"; }
+
+void CHtmlTable::Write(std::string& out) const {
+    WriteStart(out);
     for (const CHtmlRow& row : rows) row.Write(out);
-    out += "\n</table>\n\n";
+    WriteEnd(out);
 }

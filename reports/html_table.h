@@ -64,6 +64,10 @@ public:
 
     CHtmlRow& AddRow();
     void Write(std::string& out) const;
+    // The table's opening and closing tags alone, for a table whose rows
+    // are written one by one as they are made.
+    void WriteStart(std::string& out) const;
+    static void WriteEnd(std::string& out);
 
     int borderCollapse = kNone;
     short widthPercent = -1;

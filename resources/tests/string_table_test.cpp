@@ -53,6 +53,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::COPY_FILE_REPLACE, "s"},
     {ids::SAVE_CHANGES, "s"},
     {ids::OPEN_TEXTS_SHORTENED, "s"},
+    {ids::REPORT_BOOKING_LIST_SUBTITLE, "ss"},
     {ids::REPORT_FILE_NOT_WRITTEN, "ss"},
     {ids::IMPORT_NO_RECORDS, "s"},
     {ids::IMPORT_DONE, "i"},

@@ -1,0 +1,50 @@
+#include "reports/report_callbacks.h"
+
+#include <QPainter>
+
+#include "plugin_base.h"
+#include "reports/booking_list_html.h"
+#include "reports/booking_list_print.h"
+#include "reports/report_settings.h"
+#include "reports/settings_dialogs.h"
+
+namespace {
+
+constexpr std::int32_t kCancelled = 3;
+
+}  // namespace
+
+std::int32_t BookingListReportCallback(std::int32_t mode) {
+    if (!g_hostApi.IsBound()) return 0;
+    g_hostApi.prepareReport();
+    const SettingGetter get = PluginSettingGetter();
+    if (!GetBoolSetting(get, "ReportsBookingListSaveGrouping", false))
+        SetBoolSetting(PluginSettingSetter(), "ReportsBookingListGroupByResources",
+                       GetIntSetting(get, "ViewActive", -1) != 1);
+    if (mode != PLUGIN_REPORT_MODE_PREVIEW && mode != PLUGIN_REPORT_MODE_PRINT) return 0;
+    ReportRequest request{mode == PLUGIN_REPORT_MODE_PREVIEW ? REPORT_REQUEST_PREVIEW : 0,
+                          &BookingListPrintCallback, &BookingListSettingsCallback, &BookingListHtmlCallback};
+    g_hostApi.command("DoReport", &request);
+    return 0;
+}
+
+std::int32_t BookingListPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes) {
+    if (document == nullptr) return 1;
+    CBookingListPrint report(PluginSettingGetter());
+    report.BuildModel(PluginPlanContext());
+    return report.Print(*document, reinterpret_cast<QPainter*>(printer), reinterpret_cast<QPaintDevice*>(attributes));
+}
+
+std::int32_t BookingListSettingsCallback(QelWnd parent) {
+    return RunBookingListSettingsDialog(parent, PluginSettingGetter(), PluginSettingSetter()) ? 0 : kCancelled;
+}
+
+std::int32_t BookingListHtmlCallback() {
+    const SettingGetter get = PluginSettingGetter();
+    CBookingListHtml report(get);
+    const std::optional<std::string> path =
+        ChooseHtmlFile(nullptr, CBookingListReport::ReportTitle(get), get, PluginSettingSetter());
+    if (!path) return kCancelled;
+    report.BuildModel(PluginPlanContext());
+    return report.Render(*path);
+}

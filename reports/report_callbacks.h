@@ -1,0 +1,20 @@
+#pragma once
+
+// The booking-list report's callbacks: the report command and what the
+// host's "DoReport" calls back (print, settings, HTML).
+
+#include <cstdint>
+
+#include "plugin_records.h"
+
+// Prepares the report, settles its grouping, and for mode 1 (preview) or
+// 2 (print) hands the report to the host's "DoReport". Returns 0.
+std::int32_t BookingListReportCallback(std::int32_t mode);
+// Fills the document for the printer: printer is the painter (QPainter)
+// and attributes the device (QPaintDevice) the host prints on. 0 filled,
+// 1 no document, other values the fill's failure.
+std::int32_t BookingListPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes);
+// 0 accepted, 3 cancelled.
+std::int32_t BookingListSettingsCallback(QelWnd parent);
+// Asks for the file and writes the page; 0 written, 3 cancelled, 1 failed.
+std::int32_t BookingListHtmlCallback();

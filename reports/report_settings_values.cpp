@@ -1,0 +1,87 @@
+#include "reports/report_settings_values.h"
+
+#include <algorithm>
+
+#include "import/date_setting.h"
+#include "plat/resource_strings.h"
+#include "reports/report_strings.h"
+
+namespace {
+
+std::string TitleSetting(const SettingGetter& get, std::string_view titleKey, std::string_view emptyKey,
+                         unsigned defaultTitle) {
+    if (GetBoolSetting(get, emptyKey, false)) return {};
+    std::string title = GetStringSetting(get, titleKey, "");
+    return title.empty() ? plat::LoadResString(defaultTitle) : title;
+}
+
+void StoreTitle(const SettingSetter& set, std::string_view titleKey, std::string_view emptyKey,
+                const std::string& title) {
+    set(titleKey, title);
+    SetBoolSetting(set, emptyKey, title.empty());
+}
+
+}  // namespace
+
+void BookingListSettingsValues::Load(const SettingGetter& get) {
+    const CDate today = CDate::Today();
+    showHeader = GetBoolSetting(get, "ReportsBookingListShowHeader", true);
+    title = TitleSetting(get, "ReportsBookingListTitle", "ReportsBookingListTitleEmpty", kStrBookingListTitle);
+    fixedRange = GetBoolSetting(get, "ReportsBookingListDateRangeFixed", false);
+    rangeStart = GetDateSetting(get, "ReportsBookingListDateRangeFixedStart", today);
+    rangeEnd = GetDateSetting(get, "ReportsBookingListDateRangeFixedEnd", today);
+    dateFormat = GetIntSetting(get, "ReportsBookingListDateFormat", 2);
+    dateAlignment = GetIntSetting(get, "ReportsBookingListDateAlignment", 1);
+    showFooter = GetBoolSetting(get, "ReportsBookingListShowFooter", true);
+    footerNotice = GetStringSetting(get, "ReportsBookingListFooterNotice", "");
+    groupByResources = GetBoolSetting(get, "ReportsBookingListGroupByResources", true);
+    showNotes = GetBoolSetting(get, "ReportsBookingListDateShowNotes", false);
+    showDuration = GetBoolSetting(get, "ReportsBookingListDateShowDuration", true);
+    showDurationTotal = GetBoolSetting(get, "ReportsBookingListDateShowDurationTotal", true);
+}
+
+void BookingListSettingsValues::Store(const SettingSetter& set) const {
+    SetBoolSetting(set, "ReportsBookingListShowHeader", showHeader);
+    StoreTitle(set, "ReportsBookingListTitle", "ReportsBookingListTitleEmpty", title);
+    SetBoolSetting(set, "ReportsBookingListDateRangeFixed", fixedRange);
+    SetDateSetting(set, "ReportsBookingListDateRangeFixedStart", rangeStart);
+    SetDateSetting(set, "ReportsBookingListDateRangeFixedEnd", rangeEnd);
+    SetIntSetting(set, "ReportsBookingListDateFormat", dateFormat);
+    SetIntSetting(set, "ReportsBookingListDateAlignment", dateAlignment);
+    SetBoolSetting(set, "ReportsBookingListShowFooter", showFooter);
+    set("ReportsBookingListFooterNotice", footerNotice);
+    SetBoolSetting(set, "ReportsBookingListGroupByResources", groupByResources);
+    SetBoolSetting(set, "ReportsBookingListDateShowNotes", showNotes);
+    SetBoolSetting(set, "ReportsBookingListDateShowDuration", showDuration);
+    SetBoolSetting(set, "ReportsBookingListDateShowDurationTotal", showDurationTotal);
+}
+
+void CalendarSettingsValues::Load(const SettingGetter& get) {
+    const CDate today = CDate::Today();
+    showHeader = GetBoolSetting(get, "ReportsCalendarShowHeader", true);
+    title = TitleSetting(get, "ReportsCalendarTitle", "ReportsCalendarTitleEmpty", kStrCalendarTitle);
+    fixedRange = GetBoolSetting(get, "ReportsCalendarDateRangeFixed", false);
+    rangeStart = GetDateSetting(get, "ReportsCalendarDateRangeFixedStart", today);
+    rangeEnd = GetDateSetting(get, "ReportsCalendarDateRangeFixedEnd", today);
+    showFooter = GetBoolSetting(get, "ReportsCalendarShowFooter", true);
+    footerNotice = GetStringSetting(get, "ReportsCalendarFooterNotice", "");
+    showAdditionalBookings = GetBoolSetting(get, "ReportsCalendarShowAdditionalBookings", true);
+    additionalAfterEveryPage = GetBoolSetting(get, "ReportsCalendarShowAdditionalBookingsAfterEveryPage", true);
+    groupBookingsByDay = GetBoolSetting(get, "ReportsCalendarGroupBookingsByDay", false);
+    weeksMax = std::max(1, GetIntSetting(get, "ReportsCalendarWeeksMax", 20));
+    weeks = std::clamp(GetIntSetting(get, "ReportsCalendarWeeks", 4), 1, weeksMax);
+}
+
+void CalendarSettingsValues::Store(const SettingSetter& set) const {
+    SetBoolSetting(set, "ReportsCalendarShowHeader", showHeader);
+    StoreTitle(set, "ReportsCalendarTitle", "ReportsCalendarTitleEmpty", title);
+    SetBoolSetting(set, "ReportsCalendarDateRangeFixed", fixedRange);
+    SetDateSetting(set, "ReportsCalendarDateRangeFixedStart", rangeStart);
+    SetDateSetting(set, "ReportsCalendarDateRangeFixedEnd", rangeEnd);
+    SetBoolSetting(set, "ReportsCalendarShowFooter", showFooter);
+    set("ReportsCalendarFooterNotice", footerNotice);
+    SetBoolSetting(set, "ReportsCalendarShowAdditionalBookings", showAdditionalBookings);
+    SetBoolSetting(set, "ReportsCalendarShowAdditionalBookingsAfterEveryPage", additionalAfterEveryPage);
+    SetBoolSetting(set, "ReportsCalendarGroupBookingsByDay", groupBookingsByDay);
+    SetIntSetting(set, "ReportsCalendarWeeks", weeks);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// Identifiers of the reports plugin's texts in the resource library; those
+// that take arguments are in string_ids.h.
+
+inline constexpr unsigned kStrDateStart = 14000;
+inline constexpr unsigned kStrDateEnd = 14001;
+inline constexpr unsigned kStrReportsDescription = 25000;
+inline constexpr unsigned kStrBookingListTitle = 26000;
+inline constexpr unsigned kStrColumnResource = 26050;
+inline constexpr unsigned kStrColumnTask = 26051;
+inline constexpr unsigned kStrColumnNotes = 26052;
+inline constexpr unsigned kStrColumnStart = 26053;
+inline constexpr unsigned kStrColumnEnd = 26054;
+inline constexpr unsigned kStrColumnDuration = 26055;
+inline constexpr unsigned kStrTotal = 26056;
+inline constexpr unsigned kStrCalendarTitle = 26200;
+inline constexpr unsigned kStrContinued = 27060;
+inline constexpr unsigned kStrHtmlExtension = 27500;
+inline constexpr unsigned kStrHtmlFilter = 27501;
+inline constexpr unsigned kStrHtmlSaveTitle = 27502;
+inline constexpr unsigned kStrHtmlDefaultName = 27503;
+inline constexpr unsigned kStrExportExtension = 27550;
+inline constexpr unsigned kStrExportFilter = 27551;
+inline constexpr unsigned kStrExportSaveTitle = 27552;
+inline constexpr unsigned kStrExportDefaultName = 27553;

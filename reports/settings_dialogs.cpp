@@ -1,0 +1,254 @@
+#include "reports/settings_dialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "plat/resource_strings.h"
+#include "reports/report_settings.h"
+#include "reports/report_strings.h"
+#include "support/time_bar_labels.h"
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QDate ToQDate(const CDate& date) {
+    return date.IsValid() ? QDate(date.GetYear(), date.GetMonth(), date.GetDay()) : QDate::currentDate();
+}
+
+CDate FromQDate(const QDate& date) { return CDate(date.day(), date.month(), date.year()); }
+
+// A label whose mnemonic moves to buddy.
+QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// The period control: start and end, captioned with strings 14000 and 14001.
+QWidget* PeriodEdit(QWidget* parent, const CDate& first, const CDate& last, QDateEdit*& start, QDateEdit*& end) {
+    auto* box = new QWidget(parent);
+    auto* form = new QFormLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    start = new QDateEdit(ToQDate(first), box);
+    end = new QDateEdit(ToQDate(last), box);
+    for (QDateEdit* edit : {start, end}) edit->setCalendarPopup(true);
+    form->addRow(BuddyLabel(Q(plat::LoadResString(kStrDateStart)), start, box), start);
+    form->addRow(BuddyLabel(Q(plat::LoadResString(kStrDateEnd)), end, box), end);
+    return box;
+}
+
+// Radio buttons with ids from 0; the one at checked is chosen.
+QButtonGroup* Radios(QWidget* parent, QVBoxLayout* layout, std::initializer_list<const char*> texts, int checked) {
+    auto* group = new QButtonGroup(parent);
+    int index = 0;
+    for (const char* text : texts) {
+        auto* button = new QRadioButton(QObject::tr(text), parent);
+        group->addButton(button, index);
+        layout->addWidget(button);
+        if (index++ == checked) button->setChecked(true);
+    }
+    return group;
+}
+
+QDialogButtonBox* OkCancel(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+// Runs follow now and whenever one of the buttons toggles.
+template <class Fn>
+void Follow(QDialog* dialog, std::initializer_list<QAbstractButton*> buttons, Fn follow) {
+    for (QAbstractButton* button : buttons) QObject::connect(button, &QAbstractButton::toggled, dialog, follow);
+    follow();
+}
+
+// Header, title and footer, then the range; the title follows the header
+// box and the period the fixed range.
+template <class Values>
+void BuildPageControls(QDialog* dialog, QVBoxLayout* layout, const Values& values, ReportPageControls& page) {
+    auto* box = new QGroupBox(QObject::tr("Page"), dialog);
+    auto* form = new QFormLayout(box);
+    page.showHeader = new QCheckBox(QObject::tr("Show &header"), box);
+    page.showHeader->setChecked(values.showHeader);
+    page.title = new QLineEdit(Q(values.title), box);
+    QLabel* titleLabel = BuddyLabel(QObject::tr("&Title:"), page.title, box);
+    page.showFooter = new QCheckBox(QObject::tr("Show &footer"), box);
+    page.showFooter->setChecked(values.showFooter);
+    page.footer = new QLineEdit(Q(values.footerNotice), box);
+    form->addRow(page.showHeader);
+    form->addRow(titleLabel, page.title);
+    form->addRow(page.showFooter);
+    form->addRow(BuddyLabel(QObject::tr("Footer &notice:"), page.footer, box), page.footer);
+    layout->addWidget(box);
+
+    auto* rangeBox = new QGroupBox(QObject::tr("Date range"), dialog);
+    auto* range = new QVBoxLayout(rangeBox);
+    page.rangeChoice = Radios(rangeBox, range, {"&Visible range", "F&ixed range"}, values.fixedRange ? 1 : 0);
+    page.period = PeriodEdit(rangeBox, values.rangeStart, values.rangeEnd, page.start, page.end);
+    range->addWidget(page.period);
+    layout->addWidget(rangeBox);
+
+    ReportPageControls* controls = &page;
+    Follow(dialog, {page.showHeader, page.rangeChoice->button(1)}, [controls, titleLabel] {
+        const bool header = controls->showHeader->isChecked();
+        controls->title->setEnabled(header);
+        titleLabel->setEnabled(header);
+        controls->period->setEnabled(controls->rangeChoice->checkedId() == 1);
+    });
+}
+
+template <class Values>
+void ReadPageControls(const ReportPageControls& page, Values& values) {
+    values.showHeader = page.showHeader->isChecked();
+    values.title = page.title->text().toStdString();
+    values.showFooter = page.showFooter->isChecked();
+    values.footerNotice = page.footer->text().toStdString();
+    values.fixedRange = page.rangeChoice->checkedId() == 1;
+    values.rangeStart = FromQDate(page.start->date());
+    values.rangeEnd = FromQDate(page.end->date());
+}
+
+}  // namespace
+
+BookingListSettingsDialog::BookingListSettingsDialog(QWidget* parent, const BookingListSettingsValues& values)
+    : QDialog(parent) {
+    setWindowTitle(Q(plat::LoadResString(kStrBookingListTitle)));
+    auto* layout = new QVBoxLayout(this);
+    BuildPageControls(this, layout, values, page);
+
+    auto* listBox = new QGroupBox(tr("List"), this);
+    auto* list = new QVBoxLayout(listBox);
+    grouping = Radios(listBox, list, {"By &resources", "By t&asks"}, values.groupByResources ? 0 : 1);
+    auto* formatRow = new QFormLayout;
+    dateFormat = new QComboBox(listBox);
+    for (int code = 1; code <= 4; ++code) {
+        dateFormat->addItem(Q(FormatSampleLabel(code, true)), code);
+        if (code == values.dateFormat) dateFormat->setCurrentIndex(code - 1);
+    }
+    formatRow->addRow(BuddyLabel(tr("Date f&ormat:"), dateFormat, listBox), dateFormat);
+    list->addLayout(formatRow);
+    alignment = Radios(listBox, list, {"Dates &left", "Dates ri&ght"}, values.dateAlignment != 0 ? 1 : 0);
+    notes = new QCheckBox(tr("Show note&s"), listBox);
+    duration = new QCheckBox(tr("Show d&uration"), listBox);
+    total = new QCheckBox(tr("Sho&w duration total"), listBox);
+    notes->setChecked(values.showNotes);
+    duration->setChecked(values.showDuration);
+    total->setChecked(values.showDurationTotal);
+    for (QCheckBox* box : {notes, duration, total}) list->addWidget(box);
+    layout->addWidget(listBox);
+    Follow(this, {duration}, [this] { total->setEnabled(duration->isChecked()); });
+    layout->addWidget(OkCancel(this));
+}
+
+BookingListSettingsValues BookingListSettingsDialog::Values() const {
+    BookingListSettingsValues values;
+    ReadPageControls(page, values);
+    values.dateFormat = dateFormat->currentData().toInt();
+    values.dateAlignment = alignment->checkedId();
+    values.groupByResources = grouping->checkedId() == 0;
+    values.showNotes = notes->isChecked();
+    values.showDuration = duration->isChecked();
+    values.showDurationTotal = total->isChecked();
+    return values;
+}
+
+CalendarSettingsDialog::CalendarSettingsDialog(QWidget* parent, const CalendarSettingsValues& values)
+    : QDialog(parent), weeksMax_(values.weeksMax) {
+    setWindowTitle(Q(plat::LoadResString(kStrCalendarTitle)));
+    auto* layout = new QVBoxLayout(this);
+    BuildPageControls(this, layout, values, page);
+
+    auto* bookingsBox = new QGroupBox(tr("Bookings"), this);
+    auto* bookings = new QVBoxLayout(bookingsBox);
+    additional = new QCheckBox(tr("Show &additional bookings"), bookingsBox);
+    additional->setChecked(values.showAdditionalBookings);
+    bookings->addWidget(additional);
+    where = Radios(bookingsBox, bookings, {"After every &page", "At the end of the &report"}, values.additionalAfterEveryPage ? 0 : 1);
+    byDay = new QCheckBox(tr("&Group bookings by day"), bookingsBox);
+    byDay->setChecked(values.groupBookingsByDay);
+    bookings->addWidget(byDay);
+    auto* weeksRow = new QFormLayout;
+    weeks = new QSpinBox(bookingsBox);
+    weeks->setRange(1, weeksMax_);
+    weeks->setValue(values.weeks);
+    weeksRow->addRow(BuddyLabel(tr("&Weeks per page:"), weeks, bookingsBox), weeks);
+    bookings->addLayout(weeksRow);
+    layout->addWidget(bookingsBox);
+    Follow(this, {additional}, [this] {
+        const bool on = additional->isChecked();
+        for (QAbstractButton* button : where->buttons()) button->setEnabled(on);
+        byDay->setEnabled(on);
+    });
+    layout->addWidget(OkCancel(this));
+}
+
+CalendarSettingsValues CalendarSettingsDialog::Values() const {
+    CalendarSettingsValues values;
+    ReadPageControls(page, values);
+    values.showAdditionalBookings = additional->isChecked();
+    values.additionalAfterEveryPage = where->checkedId() == 0;
+    values.groupBookingsByDay = byDay->isChecked();
+    values.weeks = weeks->value();
+    values.weeksMax = weeksMax_;
+    return values;
+}
+
+bool RunBookingListSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set) {
+    BookingListSettingsValues values;
+    values.Load(get);
+    BookingListSettingsDialog dialog(parent, values);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Values().Store(set);
+    return true;
+}
+
+bool RunCalendarSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set) {
+    CalendarSettingsValues values;
+    values.Load(get);
+    CalendarSettingsDialog dialog(parent, values);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Values().Store(set);
+    return true;
+}
+
+bool RunExportDialog(QWidget* parent, ExportChoice& choice, const SettingGetter& get, const SettingSetter& set) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Q(plat::LoadResString(kStrExportSaveTitle)));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* box = new QGroupBox(QObject::tr("Export"), &dialog);
+    auto* inner = new QVBoxLayout(box);
+    QButtonGroup* what = Radios(box, inner, {"&Resources", "&Tasks", "&Bookings"}, choice.what);
+    QDateEdit* start = nullptr;
+    QDateEdit* end = nullptr;
+    QWidget* period = PeriodEdit(box, choice.rangeStart, choice.rangeEnd, start, end);
+    inner->addWidget(period);
+    layout->addWidget(box);
+    Follow(&dialog, {what->button(2)}, [&] { period->setEnabled(what->checkedId() == 2); });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        const std::optional<std::string> path = ChooseExportFile(&dialog, choice.fileName, get, set);
+        if (!path) return;
+        choice.fileName = *path;
+        dialog.accept();
+    });
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    choice.what = what->checkedId();
+    choice.rangeStart = FromQDate(start->date());
+    choice.rangeEnd = FromQDate(end->date());
+    return true;
+}

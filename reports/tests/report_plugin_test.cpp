@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <dlfcn.h>
+
+#include "plan_generator.h"
+#include "plugin_api.h"
+#include "qt_device.h"
+#include "report_document_impl.h"
+#include "report_host.h"
+#include "resource_library.h"
+#include "testing/fake_history.h"
+#include "testing/temp_directory.h"
+#include "plan_root.h"
+#include "support/calendar_values.h"
+
+namespace {
+
+using reporthost::Host;
+
+// The real plugin, loaded once as the host loads it, bound to the host
+// functions this program exports.
+class ReportsPluginTest : public ::testing::Test {
+protected:
+    static void* Plugin() {
+        static void* module = dlopen(QEL_REPORTS_PLUGIN, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+        return module;
+    }
+    static void* Resources() {
+        static void* module = dlopen(QEL_RESOURCE_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+        return module;
+    }
+    template <class Fn>
+    static Fn Get(const char* name) {
+        return reinterpret_cast<Fn>(dlsym(Plugin(), name));
+    }
+
+    void SetUp() override {
+        ASSERT_NE(Plugin(), nullptr) << dlerror();
+        Host() = {};
+        PluginInfo info{};
+        ASSERT_EQ(Get<QELPluginOnPluginInfoFn>(QELPLUGIN_ONPLUGININFO_SYMBOL)("QEL2", "2.0", "en", Resources(), &info), 1);
+    }
+
+    ReportCallback RegisteredReport() {
+        Host().reports.clear();
+        EXPECT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
+        return Host().reports.empty() ? nullptr : Host().reports.back().callback;
+    }
+};
+
+TEST_F(ReportsPluginTest, InfoComesFromTheVersionBlockAndTheTexts) {
+    PluginInfo info{};
+    std::memset(&info, 'z', sizeof info);
+    ASSERT_EQ(Get<QELPluginOnPluginInfoFn>(QELPLUGIN_ONPLUGININFO_SYMBOL)("QEL2", "2.0", "en", Resources(), &info), 1);
+    EXPECT_STREQ(info.name, "QEL Reports");
+    EXPECT_STREQ(info.company, "QEL Planning");
+    EXPECT_STRNE(info.version, "");
+    EXPECT_STREQ(info.language, "");
+    EXPECT_STREQ(info.description, "Prints the booking list and saves reports as HTML pages");
+}
+
+// Only what exists is registered: the booking list as the global report,
+// and no export yet.
+TEST_F(ReportsPluginTest, RegistersTheBookingListOnly) {
+    ASSERT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
+    EXPECT_EQ(Host().registered, std::vector<std::string>{QELA_REGISTER_REPORT});
+    ASSERT_EQ(Host().reports.size(), 1u);
+    EXPECT_EQ(Host().reports[0].tag, 7);
+    EXPECT_EQ(Host().reports[0].kind, PLUGIN_REPORT_GLOBAL);
+    EXPECT_EQ(Host().reports[0].key, 0);
+    EXPECT_NE(Host().reports[0].callback, nullptr);
+}
+
+// Every mode prepares the report; only preview and print go to the host,
+// and the grouping follows the active view unless it is kept.
+TEST_F(ReportsPluginTest, ReportModesAndGrouping) {
+    const ReportCallback report = RegisteredReport();
+    ASSERT_NE(report, nullptr);
+    struct Case {
+        int mode;
+        const char* saveGrouping;
+        const char* viewActive;
+        const char* groupBefore;
+        std::size_t requests;
+        const char* groupAfter;
+    };
+    const Case cases[] = {
+        {1, "", "1", "1", 1, "0"},   {2, "", "0", "0", 1, "1"},  {2, "", "", "0", 1, "1"},
+        {1, "", "2", "0", 1, "1"},   {1, "1", "1", "1", 1, "1"}, {0, "", "1", "1", 0, "0"},
+        {3, "", "0", "0", 0, "1"},
+    };
+    for (const Case& c : cases) {
+        Host().prepareCount = 0;
+        Host().reportRequests.clear();
+        Host().settings = {{"ReportsBookingListSaveGrouping", c.saveGrouping},
+                           {"ViewActive", c.viewActive},
+                           {"ReportsBookingListGroupByResources", c.groupBefore}};
+        EXPECT_EQ(report(c.mode), 0) << c.mode;
+        EXPECT_EQ(Host().prepareCount, 1) << c.mode;
+        ASSERT_EQ(Host().reportRequests.size(), c.requests) << c.mode;
+        EXPECT_EQ(Host().settings["ReportsBookingListGroupByResources"], c.groupAfter)
+            << c.mode << " view " << c.viewActive;
+        if (c.requests == 0) continue;
+        const ReportRequest& request = Host().reportRequests[0];
+        EXPECT_EQ(request.flags & 0xFF, c.mode == 1 ? 1 : 0);
+        EXPECT_NE(request.print, nullptr);
+        EXPECT_NE(request.relayout, nullptr);
+        EXPECT_NE(request.exportHtml, nullptr);
+    }
+}
+
+// The print callback the report hands to "DoReport" fills a real document
+// from the plan the host started the plugin with.
+TEST_F(ReportsPluginTest, PrintCallbackFillsTheDocument) {
+    const ReportCallback report = RegisteredReport();
+    ASSERT_NE(report, nullptr);
+    FakeHistory history;
+    PlanRoot root(&history);
+    PlanShape shape;
+    shape.centreDay = DateToJulianDay(1, 15, 2025);
+    ASSERT_EQ(GeneratePlan(root, shape), kDataOk);
+    ASSERT_EQ(Get<QELPluginOnStartFn>(QELPLUGIN_ONSTART_SYMBOL)(&root), 1);
+    Host().settings = {{"ReportsBookingListDateRangeFixed", "1"},
+                       {"ReportsBookingListDateRangeFixedStart", "20250101"},
+                       {"ReportsBookingListDateRangeFixedEnd", "20250131"}};
+    ASSERT_EQ(report(PLUGIN_REPORT_MODE_PREVIEW), 0);
+    ASSERT_EQ(Host().reportRequests.size(), 1u);
+    const ReportPrintCallback print = Host().reportRequests[0].print;
+
+    EXPECT_EQ(print(nullptr, nullptr, nullptr), 1);
+    QImage page(2100 / 4, 2970 / 4, QImage::Format_RGB32);
+    QPainter painter(&page);
+    doc::ReportDocument document(std::make_unique<doc::QtDevice>());
+    EXPECT_EQ(print(&document, reinterpret_cast<QelDC*>(&painter), reinterpret_cast<QelDC*>(&page)), 0);
+    EXPECT_GT(document.GetPageCount(), 1);
+}
+
+// The report settings go to their sections of an INI file and come back.
+TEST_F(ReportsPluginTest, SettingsRoundTripThroughAnIniFile) {
+    ::testing::TempDirectory dir;
+    const std::string ini = dir.File("reports.ini");
+    Host().settings = {{"ReportsDirectoryHtml", "/tmp/pages/"},
+                       {"ReportsBookingListTitle", "Week plan"},
+                       {"ReportsBookingListDateShowNotes", "1"},
+                       {"ReportsCalendarWeeks", "6"},
+                       {"ReportsUnrelated", "stays out"}};
+    ASSERT_EQ(Get<QELPluginOnSaveSettingsFn>(QELPLUGIN_ONSAVESETTINGS_SYMBOL)(ini.c_str(), 0), 1);
+    const std::string text = ::testing::ReadFile(ini);
+    for (const char* line : {"[Reports]", "ReportsDirectoryHtml=/tmp/pages/", "[Reports Booking List]",
+                             "ReportsBookingListTitle=Week plan", "[Reports Calendar]", "ReportsCalendarWeeks=6"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    EXPECT_EQ(text.find("ReportsUnrelated"), std::string::npos);
+
+    Host().settings.clear();
+    ASSERT_EQ(Get<QELPluginOnLoadSettingsFn>(QELPLUGIN_ONLOADSETTINGS_SYMBOL)(ini.c_str()), 1);
+    EXPECT_EQ(Host().settings["ReportsDirectoryHtml"], "/tmp/pages/");
+    EXPECT_EQ(Host().settings["ReportsBookingListTitle"], "Week plan");
+    EXPECT_EQ(Host().settings["ReportsBookingListDateShowNotes"], "1");
+    EXPECT_EQ(Host().settings["ReportsCalendarWeeks"], "6");
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include <map>
+#include <set>
+
+#include "report_test_support.h"
+#include "reports/settings_dialogs.h"
+#include "testing/fake_locales.h"
+
+namespace {
+
+using reports_test::Settings;
+
+class SettingsDialogsTest : public ::testing::Test {
+protected:
+    SettingSetter Setter() {
+        return [this](std::string_view key, std::string_view value) {
+            settings.Set(std::string(key), std::string(value));
+        };
+    }
+    std::string Get(const char* key) { return settings.Getter()(key); }
+
+    reports_test::ReportEnvironment environment;
+    ::testing::ScopedLocale locale{::testing::EnglishUnitedStates()};
+    Settings settings;
+};
+
+// Every label, box and button shows its whole text, and no two of them
+// share a mnemonic letter.
+void ExpectReadable(QDialog& dialog) {
+    dialog.adjustSize();
+    dialog.show();
+    std::map<QChar, QString> mnemonics;
+    auto check = [&](QWidget* widget, const QString& text) {
+        if (!widget->isVisible()) return;
+        EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << text.toStdString();
+        const int amp = text.indexOf('&');
+        if (amp < 0 || amp + 1 >= text.size()) return;
+        const QChar letter = text[amp + 1].toLower();
+        EXPECT_FALSE(mnemonics.count(letter)) << text.toStdString() << " and " << mnemonics[letter].toStdString();
+        mnemonics[letter] = text;
+    };
+    for (QLabel* label : dialog.findChildren<QLabel*>()) check(label, label->text());
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) check(button, button->text());
+    EXPECT_GE(mnemonics.size(), 8u);
+    dialog.hide();
+}
+
+TEST_F(SettingsDialogsTest, BookingListDialogShowsStatesAndStoresEverySetting) {
+    settings.Set("ReportsBookingListShowHeader", "0");
+    settings.Set("ReportsBookingListDateShowDuration", "0");
+    settings.Set("ReportsBookingListDateFormat", "3");
+    settings.Set("ReportsBookingListDateRangeFixedStart", "20250106");
+    BookingListSettingsValues values;
+    values.Load(settings.Getter());
+    BookingListSettingsDialog dialog(nullptr, values);
+    ExpectReadable(dialog);
+
+    EXPECT_EQ(dialog.page.title->text().toStdString(), "Booking List");
+    EXPECT_FALSE(dialog.page.title->isEnabled());
+    EXPECT_FALSE(dialog.page.period->isEnabled());
+    EXPECT_FALSE(dialog.total->isEnabled());
+    EXPECT_EQ(dialog.dateFormat->count(), 4);
+    EXPECT_EQ(dialog.dateFormat->currentData().toInt(), 3);
+    EXPECT_EQ(dialog.page.start->date(), QDate(2025, 1, 6));
+
+    dialog.page.showHeader->setChecked(true);
+    dialog.page.rangeChoice->button(1)->setChecked(true);
+    dialog.duration->setChecked(true);
+    EXPECT_TRUE(dialog.page.title->isEnabled());
+    EXPECT_TRUE(dialog.page.period->isEnabled());
+    EXPECT_TRUE(dialog.total->isEnabled());
+
+    dialog.page.title->clear();
+    dialog.grouping->button(1)->setChecked(true);
+    dialog.alignment->button(0)->setChecked(true);
+    dialog.notes->setChecked(true);
+    dialog.dateFormat->setCurrentIndex(0);
+    dialog.page.footer->setText("Confidential");
+    dialog.Values().Store(Setter());
+
+    const std::map<std::string, std::string> expected = {
+        {"ReportsBookingListShowHeader", "1"},       {"ReportsBookingListTitle", ""},
+        {"ReportsBookingListTitleEmpty", "1"},       {"ReportsBookingListDateRangeFixed", "1"},
+        {"ReportsBookingListDateRangeFixedStart", "20250106"},
+        {"ReportsBookingListDateFormat", "1"},       {"ReportsBookingListDateAlignment", "0"},
+        {"ReportsBookingListShowFooter", "1"},       {"ReportsBookingListFooterNotice", "Confidential"},
+        {"ReportsBookingListGroupByResources", "0"}, {"ReportsBookingListDateShowNotes", "1"},
+        {"ReportsBookingListDateShowDuration", "1"}, {"ReportsBookingListDateShowDurationTotal", "1"},
+    };
+    for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
+
+    BookingListSettingsValues again;
+    again.Load(settings.Getter());
+    EXPECT_EQ(again.title, "");
+}
+
+TEST_F(SettingsDialogsTest, CalendarDialogShowsStatesAndStoresEverySetting) {
+    settings.Set("ReportsCalendarShowAdditionalBookings", "0");
+    settings.Set("ReportsCalendarWeeks", "50");
+    settings.Set("ReportsCalendarWeeksMax", "8");
+    settings.Set("ReportsCalendarTitle", "Month");
+    CalendarSettingsValues values;
+    values.Load(settings.Getter());
+    CalendarSettingsDialog dialog(nullptr, values);
+    ExpectReadable(dialog);
+
+    EXPECT_EQ(dialog.page.title->text().toStdString(), "Month");
+    EXPECT_EQ(dialog.weeks->value(), 8);
+    EXPECT_EQ(dialog.weeks->maximum(), 8);
+    EXPECT_FALSE(dialog.byDay->isEnabled());
+    EXPECT_FALSE(dialog.where->button(1)->isEnabled());
+    dialog.additional->setChecked(true);
+    EXPECT_TRUE(dialog.byDay->isEnabled());
+    dialog.where->button(1)->setChecked(true);
+    dialog.weeks->setValue(3);
+    dialog.Values().Store(Setter());
+
+    const std::map<std::string, std::string> expected = {
+        {"ReportsCalendarShowHeader", "1"}, {"ReportsCalendarTitle", "Month"},
+        {"ReportsCalendarTitleEmpty", "0"}, {"ReportsCalendarShowAdditionalBookings", "1"},
+        {"ReportsCalendarShowAdditionalBookingsAfterEveryPage", "0"},
+        {"ReportsCalendarGroupBookingsByDay", "0"}, {"ReportsCalendarWeeks", "3"},
+    };
+    for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
+}
+
+}  // namespace
