@@ -7,17 +7,11 @@
 #include "plan_data.h"
 #include "plan_records.h"
 
-namespace {
-
-// Copies text into a fixed field, cut to leave room for the terminating NUL.
-template <std::size_t N>
-void CopyField(char (&field)[N], const std::string& text) {
-    const std::size_t length = std::min(text.size(), N - 1);
+void CopyTextField(char* field, std::size_t size, const std::string& text) {
+    const std::size_t length = std::min(text.size(), size - 1);
     std::memcpy(field, text.data(), length);
     field[length] = '\0';
 }
-
-}  // namespace
 
 std::uint8_t ImportCommandState(CPlanData* root) {
     if (root == nullptr || (root->properties != nullptr && root->properties->IsWriteProtected()))
@@ -41,8 +35,8 @@ int InsertImportMenu(QMenuBar* bar, const std::string& title, const std::vector<
     target->insertMenu(before, popup);
     for (const ImportMenuCommand& command : commands) {
         PluginCommand record{};
-        CopyField(record.name, command.commandText);
-        CopyField(record.description, command.commandText);
+        CopyTextField(record.name, sizeof record.name, command.commandText);
+        CopyTextField(record.description, sizeof record.description, command.commandText);
         record.onCommand = command.run;
         record.onUpdate = command.update;
         const std::int32_t id = registerCommand(record);

@@ -14,6 +14,10 @@ class QMenuBar;
 // The host's Export item: the submenu goes in front of it.
 inline constexpr unsigned kHostExportCommandId = 32787;
 
+// Copies text into a fixed field of size bytes, cut to leave room for the
+// terminating NUL.
+void CopyTextField(char* field, std::size_t size, const std::string& text);
+
 // PLUGIN_UPDATE_DISABLED without a plan or on a write-protected one.
 std::uint8_t ImportCommandState(CPlanData* root);
 

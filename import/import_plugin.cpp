@@ -1,7 +1,6 @@
 // The import plugin's exports: commands that import resources, tasks and
 // bookings from delimited text files through the import dialog.
 
-#include <cstring>
 #include <memory>
 
 #include <QMenuBar>
@@ -22,12 +21,6 @@ namespace {
 
 constexpr const char* kSection = "Import";
 constexpr const char* kFolderKey = "ImportFolderLast";
-
-void CopyText(char* field, std::size_t size, const std::string& text) {
-    const std::size_t length = std::min(text.size(), size - 1);
-    std::memcpy(field, text.data(), length);
-    field[length] = '\0';
-}
 
 template <class Importer>
 void RunImport(unsigned texts, QelWnd frame) {
@@ -54,11 +47,11 @@ QEL_API std::int32_t QELPlugin_OnPluginInfo(const char*, const char*, const char
     if (!g_hostApi.IsBound() && !g_hostApi.Bind(plat::ProgramModule())) return 0;
     SetResourceInstance(resources);
     if (info == nullptr) return 1;
-    CopyText(info->name, sizeof info->name, OwnVersionValue("ProductName"));
-    CopyText(info->company, sizeof info->company, OwnVersionValue("CompanyName"));
-    CopyText(info->version, sizeof info->version, OwnVersionValue("ProductVersion"));
-    CopyText(info->description, sizeof info->description, plat::LoadResString(ids::IMPORT_PLUGIN_DESCRIPTION));
-    CopyText(info->language, sizeof info->language, hostLanguage != nullptr ? hostLanguage : "");
+    CopyTextField(info->name, sizeof info->name, OwnVersionValue("ProductName"));
+    CopyTextField(info->company, sizeof info->company, OwnVersionValue("CompanyName"));
+    CopyTextField(info->version, sizeof info->version, OwnVersionValue("ProductVersion"));
+    CopyTextField(info->description, sizeof info->description, plat::LoadResString(ids::IMPORT_PLUGIN_DESCRIPTION));
+    CopyTextField(info->language, sizeof info->language, hostLanguage != nullptr ? hostLanguage : "");
     return 1;
 }
 
