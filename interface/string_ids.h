@@ -114,6 +114,34 @@ inline constexpr unsigned IMPORT_FIELD_RESOURCE = 35050;    // 35050 to 35057: t
 inline constexpr unsigned IMPORT_FIELD_NAME = 35120;
 inline constexpr unsigned IMPORT_FIELD_GROUP = 35121;
 
+// The import plugin: its menu, commands and dialogs.
+inline constexpr unsigned IMPORT_PLUGIN_DESCRIPTION = 31000;
+inline constexpr unsigned IMPORT_GRID_FIELD = 31001;
+inline constexpr unsigned IMPORT_GRID_COLUMN = 31002;
+inline constexpr unsigned IMPORT_COLUMN_NUMBER = 31003;      // %d column number
+inline constexpr unsigned IMPORT_FIRST_LINE_UNREADABLE = 31004;  // %s file name
+inline constexpr unsigned IMPORT_FILE_EXTENSION = 31010;
+inline constexpr unsigned IMPORT_FILE_FILTER = 31011;
+inline constexpr unsigned IMPORT_FILE_TITLE = 31012;
+inline constexpr unsigned IMPORT_PREVIEW_LINE = 32100;
+inline constexpr unsigned IMPORT_ERROR_COLUMNS = 32150;      // 32150 to 32153: line, field, value, message
+inline constexpr unsigned IMPORT_MENU = 33000;
+inline constexpr unsigned IMPORT_SEPARATORS = 33200;         // 33200 to 33202: ";", ",", TAB
+inline constexpr unsigned IMPORT_DESCRIPTION_EXTENSION = 33301;
+inline constexpr unsigned IMPORT_DESCRIPTION_FILTER = 33302;
+inline constexpr unsigned IMPORT_DESCRIPTION_SAVE_TITLE = 33303;
+inline constexpr unsigned IMPORT_DESCRIPTION_LOAD_TITLE = 33304;
+inline constexpr unsigned IMPORT_DESCRIPTION_MISMATCH = 33310;
+inline constexpr unsigned IMPORT_DESCRIPTION_NOT_WRITTEN = 33311;  // %s path
+inline constexpr unsigned IMPORT_NO_FILE = 34100;
+// Per kind (resources 35000, tasks 35010, bookings 35030): + 0 command
+// text, + 1 menu text, + 2 dialog caption, + 3 description name.
+inline constexpr unsigned IMPORT_RESOURCES_TEXTS = 35000;
+inline constexpr unsigned IMPORT_TASKS_TEXTS = 35010;
+inline constexpr unsigned IMPORT_BOOKINGS_TEXTS = 35030;
+// Labels of the import dialogs, 35200 to 35212.
+inline constexpr unsigned IMPORT_LABELS = 35200;
+
 inline constexpr unsigned CHECK_ALL = 5004;
 inline constexpr unsigned UNCHECK_ALL = 5005;
 inline constexpr unsigned HOLIDAY_NAME = 5010;

@@ -58,6 +58,9 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::IMPORT_NO_RECORDS, "s"},
     {ids::IMPORT_DONE, "i"},
     {ids::IMPORT_CANNOT_READ, "s"},
+    {ids::IMPORT_COLUMN_NUMBER, "i"},
+    {ids::IMPORT_FIRST_LINE_UNREADABLE, "s"},
+    {ids::IMPORT_DESCRIPTION_NOT_WRITTEN, "s"},
 };
 
 // Header and footer texts of reports: their placeholders (%ds, %dl, %ts,

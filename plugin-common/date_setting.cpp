@@ -1,4 +1,4 @@
-#include "import/date_setting.h"
+#include "date_setting.h"
 
 CDate TextToDate(std::string_view text, const CDate& defaultDate) {
     if (text.empty()) return defaultDate;

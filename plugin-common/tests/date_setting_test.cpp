@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "import/date_setting.h"
+#include "date_setting.h"
 #include "testing/fake_locales.h"
 #include "testing/scoped_clock.h"
 

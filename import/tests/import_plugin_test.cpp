@@ -1,0 +1,275 @@
+// The import plugin in the real program: its menu, its commands' state, and
+// imports run through its dialog, answered as a user would.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "app_fixture.h"
+#include "app_ids.h"
+#include "data_library.h"
+#include "main_app.h"
+#include "main_frame.h"
+#include "password_dialogs.h"
+#include "plan_data.h"
+#include "plat/resource_strings.h"
+#include "settings_store.h"
+#include "string_ids.h"
+#include "support/calendar_values.h"
+#include "ui/message.h"
+#include "ui/scripted_prompts.h"
+#include "ui/win_types.h"
+#include "when_modal.h"
+
+namespace {
+
+// Answers the modal windows that come up, in order. Each step sees the
+// active modal window and takes it when it is the step's own (a window
+// title, or a message box); its actions are queued, so a window that opens
+// another runs that one's loop outside the step.
+class ModalScript {
+public:
+    struct Step {
+        QString title;   // empty: a message box
+        std::function<void(QWidget* modal)> act;
+    };
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start(20);
+    }
+    bool Done() const { return steps_.empty(); }
+
+private:
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal->property(kAnswered).toBool() || !modal->isVisible() || steps_.empty())
+            return;
+        const Step& next = steps_.front();
+        const bool ours = next.title.isEmpty() ? qobject_cast<QMessageBox*>(modal) != nullptr
+                                               : modal->windowTitle() == next.title;
+        if (!ours) return;
+        // Only the window answered last is marked: a later one may take its
+        // address, and an earlier one may come back for the next step.
+        if (answered_) answered_->setProperty(kAnswered, false);
+        answered_ = modal;
+        modal->setProperty(kAnswered, true);
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        step.act(modal);
+    }
+    std::deque<Step> steps_;
+    QTimer timer_;
+    static constexpr const char* kAnswered = "scriptAnswered";
+    QPointer<QWidget> answered_;
+};
+
+template <class T = QWidget>
+T* Item(QWidget* dialog, int id) {
+    return qobject_cast<T*>(ui::FindControl(dialog, id));
+}
+
+void Later(std::function<void()> act) { QTimer::singleShot(0, qApp, std::move(act)); }
+
+void ClickButton(QMessageBox* box, QMessageBox::StandardButton which) {
+    QAbstractButton* button = box->button(which);
+    ASSERT_NE(button, nullptr) << box->text().toStdString();
+    Later([button] { button->click(); });
+}
+
+struct BookingFacts {
+    std::string resource, task, text;
+    int startDay, startMinutes, endDay, endMinutes, flag;
+    bool operator==(const BookingFacts&) const = default;
+};
+
+std::vector<BookingFacts> Bookings(CPlanData* data) {
+    std::vector<BookingFacts> all;
+    for (int i = 0; i < data->bookings->GetCount(); ++i) {
+        CBooking* b = data->bookings->GetAt(i);
+        all.push_back({b->resource->name, b->task->name, b->text, b->startDay, b->startMinutes, b->endDay,
+                       b->endMinutes, b->flag});
+    }
+    return all;
+}
+
+class ImportPluginTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SettingsStore().Clear();
+        dir.Substitute("Import.plugin", QEL_IMPORT_PLUGIN);
+        app = std::make_unique<CMainApp>(dir.Environment());
+        ASSERT_TRUE(app->InitInstance());
+        frame = app->MainFrame();
+        data = app->Data();
+    }
+    void TearDown() override {
+        app->ExitInstance();
+        SettingsStore().Clear();
+    }
+    QMenu* FileMenu() { return frame->menuBar()->actions().front()->menu(); }
+    QMenu* ImportMenu() {
+        for (QAction* item : FileMenu()->actions())
+            if (item->menu() != nullptr && item->text() == "&Import") return item->menu();
+        return nullptr;
+    }
+    void Add(const char* resource, const char* task) {
+        ASSERT_EQ(data->BeginTransaction("Add"), kDataOk);
+        CResource* r = data->resources->Create();
+        r->SetName(resource);
+        ASSERT_EQ(data->resources->Add(r), kDataOk);
+        CTask* t = data->tasks->Create();
+        t->SetName(task);
+        ASSERT_EQ(data->tasks->Add(t), kDataOk);
+        ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    }
+    // Runs the bookings import on path; the dialog takes the file, the
+    // names line and the automatic assignment, then imports.
+    void ImportBookings(const std::string& path, std::deque<ModalScript::Step> afterOk) {
+        std::deque<ModalScript::Step> steps;
+        steps.push_back({"Import Bookings", [path](QWidget* dialog) {
+            auto* edit = Item<QLineEdit>(dialog, 30201);
+            edit->setText(QString::fromStdString(path));
+            emit edit->textEdited(edit->text());   // as typed
+            auto* separator = Item<QComboBox>(dialog, 30206);
+            separator->setCurrentIndex(0);
+            emit separator->activated(0);
+            Item<QCheckBox>(dialog, 30205)->click();
+            Item<QPushButton>(dialog, 30203)->click();
+
+            QPushButton* ok = Item<QPushButton>(dialog, ui::IDOK);
+            Later([ok] { ok->click(); });
+        }});
+        for (auto& step : afterOk) steps.push_back(std::move(step));
+        // The dialog stays open after an import.
+        steps.push_back({"Import Bookings", [](QWidget* dialog) {
+            Later([dialog] { static_cast<QDialog*>(dialog)->reject(); });
+        }});
+        ModalScript script(std::move(steps));
+        QAction* item = ImportMenu()->actions().at(2);
+        emit FileMenu()->aboutToShow();
+        ASSERT_TRUE(item->isEnabled());
+        item->trigger();
+        EXPECT_TRUE(script.Done());
+    }
+
+    apptest::ProgramDirectory dir;
+    std::unique_ptr<CMainApp> app;
+    CMainFrame* frame = nullptr;
+    CPlanData* data = nullptr;
+};
+
+TEST_F(ImportPluginTest, SubmenuStandsBeforeExportWithThreeCommands) {
+    const QList<QAction*> items = FileMenu()->actions();
+    auto exportItem = std::find_if(items.begin(), items.end(),
+                                   [](QAction* a) { return a->data().toUInt() == app_ids::ID_EXPORT; });
+    ASSERT_NE(exportItem, items.end());
+    ASSERT_NE(exportItem, items.begin());
+    QMenu* submenu = (*(exportItem - 1))->menu();
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_EQ(submenu, ImportMenu());
+    QStringList texts;
+    for (QAction* a : submenu->actions()) {
+        texts << a->text();
+        EXPECT_GE(a->data().toUInt(), PLUGIN_COMMAND_FIRST_ID);
+    }
+    EXPECT_EQ(texts, (QStringList{"&Resources...", "&Tasks...", "&Bookings..."}));
+}
+
+TEST_F(ImportPluginTest, CommandsAreDisabledOnAReadOnlyDocument) {
+    ui::ScriptedPrompts prompts;
+    emit FileMenu()->aboutToShow();
+    for (QAction* a : ImportMenu()->actions()) EXPECT_TRUE(a->isEnabled());
+
+    const std::string path = dir.Path() + "locked.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    dlgtest::WhenModal<CPasswordEntryDlg>([](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    ASSERT_TRUE(data->properties->IsWriteProtected());
+    emit FileMenu()->aboutToShow();
+    for (QAction* a : ImportMenu()->actions()) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(ImportPluginTest, ImportThroughTheDialogIsOneUndoStep) {
+    SetSetting("ImportUndo", "1");
+    Add("Crane", "Lift");
+    Add("Digger", "Dig");
+    const std::vector<BookingFacts> before = Bookings(data);
+    const std::string file = dir.Path() + "bookings.txt";
+    {
+        std::FILE* f = std::fopen(file.c_str(), "wb");
+        std::fputs("Resource;Task;Start date;Start time;End date;End time;Text;Flag\r\n"
+                   "Crane;Lift;20240311;08:00;20240311;12:30;North gate;no\r\n"
+                   "Digger;Dig;20240312;7:15;20240313;16:00;;\r\n",
+                   f);
+        std::fclose(f);
+    }
+    ImportBookings(file, {
+        {"", [](QWidget* box) {
+            auto* question = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(question, nullptr);
+            EXPECT_EQ(question->text().toStdString(), plat::LoadResString(ids::IMPORT_CONFIRM));
+            ClickButton(question, QMessageBox::Yes);
+        }},
+        {"", [](QWidget* box) {
+            auto* done = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(done, nullptr);
+            EXPECT_EQ(done->text().toStdString(), "2 records were imported.");
+            ClickButton(done, QMessageBox::Ok);
+        }},
+    });
+
+    std::vector<BookingFacts> expected = before;
+    expected.push_back({"Crane", "Lift", "North gate", CDate(11, 3, 2024).GetJulianDay(), 480,
+                        CDate(11, 3, 2024).GetJulianDay(), 750, 0});
+    expected.push_back({"Digger", "Dig", "", CDate(12, 3, 2024).GetJulianDay(), 435,
+                        CDate(13, 3, 2024).GetJulianDay(), 960, 1});
+    EXPECT_EQ(Bookings(data), expected);
+    EXPECT_EQ(frame->Action(app_ids::ID_UNDO)->text().toStdString(), "&Undo Import\tCtrl+Z");
+
+    frame->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(Bookings(data), before) << "one undo takes the whole import back";
+    EXPECT_EQ(data->resources->GetCount(), 2);
+    EXPECT_EQ(frame->Action(app_ids::ID_UNDO)->text().toStdString(), "&Undo Add\tCtrl+Z");
+}
+
+TEST_F(ImportPluginTest, BrokenFileShowsTheErrorListAndImportsNothing) {
+    Add("Crane", "Lift");
+    const std::string file = dir.Path() + "broken.txt";
+    std::FILE* f = std::fopen(file.c_str(), "wb");
+    std::fputs("Resource;Task;Start date;Start time;End date;End time\n"
+               "Crane;Lift;20240311;08:00;20240311;12:30\n"
+               "crane;Lift;31.2.2024;08:00;20240311;12:30\n",
+               f);
+    std::fclose(f);
+    const std::vector<BookingFacts> before = Bookings(data);
+    ImportBookings(file, {{"Import Errors", [](QWidget* list) {
+        auto* table = list->findChild<QTableWidget*>();
+        ASSERT_NE(table, nullptr);
+        ASSERT_EQ(table->rowCount(), 2);
+        EXPECT_EQ(table->item(0, 1)->text().toStdString(), "3");
+        EXPECT_EQ(table->item(0, 2)->text().toStdString(), "Start date");
+        EXPECT_EQ(table->item(1, 1)->text().toStdString(), "3");
+        EXPECT_EQ(table->item(1, 3)->text().toStdString(), "crane");
+        Later([list] { static_cast<QDialog*>(list)->reject(); });
+    }}});
+    EXPECT_EQ(Bookings(data), before);
+}
+
+}  // namespace
