@@ -17,6 +17,7 @@
 #include "plan_generator.h"
 #include "plan_root.h"
 #include "qt_bench_main.h"
+#include "schedule_chart_paint.h"
 #include "schedule_model.h"
 
 namespace {
@@ -131,6 +132,27 @@ void BM_ScrollStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond);
+
+// The same step as the schedule view's chart paints it: row lines included,
+// and only the lines on screen.
+void BM_ChartScrollStep(benchmark::State& state, bool atCrowded) {
+    CScheduleModel model = MakeModel();
+    QImage image(kWindowWidth, kWindowHeight, QImage::Format_RGB32);
+    CDateTime start = Middle();
+    model.LayoutRows(start, kColumns);
+    const int firstLine = atCrowded ? CrowdedFirstLine(model) : 0;
+    for (auto _ : state) {
+        start = model.StepUnits(start, 1);
+        model.LayoutRows(start, kColumns);
+        QPainter painter(&image);
+        QelDC dc(painter);
+        dc.SelectFont(CreateSizedFont(12, "DejaVu Sans", 400));
+        const ui::Rect window{0, 0, kWindowWidth, kWindowHeight};
+        PaintScheduleChart(dc, model, {window, firstLine, kLineHeight, kBarHeight}, window);
+    }
+}
+BENCHMARK_CAPTURE(BM_ChartScrollStep, top, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartScrollStep, crowded, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,0 +1,184 @@
+#include "schedule_chart_wnd.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QToolTip>
+#include <algorithm>
+
+#include "drawing.h"
+#include "plugin_base.h"
+#include "schedule_chart_paint.h"
+#include "schedule_geometry.h"
+#include "schedule_view_wnd.h"
+#include "time_bar_wnd.h"
+#include "ui/key_codes.h"
+#include "view_messages.h"
+#include "support/time_bar_labels.h"
+
+CScheduleGridWnd::CScheduleGridWnd(CScheduleViewWnd* view, const CScheduleModel& model, QWidget* parent)
+    : QWidget(parent), view_(view), model_(model) {
+    setObjectName("CScheduleGridWnd");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CScheduleGridWnd::LoadSettings() {
+    const SettingGetter get = PluginSettingGetter();
+    std::string face = GetStringSetting(get, "ViewFont", "Arial");
+    if (face.empty()) face = "Arial";
+    const int size = GetIntSetting(get, "ViewScheduleBookingFontSize", static_cast<int>(77 * g_fontSizeFactor));
+    const int barFactor = GetIntSetting(get, "ViewScheduleBookingHeightRowFactor", 127);
+    const int lineFactor = GetIntSetting(get, "ViewScheduleHeightRowFactor", 160);
+    const QFont font = CreatePointFont(logicalDpiY(), size, face, 400);
+    setFont(font);
+    barHeight_ = std::max(1, barFactor * QFontMetrics(font).height() / 100);
+    lineHeight_ = GridLineHeight(barHeight_, lineFactor, model_.notesOnBookings);
+}
+
+void CScheduleGridWnd::paintEvent(QPaintEvent* e) {
+    QPainter painter(this);
+    const QRect box = e->rect();
+    CMemDC mem(painter, {box.left(), box.top(), box.right() + 1, box.bottom() + 1});
+    if (!mem.IsActive()) return;
+    QelDC& dc = mem.dc();
+    dc.SelectFont(font());
+    const ChartPaintGeometry geometry{{0, 0, width(), height()}, view_->FirstVisibleLine(), view_->LineHeight(),
+                                      std::min(barHeight_, view_->LineHeight())};
+    PaintScheduleChart(dc, model_, geometry, {box.left(), box.top(), box.right() + 1, box.bottom() + 1});
+}
+
+CScheduleChartWnd::CScheduleChartWnd(CScheduleViewWnd* view, QWidget* parent)
+    : ui::MessageWidget<QWidget>(parent),
+      view_(view),
+      model_(PluginPlanContext()),
+      timeBar_(new CTimeBarWnd(this, this)),
+      grid_(new CScheduleGridWnd(view, model_, this)),
+      bar_(new QScrollBar(Qt::Horizontal, this)),
+      hScroll_(bar_, [this](int code, int thumb) { OnHScroll(code, thumb); }) {
+    setObjectName("CScheduleChartWnd");
+}
+
+void CScheduleChartWnd::LoadSettings() {
+    model_.Context() = PluginPlanContext();
+    model_.LoadSettings();
+    const SettingGetter get = PluginSettingGetter();
+    columnWidthMin_ = std::max(1, GetIntSetting(get, "ViewScheduleColumnWidthMin", 3));
+    model_.markToday = GetBoolSetting(get, "ViewMarkToday", model_.markToday);
+    model_.todayColor = GetColorSetting(get, "ViewColorToday", model_.todayColor);
+    model_.BuildDayTable();
+    timeBar_->LoadSettings();
+    grid_->LoadSettings();
+}
+
+int CScheduleChartWnd::GridHeight() const { return grid_->height(); }
+
+void CScheduleChartWnd::Layout() {
+    const int units = model_.unitsOnScreen[static_cast<std::size_t>(std::clamp(model_.baseUnit, 0, 7))];
+    model_.columnWidth = ColumnWidthFor(width(), units, columnWidthMin_);
+    const int total = model_.GetUnitCount();
+    const int page = GetVisibleColumnCount(true);
+    hScrollMax_ = ScrollMaxFor(total, page);
+    const int pos = std::min(hScroll_.GetScrollPos(), hScrollMax_);
+    hScroll_.SetScrollInfo({0, hScrollMax_, std::max(1, page), pos, 0}, ui::SIF_RANGE | ui::SIF_PAGE | ui::SIF_POS);
+    const int barHeight = bar_->isHidden() ? 0 : bar_->sizeHint().height();
+    const int top = timeBar_->GetHeight();
+    timeBar_->setGeometry(0, 0, width(), top);
+    bar_->setGeometry(0, height() - barHeight, width(), barHeight);
+    grid_->setGeometry(0, top, width(), std::max(0, height() - top - barHeight));
+    timeBar_->update();
+    grid_->update();
+}
+
+int CScheduleChartWnd::GetVisibleColumnCount(bool wholeOnly) const {
+    const int width = this->width();
+    const int column = model_.ColumnWidth();
+    return WholeUnits(width, column) + (!wholeOnly && width % column != 0 ? 1 : 0);
+}
+
+CDateTime CScheduleChartWnd::GetFirstVisibleDateTime() const {
+    const CDateTime start(model_.FirstDay(), CTimeOfDay(model_.DayStart()));
+    return model_.StepUnits(start, hScroll_.GetScrollPos());
+}
+
+void CScheduleChartWnd::ScrollToDateTime(const CDateTime& target, bool repaint) {
+    if (target.date.GetJulianDay() == CDate::kInvalid) return;
+    const CDateTime start(model_.FirstDay(), CTimeOfDay(model_.DayStart()));
+    const int position = LastColumnNotAfter(
+        hScrollMax_, [&](int n) { return n == 0 ? !(target < start) : !(target < model_.StepUnits(start, n)); });
+    hScroll_.SetScrollPos(position);
+    view_->UpdateRows(repaint);
+}
+
+CDateTime CScheduleChartWnd::GetDateTimeAtX(int x, bool columnStartOnly) const {
+    const int column = std::max(0, ColumnFromX(x));
+    CDateTime at = model_.StepUnits(GetFirstVisibleDateTime(), column);
+    if (!columnStartOnly && model_.baseUnit < 4) {
+        const int width = model_.ColumnWidth();
+        const int inside = x - column * width + 1;
+        at.AddMinutes(inside * model_.CellMinutes() / width);
+    }
+    return at;
+}
+
+int CScheduleChartWnd::ColumnFromX(int x) const { return ::ColumnFromX(x, width(), model_.ColumnWidth()); }
+
+int CScheduleChartWnd::GetRowAtY(int y) const {
+    const int line = LineFromY(y, view_->FirstVisibleLine(), view_->LineHeight());
+    int row = 0, lineInRow = 0;
+    bool isLast = false;
+    return line >= 0 && model_.RowFromLine(line, row, lineInRow, isLast) ? row : -1;
+}
+
+void CScheduleChartWnd::ToggleAllGroups() {
+    const bool resources = model_.resourceMode;
+    std::string resourceText, taskText;
+    model_.FormatCollapsedGroups(resourceText, taskText);
+    const bool noneCollapsed = (resources ? resourceText : taskText).empty();
+    model_.ClearCollapsedGroups(resources);
+    CPlanData* plan = model_.Context().plan;
+    if (noneCollapsed && plan != nullptr) {
+        if (resources) {
+            for (int i = 0; CResourceGroup* group = plan->resourceGroups->GetAt(i); ++i)
+                model_.SetResourceGroupCollapsed(group, true);
+        } else {
+            for (int i = 0; CTaskGroup* group = plan->taskGroups->GetAt(i); ++i)
+                model_.SetTaskGroupCollapsed(group, true);
+        }
+    }
+    view_->UpdateRows(true);
+}
+
+int CScheduleChartWnd::OnKeyDown(int virtualKey) {
+    if (virtualKey == ui::VK_LEFT) OnHScroll(ui::SB_LINEUP, 0);
+    else if (virtualKey == ui::VK_RIGHT) OnHScroll(ui::SB_LINEDOWN, 0);
+    else return 0;
+    return 1;
+}
+
+void CScheduleChartWnd::OnHScroll(int code, int thumbPos) {
+    if (code == ui::SB_THUMBTRACK) {
+        const CDateTime at = model_.StepUnits(CDateTime(model_.FirstDay(), CTimeOfDay(model_.DayStart())), thumbPos);
+        QToolTip::showText(mapToGlobal(QPoint(width() / 2, height() - 20)),
+                           QString::fromStdString(FormatDateForUnit(at, model_.baseUnit)), this);
+        return;
+    }
+    const int old = hScroll_.GetScrollPos();
+    const int pos = ScrollTarget(code, {old, GetVisibleColumnCount(true), hScrollMax_}, thumbPos);
+    if (code == ui::SB_THUMBPOSITION) QToolTip::hideText();
+    if (pos == old && code != ui::SB_THUMBPOSITION) return;
+    timeBar_->EndHover();
+    hScroll_.SetScrollPos(pos);
+    view_->UpdateRows(true);
+}
+
+bool CScheduleChartWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::LRESULT& result) {
+    if (message != WM_HSCROLL_CODE) return false;
+    OnHScroll(static_cast<int>(wParam & 0xFFFF), static_cast<int>(wParam >> 16));
+    result = 0;
+    return true;
+}
+
+void CScheduleChartWnd::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Layout();
+}

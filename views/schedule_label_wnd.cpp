@@ -1,0 +1,172 @@
+#include "schedule_label_wnd.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <algorithm>
+
+#include "drawing.h"
+#include "plat/resource_strings.h"
+#include "plugin_base.h"
+#include "schedule_chart_wnd.h"
+#include "schedule_geometry.h"
+#include "schedule_model.h"
+#include "schedule_view_wnd.h"
+#include "string_ids.h"
+#include "time_bar_wnd.h"
+
+CScheduleLabelWnd::CScheduleLabelWnd(CScheduleViewWnd* view, QWidget* parent) : QWidget(parent), view_(view) {
+    setObjectName("CScheduleLabelWnd");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void CScheduleLabelWnd::LoadSettings() {
+    const SettingGetter get = PluginSettingGetter();
+    settings_.SetDefaults();
+    settings_.LoadSettings(get);
+    std::string face = GetStringSetting(get, "ViewFont", "Arial");
+    if (face.empty()) face = "Arial";
+    const int labelSize = GetIntSetting(get, "ViewScheduleLabelFontSize", static_cast<int>(100 * g_fontSizeFactor));
+    const int barSize = GetIntSetting(get, "ViewScheduleTimeBarFontSize", static_cast<int>(70 * g_fontSizeFactor));
+    indent_ = GetIntSetting(get, "ViewScheduleLabelIndent", 3);
+    indentSubItem_ = GetIntSetting(get, "ViewScheduleLabelIndentSubItem", 40);
+    const int dpi = logicalDpiY();
+    headerFont_ = CreatePointFont(dpi, barSize * settings_.headerFontFactor / 100, face, 700);
+    groupFont_ = CreatePointFont(dpi, labelSize, face, settings_.groupFontBold ? 700 : 400);
+    itemFont_ = CreatePointFont(dpi, labelSize, face, 400);
+    expanderSize_ = ExpanderSize(GetRowHeight(), settings_.rowHeightFactor);
+    setAccessibleName(QString::fromStdString(Title()));
+}
+
+std::string CScheduleLabelWnd::Title() const {
+    return plat::LoadResString(view_->Model().resourceMode ? ids::SCHEDULE_HEADER_RESOURCES : ids::SCHEDULE_HEADER_TASKS);
+}
+
+int CScheduleLabelWnd::GetRowHeight() const { return settings_.rowHeightFactor * QFontMetrics(groupFont_).height() / 100; }
+
+int CScheduleLabelWnd::HeaderHeight() const { return view_->Chart()->TimeBar()->GetHeight(); }
+
+int CScheduleLabelWnd::HitTest(int x, int y, bool& onExpander) const {
+    onExpander = false;
+    const int row = view_->Chart()->GetRowAtY(y - HeaderHeight());
+    if (row < 0 || y < HeaderHeight()) return -1;
+    std::string text;
+    bool isGroup = false, indented = false;
+    if (view_->Model().GetRowLabel(row, text, isGroup, indented) < 0) return -1;
+    onExpander = isGroup && OnExpander(x, indent_, expanderSize_);
+    return row;
+}
+
+void CScheduleLabelWnd::ToggleGroup(int row) {
+    CScheduleModel& model = view_->Model();
+    if (row < 0 || row >= static_cast<int>(model.Rows().size())) return;
+    const ScheduleRowItem& item = model.Rows()[static_cast<std::size_t>(row)].item;
+    if (item.resourceGroup != nullptr && item.resource == nullptr)
+        model.SetResourceGroupCollapsed(item.resourceGroup, !model.IsResourceGroupCollapsed(item.resourceGroup));
+    else if (item.taskGroup != nullptr && item.task == nullptr)
+        model.SetTaskGroupCollapsed(item.taskGroup, !model.IsTaskGroupCollapsed(item.taskGroup));
+    else
+        return;
+    view_->UpdateRows(true);
+}
+
+void CScheduleLabelWnd::DrawExpander(QelDC& dc, int left, const ui::Rect& line, bool collapsed) const {
+    const int size = expanderSize_;
+    const int top = line.top + (line.height() - size) / 2;
+    const ui::Rect box{left, top, left + size, top + size};
+    dc.SelectPen(0x808080);
+    dc.SelectSolidBrush(0xFFFFFF);
+    dc.Rectangle(box);
+    const int inset = size / 4;
+    const int middle = top + size / 2;
+    dc.SelectPen(0);
+    dc.MoveTo(left + inset, middle);
+    dc.LineTo(left + size - inset, middle);
+    if (collapsed) {
+        dc.MoveTo(left + size / 2, top + inset);
+        dc.LineTo(left + size / 2, top + size - inset);
+    }
+}
+
+void CScheduleLabelWnd::paintEvent(QPaintEvent* e) {
+    QPainter painter(this);
+    const QRect box = e->rect();
+    const ui::Rect clip{box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+    CMemDC mem(painter, clip);
+    if (!mem.IsActive()) return;
+    QelDC& dc = mem.dc();
+    dc.SetBkMode(ui::TRANSPARENT);
+    const int header = HeaderHeight();
+    const ui::Rect headerRect{0, 0, width(), header};
+    dc.FillSolidRect(headerRect, settings_.headerBackground);
+    dc.SelectFont(headerFont_);
+    dc.SetTextColor(settings_.headerText);
+    const CScheduleModel& model = view_->Model();
+    DrawTextInRect(dc, Title(), {indent_, 0, width(), header}, headerRect, kAlignLeft, true);
+    dc.SelectPen(settings_.headerGrid);
+    dc.MoveTo(0, header - 1);
+    dc.LineTo(width(), header - 1);
+    dc.FillSolidRect({0, header, width(), height()}, settings_.itemBackground);
+
+    const int lineHeight = std::max(1, view_->LineHeight());
+    for (int line = view_->FirstVisibleLine(), top = header; top < height(); ++line, top += lineHeight) {
+        int row = 0, lineInRow = 0;
+        bool isLast = false;
+        if (!model.RowFromLine(line, row, lineInRow, isLast)) break;
+        if (top + lineHeight <= clip.top) continue;
+        std::string text;
+        bool isGroup = false, indented = false;
+        const int state = model.GetRowLabel(row, text, isGroup, indented);
+        const ui::Rect lineRect{0, top, width(), top + lineHeight};
+        const ui::COLORREF background = state == 1 ? settings_.groupBackground
+                                        : state == 2 ? settings_.collapsedGroupBackground : settings_.itemBackground;
+        const ui::COLORREF color = state == 1 ? settings_.groupText
+                                   : state == 2 ? settings_.collapsedGroupText : settings_.itemText;
+        dc.FillSolidRect(lineRect, background);
+        int inset = indented ? indentSubItem_ : indent_;
+        if (isGroup) {
+            if (lineInRow == 0) DrawExpander(dc, inset, lineRect, state == 2);
+            inset += expanderSize_ * 3 / 2;
+        }
+        if (lineInRow == 0) {
+            dc.SelectFont(isGroup ? groupFont_ : itemFont_);
+            dc.SetTextColor(color);
+            DrawTextInRect(dc, text, {inset, top, width(), top + lineHeight}, lineRect, kAlignLeft, true);
+        }
+        if (isLast) {
+            dc.SelectPen(settings_.rowGrid);
+            dc.MoveTo(0, lineRect.bottom - 1);
+            dc.LineTo(width(), lineRect.bottom - 1);
+        }
+    }
+}
+
+void CScheduleLabelWnd::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    bool onExpander = false;
+    const int row = HitTest(e->position().toPoint().x(), e->position().toPoint().y(), onExpander);
+    if (onExpander) ToggleGroup(row);
+}
+
+void CScheduleLabelWnd::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    bool onExpander = false;
+    const int row = HitTest(e->position().toPoint().x(), e->position().toPoint().y(), onExpander);
+    // The press before this double click has toggled the expander already.
+    if (row >= 0 && !onExpander) ToggleGroup(row);
+}
+
+void CScheduleLabelWnd::mouseMoveEvent(QMouseEvent* e) {
+    bool onExpander = false;
+    const int row = HitTest(e->position().toPoint().x(), e->position().toPoint().y(), onExpander);
+    std::string text;
+    bool isGroup = false, indented = false;
+    if (row >= 0) view_->Model().GetRowLabel(row, text, isGroup, indented);
+    SendStatusBarText(text.c_str(), "");
+}
+
+void CScheduleLabelWnd::leaveEvent(QEvent* e) {
+    SendStatusBarText("", "");
+    QWidget::leaveEvent(e);
+}
