@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "import/date_setting.h"
+#include "date_setting.h"
 #include "plat/resource_strings.h"
 #include "reports/report_strings.h"
 
