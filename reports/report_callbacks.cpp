@@ -7,6 +7,7 @@
 #include "reports/booking_list_print.h"
 #include "reports/report_settings.h"
 #include "reports/settings_dialogs.h"
+#include "ui/painter.h"
 
 namespace {
 
@@ -29,10 +30,10 @@ std::int32_t BookingListReportCallback(std::int32_t mode) {
 }
 
 std::int32_t BookingListPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes) {
-    if (document == nullptr) return 1;
+    if (document == nullptr || printer == nullptr || attributes == nullptr) return 1;
     CBookingListPrint report(PluginSettingGetter());
     report.BuildModel(PluginPlanContext());
-    return report.Print(*document, reinterpret_cast<QPainter*>(printer), reinterpret_cast<QPaintDevice*>(attributes));
+    return report.Print(*document, &printer->painter(), attributes->painter().device());
 }
 
 std::int32_t BookingListSettingsCallback(QelWnd parent) {

@@ -13,6 +13,7 @@
 #include "resource_library.h"
 #include "testing/fake_history.h"
 #include "testing/temp_directory.h"
+#include "ui/painter.h"
 #include "plan_root.h"
 #include "support/calendar_values.h"
 
@@ -134,7 +135,8 @@ TEST_F(ReportsPluginTest, PrintCallbackFillsTheDocument) {
     QImage page(2100 / 4, 2970 / 4, QImage::Format_RGB32);
     QPainter painter(&page);
     doc::ReportDocument document(std::make_unique<doc::QtDevice>());
-    EXPECT_EQ(print(&document, reinterpret_cast<QelDC*>(&painter), reinterpret_cast<QelDC*>(&page)), 0);
+    QelDC dc(painter);   // as the host hands it over: one device context for both
+    EXPECT_EQ(print(&document, &dc, &dc), 0);
     EXPECT_GT(document.GetPageCount(), 1);
 }
 
