@@ -14,9 +14,8 @@
 #include <vector>
 
 #include "drawing.h"
-#include "plan_generator.h"
-#include "plan_root.h"
 #include "schedule_model.h"
+#include "year_plan.h"
 
 namespace {
 
@@ -26,53 +25,24 @@ constexpr int kWindowHeight = 1080;
 constexpr int kLineHeight = 20;
 constexpr int kBarHeight = 14;
 
-class NoHistory : public CUndoHistory {
-public:
-    void Clear() override {}
-    bool PushUndo(const UndoEntry* entry, bool) override { return Release(entry); }
-    bool PushRedo(const UndoEntry* entry) override { return Release(entry); }
-
-private:
-    static bool Release(const UndoEntry* entry) {
-        if (entry != nullptr && entry->release != nullptr) entry->release(entry->arg);
-        return true;
-    }
-};
-
-struct BenchPlan {
-    BenchPlan() : root(&history) {
-        PlanShape shape = BenchPlanShape();
-        shape.spanDays = 365;
-        GeneratePlan(root, shape);
-        middle = (root.properties->periodStart + root.properties->periodEnd) / 2;
-        AddCrowdedResource(shape.bookings / 200);
-    }
-
-    // One resource whose bookings all overlap the stretch from the middle.
-    void AddCrowdedResource(int count) {
+// One resource whose bookings all overlap the stretch from the middle.
+struct BenchPlan : YearPlan {
+    BenchPlan() {
         root.BeginTransaction(nullptr);
         crowded = root.resources->Create();
         crowded->SetName("Crowded");
         crowded->orderIndex = -1;
         root.resources->Add(crowded);
-        CTask* task = root.tasks->GetAt(0);
-        for (int i = 0; i < count; ++i) {
-            CBooking* booking = root.bookings->Create();
-            booking->resource = crowded;
-            booking->task = task;
-            booking->startDay = middle + i % 30;
-            booking->startMinutes = static_cast<int16_t>(480 + 15 * (i % 32));
-            booking->endDay = booking->startDay + 1 + i % 9;
-            booking->endMinutes = 1020;
-            root.bookings->Add(booking);
-        }
         root.CommitTransaction();
+        AddBookings(crowded, root.tasks->GetAt(0), shape.bookings / 200, [&](CBooking& booking, int i) {
+            booking.startDay = middle + i % 30;
+            booking.startMinutes = static_cast<int16_t>(480 + 15 * (i % 32));
+            booking.endDay = booking.startDay + 1 + i % 9;
+            booking.endMinutes = 1020;
+        });
     }
 
-    NoHistory history;
-    PlanRoot root;
     CResource* crowded = nullptr;
-    int32_t middle = 0;
 };
 
 BenchPlan& Plan() {
@@ -81,7 +51,7 @@ BenchPlan& Plan() {
 }
 
 CScheduleModel MakeModel() {
-    CScheduleModel model(PlanContext{&Plan().root, nullptr, nullptr, [](std::string_view) { return std::string(); }});
+    CScheduleModel model(Plan().Context());
     model.baseUnit = 4;
     model.columnWidth = kWindowWidth / kColumns;
     model.BuildDayTable();

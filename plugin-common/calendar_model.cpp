@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "plat/collate.h"
 #include "schedule_rows.h"
 #include "support/comparators.h"
 #include "support/setting_values.h"
@@ -247,9 +248,13 @@ void CCalendarModel::GetLinesPerDay(int& lines, int& fullLines) const {
 }
 
 void CCalendarModel::Layout(const CDate& first, const CDate& last) {
-    weeks_.clear();
+    // The weeks keep their segment buffers from the last layout.
+    for (CalendarWeek& week : weeks_) week.segments.clear();
     cells_.clear();
-    if (!first.IsValid() || !last.IsValid() || last < first) return;
+    if (!first.IsValid() || !last.IsValid() || last < first) {
+        weeks_.clear();
+        return;
+    }
     const int weekCount = (last.GetJulianDay() - first.GetJulianDay()) / 7 + 1;
     weeks_.resize(static_cast<std::size_t>(weekCount));
     for (int w = 0; w < weekCount; ++w) {
@@ -280,13 +285,65 @@ void CCalendarModel::CollectBookings(const CDateTime& start, const CDateTime& en
     const SettingGetter& get = context_.settings;
     CFilter* filter = get && GetBoolSetting(get, "ViewFilterActive", false) ? context_.publicFilter : nullptr;
     FilterObjects(fetched_.data(), std::clamp(got, 0, count), bookings_, filter);
-    std::stable_sort(bookings_.begin(), bookings_.end(),
-                     [](const CBooking* a, const CBooking* b) { return CompareCalendarBookings(a, b, 6, true); });
+    SortBookings();
+}
+
+// Key 6 ascending, as CompareCalendarBookings orders, with equal bookings in
+// the collection's order: by numbers first, then names where those tie.
+void CCalendarModel::SortBookings() {
+    order_.clear();
+    for (std::uint32_t i = 0; i < bookings_.size(); ++i)
+        order_.push_back({StartKey(*bookings_[i]), -bookings_[i]->endMinutes, i});
+    std::sort(order_.begin(), order_.end(), [](const OrderItem& x, const OrderItem& y) {
+        if (x.start != y.start) return x.start < y.start;
+        if (x.laterEnd != y.laterEnd) return x.laterEnd < y.laterEnd;
+        return x.index < y.index;
+    });
+    sorted_.clear();
+    for (const OrderItem& item : order_) sorted_.push_back(bookings_[item.index]);
+    for (std::size_t first = 0; first < order_.size();) {
+        std::size_t last = first + 1;
+        while (last < order_.size() && order_[last].start == order_[first].start &&
+               order_[last].laterEnd == order_[first].laterEnd)
+            ++last;
+        if (last - first > 1) SortByNames(first, last);
+        first = last;
+    }
+    bookings_.swap(sorted_);
+}
+
+// Resource name, then task name, over sorted_[first, last); equal names
+// keep their order.
+void CCalendarModel::SortByNames(std::size_t first, std::size_t last) {
+    named_.clear();
+    for (std::size_t i = first; i < last; ++i) {
+        CBooking* b = sorted_[i];
+        named_.push_back({&NameKeyOf(b->resource, b->resource != nullptr ? b->resource->name : ""),
+                          &NameKeyOf(b->task, b->task != nullptr ? b->task->name : ""), b});
+    }
+    std::stable_sort(named_.begin(), named_.end(), [](const NamedItem& x, const NamedItem& y) {
+        if (x.resource != y.resource) {
+            const int order = x.resource->compare(*y.resource);
+            if (order != 0) return order < 0;
+        }
+        return x.task != y.task && x.task->compare(*y.task) < 0;
+    });
+    for (std::size_t i = first; i < last; ++i) sorted_[i] = named_[i - first].booking;
+}
+
+const std::wstring& CCalendarModel::NameKeyOf(const void* record, const char* name) {
+    NameKey& entry = nameKeys_[record];
+    if (entry.key.empty() || entry.name != name) {
+        entry.name = name;
+        entry.key = plat::NoCaseSortKey(name);
+    }
+    return entry.key;
 }
 
 void CCalendarModel::AssignBookings() {
     // The cell of every shown day, in time order, and the week that holds it.
-    std::vector<int> weekOfCell(cells_.size());
+    std::vector<int>& weekOfCell = weekOfCell_;
+    weekOfCell.assign(cells_.size(), 0);
     for (int w = 0; w < static_cast<int>(weeks_.size()); ++w) {
         const CalendarWeek& week = weeks_[static_cast<std::size_t>(w)];
         std::fill_n(weekOfCell.begin() + week.firstCell, week.cellCount, w);

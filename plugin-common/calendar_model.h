@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "line_packing.h"
@@ -122,6 +123,9 @@ public:
 
 private:
     void CollectBookings(const CDateTime& start, const CDateTime& end);
+    void SortBookings();
+    void SortByNames(std::size_t first, std::size_t last);
+    const std::wstring& NameKeyOf(const void* record, const char* name);
     void AssignBookings();
     void PackWeek(CalendarWeek& week);
 
@@ -134,6 +138,27 @@ private:
     std::vector<CBooking*> fetched_;
     std::vector<CBooking*> bookings_;
     std::vector<CDate> days_;
+    struct OrderItem {
+        std::int64_t start;
+        int laterEnd;   // minus the end's minutes of day
+        std::uint32_t index;
+    };
+    std::vector<OrderItem> order_;
+    std::vector<CBooking*> sorted_;
+    // Name sort keys per resource and task, kept with the name they were
+    // made from: collating every pair of a crowded range anew is too slow.
+    struct NameKey {
+        std::string name;
+        std::wstring key;
+    };
+    std::unordered_map<const void*, NameKey> nameKeys_;
+    struct NamedItem {
+        const std::wstring* resource;
+        const std::wstring* task;
+        CBooking* booking;
+    };
+    std::vector<NamedItem> named_;
+    std::vector<int> weekOfCell_;
     std::vector<BarSpan> spans_;
     std::vector<int> lines_;
     FirstFitPacker packer_;

@@ -253,26 +253,32 @@ TEST_F(CalendarTest, SettingsOverTheDefaults) {
     EXPECT_FALSE(calendar.notesOnBookings);
 }
 
-// Each week's lines against a first fit written plainly, and each day's
-// count against the bookings that touch it, on random plans.
+// Each week's lines against a first fit written plainly, each week's order
+// against the comparer, and each day's count against the bookings that
+// touch it, on random plans with many equal times and names.
 TEST_F(CalendarTest, PackingMatchesPlainFirstFit) {
     std::mt19937 random(15);
-    CResource* resource = Resource("R", 0);
-    CTask* task = Task("T", 0);
+    const std::vector<CResource*> resources = {Resource("beta", 0), Resource("Alpha", 1), Resource("ALPHA 2", 2)};
+    const std::vector<CTask*> tasks = {Task("x", 0), Task("Y", 1)};
     for (int round = 0; round < 8; ++round) {
         Begin();
         for (int i = 0; i < 60; ++i) {
-            const int start = static_cast<int>(random() % (40 * 1440));
-            const int length = static_cast<int>(random() % 4 == 0 ? 0 : random() % (9 * 1440));
+            const int start = static_cast<int>(random() % (40 * 24)) * 60;
+            const int length = static_cast<int>(random() % 4 == 0 ? 0 : random() % (9 * 24)) * 60;
             const int end = start + length;
-            root.bookings->Add(NewBooking(resource, task, Day(1) + start / 1440, static_cast<int16_t>(start % 1440),
+            root.bookings->Add(NewBooking(resources[random() % resources.size()], tasks[random() % tasks.size()],
+                                          Day(1) + start / 1440, static_cast<int16_t>(start % 1440),
                                           Day(1) + end / 1440, static_cast<int16_t>(end % 1440)));
         }
         root.CommitTransaction();
         Show(Day(6), Day(30), round % 2 == 1);
         for (const CalendarWeek& week : calendar.Weeks()) {
             std::vector<int> lineEnds;
-            for (const CalendarSegment& s : week.segments) {
+            for (std::size_t i = 0; i < week.segments.size(); ++i) {
+                const CalendarSegment& s = week.segments[i];
+                if (i > 0) {
+                    EXPECT_FALSE(CompareCalendarBookings(s.booking, week.segments[i - 1].booking, 6, true));
+                }
                 int line = 0;
                 while (line < static_cast<int>(lineEnds.size()) && lineEnds[line] >= s.firstDay) ++line;
                 if (line == static_cast<int>(lineEnds.size())) lineEnds.push_back(-1);
