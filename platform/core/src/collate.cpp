@@ -39,4 +39,11 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return result < 0 ? -1 : result > 0 ? 1 : 0;
 }
 
+std::wstring NoCaseSortKey(std::string_view text) {
+    const std::wstring folded = FoldedWide(text);
+    std::wstring key(std::wcsxfrm(nullptr, folded.c_str(), 0), L'\0');
+    std::wcsxfrm(key.data(), folded.c_str(), key.size() + 1);
+    return key;
+}
+
 }  // namespace plat

@@ -44,6 +44,8 @@ TEST_P(CompareNoCaseTest, IgnoresCaseAndOrders) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " vs " << c.b);
         EXPECT_EQ(plat::CompareNoCase(c.a, c.b), c.expected);
+        const int byKey = plat::NoCaseSortKey(c.a).compare(plat::NoCaseSortKey(c.b));
+        EXPECT_EQ(byKey < 0 ? -1 : byKey > 0 ? 1 : 0, c.expected);
     }
 }
 
