@@ -56,11 +56,6 @@ private:
     }
 };
 
-bool SmallRun() {
-    const char* size = std::getenv("QEL_BENCH_SIZE");
-    return size && std::strcmp(size, "small") == 0;
-}
-
 // One plan for the whole run, saved once plain and once protected.
 struct BenchPlan {
     BenchPlan() : root(&history) {
@@ -257,7 +252,7 @@ BENCHMARK(BM_UndoMove1000)->Unit(benchmark::kMillisecond);
 // The file trailer's checksum over 64 MiB, ours and zlib's on the same buffer.
 const std::vector<unsigned char>& CrcBuffer() {
     static const std::vector<unsigned char> buffer = [] {
-        std::vector<unsigned char> bytes(SmallRun() ? 65536 : std::size_t{64} << 20);
+        std::vector<unsigned char> bytes(IsSmallBenchRun() ? 65536 : std::size_t{64} << 20);
         std::mt19937 random(5);
         for (unsigned char& byte : bytes) byte = static_cast<unsigned char>(random());
         return bytes;

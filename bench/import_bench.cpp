@@ -37,17 +37,12 @@ public:
     std::vector<UndoEntry> entries;
 };
 
-bool Small() {
-    const char* size = std::getenv("QEL_BENCH_SIZE");
-    return size && std::strcmp(size, "small") == 0;
-}
-
 PlanShape Shape() {
     PlanShape shape;
-    shape.resourceGroups = Small() ? 5 : 100;
-    shape.resources = Small() ? 100 : 10000;
-    shape.taskGroups = Small() ? 4 : 50;
-    shape.tasks = Small() ? 20 : 2000;
+    shape.resourceGroups = IsSmallBenchRun() ? 5 : 100;
+    shape.resources = IsSmallBenchRun() ? 100 : 10000;
+    shape.taskGroups = IsSmallBenchRun() ? 4 : 50;
+    shape.tasks = IsSmallBenchRun() ? 20 : 2000;
     shape.bookings = 0;
     shape.seed = 42;
     return shape;
@@ -87,7 +82,7 @@ std::string WriteBookingFile(CPlanData& root, int64_t lines) {
 }
 
 void BM_ImportBookings(benchmark::State& state) {
-    const int64_t lines = Small() ? 1000 : state.range(0);
+    const int64_t lines = IsSmallBenchRun() ? 1000 : state.range(0);
     std::string path;
     int64_t imported = 0;
     for (auto _ : state) {

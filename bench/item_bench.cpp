@@ -9,6 +9,7 @@
 #include <string>
 
 #include "item_commands.h"
+#include "plan_generator.h"
 #include "plan_root.h"
 #include "plat/resource_strings.h"
 #include "resource_library.h"
@@ -16,12 +17,7 @@
 
 namespace {
 
-bool Small() {
-    const char* size = std::getenv("QEL_BENCH_SIZE");
-    return size != nullptr && std::string(size) == "small";
-}
-
-int Scaled(int count) { return Small() ? count / 1000 : count; }
+int Scaled(int count) { return IsSmallBenchRun() ? count / 1000 : count; }
 
 // Every dialog says OK, every question Yes, and nothing is changed in them.
 class AcceptingDialogs : public IItemDialogs {
@@ -96,7 +92,7 @@ void BM_RegroupResources(benchmark::State& state) {
 BENCHMARK(BM_RegroupResources)->Unit(benchmark::kMillisecond);
 
 void BM_DeleteResourceWithBookings(benchmark::State& state) {
-    ItemPlan plan(false, Small() ? 10 : 1000);
+    ItemPlan plan(false, IsSmallBenchRun() ? 10 : 1000);
     for (auto _ : state) {
         if (!plan.commands.DeleteItem(plan.first) || !UndoOneStep(plan))
             state.SkipWithError("delete or undo failed");

@@ -58,9 +58,13 @@ int32_t AddGroups(Collection* collection, const char* const (&names)[N], int32_t
 
 }  // namespace
 
-PlanShape BenchPlanShape() {
+bool IsSmallBenchRun() {
     const char* size = std::getenv("QEL_BENCH_SIZE");
-    const bool small = size != nullptr && std::strcmp(size, "small") == 0;
+    return size != nullptr && std::strcmp(size, "small") == 0;
+}
+
+PlanShape BenchPlanShape() {
+    const bool small = IsSmallBenchRun();
     PlanShape shape;
     shape.resourceGroups = small ? 5 : 100;
     shape.resources = small ? 10 : 10000;

@@ -19,6 +19,10 @@ struct PlanShape {
     int32_t spanDays = 0;    // days the bookings cover; 0: about a thousand bookings a day
 };
 
+// True when QEL_BENCH_SIZE is "small": the benchmarks run once on small data
+// so that a test run keeps them building and working.
+bool IsSmallBenchRun();
+
 // The benchmarks' plan: 10,000 resources, 2,000 tasks and 1,000,000
 // bookings, or one a thousand times smaller when QEL_BENCH_SIZE is "small".
 PlanShape BenchPlanShape();
