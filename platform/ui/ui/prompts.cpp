@@ -4,29 +4,23 @@
 
 #include "plat/dynlib.h"
 #include "plat/resource_strings.h"
-#include "qel_export.h"
 #include "ui/qt_prompts.h"
 #include "ui/win_types.h"
-
-namespace {
-ui::Prompts* g_prompts = nullptr;
-}
-
-// Every module that links this library has its own copy of g_prompts, hidden
-// from the others. The program exports this function, and every copy uses the
-// slot it returns, so one installed service answers for the program and for
-// the plugins it loaded.
-QEL_API ui::Prompts** QELUI_PromptsSlot() { return &g_prompts; }
 
 namespace ui {
 namespace {
 
+// Every module that links this library has its own copy of it, hidden from
+// the others. A test that runs plugins inside its own executable exports
+// QELUI_PromptsSlot, and every copy then keeps its service in that one
+// slot, so the test's scripted answers reach the plugins too. The program
+// exports nothing of the kind: each copy keeps its own.
 Prompts*& Slot() {
     using SlotFn = Prompts** (*)();
-    // A program that exports nothing (a plain test) keeps this module's own slot.
+    static Prompts* own = nullptr;
     static Prompts** const slot = [] {
-        const auto program = reinterpret_cast<SlotFn>(plat::GetSymbol(plat::ProgramModule(), "QELUI_PromptsSlot"));
-        return program != nullptr ? program() : &g_prompts;
+        const auto shared = reinterpret_cast<SlotFn>(plat::GetSymbol(plat::ProgramModule(), "QELUI_PromptsSlot"));
+        return shared != nullptr ? shared() : &own;
     }();
     return *slot;
 }
