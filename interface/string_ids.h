@@ -31,6 +31,13 @@ inline constexpr unsigned DURATION_HOURS = 427;          // %f hours
 inline constexpr unsigned DURATION_WORKING_DAYS = 428;   // %f days
 inline constexpr unsigned DURATION_HOURS_MINUTES = 429;  // %d hours, %d minutes
 inline constexpr unsigned DURATION_MINUTES = 430;        // %d minutes
+// Labels of the booking tooltip's lines.
+inline constexpr unsigned TOOLTIP_RESOURCE = 431;
+inline constexpr unsigned TOOLTIP_TASK = 432;
+inline constexpr unsigned TOOLTIP_START = 433;
+inline constexpr unsigned TOOLTIP_END = 434;
+inline constexpr unsigned TOOLTIP_DURATION = 435;
+inline constexpr unsigned TOOLTIP_TEXT = 436;
 
 inline constexpr unsigned UNDO_FAILED = 450;
 inline constexpr unsigned REDO_FAILED = 451;
