@@ -21,7 +21,7 @@ void AddLine(std::string& out, std::string_view label, std::string_view value) {
     out += label;
     out += TooltipRunBreakTag();
     out += tag;
-    out += value;
+    out += TooltipPlainText(value);
     out += '\n';
 }
 

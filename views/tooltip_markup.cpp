@@ -74,6 +74,16 @@ std::string FormatTooltipFontTag(int alignment, int weight, int span, ui::COLORR
 
 std::string_view TooltipRunBreakTag() { return kBreakTag; }
 
+std::string TooltipPlainText(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        plain += text[i] == '\n' ? ' ' : text[i];
+        if (text[i] == '<' && i + 1 < text.size() && text[i + 1] == '!') plain += "\xE2\x81\xA0";   // U+2060
+    }
+    return plain;
+}
+
 TooltipTable ParseTooltipMarkup(std::string_view text, ui::COLORREF defaultColour) {
     TooltipTable table;
     std::vector<std::string> lineTexts, pieces, cellTexts;
@@ -98,6 +108,16 @@ TooltipTable ParseTooltipMarkup(std::string_view text, ui::COLORREF defaultColou
         table.lines.push_back(std::move(line));
     }
     return table;
+}
+
+std::string TooltipReadableText(const TooltipTable& table) {
+    std::string text;
+    for (const TooltipLine& line : table.lines) {
+        if (!text.empty()) text += '\n';
+        for (std::size_t i = 0; i < line.cells.size(); ++i) text += (i > 0 ? " " : "") + line.cells[i].text;
+    }
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
 }
 
 void MeasureTooltip(TooltipTable& table, const TooltipMeasure& measure) {

@@ -53,11 +53,19 @@ struct TooltipTable {
 // "<!f /o <alignment> /m <span> /w <weight> /c <colour>>".
 std::string FormatTooltipFontTag(int alignment, int weight, int span, ui::COLORREF colour);
 std::string_view TooltipRunBreakTag();
+// A user's text as one cell's plain text: an invisible word joiner splits
+// every "<!" and a line break becomes a blank, so no name or note opens a
+// tag, a cell or a line.
+std::string TooltipPlainText(std::string_view text);
 
 // Cells take defaultColour unless their tag names one. Cells of a later
 // line that start beyond the first line's columns are left out; a cell
 // running past the last column ends there.
 TooltipTable ParseTooltipMarkup(std::string_view text, ui::COLORREF defaultColour);
+
+// The cells' texts, blank-separated, one line each; empty lines at the end
+// left out. The window's accessible name.
+std::string TooltipReadableText(const TooltipTable& table);
 
 // Width and height of a text in the normal or the bold font.
 using TooltipMeasure = std::function<ui::Point(std::string_view text, bool bold)>;

@@ -53,6 +53,7 @@ QRect CViewTooltipWnd::Screen() const {
 
 void CViewTooltipWnd::SetText(const std::string& text) {
     table_ = ParseTooltipMarkup(text, foreground_);
+    setAccessibleName(QString::fromStdString(TooltipReadableText(table_)));
     const QFontMetrics normal(normalFont_), bold(boldFont_);
     MeasureTooltip(table_, [&](std::string_view cell, bool isBold) {
         const QFontMetrics& metrics = isBold ? bold : normal;
@@ -82,11 +83,14 @@ void CViewTooltipWnd::ShowAt(int x, int y, const std::string& text, int flags, c
     lastFlags_ = flags;
 }
 
-void CViewTooltipWnd::UpdateText(const std::string& text) { ShowAt(lastX_, lastY_, text, 0); }
+// With the last flags, not 0: a tooltip placed above or left of its point
+// would otherwise jump at every new text.
+void CViewTooltipWnd::UpdateText(const std::string& text) { ShowAt(lastX_, lastY_, text, lastFlags_); }
 
 void CViewTooltipWnd::Hide() {
     QWidget::hide();
     text_.clear();
+    setAccessibleName(QString());
     shownSize_ = {};
 }
 

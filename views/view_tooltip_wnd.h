@@ -22,7 +22,7 @@ public:
     // above avoid when it would cover it. The same text, place and flags
     // again do nothing.
     void ShowAt(int x, int y, const std::string& text, int flags, const QRect& avoid = QRect());
-    // ShowAt at the last place with flags 0.
+    // ShowAt at the last place with the last flags.
     void UpdateText(const std::string& text);
     // Hides the window; the next text gets its own size.
     void Hide();

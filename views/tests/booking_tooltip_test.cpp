@@ -66,6 +66,15 @@ TEST_F(BookingTooltipTest, LabelledLinesOfTheBooking) {
     EXPECT_EQ(Lines(BuildBookingTooltip(Context(), booking))[4].second, "1680 min");
 }
 
+TEST_F(BookingTooltipTest, NamesAndNotesStayPlainText) {
+    CBooking* booking = AddBooking(AddResource("A<!&>B"), AddTask("<!l>T"), Day(6), 480, Day(6), 540, "<!f /m 9>note");
+    const auto lines = Lines(BuildBookingTooltip(Context(), booking));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0].second, TooltipPlainText("A<!&>B"));
+    EXPECT_EQ(lines[1].second, TooltipPlainText("<!l>T"));
+    EXPECT_EQ(lines[5].second, TooltipPlainText("<!f /m 9>note"));
+}
+
 TEST_F(BookingTooltipTest, NoTooltipForABookingThatIsGone) {
     CBooking* booking = AddBooking(AddResource("Anna"), AddTask("Build"), Day(6), 480, Day(6), 540);
     ASSERT_NE(BuildBookingTooltip(Context(), booking), "");

@@ -79,6 +79,24 @@ TEST(TooltipMarkup, FormatTagsSetTheCellsLook) {
     EXPECT_EQ(TooltipRunBreakTag(), "<!&>");
 }
 
+TEST(TooltipMarkup, PlainTextOpensNoTagCellOrLine) {
+    for (const char* hostile : {"a<!&>b", "<!l>ruled", "<!f /m 0 /w 1>x", "two\nlines", "<<!!f>"}) {
+        const std::string plain = TooltipPlainText(hostile);
+        const TooltipTable table = ParseTooltipMarkup("<!f /w 0>" + plain + "<!&>next", 0);
+        ASSERT_EQ(table.lines.size(), 1u) << hostile;
+        EXPECT_FALSE(table.lines[0].rule) << hostile;
+        ASSERT_EQ(table.lines[0].cells.size(), 2u) << hostile;
+        EXPECT_EQ(table.lines[0].cells[0].text, plain) << hostile;
+    }
+    EXPECT_EQ(TooltipPlainText("a < b ! c"), "a < b ! c");
+}
+
+TEST(TooltipMarkup, ReadableTextHasTheCellsWithoutTags) {
+    EXPECT_EQ(TooltipReadableText(ParseTooltipMarkup("<!f /w 1>Start:<!&>Monday\n<!l>x<!&>\n\n", 0)),
+              "Start: Monday\nx ");
+    EXPECT_EQ(TooltipReadableText(ParseTooltipMarkup("", 0)), "");
+}
+
 TEST(TooltipMarkup, MeasuresColumnsOverAllLines) {
     // Column 0 is as wide as "long" (4 x 6 + 2), column 1 as "bb"; the
     // spanning cell reaches the last column's edge.

@@ -68,6 +68,14 @@ TEST_F(TooltipWndTest, KeepsItsSizeWhileShownAndStartsAfreshAfterHide) {
     EXPECT_LT(tooltip.height(), first.height());
 }
 
+TEST_F(TooltipWndTest, NewTextKeepsThePlacement) {
+    tooltip.ShowAt(400, 300, "centred above the point", kTooltipCentreX | kTooltipBottomAtY);
+    const QRect first = tooltip.geometry();
+    EXPECT_EQ(first.bottom() + 1, 300);
+    tooltip.UpdateText("x");
+    EXPECT_EQ(tooltip.geometry(), first);
+}
+
 TEST_F(TooltipWndTest, StaysOnTheScreen) {
     tooltip.ShowAt(screen.right() - 5, 10, "a text near the right edge", 0);
     EXPECT_EQ(tooltip.geometry().right(), screen.right());
