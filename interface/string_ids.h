@@ -32,6 +32,13 @@ inline constexpr unsigned DURATION_HOURS = 427;          // %f hours
 inline constexpr unsigned DURATION_WORKING_DAYS = 428;   // %f days
 inline constexpr unsigned DURATION_HOURS_MINUTES = 429;  // %d hours, %d minutes
 inline constexpr unsigned DURATION_MINUTES = 430;        // %d minutes
+// Labels of the booking tooltip's lines.
+inline constexpr unsigned TOOLTIP_RESOURCE = 431;
+inline constexpr unsigned TOOLTIP_TASK = 432;
+inline constexpr unsigned TOOLTIP_START = 433;
+inline constexpr unsigned TOOLTIP_END = 434;
+inline constexpr unsigned TOOLTIP_DURATION = 435;
+inline constexpr unsigned TOOLTIP_TEXT = 436;
 
 inline constexpr unsigned UNDO_FAILED = 450;
 inline constexpr unsigned REDO_FAILED = 451;
@@ -96,6 +103,7 @@ inline constexpr unsigned UNDO_DELETE_FILTER = 3651;
 inline constexpr unsigned VIEWS_DESCRIPTION = 21000;
 inline constexpr unsigned SCHEDULE_HEADER_RESOURCES = 22000;
 inline constexpr unsigned SCHEDULE_HEADER_TASKS = 22001;
+inline constexpr unsigned SCHEDULE_ROW_TRACK_TIP = 22100;   // %s row name
 inline constexpr unsigned UNDO_MOVE_BOOKING = 22200;
 inline constexpr unsigned UNDO_RESIZE_BOOKING = 22201;
 inline constexpr unsigned UNDO_IMPORT = 33100;

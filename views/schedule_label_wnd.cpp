@@ -14,8 +14,24 @@
 #include "schedule_view_wnd.h"
 #include "string_ids.h"
 #include "time_bar_wnd.h"
+#include "tooltip_markup.h"
+#include "ui/popup_menu.h"
 
-CScheduleLabelWnd::CScheduleLabelWnd(CScheduleViewWnd* view, QWidget* parent) : QWidget(parent), view_(view) {
+namespace {
+
+// The commands of the row menu.
+constexpr unsigned kMenuAdd = 32785;
+constexpr unsigned kMenuDelete = 32787;
+constexpr unsigned kMenuEdit = 32791;
+
+void RunHostCommand(const char* name, void* record) {
+    if (g_hostApi.command != nullptr) g_hostApi.command(name, record);
+}
+
+}  // namespace
+
+CScheduleLabelWnd::CScheduleLabelWnd(CScheduleViewWnd* view, QWidget* parent)
+    : QWidget(parent), view_(view), hover_(this, [this](QPoint at) { return HoverTarget(at); }) {
     setObjectName("CScheduleLabelWnd");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -71,6 +87,28 @@ void CScheduleLabelWnd::ToggleGroup(int row) {
     view_->UpdateRows(true);
 }
 
+int CScheduleLabelWnd::TextInset(bool isGroup, bool indented) const {
+    return (indented ? indentSubItem_ : indent_) + (isGroup ? expanderSize_ * 3 / 2 : 0);
+}
+
+std::string CScheduleLabelWnd::CutOffName(int row) const {
+    std::string text;
+    bool isGroup = false, indented = false;
+    if (row < 0 || view_->Model().GetRowLabel(row, text, isGroup, indented) < 0 || text.empty()) return {};
+    const int textWidth = QFontMetrics(isGroup ? groupFont_ : itemFont_).horizontalAdvance(QString::fromStdString(text));
+    return TextInset(isGroup, indented) + textWidth > width() ? text : std::string();
+}
+
+CHoverTooltip::Target CScheduleLabelWnd::HoverTarget(QPoint at) const {
+    bool onExpander = false;
+    const std::string name = CutOffName(HitTest(at.x(), at.y(), onExpander));
+    if (name.empty()) return {};
+    const int header = HeaderHeight();
+    const int lineHeight = std::max(1, view_->LineHeight());
+    const int top = header + (at.y() - header) / lineHeight * lineHeight;
+    return {TooltipPlainText(name), QRect(0, top, width(), lineHeight)};
+}
+
 void CScheduleLabelWnd::DrawExpander(QelDC& dc, int left, const ui::Rect& line, bool collapsed) const {
     const int size = expanderSize_;
     const int top = line.top + (line.height() - size) / 2;
@@ -124,11 +162,8 @@ void CScheduleLabelWnd::paintEvent(QPaintEvent* e) {
         const ui::COLORREF color = state == 1 ? settings_.groupText
                                    : state == 2 ? settings_.collapsedGroupText : settings_.itemText;
         dc.FillSolidRect(lineRect, background);
-        int inset = indented ? indentSubItem_ : indent_;
-        if (isGroup) {
-            if (lineInRow == 0) DrawExpander(dc, inset, lineRect, state == 2);
-            inset += expanderSize_ * 3 / 2;
-        }
+        if (isGroup && lineInRow == 0) DrawExpander(dc, indented ? indentSubItem_ : indent_, lineRect, state == 2);
+        const int inset = TextInset(isGroup, indented);
         if (lineInRow == 0) {
             dc.SelectFont(isGroup ? groupFont_ : itemFont_);
             dc.SetTextColor(color);
@@ -142,7 +177,36 @@ void CScheduleLabelWnd::paintEvent(QPaintEvent* e) {
     }
 }
 
+void CScheduleLabelWnd::ShowRowMenu(int x, int y) {
+    bool onExpander = false;
+    const int row = HitTest(x, y, onExpander);
+    const bool resourceMode = view_->Model().resourceMode;
+    const unsigned itemFlags = row < 0 ? ui::MF_GRAYED : 0;
+    ui::PopupMenu menu;
+    menu.Append(0, kMenuAdd, plat::LoadResString(resourceMode ? ids::ITEM_LIST_NEW_RESOURCE : ids::ITEM_LIST_NEW_TASK));
+    menu.Append(itemFlags, kMenuEdit, plat::LoadResString(ids::ITEM_LIST_EDIT));
+    menu.Append(itemFlags, kMenuDelete, plat::LoadResString(ids::ITEM_LIST_DELETE));
+    const unsigned chosen = menu.Track(this, mapToGlobal(QPoint(x, y)));
+    if (chosen == kMenuAdd) {
+        RunHostCommand(resourceMode ? "AddResource" : "AddTask", nullptr);
+        return;
+    }
+    if ((chosen != kMenuEdit && chosen != kMenuDelete) || row >= static_cast<int>(view_->Model().Rows().size())) return;
+    const ScheduleRowItem item = view_->Model().Rows()[static_cast<std::size_t>(row)].item;
+    const bool edit = chosen == kMenuEdit;
+    if (item.resource != nullptr) RunHostCommand(edit ? "EditResource" : "DeleteResource", item.resource);
+    else if (item.task != nullptr) RunHostCommand(edit ? "EditTask" : "DeleteTask", item.task);
+    else if (item.resourceGroup != nullptr)
+        RunHostCommand(edit ? "EditResourceGroup" : "DeleteResourceGroup", item.resourceGroup);
+    else if (item.taskGroup != nullptr) RunHostCommand(edit ? "EditTaskGroup" : "DeleteTaskGroup", item.taskGroup);
+}
+
 void CScheduleLabelWnd::mousePressEvent(QMouseEvent* e) {
+    EndHover();
+    if (e->button() == Qt::RightButton) {
+        ShowRowMenu(e->position().toPoint().x(), e->position().toPoint().y());
+        return;
+    }
     if (e->button() != Qt::LeftButton) return;
     bool onExpander = false;
     const int row = HitTest(e->position().toPoint().x(), e->position().toPoint().y(), onExpander);
@@ -164,9 +228,11 @@ void CScheduleLabelWnd::mouseMoveEvent(QMouseEvent* e) {
     bool isGroup = false, indented = false;
     if (row >= 0) view_->Model().GetRowLabel(row, text, isGroup, indented);
     SendStatusBarText(text.c_str(), "");
+    hover_.MouseMoved(e->position().toPoint());
 }
 
 void CScheduleLabelWnd::leaveEvent(QEvent* e) {
+    EndHover();
     SendStatusBarText("", "");
     QWidget::leaveEvent(e);
 }

@@ -1,16 +1,20 @@
 #pragma once
 
 // The left column of the schedule view: a header as tall as the time bar,
-// then the names of the rows, group rows with an expander box.
+// then the names of the rows, group rows with an expander box. A name cut
+// off by the column's width shows whole in a tooltip when the mouse rests
+// on it.
 
 #include <QFont>
 #include <QWidget>
 
+#include "hover_tooltip.h"
 #include "schedule_time_bar.h"
+#include "view_base.h"
 
 class CScheduleViewWnd;
 
-class CScheduleLabelWnd : public QWidget {
+class CScheduleLabelWnd : public QWidget, public CViewBase {
 public:
     CScheduleLabelWnd(CScheduleViewWnd* view, QWidget* parent);
 
@@ -21,6 +25,12 @@ public:
     // tells whether x lies on a group row's expander.
     int HitTest(int x, int y, bool& onExpander) const;
     void ToggleGroup(int row);
+    // The row's name when it does not fit beside its inset, else empty.
+    std::string CutOffName(int row) const;
+    void EndHover() { hover_.End(); }
+    // The row menu at (x, y): add, and edit and delete for the row there.
+    void ShowRowMenu(int x, int y);
+    const CViewTooltipWnd& Tooltip() const { return hover_.Tooltip(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -34,6 +44,10 @@ private:
     // The header's text for the rows mode.
     std::string Title() const;
     void DrawExpander(QelDC& dc, int left, const ui::Rect& line, bool collapsed) const;
+    // Left edge of a row's text.
+    int TextInset(bool isGroup, bool indented) const;
+    // The cut-off name under at and its line.
+    CHoverTooltip::Target HoverTarget(QPoint at) const;
 
     CScheduleLabelSettings settings_;
     CScheduleViewWnd* view_;
@@ -41,4 +55,5 @@ private:
     int expanderSize_ = 9;
     int indent_ = 3;
     int indentSubItem_ = 40;
+    CHoverTooltip hover_;
 };

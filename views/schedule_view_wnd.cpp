@@ -3,15 +3,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QToolTip>
 #include <algorithm>
 
+#include "plat/checked_format.h"
+#include "plat/resource_strings.h"
 #include "plugin_base.h"
 #include "schedule_chart_wnd.h"
 #include "schedule_geometry.h"
 #include "schedule_label_wnd.h"
 #include "support/ini_transfer.h"
+#include "string_ids.h"
 #include "time_bar_wnd.h"
+#include "tooltip_markup.h"
 #include "ui/key_codes.h"
 #include "view_messages.h"
 
@@ -33,6 +36,7 @@ CScheduleViewWnd::CScheduleViewWnd(QWidget* parent)
     dragFeedback_->setAttribute(Qt::WA_TransparentForMouseEvents);
     dragFeedback_->setStyleSheet("background-color: #808080;");
     dragFeedback_->hide();
+    tooltip_.Create(this);
     hide();
 }
 
@@ -101,25 +105,37 @@ void CScheduleViewWnd::RedrawRows() {
 void CScheduleViewWnd::OnVScroll(int code, int thumbPos) {
     const ScrollState state{vScroll_.GetScrollPos(), WholeUnits(chart_->GridHeight(), lineHeight_), vScrollMax_};
     if (code == ui::SB_THUMBTRACK) {
-        int row = 0, lineInRow = 0;
-        bool isLast = false;
-        std::string name;
-        bool isGroup = false, indented = false;
-        if (Model().RowFromLine(thumbPos, row, lineInRow, isLast)) Model().GetRowLabel(row, name, isGroup, indented);
-        QToolTip::showText(mapToGlobal(QPoint(ClientWidth(), mapFromGlobal(QCursor::pos()).y())),
-                           QString::fromStdString(name), this);
+        ShowTrackTip(thumbPos);
         return;
     }
     int pos = ScrollTarget(code, state, thumbPos);
     if (code == ui::SB_THUMBPOSITION) {
-        QToolTip::hideText();
         pos = SnapToRowStart(Model(), pos, state);
     } else if (pos == state.pos) {
         return;
     }
+    tooltip_.Hide();
     chart_->TimeBar()->EndHover();
+    label_->EndHover();
     vScroll_.SetScrollPos(pos);
     RedrawRows();
+}
+
+void CScheduleViewWnd::ShowTrackTip(int line) {
+    int row = 0, lineInRow = 0;
+    bool isLast = false;
+    std::string name;
+    bool isGroup = false, indented = false;
+    if (Model().RowFromLine(line, row, lineInRow, isLast)) Model().GetRowLabel(row, name, isGroup, indented);
+    const std::string text =
+        TooltipPlainText(plat::FormatChecked(plat::LoadResString(ids::SCHEDULE_ROW_TRACK_TIP), {name}));
+    if (!tooltip_.isHidden()) {
+        tooltip_.UpdateText(text);
+        return;
+    }
+    // Left of and above the point at the client's right edge and the cursor's height.
+    const QPoint at = mapToGlobal(QPoint(ClientWidth(), mapFromGlobal(QCursor::pos()).y()));
+    tooltip_.ShowAt(at.x(), at.y(), text, kTooltipRightAtX | kTooltipBottomAtY);
 }
 
 int CScheduleViewWnd::OnKeyDown(int virtualKey, int modifiers) {

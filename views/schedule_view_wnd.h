@@ -9,13 +9,15 @@
 #include "support/calendar_values.h"
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
+#include "view_base.h"
+#include "view_tooltip_wnd.h"
 
 class CScheduleChartWnd;
 class CScheduleLabelWnd;
 class CScheduleModel;
 class QScrollBar;
 
-class CScheduleViewWnd : public ui::MessageWidget<QWidget> {
+class CScheduleViewWnd : public ui::MessageWidget<QWidget>, public CViewBase {
 public:
     explicit CScheduleViewWnd(QWidget* parent);
 
@@ -39,6 +41,7 @@ public:
     const CScheduleModel& Model() const;
     CScheduleModel& Model();
     void RedrawRows();
+    const CViewTooltipWnd& Tooltip() const { return tooltip_; }
 
     bool OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) override;
 
@@ -54,6 +57,8 @@ private:
     int ClientWidth() const;
     bool OnDivider(int x) const;
     void EndDrag(bool apply);
+    // The name of the row at the thumb's track position, beside the bar.
+    void ShowTrackTip(int line);
 
     CDateTime firstVisible_;
     CDateTime pendingGoto_{CDate::FromJulianDay(CDate::kInvalid)};
@@ -68,6 +73,7 @@ private:
     QScrollBar* bar_;
     QWidget* dragFeedback_;
     ui::ScrollBarAdapter vScroll_;
+    CViewTooltipWnd tooltip_;
     int labelWidth_ = 150;
     int dividerWidth_ = 5;
     int gridWidthMin_ = 20;

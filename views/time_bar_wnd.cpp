@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QToolTip>
 #include <charconv>
 #include <vector>
 
@@ -38,12 +37,11 @@ int UpperCellUnit(int baseUnit) {
 
 }  // namespace
 
-CTimeBarWnd::CTimeBarWnd(CScheduleChartWnd* chart, QWidget* parent) : QWidget(parent), chart_(chart) {
+CTimeBarWnd::CTimeBarWnd(CScheduleChartWnd* chart, QWidget* parent)
+    : QWidget(parent), chart_(chart), hover_(this, [this](QPoint at) { return HoverTarget(at); }) {
     setObjectName("CTimeBarWnd");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    hoverTimer_.setSingleShot(true);
-    QObject::connect(&hoverTimer_, &QTimer::timeout, this, [this] { OnHoverTimer(); });
 }
 
 void CTimeBarWnd::LoadSettings() {
@@ -59,13 +57,6 @@ void CTimeBarWnd::LoadSettings() {
     LoadUnitTable(get, "ViewScheduleTimeBarChangeBaseOnDoubleClickMinor", minorUnit_);
     font_ = CreatePointFont(logicalDpiY(), size, face, 400);
     bandHeight_ = TimeBarBandHeight(bar_.heightFactor, QFontMetrics(font_).height());
-}
-
-void CTimeBarWnd::EndHover() {
-    QToolTip::hideText();
-    hoverRect_ = QRect();
-    hoverTimer_.stop();
-    hoverShown_ = false;
 }
 
 std::string CTimeBarWnd::HoverText(int x, int y) const {
@@ -116,28 +107,16 @@ void CTimeBarWnd::mouseMoveEvent(QMouseEvent* e) {
                                                        chart_->Model().baseUnit < 4 ? 1 : 3, false)
                                   : std::string();
     SendStatusBarText("", label.c_str());
-    hoverPoint_ = at;
-    if (!hoverShown_) hoverTimer_.start(500);
+    hover_.MouseMoved(at);
 }
 
-void CTimeBarWnd::OnHoverTimer() {
-    const bool allowed = isVisible() && window()->isActiveWindow();
-    if (hoverShown_) {
-        if (!allowed || !hoverRect_.contains(mapFromGlobal(QCursor::pos()))) EndHover();
-        else hoverTimer_.start(200);
-        return;
-    }
-    if (!allowed) return;
-    const std::string text = HoverText(hoverPoint_.x(), hoverPoint_.y());
-    if (text.empty()) return;
+CHoverTooltip::Target CTimeBarWnd::HoverTarget(QPoint at) const {
+    const std::string text = HoverText(at.x(), at.y());
+    if (text.empty()) return {};
     const int width = chart_->Model().ColumnWidth();
-    const int column = chart_->ColumnFromX(hoverPoint_.x());
-    const int top = TimeBarBandAt(hoverPoint_.y(), bandHeight_) == 0 ? 0 : bandHeight_;
-    hoverRect_ = QRect(QPoint(column * width, top), QPoint((column + 1) * width - 1, top + bandHeight_));
-    QToolTip::showText(mapToGlobal(QPoint(hoverPoint_.x(), hoverRect_.bottom() + 1)), QString::fromStdString(text),
-                       this);
-    hoverShown_ = true;
-    hoverTimer_.start(200);
+    const int column = chart_->ColumnFromX(at.x());
+    const int top = TimeBarBandAt(at.y(), bandHeight_) == 0 ? 0 : bandHeight_;
+    return {text, QRect(column * width, top, width, bandHeight_ + 1)};
 }
 
 void CTimeBarWnd::mousePressEvent(QMouseEvent* e) {

@@ -5,22 +5,24 @@
 // click zooms out (upper band) or in (lower band).
 
 #include <QFont>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 
+#include "hover_tooltip.h"
 #include "schedule_time_bar.h"
+#include "view_base.h"
 
 class CScheduleChartWnd;
 
-class CTimeBarWnd : public QWidget {
+class CTimeBarWnd : public QWidget, public CViewBase {
 public:
     CTimeBarWnd(CScheduleChartWnd* chart, QWidget* parent);
 
     void LoadSettings();
     int GetHeight() const { return 2 * bandHeight_; }
     int BandHeight() const { return bandHeight_; }
-    void EndHover();
+    void EndHover() { hover_.End(); }
+    const CViewTooltipWnd& Tooltip() const { return hover_.Tooltip(); }
     // The text of the cell under (x, y), empty outside the bands.
     std::string HoverText(int x, int y) const;
     void ChangeBaseUnit(int x, int y);
@@ -33,16 +35,14 @@ protected:
     void leaveEvent(QEvent* e) override;
 
 private:
-    void OnHoverTimer();
+    // The cell under at and its full date.
+    CHoverTooltip::Target HoverTarget(QPoint at) const;
 
     CScheduleTimeBar bar_;
     CScheduleChartWnd* chart_;
     QFont font_;
     int bandHeight_ = 1;
-    QTimer hoverTimer_;
-    QPoint hoverPoint_;
-    QRect hoverRect_;
-    bool hoverShown_ = false;
+    CHoverTooltip hover_;
     std::array<int, 8> majorUnit_{};
     std::array<int, 8> minorUnit_{};
 };

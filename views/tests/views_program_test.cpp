@@ -19,7 +19,9 @@
 #include "plugin_api.h"
 #include "settings_store.h"
 #include "support/calendar_values.h"
+#include "support/time_bar_labels.h"
 #include "ui/message.h"
+#include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
 
@@ -126,6 +128,27 @@ protected:
     int VScroll(int code, int thumb = 0) {
         ui::SendMessage(Schedule(), kVScroll, ui::MakeWParam(code, thumb), 0);
         return VerticalBar()->value();
+    }
+
+    // Tooltips show only while the program's window is the active one.
+    void ShowActive() {
+        app->MainFrame()->show();
+        app->MainFrame()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(app->MainFrame()));
+    }
+    // The text of the tooltip owner shows after the mouse rested at at; empty
+    // when none showed.
+    QString Hover(QWidget* owner, QPoint at, int waitMs = 3000) {
+        QTest::mouseMove(owner, at);
+        QWidget* tip = owner->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+        if (tip == nullptr || !QTest::qWaitFor([&] { return tip->isVisible(); }, waitMs)) return {};
+        return tip->accessibleName();
+    }
+    void DragDividerTo(int x) {
+        const int from = Find("CScheduleLabelWnd")->width() + 2;
+        QTest::mousePress(Schedule(), Qt::LeftButton, {}, QPoint(from, 200));
+        QTest::mouseMove(Schedule(), QPoint(x, 200));
+        QTest::mouseRelease(Schedule(), Qt::LeftButton, {}, QPoint(x, 200));
     }
 
     ui::ScriptedPrompts prompts;
@@ -276,6 +299,65 @@ TEST_F(ViewsProgramTest, ToolbarBaseUnitRelaysTheChart) {
         // The last position plus the page covers every column.
         if (c.columns != 0) EXPECT_EQ(bar->maximum() + bar->pageStep(), c.columns) << c.unit;
     }
+}
+
+TEST_F(ViewsProgramTest, HoveringATimeBarCellShowsItsFullDate) {
+    SetSetting("ViewScheduleBaseUnit", "4");
+    QELA_OnSettingsChanged();
+    GoTo(Schedule(), Day(6));
+    ShowActive();
+    QWidget* bar = Find("CTimeBarWnd");
+    const int band = bar->height() / 2;
+    const CDateTime monday(CDate::FromJulianDay(Day(6)));
+    // Lower band: the day; upper band over days: the month.
+    EXPECT_EQ(Hover(bar, QPoint(1, band + band / 2)).toStdString(), FormatDateForUnit(monday, 4));
+    QWidget* tip = bar->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(tip->geometry().topLeft(), bar->mapToGlobal(QPoint(1 + 16, 2 * band + 2)));
+    EXPECT_FALSE(tip->isActiveWindow());
+    QTest::mouseMove(Find("CScheduleGridWnd"), QPoint(5, 5));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(bar, &leave);
+    EXPECT_TRUE(tip->isHidden());
+    EXPECT_EQ(Hover(bar, QPoint(1, band / 2)).toStdString(), FormatDateForUnit(monday, 6));
+}
+
+TEST_F(ViewsProgramTest, HoveringACutOffLabelShowsTheWholeName) {
+    ShowActive();
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const QPoint team(5, Find("CTimeBarWnd")->height() + 2);
+    DragDividerTo(150);
+    EXPECT_EQ(Hover(labels, team, 1000), "");   // "Team" fits
+    DragDividerTo(20);
+    EXPECT_EQ(Hover(labels, team + QPoint(1, 0)), "Team");
+}
+
+TEST_F(ViewsProgramTest, LabelMenuRunsTheHostCommandForTheRow) {
+    ShowActive();
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const int header = Find("CTimeBarWnd")->height();
+    ui::ScriptedMenuChooser chooser;   // the program's: the plugin's menus ask it
+    // In the header there is no row: edit and delete are grey, nothing runs.
+    chooser.Pick(32787);
+    QTest::mouseClick(labels, Qt::RightButton, {}, QPoint(5, header / 2));
+    ASSERT_EQ(chooser.shown().size(), 1u);
+    const std::vector<ui::MenuItem>& items = chooser.shown()[0];
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].text, "New &Resource...");
+    EXPECT_EQ(items[0].flags, 0u);
+    EXPECT_EQ(items[1].flags, ui::MF_GRAYED);
+    EXPECT_EQ(items[2].id, 32787u);
+    EXPECT_EQ(items[2].flags, ui::MF_GRAYED);
+    EXPECT_EQ(app->MainFrame()->Data()->resourceGroups->GetCount(), 1);
+
+    // On the group row "Team": delete it.
+    const int before = app->MainFrame()->Data()->resourceGroups->GetCount();
+    prompts.AnswerMessage(ui::IDYES);
+    chooser.Pick(32787);
+    QTest::mouseClick(labels, Qt::RightButton, {}, QPoint(5, header + 2));
+    ASSERT_EQ(chooser.shown().size(), 2u);
+    EXPECT_EQ(chooser.shown()[1][2].flags, 0u);
+    EXPECT_EQ(app->MainFrame()->Data()->resourceGroups->GetCount(), before - 1);
+    EXPECT_EQ(chooser.unscripted(), 0);
 }
 
 TEST_F(ViewsProgramTest, BadSettingsAreClamped) {
