@@ -292,9 +292,12 @@ void CCalendarModel::CollectBookings(const CDateTime& start, const CDateTime& en
 // the collection's order: by numbers first, then names where those tie.
 void CCalendarModel::SortBookings() {
     order_.clear();
+    // The records lie far apart: each is fetched a few bookings ahead of its use.
+    constexpr std::uint32_t kPrefetchAhead = 16;
     for (std::uint32_t i = 0; i < bookings_.size(); ++i) {
+        if (i + kPrefetchAhead < bookings_.size()) __builtin_prefetch(&bookings_[i + kPrefetchAhead]->startDay);
         const CBooking& b = *bookings_[i];
-        order_.push_back({StartKey(b), EndKey(b), -b.endMinutes, i, nullptr, nullptr});
+        order_.push_back({StartKey(b), EndKey(b), -b.endMinutes, i, b.resource, b.task, nullptr, nullptr});
     }
     const auto byNumbers = [](const OrderItem& x, const OrderItem& y) {
         if (x.start != y.start) return x.start < y.start;
@@ -311,12 +314,14 @@ void CCalendarModel::SortBookings() {
         const bool tied = (i > 0 && tie(order_[i - 1], order_[i])) || (i + 1 < order_.size() && tie(order_[i], order_[i + 1]));
         if (!tied) continue;
         ties = true;
-        const CBooking& b = *bookings_[order_[i].index];
-        const auto rankOf = [&](const void* record, const char* name) {
-            return &nameRanks_.try_emplace(record, NameRank{name, 0}).first->second.rank;
+        OrderItem& item = order_[i];
+        const auto rankOf = [&](const auto* record) {
+            auto [at, added] = nameRanks_.try_emplace(record, NameRank{"", 0});
+            if (added && record != nullptr) at->second.name = record->name;
+            return &at->second.rank;
         };
-        order_[i].resourceRank = rankOf(b.resource, b.resource != nullptr ? b.resource->name : "");
-        order_[i].taskRank = rankOf(b.task, b.task != nullptr ? b.task->name : "");
+        item.resourceRank = rankOf(item.resource);
+        item.taskRank = rankOf(item.task);
     }
     if (ties) {
         RankNames();

@@ -144,6 +144,8 @@ private:
         std::int64_t end;
         int laterEnd;   // minus the end's minutes of day
         std::uint32_t index;
+        const CResource* resource;
+        const CTask* task;
         const int* resourceRank;   // set for bookings that tie on start and end
         const int* taskRank;
     };
