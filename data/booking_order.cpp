@@ -11,14 +11,10 @@ int64_t StartKeyOf(const CBooking& booking) {
 
 int64_t EndKeyOf(const CBooking& booking) { return PeriodKey(booking.endDay, booking.endMinutes); }
 
-namespace {
-
-bool Before(const BookingRecord* a, const BookingRecord* b) {
+bool BookingOrder::Before(const BookingRecord* a, const BookingRecord* b) {
     if (a->sortKey != b->sortKey) return a->sortKey < b->sortKey;
     return a->sequence < b->sequence;
 }
-
-}  // namespace
 
 std::size_t BookingOrder::Position(const BookingRecord& booking) const {
     auto found = std::lower_bound(slots_.begin(), slots_.end(), booking, [](const Slot& slot, const BookingRecord& b) {

@@ -42,6 +42,9 @@ public:
 
     void Clear();
 
+    // The collection's order: start, then the place among equal starts.
+    static bool Before(const BookingRecord* a, const BookingRecord* b);
+
 private:
     struct Slot {
         int64_t start;

@@ -46,65 +46,104 @@ void BookingCollection::ApplyCommit(const RecordPointers& added, const RecordPoi
                                     const RecordPointers& removed) {
     if (added.empty() && changed.empty() && removed.empty()) return;
     BookingOrder::Bookings leaving, incoming, resized;
+    // In the owner indexes every changed booking leaves and comes back: its
+    // owner, its start or its length may have changed.
+    BookingOrder::Bookings ownerLeaving, ownerIncoming;
     incoming.reserve(added.size());
     for (RecordCore* record : removed) {
         auto* booking = static_cast<BookingRecord*>(record);
         store_.Left(booking);
         leaving.push_back(booking);
+        ownerLeaving.push_back(booking);
     }
-    for (RecordCore* record : added) incoming.push_back(static_cast<BookingRecord*>(record));
+    for (RecordCore* record : added) {
+        incoming.push_back(static_cast<BookingRecord*>(record));
+        ownerIncoming.push_back(static_cast<BookingRecord*>(record));
+    }
     // A booking whose start moved leaves its place and comes back after the
     // bookings of its new start; it stays a member throughout.
     for (RecordCore* record : changed) {
         auto* booking = static_cast<BookingRecord*>(record);
-        if (StartKeyOf(*booking) == booking->sortKey) {
-            resized.push_back(booking);
-        } else {
+        const bool startMoved = StartKeyOf(*booking) != booking->sortKey;
+        if (startMoved) {
             leaving.push_back(booking);
             incoming.push_back(booking);
+        } else {
+            resized.push_back(booking);
         }
+        ownerLeaving.push_back(booking);
+        ownerIncoming.push_back(booking);
     }
+    for (OwnerIndex* index : {&byResource_, &byTask_}) index->Leave(ownerLeaving);
     order_.Apply(store_.MutableItems(), leaving, {}, resized);
     for (BookingRecord* booking : incoming) {
         booking->sortKey = StartKeyOf(*booking);
         booking->sequence = nextSequence_++;
     }
+    for (BookingRecord* booking : ownerIncoming) {
+        booking->indexedResource = booking->resource;
+        booking->indexedTask = booking->task;
+    }
     order_.Apply(store_.MutableItems(), {}, std::move(incoming), {});
+    for (OwnerIndex* index : {&byResource_, &byTask_}) index->Join(ownerIncoming);
     store_.Expect(added.size());
     for (RecordCore* record : added) store_.Joined(static_cast<BookingRecord*>(record));
     DocumentChanged();
 }
 
 void BookingCollection::DocumentChanged() {
+    lastValid_ = false;
     if (!cacheValid_) return;
     cacheValid_ = false;
-    byResource_.clear();
-    byTask_.clear();
+    pendingByResource_.clear();
+    pendingByTask_.clear();
 }
 
 void BookingCollection::FreeAll() {
     DocumentChanged();
+    byResource_.Clear();
+    byTask_.Clear();
     order_.Clear();
     store_.FreeAll();
 }
 
 const std::vector<CBooking*>& BookingCollection::OwnerBookings(const void* owner, bool byResource,
                                                                int64_t start, int64_t end) {
+    if (RootOf(root_).Undo().HasPending(kKindBooking)) return PendingOwnerBookings(owner, byResource, start, end);
+    // A count and then the bookings are asked one after the other.
+    if (lastValid_ && lastOwner_ == owner && lastByResource_ == byResource && lastStart_ == start &&
+        lastEnd_ == end)
+        return last_;
+    OwnerIndex& index = byResource ? byResource_ : byTask_;
+    index.BuildIfNeeded(store_.Items());
+    found_.clear();
+    index.Query(owner, start, end, found_);
+    last_.assign(found_.begin(), found_.end());
+    lastValid_ = true;
+    lastOwner_ = owner;
+    lastByResource_ = byResource;
+    lastStart_ = start;
+    lastEnd_ = end;
+    return last_;
+}
+
+const std::vector<CBooking*>& BookingCollection::PendingOwnerBookings(const void* owner, bool byResource,
+                                                                      int64_t start, int64_t end) {
     if (!cacheValid_ || cacheStart_ != start || cacheEnd_ != end) {
-        byResource_.clear();
-        byTask_.clear();
-        std::vector<BookingRecord*> found;
-        order_.Query(store_.Items(), start, end, found);
-        for (BookingRecord* booking : found) {
-            byResource_[booking->resource].push_back(booking);
-            byTask_[booking->task].push_back(booking);
+        pendingByResource_.clear();
+        pendingByTask_.clear();
+        found_.clear();
+        order_.Query(store_.Items(), start, end, found_);
+        for (BookingRecord* booking : found_) {
+            pendingByResource_[booking->resource].push_back(booking);
+            pendingByTask_[booking->task].push_back(booking);
         }
         cacheValid_ = true;
         cacheStart_ = start;
         cacheEnd_ = end;
     }
     static const std::vector<CBooking*> none;
-    auto& map = byResource ? byResource_ : byTask_;
+    auto& map = byResource ? pendingByResource_ : pendingByTask_;
     auto found = map.find(owner);
     return found == map.end() ? none : found->second;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "booking_order.h"
+#include "owner_index.h"
 #include "plan_collections.h"
 #include "record_store.h"
 #include "records.h"
@@ -119,17 +120,30 @@ public:
 
     const LargeVector<BookingRecord*>& Items() const { return store_.Items(); }
 
-    // The bookings of one resource or task in a period, through the per-owner cache.
+    // The bookings of one resource or task in a period, by the owner indexes.
     const std::vector<CBooking*>& OwnerBookings(const void* owner, bool byResource, int64_t start,
                                                 int64_t end);
 
 private:
+    // While an open transaction holds bookings, they are grouped by the
+    // owners they have now, over the period's bookings.
+    const std::vector<CBooking*>& PendingOwnerBookings(const void* owner, bool byResource, int64_t start,
+                                                       int64_t end);
+
     CPlanData* root_;
     RecordStore<BookingRecord> store_;
     BookingOrder order_;
     uint64_t nextSequence_ = 1;
 
+    OwnerIndex byResource_{true}, byTask_{false};
+    std::vector<BookingRecord*> found_;
+    bool lastValid_ = false;
+    const void* lastOwner_ = nullptr;
+    bool lastByResource_ = false;
+    int64_t lastStart_ = 0, lastEnd_ = 0;
+    std::vector<CBooking*> last_;
+
     bool cacheValid_ = false;
     int64_t cacheStart_ = 0, cacheEnd_ = 0;
-    std::unordered_map<const void*, std::vector<CBooking*>> byResource_, byTask_;
+    std::unordered_map<const void*, std::vector<CBooking*>> pendingByResource_, pendingByTask_;
 };

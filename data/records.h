@@ -112,6 +112,9 @@ public:
     // its place among equal starts.
     int64_t sortKey = 0;
     uint64_t sequence = 0;
+    // The owners the collection's owner indexes hold it under.
+    CResource* indexedResource = nullptr;
+    CTask* indexedTask = nullptr;
 
     // Bookings come by the million: they live in a record pool.
     static void* operator new(std::size_t bytes);

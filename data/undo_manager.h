@@ -37,6 +37,11 @@ public:
     CUndoHistory* History() const { return history_; }
 
     bool IsOpen() const { return open_; }
+    // Records of kind added, changed or deleted in the open transaction.
+    bool HasPending(RecordKind kind) const {
+        const KindLists& lists = lists_[kind];
+        return !lists.added.empty() || !lists.changed.empty() || !lists.deleted.empty();
+    }
     // 1 when a transaction is already open (the caller cancels it).
     int32_t Begin(const char* name);
     void Cancel();

@@ -292,43 +292,68 @@ void CCalendarModel::CollectBookings(const CDateTime& start, const CDateTime& en
 // the collection's order: by numbers first, then names where those tie.
 void CCalendarModel::SortBookings() {
     order_.clear();
-    for (std::uint32_t i = 0; i < bookings_.size(); ++i)
-        order_.push_back({StartKey(*bookings_[i]), -bookings_[i]->endMinutes, i});
-    std::sort(order_.begin(), order_.end(), [](const OrderItem& x, const OrderItem& y) {
+    // The records lie far apart: each is fetched a few bookings ahead of its use.
+    constexpr std::uint32_t kPrefetchAhead = 16;
+    for (std::uint32_t i = 0; i < bookings_.size(); ++i) {
+        if (i + kPrefetchAhead < bookings_.size()) __builtin_prefetch(&bookings_[i + kPrefetchAhead]->startDay);
+        const CBooking& b = *bookings_[i];
+        order_.push_back({StartKey(b), EndKey(b), -b.endMinutes, i, b.resource, b.task, nullptr, nullptr});
+    }
+    const auto byNumbers = [](const OrderItem& x, const OrderItem& y) {
         if (x.start != y.start) return x.start < y.start;
         if (x.laterEnd != y.laterEnd) return x.laterEnd < y.laterEnd;
         return x.index < y.index;
-    });
+    };
+    std::sort(order_.begin(), order_.end(), byNumbers);
+    const auto tie = [](const OrderItem& x, const OrderItem& y) {
+        return x.start == y.start && x.laterEnd == y.laterEnd;
+    };
+    nameRanks_.clear();
+    bool ties = false;
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        const bool tied = (i > 0 && tie(order_[i - 1], order_[i])) || (i + 1 < order_.size() && tie(order_[i], order_[i + 1]));
+        if (!tied) continue;
+        ties = true;
+        OrderItem& item = order_[i];
+        const auto rankOf = [&](const auto* record) {
+            auto [at, added] = nameRanks_.try_emplace(record, NameRank{"", 0});
+            if (added && record != nullptr) at->second.name = record->name;
+            return &at->second.rank;
+        };
+        item.resourceRank = rankOf(item.resource);
+        item.taskRank = rankOf(item.task);
+    }
+    if (ties) {
+        RankNames();
+        // Resource name, then task name; equal names keep their order.
+        for (std::size_t first = 0; first < order_.size();) {
+            std::size_t last = first + 1;
+            while (last < order_.size() && tie(order_[first], order_[last])) ++last;
+            if (last - first > 1)
+                std::sort(order_.begin() + static_cast<std::ptrdiff_t>(first), order_.begin() + static_cast<std::ptrdiff_t>(last),
+                          [](const OrderItem& x, const OrderItem& y) {
+                              if (*x.resourceRank != *y.resourceRank) return *x.resourceRank < *y.resourceRank;
+                              if (*x.taskRank != *y.taskRank) return *x.taskRank < *y.taskRank;
+                              return x.index < y.index;
+                          });
+            first = last;
+        }
+    }
     sorted_.clear();
     for (const OrderItem& item : order_) sorted_.push_back(bookings_[item.index]);
-    for (std::size_t first = 0; first < order_.size();) {
-        std::size_t last = first + 1;
-        while (last < order_.size() && order_[last].start == order_[first].start &&
-               order_[last].laterEnd == order_[first].laterEnd)
-            ++last;
-        if (last - first > 1) SortByNames(first, last);
-        first = last;
-    }
     bookings_.swap(sorted_);
 }
 
-// Resource name, then task name, over sorted_[first, last); equal names
-// keep their order.
-void CCalendarModel::SortByNames(std::size_t first, std::size_t last) {
-    named_.clear();
-    for (std::size_t i = first; i < last; ++i) {
-        CBooking* b = sorted_[i];
-        named_.push_back({&NameKeyOf(b->resource, b->resource != nullptr ? b->resource->name : ""),
-                          &NameKeyOf(b->task, b->task != nullptr ? b->task->name : ""), b});
+// Every resource and task in nameRanks_ gets its place in name order.
+void CCalendarModel::RankNames() {
+    ranked_.clear();
+    for (auto& [record, rank] : nameRanks_) ranked_.emplace_back(&NameKeyOf(record, rank.name), &rank);
+    std::sort(ranked_.begin(), ranked_.end(), [](const auto& x, const auto& y) { return x.first->compare(*y.first) < 0; });
+    int rank = 0;
+    for (std::size_t i = 0; i < ranked_.size(); ++i) {
+        if (i > 0 && ranked_[i - 1].first->compare(*ranked_[i].first) != 0) ++rank;
+        ranked_[i].second->rank = rank;
     }
-    std::stable_sort(named_.begin(), named_.end(), [](const NamedItem& x, const NamedItem& y) {
-        if (x.resource != y.resource) {
-            const int order = x.resource->compare(*y.resource);
-            if (order != 0) return order < 0;
-        }
-        return x.task != y.task && x.task->compare(*y.task) < 0;
-    });
-    for (std::size_t i = first; i < last; ++i) sorted_[i] = named_[i - first].booking;
 }
 
 const std::wstring& CCalendarModel::NameKeyOf(const void* record, const char* name) {
@@ -348,31 +373,37 @@ void CCalendarModel::AssignBookings() {
         const CalendarWeek& week = weeks_[static_cast<std::size_t>(w)];
         std::fill_n(weekOfCell.begin() + week.firstCell, week.cellCount, w);
     }
-    for (CBooking* booking : bookings_) {
-        const std::int64_t start = StartKey(*booking), end = EndKey(*booking);
+    cellStarts_.clear();
+    cellEnds_.clear();
+    for (const CalendarDayCell& c : cells_) {
+        cellStarts_.push_back(KeyOf(c.start));
+        cellEnds_.push_back(KeyOf(c.end));
+    }
+    // The bookings come in start order (their keys beside them in order_),
+    // so the first cell that ends after the start only moves forward.
+    std::size_t firstCell = 0;
+    for (std::size_t k = 0; k < bookings_.size(); ++k) {
+        CBooking* booking = bookings_[k];
+        const std::int64_t start = order_[k].start, end = order_[k].end;
         const bool zeroLength = start == end;
-        // The first cell that ends after the start; a zero-length booking
-        // at a day's start lies in that day.
-        auto cell = std::partition_point(cells_.begin(), cells_.end(), [&](const CalendarDayCell& c) {
-            return KeyOf(c.end) <= start;
-        });
+        // A zero-length booking at a day's start lies in that day.
+        while (firstCell < cells_.size() && cellEnds_[firstCell] <= start) ++firstCell;
         CalendarSegment* segment = nullptr;
         int segmentWeek = -1;
-        for (; cell != cells_.end(); ++cell) {
-            const std::int64_t cellStart = KeyOf(cell->start);
+        for (std::size_t index = firstCell; index < cells_.size(); ++index) {
+            const std::int64_t cellStart = cellStarts_[index];
             if (!(cellStart < end || (zeroLength && cellStart == start))) break;
-            const int index = static_cast<int>(cell - cells_.begin());
-            const int w = weekOfCell[static_cast<std::size_t>(index)];
+            const int w = weekOfCell[index];
             CalendarWeek& week = weeks_[static_cast<std::size_t>(w)];
-            const int dayIndex = index - week.firstCell;
-            ++cell->bookingCount;
+            const int dayIndex = static_cast<int>(index) - week.firstCell;
+            ++cells_[index].bookingCount;
             if (w != segmentWeek) {
                 week.segments.push_back({booking, dayIndex, dayIndex, 0, start >= cellStart, false});
                 segment = &week.segments.back();
                 segmentWeek = w;
             }
             segment->lastDay = dayIndex;
-            segment->ends = end <= KeyOf(cell->end);
+            segment->ends = end <= cellEnds_[index];
         }
     }
 }

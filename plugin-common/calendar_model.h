@@ -124,7 +124,7 @@ public:
 private:
     void CollectBookings(const CDateTime& start, const CDateTime& end);
     void SortBookings();
-    void SortByNames(std::size_t first, std::size_t last);
+    void RankNames();
     const std::wstring& NameKeyOf(const void* record, const char* name);
     void AssignBookings();
     void PackWeek(CalendarWeek& week);
@@ -138,10 +138,16 @@ private:
     std::vector<CBooking*> fetched_;
     std::vector<CBooking*> bookings_;
     std::vector<CDate> days_;
+    // A booking's keys, read from its record once per layout.
     struct OrderItem {
         std::int64_t start;
+        std::int64_t end;
         int laterEnd;   // minus the end's minutes of day
         std::uint32_t index;
+        const CResource* resource;
+        const CTask* task;
+        const int* resourceRank;   // set for bookings that tie on start and end
+        const int* taskRank;
     };
     std::vector<OrderItem> order_;
     std::vector<CBooking*> sorted_;
@@ -152,13 +158,16 @@ private:
         std::wstring key;
     };
     std::unordered_map<const void*, NameKey> nameKeys_;
-    struct NamedItem {
-        const std::wstring* resource;
-        const std::wstring* task;
-        CBooking* booking;
+    // Per layout, the place of each resource and task of tied bookings in
+    // name order (equal names share it), so ties sort by numbers.
+    struct NameRank {
+        const char* name;
+        int rank;
     };
-    std::vector<NamedItem> named_;
+    std::unordered_map<const void*, NameRank> nameRanks_;
+    std::vector<std::pair<const std::wstring*, NameRank*>> ranked_;
     std::vector<int> weekOfCell_;
+    std::vector<std::int64_t> cellStarts_, cellEnds_;   // the cells' keys
     std::vector<BarSpan> spans_;
     std::vector<int> lines_;
     FirstFitPacker packer_;

@@ -7,6 +7,12 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
     lines.assign(bars.size(), -1);
     busy_.clear();
     free_.clear();
+    int minLeft = 0, maxRight = 0;
+    for (const BarSpan& bar : bars) {
+        minLeft = std::min(minLeft, bar.left);
+        maxRight = std::max(maxRight, bar.right);
+    }
+    if (minLeft >= 0 && maxRight < kFewEdges) return PackFewEdges(bars, lines, maxRight);
     // Bars come by left edge, so a line that is free for one bar stays free
     // for every later one: busy lines wait by their end, free lines by index.
     const auto later = std::greater<>();
@@ -31,6 +37,38 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
         lines[i] = line;
         busy_.emplace_back(bar.right, line);
         std::push_heap(busy_.begin(), busy_.end(), later);
+    }
+    return used;
+}
+
+// The same packing where edges take few values (a calendar week's days): busy
+// lines wait in a bucket per end instead of a heap.
+int FirstFitPacker::PackFewEdges(const std::vector<BarSpan>& bars, std::vector<int>& lines, int maxRight) {
+    for (std::vector<int>& bucket : endingAt_) bucket.clear();
+    if (endingAt_.size() < static_cast<std::size_t>(maxRight) + 1) endingAt_.resize(static_cast<std::size_t>(maxRight) + 1);
+    const auto later = std::greater<>();
+    int used = 0;
+    std::size_t nextToFree = 0;   // the lines of the ends before this are free
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const BarSpan& bar = bars[i];
+        if (bar.right <= bar.left) continue;
+        for (; nextToFree <= static_cast<std::size_t>(bar.left); ++nextToFree) {
+            for (int line : endingAt_[nextToFree]) {
+                free_.push_back(line);
+                std::push_heap(free_.begin(), free_.end(), later);
+            }
+            endingAt_[nextToFree].clear();
+        }
+        int line = used;
+        if (!free_.empty()) {
+            std::pop_heap(free_.begin(), free_.end(), later);
+            line = free_.back();
+            free_.pop_back();
+        } else {
+            ++used;
+        }
+        lines[i] = line;
+        endingAt_[static_cast<std::size_t>(bar.right)].push_back(line);
     }
     return used;
 }

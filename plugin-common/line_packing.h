@@ -21,8 +21,12 @@ public:
     int Pack(const std::vector<BarSpan>& bars, std::vector<int>& lines);
 
 private:
+    static constexpr int kFewEdges = 256;
+    int PackFewEdges(const std::vector<BarSpan>& bars, std::vector<int>& lines, int maxRight);
+
     std::vector<std::pair<int, int>> busy_;   // min-heap of (end, line)
     std::vector<int> free_;                   // min-heap of lines
+    std::vector<std::vector<int>> endingAt_;  // busy lines by their end, for few edges
 };
 
 int PackFirstFit(const std::vector<BarSpan>& bars, std::vector<int>& lines);

@@ -190,7 +190,7 @@ void CScheduleModel::FetchRowBookings(const std::vector<ScheduleRowItem>& rows, 
 void CScheduleModel::AppendRow(const ScheduleRowItem& item, const std::vector<CBooking*>& bookings,
                                std::size_t begin, std::size_t end, const StretchGeometry& geometry,
                                RowPacking& packing) {
-    constexpr std::size_t kPrefetchAhead = 8;
+    constexpr std::size_t kPrefetchAhead = 24;
     std::vector<PendingBar>& pending = packing.pending;
     pending.clear();
     for (std::size_t k = begin; k < end; ++k) {

@@ -163,7 +163,10 @@ void CScheduleChartWnd::OnHScroll(int code, int thumbPos) {
         return;
     }
     const int old = hScroll_.GetScrollPos();
-    const int pos = ScrollTarget(code, {old, GetVisibleColumnCount(true), hScrollMax_}, thumbPos);
+    // Codes move within the positions the bar can take: a step past the
+    // last page changes nothing.
+    const int page = GetVisibleColumnCount(true);
+    const int pos = ScrollTarget(code, {old, page, LastScrollPosition(hScrollMax_, page)}, thumbPos);
     if (code == ui::SB_THUMBPOSITION) QToolTip::hideText();
     if (pos == old && code != ui::SB_THUMBPOSITION) return;
     timeBar_->EndHover();

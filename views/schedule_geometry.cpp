@@ -7,6 +7,8 @@
 
 int ScrollMaxFor(int total, int page) { return page < total ? total - 1 : 0; }
 
+int LastScrollPosition(int max, int page) { return std::max(0, max - std::max(1, page) + 1); }
+
 int ScrollTarget(int code, const ScrollState& s, int thumbPos) {
     const int max = std::max(0, s.max);
     const int page = std::max(1, s.page);

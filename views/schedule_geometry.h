@@ -17,6 +17,10 @@ struct ScrollState {
 // total - 1 when fewer than total units fit the page, else 0.
 int ScrollMaxFor(int total, int page);
 
+// The last position the bar can take: the page's first unit when the last
+// unit is at the page's end (max - page + 1), at least 0.
+int LastScrollPosition(int max, int page);
+
 // The position a scroll code asks for; thumbPos for SB_THUMBPOSITION.
 // SB_THUMBTRACK and unknown codes keep pos. Always within 0..max.
 int ScrollTarget(int code, const ScrollState& state, int thumbPos);

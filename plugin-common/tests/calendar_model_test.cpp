@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "schedule_fixture.h"
@@ -258,7 +259,9 @@ TEST_F(CalendarTest, SettingsOverTheDefaults) {
 // touch it, on random plans with many equal times and names.
 TEST_F(CalendarTest, PackingMatchesPlainFirstFit) {
     std::mt19937 random(15);
-    const std::vector<CResource*> resources = {Resource("beta", 0), Resource("Alpha", 1), Resource("ALPHA 2", 2)};
+    // Names equal but for case tie on names too: those keep the collection's order.
+    const std::vector<CResource*> resources = {Resource("beta", 0), Resource("Alpha", 1), Resource("ALPHA 2", 2),
+                                               Resource("alpha", 3)};
     const std::vector<CTask*> tasks = {Task("x", 0), Task("Y", 1)};
     for (int round = 0; round < 8; ++round) {
         Begin();
@@ -272,7 +275,16 @@ TEST_F(CalendarTest, PackingMatchesPlainFirstFit) {
         }
         root.CommitTransaction();
         Show(Day(6), Day(30), round % 2 == 1);
+        const std::vector<CBooking*> all = AllBookings();
         for (const CalendarWeek& week : calendar.Weeks()) {
+            // Exactly the stable sort of the collection's order by the calendar's key.
+            std::vector<CBooking*> shown, expected;
+            for (const CalendarSegment& s : week.segments) shown.push_back(s.booking);
+            for (CBooking* b : all)
+                if (std::find(shown.begin(), shown.end(), b) != shown.end()) expected.push_back(b);
+            std::stable_sort(expected.begin(), expected.end(),
+                             [](const CBooking* a, const CBooking* b) { return CompareCalendarBookings(a, b, 6, true); });
+            EXPECT_EQ(shown, expected) << "round " << round;
             std::vector<int> lineEnds;
             for (std::size_t i = 0; i < week.segments.size(); ++i) {
                 const CalendarSegment& s = week.segments[i];

@@ -25,6 +25,27 @@ TEST(ScheduleGeometryTest, ScrollCodesStayInRange) {
     }
 }
 
+// The horizontal bar of a year at the day unit: range 0..total - 1 with a
+// page of the whole columns shown; the codes move within 0..total - page.
+TEST(ScheduleGeometryTest, DayUnitBarStopsAtTheLastPage) {
+    struct Case {
+        int total, page, code, pos, expected;
+    } cases[] = {
+        {365, 40, ui::SB_BOTTOM, 0, 325},      {365, 40, ui::SB_LINEDOWN, 325, 325},
+        {365, 40, ui::SB_LINEDOWN, 324, 325},  {365, 40, ui::SB_PAGEDOWN, 300, 325},
+        {365, 40, ui::SB_PAGEUP, 325, 285},    {365, 40, ui::SB_THUMBPOSITION, 0, 325},
+        {366, 1, ui::SB_BOTTOM, 0, 365},       {40, 40, ui::SB_LINEDOWN, 0, 0},
+        {41, 40, ui::SB_LINEDOWN, 0, 1},       {41, 40, ui::SB_LINEDOWN, 1, 1},
+        {365, 0, ui::SB_BOTTOM, 0, 364},       // narrower than a column: a page of one
+    };
+    for (const Case& c : cases) {
+        const int max = ScrollMaxFor(c.total, c.page);
+        const int last = LastScrollPosition(max, c.page);
+        EXPECT_EQ(ScrollTarget(c.code, {c.pos, c.page, last}, 1000), c.expected)
+            << "total " << c.total << " page " << c.page << " code " << c.code << " pos " << c.pos;
+    }
+}
+
 TEST(ScheduleGeometryTest, RangeAndWidthsAreClamped) {
     EXPECT_EQ(ScrollMaxFor(30, 10), 29);
     EXPECT_EQ(ScrollMaxFor(10, 10), 0);   // everything fits: no scrolling
