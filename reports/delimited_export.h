@@ -55,6 +55,9 @@ public:
     int WriteFile(const std::string& path);
     const std::string& LastError() const { return lastError_; }
 
+    // Room for bytes of text, so that a large export grows its text once.
+    void Reserve(std::size_t bytes);
+
     bool useLocalizedDate = true;
     std::string separator = "\t";
     std::string delimiter;
