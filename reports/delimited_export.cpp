@@ -44,7 +44,7 @@ SettingGetter Overlaid(SettingGetter base, std::map<std::string, std::string, st
     };
 }
 
-std::string SettingText(const CDate& date) { return date.Format(0, "yyyyMMdd"); }
+std::string CompactDate(const CDate& date) { return date.Format(0, "yyyyMMdd"); }
 
 }  // namespace
 
@@ -96,7 +96,7 @@ void CExportFile::Reserve(std::size_t bytes) { text_.reserve(bytes); }
 void CExportFile::AddDate(const CDate& date) {
     auto [it, added] = dateTexts_.try_emplace(date.GetJulianDay());
     if (added)
-        it->second = useLocalizedDate ? FormatTimeBarLabel(CDateTime(date), 4, false) : date.Format(0, "yyyyMMdd");
+        it->second = useLocalizedDate ? FormatTimeBarLabel(CDateTime(date), 4, false) : CompactDate(date);
     AddField(it->second);
 }
 
@@ -272,8 +272,8 @@ int ExportChosen(const PlanContext& context, const SettingSetter& set, const Exp
     PlanContext run = context;
     run.settings = Overlaid(context.settings,
                             {{"ReportsBookingListDateRangeFixed", "1"},
-                             {"ReportsBookingListDateRangeFixedStart", SettingText(choice.rangeStart)},
-                             {"ReportsBookingListDateRangeFixedEnd", SettingText(choice.rangeEnd)},
+                             {"ReportsBookingListDateRangeFixedStart", CompactDate(choice.rangeStart)},
+                             {"ReportsBookingListDateRangeFixedEnd", CompactDate(choice.rangeEnd)},
                              {"ReportsBookingListGroupByResources",
                               GetIntSetting(context.settings, "ViewActive", -1) != 1 ? "1" : "0"}});
     CBookingListExport bookings(run.settings);

@@ -20,6 +20,7 @@
 #include "import/name_group_importer.h"
 #include "main_app.h"
 #include "main_frame.h"
+#include "plat/files.h"
 #include "plan_data.h"
 #include "reports/report_item_lists.h"
 #include "settings_store.h"
@@ -181,6 +182,27 @@ TEST_F(ExportProgramTest, DemoPlanRoundTripsThroughTheImport) {
     }
     std::sort(bookings.begin(), bookings.end());
     EXPECT_EQ(Bookings(plan), bookings);
+}
+
+// Cancelling the file chooser keeps the dialog open; cancelling the dialog
+// then writes nothing and leaves the last choice as it was.
+TEST_F(ExportProgramTest, CancellingWritesNothing) {
+    prompts.AnswerFile(std::nullopt);
+    bool stayedOpen = false;
+    dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
+        dialog->findChildren<QRadioButton*>()[2]->click();
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        buttons->button(QDialogButtonBox::Ok)->click();
+        stayedOpen = dialog->isVisible();
+        buttons->button(QDialogButtonBox::Cancel)->click();
+    });
+    frame->Action(app_ids::ID_EXPORT)->trigger();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::SaveFile);
+    EXPECT_EQ(prompts.asked()[0].file.fileName, "Export.csv");
+    EXPECT_TRUE(plat::ReadDirectory(out.path()).empty());
+    EXPECT_EQ(GetSetting("ReportsExportSelectionLast"), "");
 }
 
 }  // namespace
