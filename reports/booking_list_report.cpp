@@ -111,7 +111,10 @@ void CBookingListReport::AddGroup(CFilter* filter, const WorkingTime& wt, CResou
     group.bookings.reserve(passed.size());
     const CDateTime from(rangeStart), to(AddDays(rangeEnd, 1));
     double total = 0;
-    for (CBooking* booking : passed) {
+    for (std::size_t i = 0; i < passed.size(); ++i) {
+        // Bookings lie all over memory; asking for a few ahead hides the wait.
+        if (i + 8 < passed.size()) __builtin_prefetch(passed[i + 8]);
+        CBooking* booking = passed[i];
         CDateTime start = MomentForDuration(booking->startDay, booking->startMinutes);
         CDateTime stop = MomentForDuration(booking->endDay, booking->endMinutes);
         if (restrictDurations) {

@@ -5,6 +5,7 @@
 #include "plugin_base.h"
 #include "reports/booking_list_html.h"
 #include "reports/booking_list_print.h"
+#include "reports/delimited_export.h"
 #include "reports/report_settings.h"
 #include "reports/settings_dialogs.h"
 #include "ui/painter.h"
@@ -48,4 +49,14 @@ std::int32_t BookingListHtmlCallback() {
     if (!path) return kCancelled;
     report.BuildModel(PluginPlanContext());
     return report.Render(*path);
+}
+
+std::int32_t ExportCallback(std::intptr_t, std::intptr_t) {
+    if (!g_hostApi.IsBound()) return 0;
+    g_hostApi.prepareReport();
+    const SettingGetter get = PluginSettingGetter();
+    ExportChoice choice;
+    ReadExportStart(get, choice);
+    if (!RunExportDialog(nullptr, choice, get, PluginSettingSetter())) return kCancelled;
+    return ExportChosen(PluginPlanContext(), PluginSettingSetter(), choice);
 }

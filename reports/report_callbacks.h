@@ -18,3 +18,7 @@ std::int32_t BookingListPrintCallback(CReportDocument* document, QelDC* printer,
 std::int32_t BookingListSettingsCallback(QelWnd parent);
 // Asks for the file and writes the page; 0 written, 3 cancelled, 1 failed.
 std::int32_t BookingListHtmlCallback();
+
+// The export command: asks what to export, the range and the file, then
+// writes it. 0 written or nothing chosen, 1 not written, 3 cancelled.
+std::int32_t ExportCallback(std::intptr_t, std::intptr_t);

@@ -85,5 +85,6 @@ QEL_API std::int32_t QELPlugin_OnRegister() {
     if (!Initialised()) return 0;
     static PluginReport bookingList{kReportTag, PLUGIN_REPORT_GLOBAL, 0, &BookingListReportCallback};
     g_hostApi.registerItem(QELA_REGISTER_REPORT, &bookingList);
+    g_hostApi.registerItem(QELA_REGISTER_EXPORT, reinterpret_cast<void*>(&ExportCallback));
     return 1;
 }

@@ -64,10 +64,10 @@ TEST_F(ReportsPluginTest, InfoComesFromTheVersionBlockAndTheTexts) {
 }
 
 // Only what exists is registered: the booking list as the global report,
-// and no export yet.
-TEST_F(ReportsPluginTest, RegistersTheBookingListOnly) {
+// then the export.
+TEST_F(ReportsPluginTest, RegistersTheBookingListAndTheExport) {
     ASSERT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
-    EXPECT_EQ(Host().registered, std::vector<std::string>{QELA_REGISTER_REPORT});
+    EXPECT_EQ(Host().registered, (std::vector<std::string>{QELA_REGISTER_REPORT, QELA_REGISTER_EXPORT}));
     ASSERT_EQ(Host().reports.size(), 1u);
     EXPECT_EQ(Host().reports[0].tag, 7);
     EXPECT_EQ(Host().reports[0].kind, PLUGIN_REPORT_GLOBAL);

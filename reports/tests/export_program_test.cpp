@@ -1,0 +1,208 @@
+// The export inside the real program: run from the menu through the
+// plugin's dialog and file chooser, on the demo plan; what it writes reads
+// back through the import engine as the same plan.
+
+#include <gtest/gtest.h>
+
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <tuple>
+
+#include "app_fixture.h"
+#include "app_ids.h"
+#include "export_support.h"
+#include "import/booking_importer.h"
+#include "import/name_group_importer.h"
+#include "main_app.h"
+#include "main_frame.h"
+#include "plat/files.h"
+#include "plan_data.h"
+#include "reports/report_item_lists.h"
+#include "settings_store.h"
+#include "testing/temp_directory.h"
+#include "tools/plan_generator.h"
+#include "ui/scripted_prompts.h"
+#include "when_modal.h"
+
+namespace {
+
+// (group, item) in the list's tree order.
+using ItemList = std::vector<std::pair<std::string, std::string>>;
+
+ItemList Items(CPlanData* plan, bool resources) {
+    std::vector<ReportItemRow> rows;
+    if (resources)
+        BuildResourceItemList(plan, rows);
+    else
+        BuildTaskItemList(plan, rows);
+    ItemList items;
+    for (const ReportItemRow& row : rows)
+        if (row.item != nullptr) items.emplace_back(row.group != nullptr ? row.group->name : "", row.item->name);
+    return items;
+}
+
+// What a booking says, with an end at 24:00 as 0:00 of the next day.
+struct BookingFacts {
+    std::string resource, task;
+    std::int32_t startDay, startMinutes, endDay, endMinutes;
+    int flag;
+    std::uint32_t color1, color2;
+    friend auto operator<=>(const BookingFacts&, const BookingFacts&) = default;
+};
+
+std::vector<BookingFacts> Bookings(CPlanData* plan) {
+    std::vector<CBooking*> all(static_cast<std::size_t>(plan->bookings->GetCount()));
+    plan->bookings->GetAll(all.data());
+    std::vector<BookingFacts> facts;
+    for (const CBooking* b : all) {
+        const bool endOfDay = b->endMinutes >= 1440;
+        facts.push_back({b->resource->name, b->task->name, b->startDay, b->startMinutes,
+                         endOfDay ? b->endDay + 1 : b->endDay, endOfDay ? 0 : b->endMinutes, b->flag, b->color1,
+                         b->color2});
+    }
+    std::sort(facts.begin(), facts.end());
+    return facts;
+}
+
+QDate ToQDate(std::int32_t julianDay) { return QDate::fromJulianDay(julianDay); }
+
+class ExportProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SettingsStore().Clear();
+        dir.Substitute("Reports.plugin", QEL_REPORTS_PLUGIN);
+        app = std::make_unique<CMainApp>(dir.Environment());
+        ASSERT_TRUE(app->InitInstance());
+        frame = app->MainFrame();
+        frame->show();
+        ASSERT_EQ(GeneratePlan(*frame->Data(), PlanShape{}), kDataOk);   // the demo plan
+    }
+    void TearDown() override {
+        prompts.AnswerMessage(ui::IDNO);   // the generated plan is not saved
+        frame->close();
+        app->ExitInstance();
+        app.reset();
+        SettingsStore().Clear();
+    }
+
+    // The menu's export: what (0 resources, 1 tasks, 2 bookings) over the
+    // plan's period, into path.
+    void ExportFromMenu(int what, const std::string& path) {
+        CPlanData* plan = frame->Data();
+        const QDate first = ToQDate(plan->properties->periodStart);
+        const QDate last = ToQDate(plan->properties->periodEnd);
+        prompts.AnswerFile(path);
+        bool answered = false;
+        dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
+            answered = true;
+            const QList<QRadioButton*> choices = dialog->findChildren<QRadioButton*>();
+            ASSERT_EQ(choices.size(), 3);
+            choices[what]->click();
+            const QList<QDateEdit*> dates = dialog->findChildren<QDateEdit*>();
+            ASSERT_EQ(dates.size(), 2);
+            dates[0]->setDate(first);
+            dates[1]->setDate(last);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QAction* command = frame->Action(app_ids::ID_EXPORT);
+        ASSERT_NE(command, nullptr);
+        ASSERT_TRUE(command->isEnabled());
+        command->trigger();
+        EXPECT_TRUE(answered);
+        EXPECT_TRUE(prompts.allAnswered());
+    }
+
+    ui::ScriptedPrompts prompts;
+    apptest::ProgramDirectory dir;
+    testing::TempDirectory out;
+    std::unique_ptr<CMainApp> app;
+    CMainFrame* frame = nullptr;
+};
+
+// Resources, tasks and bookings of the demo plan, exported from the menu
+// and imported in that order into an empty plan, give the same names,
+// groups and bookings; the imported bookings take their task's colours.
+TEST_F(ExportProgramTest, DemoPlanRoundTripsThroughTheImport) {
+    CPlanData* plan = frame->Data();
+    const ItemList resources = Items(plan, true);
+    const ItemList tasks = Items(plan, false);
+    std::vector<BookingFacts> bookings = Bookings(plan);
+    ASSERT_FALSE(bookings.empty());
+    ASSERT_EQ(static_cast<int>(resources.size()), PlanShape{}.resources);
+
+    const std::string files[] = {out.File("resources.txt"), out.File("tasks.txt"), out.File("bookings.txt")};
+    for (int what = 0; what < 3; ++what) ExportFromMenu(what, files[what]);
+    const export_test::Records read = export_test::ReadByPython(files[2], "\t", "");
+    EXPECT_EQ(read.size(), bookings.size() + 1);
+
+    prompts.AnswerMessage(ui::IDNO);   // do not save the demo plan
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    plan = frame->Data();
+    ASSERT_EQ(plan->resources->GetCount(), 0);
+    ASSERT_EQ(plan->bookings->GetCount(), 0);
+
+    const SettingGetter noSettings = [](std::string_view) { return std::string(); };
+    CResourceImporter resourceImport(plan, noSettings);
+    CTaskImporter taskImport(plan, noSettings);
+    CBookingImporter bookingImport(plan, noSettings);
+    // File columns: name, group | resource, its group, task, its group,
+    // start date, start time, end date, end time, duration, notes, flag.
+    const std::vector<std::pair<CImporter*, std::vector<int>>> imports = {
+        {&resourceImport, {0, 1}},
+        {&taskImport, {0, 1}},
+        {&bookingImport, {0, 2, 4, 5, 6, 7, 9, 10}},
+    };
+    for (std::size_t i = 0; i < imports.size(); ++i) {
+        CImporter& importer = *imports[i].first;
+        importer.SetFileName(files[i]);
+        importer.SetSeparator('\t');
+        importer.SetFirstLineNames(true);
+        for (std::size_t field = 0; field < imports[i].second.size(); ++field)
+            importer.SetColumn(static_cast<int>(field), imports[i].second[field]);
+        ASSERT_EQ(importer.Run(false), kImportDone) << files[i];
+        ASSERT_TRUE(importer.LastErrors().empty()) << importer.LastErrors()[0].message;
+    }
+
+    EXPECT_EQ(Items(plan, true), resources);
+    EXPECT_EQ(Items(plan, false), tasks);
+    // Imported bookings take the colours of their task.
+    std::vector<CTask*> allTasks(static_cast<std::size_t>(plan->tasks->GetCount()));
+    plan->tasks->GetAll(allTasks.data());
+    for (BookingFacts& booking : bookings) {
+        const auto task = std::find_if(allTasks.begin(), allTasks.end(),
+                                       [&](const CTask* t) { return booking.task == t->name; });
+        ASSERT_NE(task, allTasks.end());
+        booking.color1 = (*task)->color1;
+        booking.color2 = (*task)->color2;
+    }
+    std::sort(bookings.begin(), bookings.end());
+    EXPECT_EQ(Bookings(plan), bookings);
+}
+
+// Cancelling the file chooser keeps the dialog open; cancelling the dialog
+// then writes nothing and leaves the last choice as it was.
+TEST_F(ExportProgramTest, CancellingWritesNothing) {
+    prompts.AnswerFile(std::nullopt);
+    bool stayedOpen = false;
+    dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
+        dialog->findChildren<QRadioButton*>()[2]->click();
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        buttons->button(QDialogButtonBox::Ok)->click();
+        stayedOpen = dialog->isVisible();
+        buttons->button(QDialogButtonBox::Cancel)->click();
+    });
+    frame->Action(app_ids::ID_EXPORT)->trigger();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::SaveFile);
+    EXPECT_EQ(prompts.asked()[0].file.fileName, "Export.csv");
+    EXPECT_TRUE(plat::ReadDirectory(out.path()).empty());
+    EXPECT_EQ(GetSetting("ReportsExportSelectionLast"), "");
+}
+
+}  // namespace
