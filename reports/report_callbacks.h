@@ -18,3 +18,13 @@ std::int32_t BookingListPrintCallback(CReportDocument* document, QelDC* printer,
 std::int32_t BookingListSettingsCallback(QelWnd parent);
 // Asks for the file and writes the page; 0 written, 3 cancelled, 1 failed.
 std::int32_t BookingListHtmlCallback();
+
+// The schedule report of the active schedule view, registered for the
+// resource schedule and the task schedule alike: the rows follow the view
+// that is active. Mode 1 previews, 2 prints, others do nothing; 0.
+std::int32_t ResourceScheduleReportCallback(std::int32_t mode);
+std::int32_t TaskScheduleReportCallback(std::int32_t mode);
+std::int32_t ScheduleReportCallback(std::int32_t mode);
+std::int32_t DoScheduleReportPrint(CReportDocument* document, QelDC* printer, QelDC* attributes);
+std::int32_t DoScheduleReportSettings(QelWnd parent);
+std::int32_t DoScheduleReportHtml();
