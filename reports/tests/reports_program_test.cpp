@@ -121,4 +121,53 @@ TEST_F(ReportsProgramTest, BookingListToPreviewAndPdf) {
     EXPECT_TRUE(prompts.asked().empty());
 }
 
+// The view's report of the resource schedule on the demo plan, over the
+// fortnight the view shows (written by hand here, as the view writes it):
+// the preview holds the pages across for every band, and printing writes
+// them all to a PDF that names every resource and the tasks of the bookings.
+TEST_F(ReportsProgramTest, ScheduleReportToPreviewAndPdf) {
+    ASSERT_TRUE(testing::HaveTool("pdfinfo", "poppler-utils"));
+    PlanShape shape;
+    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    CPlanData& data = *frame->Data();
+    ASSERT_EQ(GeneratePlan(data, shape), kDataOk);
+    SetSetting("ViewActive", "0");
+    SetSetting("ViewScheduleBaseUnit", "4");
+    SetSetting("ViewVisibleDateFirst", "20250310");
+    SetSetting("ViewVisibleTimeFirst", "0");
+    SetSetting("ViewVisibleDateLast", "20250324");
+    SetSetting("ViewVisibleTimeLast", "0");
+    SetSetting("ReportsSchedulePages", "2");
+
+    std::vector<CBooking*> bookings(static_cast<std::size_t>(data.bookings->GetCount()));
+    data.bookings->GetAll(bookings.data());
+    std::set<std::string> resources, tasks;
+    for (const CBooking* booking : bookings) {
+        resources.insert(booking->resource->name);
+        if (booking->endDay >= DateToJulianDay(3, 10, 2025) && booking->startDay < DateToJulianDay(3, 24, 2025))
+            tasks.insert(booking->task->name);
+    }
+    ASSERT_FALSE(tasks.empty());
+
+    frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    const int pages = Preview()->PageCount();
+    ASSERT_GE(pages, 2);
+    EXPECT_EQ(pages % 2, 0);   // two pages across in every band
+
+    Press(CNewPreviewView::ID_PRINT);
+    EXPECT_EQ(dialogPageCount, pages);
+    ASSERT_EQ(testing::PdfPageCount(pdf), pages);
+    std::string text;
+    for (int page = 1; page <= pages; ++page) {
+        const std::string pageText = Squeezed(testing::PdfPageText(pdf, page));
+        EXPECT_NE(pageText.find("Schedule"), std::string::npos) << page;
+        EXPECT_NE(pageText.find("Resources"), std::string::npos) << page;
+        text += pageText + " ";
+    }
+    for (const std::string& name : resources) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
+    for (const std::string& name : tasks) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
+    EXPECT_TRUE(prompts.asked().empty());
+}
+
 }  // namespace
