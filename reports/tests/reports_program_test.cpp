@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QStackedWidget>
 
+#include <filesystem>
 #include <regex>
 #include <set>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "checkers.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
@@ -121,6 +123,30 @@ TEST_F(ReportsProgramTest, BookingListToPreviewAndPdf) {
     EXPECT_TRUE(prompts.asked().empty());
 }
 
+// The plugin's file chooser goes through the program's prompt service, so
+// the test's script answers it: the preview's export writes the HTML page
+// to the scripted path.
+TEST_F(ReportsProgramTest, PluginFileChooserTakesTheProgramsScriptedAnswer) {
+    PlanShape shape;
+    shape.resources = 3;
+    shape.tasks = 2;
+    shape.bookings = 5;
+    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    ASSERT_EQ(GeneratePlan(*frame->Data(), shape), kDataOk);
+    frame->OnCommand(app_ids::ID_REPORT_GLOBAL);
+    ASSERT_NE(Preview(), nullptr);
+
+    const std::string html = out.path() + "/chosen.html";
+    prompts.AnswerFile(html);
+    Press(CNewPreviewView::ID_EXPORT);
+
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::SaveFile);
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_TRUE(std::filesystem::is_regular_file(html));
+    EXPECT_EQ(Preview(), nullptr);   // a written page ends the preview
+}
+
 // The view's report of the resource schedule on the demo plan, over the
 // fortnight the view shows (written by hand here, as the view writes it):
 // the preview holds the pages across for every band, and printing writes
@@ -168,6 +194,40 @@ TEST_F(ReportsProgramTest, ScheduleReportToPreviewAndPdf) {
     for (const std::string& name : resources) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
     for (const std::string& name : tasks) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// The task schedule's report written as HTML from the preview, to the file
+// the user chooses: a valid page whose images are valid PNGs showing the
+// tasks in the label column.
+TEST_F(ReportsProgramTest, TaskScheduleReportToHtml) {
+    PlanShape shape;
+    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    ASSERT_EQ(GeneratePlan(*frame->Data(), shape), kDataOk);
+    SetSetting("ViewActive", "1");
+    SetSetting("ViewScheduleBaseUnit", "4");
+    SetSetting("ViewVisibleDateFirst", "20250310");
+    SetSetting("ViewVisibleDateLast", "20250317");
+    SetSetting("ReportsHtmlImageSizeMax", "200000");   // several images
+    frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+
+    const std::string html = out.path() + "/Tasks.html";
+    prompts.AnswerFile(html);
+    Press(CNewPreviewView::ID_EXPORT);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].file.fileName, "Schedule.html");
+    EXPECT_EQ(reports_test::HtmlProblems(html), "");
+    const std::string page = testing::ReadFile(html);
+    EXPECT_NE(page.find("<title>Schedule</title>"), std::string::npos);
+    int images = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(out.path())) {
+        if (entry.path().extension() != ".png") continue;
+        ++images;
+        EXPECT_EQ(reports_test::PngProblems(entry.path().string()), "") << entry.path();
+        EXPECT_NE(page.find(entry.path().filename().string()), std::string::npos) << entry.path();
+    }
+    EXPECT_GT(images, 1);
+    EXPECT_TRUE(std::filesystem::is_regular_file(out.path() + "/Tasks1.png"));
 }
 
 }  // namespace
