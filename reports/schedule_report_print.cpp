@@ -139,6 +139,8 @@ void CSchedulePrintRenderer::PrintMinorRow(CReportDocument& document, const Fram
     document.FillRect(0, top + h, f.labelWidth + columns * CW, h);
     const std::vector<ScheduleColumn>& all = Columns();
     const int shown = std::clamp(static_cast<int>(all.size()) - firstColumn, 0, columns);
+    document.SetFont(timeBarFontSize, 0, 0, 0, 0, 0);
+    document.textColor = minorText;
     for (int i = 0; i < shown; ++i) {
         const CDateTime& start = all[static_cast<std::size_t>(firstColumn + i)].start;
         const int x = f.labelWidth + i * CW;
@@ -150,8 +152,6 @@ void CSchedulePrintRenderer::PrintMinorRow(CReportDocument& document, const Fram
             document.SetBrush(colour, 0);
             document.FillRect(x, top + 2 * h, CW - 1, bottom - top - 2 * h - 1);
         }
-        document.SetFont(timeBarFontSize, 0, 0, 0, 0, 0);
-        document.textColor = minorText;
         BoxText(document, FormatTimeBarLabel(start, MinorLabelCode(), false), x + timeBarIndent, top + h,
                 CW - timeBarIndent, h);
     }
@@ -230,7 +230,7 @@ void CSchedulePrintRenderer::PrintLabels(CReportDocument& document, const Frame&
 
 void CSchedulePrintRenderer::PrintBars(CReportDocument& document, const Frame& f, int band, int firstLine,
                                        int lines) const {
-    const int pagesAcross = static_cast<int>(f.columns.size());
+    const int across = static_cast<int>(f.columns.size());
     const int nameHeight = notesOnBookings ? f.barHeight / 2 : f.barHeight;
     document.SetFont(bookingFontSize, 0, 0, 0, 0, 0);
     document.outlineColor = colorGridBooking;
@@ -246,7 +246,7 @@ void CSchedulePrintRenderer::PrintBars(CReportDocument& document, const Frame& f
                 std::replace(notes.begin(), notes.end(), '\n', ' ');
             }
             for (const BarPart& part : ClipBarToPages(bar.left, bar.right, f.columns, f.columnWidth)) {
-                document.currentPage = band * pagesAcross + part.page + 1;
+                document.currentPage = band * across + part.page + 1;
                 const int x = f.labelWidth + part.left;
                 document.FillRect(x, barTop, part.width, f.barHeight);
                 BoxText(document, BarName(booking), x + bookingIndent, barTop, part.width - bookingIndent, nameHeight);
