@@ -1,18 +1,31 @@
 #include "reports/report_callbacks.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
+#include "plat/locale_info.h"
 #include "plugin_base.h"
 #include "reports/booking_list_html.h"
 #include "reports/booking_list_print.h"
 #include "reports/delimited_export.h"
 #include "reports/report_settings.h"
+#include "reports/schedule_report_html.h"
+#include "reports/schedule_report_print.h"
 #include "reports/settings_dialogs.h"
 #include "ui/painter.h"
 
 namespace {
 
 constexpr std::int32_t kCancelled = 3;
+
+// The wait cursor while a report is made.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 }  // namespace
 
@@ -59,4 +72,42 @@ std::int32_t ExportCallback(std::intptr_t, std::intptr_t) {
     ReadExportStart(get, choice);
     if (!RunExportDialog(nullptr, choice, get, PluginSettingSetter())) return kCancelled;
     return ExportChosen(PluginPlanContext(), PluginSettingSetter(), choice);
+}
+
+std::int32_t ResourceScheduleReportCallback(std::int32_t mode) { return ScheduleReportCallback(mode); }
+
+std::int32_t TaskScheduleReportCallback(std::int32_t mode) { return ScheduleReportCallback(mode); }
+
+std::int32_t ScheduleReportCallback(std::int32_t mode) {
+    if (!g_hostApi.IsBound()) return 0;
+    g_hostApi.prepareReport();
+    if (mode != PLUGIN_REPORT_MODE_PREVIEW && mode != PLUGIN_REPORT_MODE_PRINT) return 0;
+    ReportRequest request{mode == PLUGIN_REPORT_MODE_PREVIEW ? REPORT_REQUEST_PREVIEW : 0, &DoScheduleReportPrint,
+                          &DoScheduleReportSettings, &DoScheduleReportHtml};
+    g_hostApi.command("DoReport", &request);
+    return 0;
+}
+
+std::int32_t DoScheduleReportPrint(CReportDocument* document, QelDC* printer, QelDC* attributes) {
+    if (document == nullptr || printer == nullptr || attributes == nullptr) return 1;
+    WaitCursor wait;
+    CSchedulePrintRenderer report(PluginPlanContext());
+    return report.Print(*document, &printer->painter(), attributes->painter().device());
+}
+
+std::int32_t DoScheduleReportSettings(QelWnd) {
+    return RunScheduleReportSettingsDialog(nullptr, PluginSettingGetter(), PluginSettingSetter(),
+                                           plat::CurrentLocale().metric)
+               ? 0
+               : kCancelled;
+}
+
+std::int32_t DoScheduleReportHtml() {
+    const SettingGetter get = PluginSettingGetter();
+    const std::optional<std::string> path =
+        ChooseHtmlFile(nullptr, CScheduleReport::GetTitle(get), get, PluginSettingSetter());
+    if (!path) return kCancelled;
+    WaitCursor wait;
+    CScheduleHtmlRenderer report(PluginPlanContext());
+    return report.Render(*path);
 }

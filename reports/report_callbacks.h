@@ -22,3 +22,13 @@ std::int32_t BookingListHtmlCallback();
 // The export command: asks what to export, the range and the file, then
 // writes it. 0 written or nothing chosen, 1 not written, 3 cancelled.
 std::int32_t ExportCallback(std::intptr_t, std::intptr_t);
+
+// The schedule report of the active schedule view, registered for the
+// resource schedule and the task schedule alike: the rows follow the view
+// that is active. Mode 1 previews, 2 prints, others do nothing; 0.
+std::int32_t ResourceScheduleReportCallback(std::int32_t mode);
+std::int32_t TaskScheduleReportCallback(std::int32_t mode);
+std::int32_t ScheduleReportCallback(std::int32_t mode);
+std::int32_t DoScheduleReportPrint(CReportDocument* document, QelDC* printer, QelDC* attributes);
+std::int32_t DoScheduleReportSettings(QelWnd parent);
+std::int32_t DoScheduleReportHtml();

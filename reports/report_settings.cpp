@@ -39,6 +39,13 @@ constexpr std::string_view kCalendarKeys[] = {
     "ReportsCalendarGroupBookingsByDay",
 };
 
+constexpr std::string_view kScheduleSection = "Reports Schedule";
+constexpr std::string_view kScheduleKeys[] = {
+    "ReportsScheduleShowHeader",   "ReportsScheduleTitle", "ReportsScheduleTitleEmpty",
+    "ReportsScheduleShowFooter",   "ReportsScheduleFooterNotice", "ReportsSchedulePages",
+    "ReportsSchedulePrinterWidthLabelColumn",
+};
+
 constexpr std::size_t kFileNameMax = 255;
 
 void Load(const SettingGetter& get, const SettingSetter& set, std::string_view section, KeyList keys,
@@ -70,16 +77,26 @@ bool SaveCalendarSettings(const SettingGetter& get, const std::string& iniPath) 
     return Save(get, kCalendarSection, kCalendarKeys, iniPath);
 }
 
+void LoadScheduleReportSettings(const SettingGetter& get, const SettingSetter& set, const std::string& iniPath) {
+    Load(get, set, kScheduleSection, kScheduleKeys, iniPath);
+}
+
+bool SaveScheduleReportSettings(const SettingGetter& get, const std::string& iniPath) {
+    return Save(get, kScheduleSection, kScheduleKeys, iniPath);
+}
+
 void LoadReportSettings(const SettingGetter& get, const SettingSetter& set, const std::string& iniPath) {
     Load(get, set, kDirectorySection, kDirectoryKeys, iniPath);
     LoadBookingListSettings(get, set, iniPath);
     LoadCalendarSettings(get, set, iniPath);
+    LoadScheduleReportSettings(get, set, iniPath);
 }
 
 bool SaveReportSettings(const SettingGetter& get, const std::string& iniPath) {
     bool written = Save(get, kDirectorySection, kDirectoryKeys, iniPath);
     written = SaveBookingListSettings(get, iniPath) && written;
-    return SaveCalendarSettings(get, iniPath) && written;
+    written = SaveCalendarSettings(get, iniPath) && written;
+    return SaveScheduleReportSettings(get, iniPath) && written;
 }
 
 std::string SuggestSaveName(std::string_view proposed, std::string_view extension, std::string_view defaultName) {

@@ -16,7 +16,10 @@ void LoadBookingListSettings(const SettingGetter& get, const SettingSetter& set,
 bool SaveBookingListSettings(const SettingGetter& get, const std::string& iniPath);
 void LoadCalendarSettings(const SettingGetter& get, const SettingSetter& set, const std::string& iniPath);
 bool SaveCalendarSettings(const SettingGetter& get, const std::string& iniPath);
-// The report folders, then the booking list's and the calendar's sections.
+void LoadScheduleReportSettings(const SettingGetter& get, const SettingSetter& set, const std::string& iniPath);
+bool SaveScheduleReportSettings(const SettingGetter& get, const std::string& iniPath);
+// The report folders, then the booking list's, the calendar's and the
+// schedule's sections.
 void LoadReportSettings(const SettingGetter& get, const SettingSetter& set, const std::string& iniPath);
 bool SaveReportSettings(const SettingGetter& get, const std::string& iniPath);
 

@@ -1,6 +1,7 @@
 #include "reports/report_settings_values.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "date_setting.h"
 #include "plat/resource_strings.h"
@@ -84,4 +85,69 @@ void CalendarSettingsValues::Store(const SettingSetter& set) const {
     SetBoolSetting(set, "ReportsCalendarShowAdditionalBookingsAfterEveryPage", additionalAfterEveryPage);
     SetBoolSetting(set, "ReportsCalendarGroupBookingsByDay", groupBookingsByDay);
     SetIntSetting(set, "ReportsCalendarWeeks", weeks);
+}
+
+namespace {
+
+constexpr double kInchesPerCentimetre = 0.39370078740157477;
+constexpr double kCentimetresPerInch = 2.54;
+
+}  // namespace
+
+double LabelWidthShown(int stored, bool metric) {
+    const double centimetres = stored / 100.0;
+    return metric ? centimetres : centimetres * kInchesPerCentimetre;
+}
+
+int LabelWidthStored(double shown, bool metric) {
+    const double centimetres = metric ? shown : shown * kCentimetresPerInch;
+    return static_cast<int>(std::lround(std::clamp(centimetres * 100.0, 0.0, 1e6)));
+}
+
+void ScheduleReportSettingsValues::Load(const SettingGetter& get, bool metricLocale) {
+    const CDate today = CDate::Today();
+    metric = metricLocale;
+    dayOrCoarser = GetIntSetting(get, "ViewScheduleBaseUnit", 4) > 3;
+    pagesMax = std::clamp(GetIntSetting(get, "ReportsSchedulePageMax", 100), 1, 1000);
+    pages = std::clamp(GetIntSetting(get, "ReportsSchedulePages", 1), 1, pagesMax);
+    labelWidth = LabelWidthShown(GetIntSetting(get, "ReportsSchedulePrinterWidthLabelColumn", 500), metric);
+    showHeader = GetBoolSetting(get, "ReportsScheduleShowHeader", true);
+    title = TitleSetting(get, "ReportsScheduleTitle", "ReportsScheduleTitleEmpty", kStrScheduleTitle);
+    showFooter = GetBoolSetting(get, "ReportsScheduleShowFooter", true);
+    footerNotice = GetStringSetting(get, "ReportsScheduleFooterNotice", "");
+    fixedRange = GetBoolSetting(get, "ReportsScheduleDateRangeFixed", false);
+    rangeStart = GetDateSetting(get, "ReportsScheduleDateRangeFixedStartDate", today);
+    rangeEnd = GetDateSetting(get, "ReportsScheduleDateRangeFixedEndDate", today);
+    startTime = std::clamp(GetIntSetting(get, "ReportsScheduleTimeRangeFixedStartTime", 0), 0, 1439);
+    endTime = std::clamp(GetIntSetting(get, "ReportsScheduleTimeRangeFixedEndTime", 0), 0, 1439);
+    // The stored end is the moment after the last day; the dialog shows
+    // that day, so that saving again does not move the end on.
+    if (dayOrCoarser && endTime == 0 && rangeStart < rangeEnd) rangeEnd = AddDays(rangeEnd, -1);
+}
+
+bool ScheduleReportSettingsValues::RangeValid() const {
+    if (!fixedRange) return true;
+    if (dayOrCoarser) return !(rangeEnd < rangeStart);
+    return CDateTime(rangeStart, CTimeOfDay(startTime)) < CDateTime(rangeEnd, CTimeOfDay(endTime));
+}
+
+void ScheduleReportSettingsValues::Store(const SettingSetter& set) const {
+    SetBoolSetting(set, "ReportsScheduleShowHeader", showHeader);
+    StoreTitle(set, "ReportsScheduleTitle", "ReportsScheduleTitleEmpty", title);
+    SetBoolSetting(set, "ReportsScheduleShowFooter", showFooter);
+    set("ReportsScheduleFooterNotice", footerNotice);
+    CDate end = rangeEnd;
+    int endMinutes = endTime;
+    int startMinutes = startTime;
+    if (dayOrCoarser) {
+        end = AddDays(rangeEnd, 1);
+        endMinutes = 0;
+    }
+    SetBoolSetting(set, "ReportsScheduleDateRangeFixed", fixedRange);
+    SetDateSetting(set, "ReportsScheduleDateRangeFixedStartDate", rangeStart);
+    SetDateSetting(set, "ReportsScheduleDateRangeFixedEndDate", end);
+    SetIntSetting(set, "ReportsScheduleTimeRangeFixedStartTime", startMinutes);
+    SetIntSetting(set, "ReportsScheduleTimeRangeFixedEndTime", endMinutes);
+    SetIntSetting(set, "ReportsSchedulePages", std::clamp(pages, 1, pagesMax));
+    SetIntSetting(set, "ReportsSchedulePrinterWidthLabelColumn", LabelWidthStored(labelWidth, metric));
 }

@@ -44,3 +44,35 @@ struct CalendarSettingsValues {
     void Load(const SettingGetter& get);
     void Store(const SettingSetter& set) const;
 };
+
+// The schedule report's dialog. The label width is shown in centimetres,
+// or inches when the locale is not metric; with a base unit of a day or
+// coarser the times are not shown and the stored end (0:00 of the day
+// after) shows as the last day itself.
+struct ScheduleReportSettingsValues {
+    bool showHeader = true;
+    std::string title;
+    bool fixedRange = false;
+    CDate rangeStart;
+    CDate rangeEnd;
+    int startTime = 0;   // minutes
+    int endTime = 0;
+    bool showFooter = true;
+    std::string footerNotice;
+    int pages = 1;
+    int pagesMax = 100;
+    double labelWidth = 5.0;   // in the unit below
+    bool metric = true;
+    bool dayOrCoarser = true;
+
+    void Load(const SettingGetter& get, bool metricLocale);
+    // False when the fixed range does not end after it starts (nothing is
+    // then stored).
+    bool RangeValid() const;
+    void Store(const SettingSetter& set) const;
+};
+
+// The stored label width (hundredths of a centimetre) in centimetres or
+// inches, and back, rounded to the nearest stored unit.
+double LabelWidthShown(int stored, bool metric);
+int LabelWidthStored(double shown, bool metric);

@@ -3,8 +3,11 @@
 // Identifiers of the reports plugin's texts in the resource library; those
 // that take arguments are in string_ids.h.
 
+inline constexpr unsigned kStrPeriodReversed = 403;
 inline constexpr unsigned kStrDateStart = 14000;
 inline constexpr unsigned kStrDateEnd = 14001;
+inline constexpr unsigned kStrTimeStart = 14010;
+inline constexpr unsigned kStrTimeEnd = 14011;
 inline constexpr unsigned kStrReportsDescription = 25000;
 inline constexpr unsigned kStrBookingListTitle = 26000;
 inline constexpr unsigned kStrColumnResource = 26050;
@@ -21,6 +24,11 @@ inline constexpr unsigned kStrExportStartTime = 26060;
 inline constexpr unsigned kStrExportEndTime = 26061;
 inline constexpr unsigned kStrExportFlag = 26062;
 inline constexpr unsigned kStrCalendarTitle = 26200;
+inline constexpr unsigned kStrScheduleTitle = 26500;
+inline constexpr unsigned kStrUnitCentimetres = 26520;
+inline constexpr unsigned kStrUnitInches = 26521;
+inline constexpr unsigned kStrScheduleHeaderResources = 26550;
+inline constexpr unsigned kStrScheduleHeaderTasks = 26551;
 inline constexpr unsigned kStrExportResourceName = 26600;   // then group and description
 inline constexpr unsigned kStrExportTaskName = 26620;       // the same for tasks
 inline constexpr unsigned kStrContinued = 27060;

@@ -85,6 +85,10 @@ QEL_API std::int32_t QELPlugin_OnRegister() {
     if (!Initialised()) return 0;
     static PluginReport bookingList{kReportTag, PLUGIN_REPORT_GLOBAL, 0, &BookingListReportCallback};
     g_hostApi.registerItem(QELA_REGISTER_REPORT, &bookingList);
+    static PluginReport resourceSchedule{kReportTag, PLUGIN_REPORT_VIEW, 0, &ResourceScheduleReportCallback};
+    static PluginReport taskSchedule{kReportTag, PLUGIN_REPORT_VIEW, 1, &TaskScheduleReportCallback};
+    g_hostApi.registerItem(QELA_REGISTER_REPORT, &resourceSchedule);
+    g_hostApi.registerItem(QELA_REGISTER_REPORT, &taskSchedule);
     g_hostApi.registerItem(QELA_REGISTER_EXPORT, reinterpret_cast<void*>(&ExportCallback));
     return 1;
 }

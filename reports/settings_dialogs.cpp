@@ -5,18 +5,21 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "plat/resource_strings.h"
 #include "reports/report_settings.h"
 #include "reports/report_strings.h"
 #include "support/time_bar_labels.h"
+#include "ui/prompts.h"
 
 namespace {
 
@@ -206,6 +209,62 @@ CalendarSettingsValues CalendarSettingsDialog::Values() const {
     return values;
 }
 
+ScheduleReportSettingsDialog::ScheduleReportSettingsDialog(QWidget* parent, const ScheduleReportSettingsValues& values)
+    : QDialog(parent), loaded_(values) {
+    setWindowTitle(Q(plat::LoadResString(kStrScheduleTitle)));
+    auto* layout = new QVBoxLayout(this);
+    BuildPageControls(this, layout, values, page);
+
+    // The times sit under the dates, in the range's box.
+    times = new QWidget(page.period->parentWidget());
+    auto* timeForm = new QFormLayout(times);
+    timeForm->setContentsMargins(0, 0, 0, 0);
+    startTime = new QTimeEdit(QTime(values.startTime / 60, values.startTime % 60), times);
+    endTime = new QTimeEdit(QTime(values.endTime / 60, values.endTime % 60), times);
+    timeForm->addRow(BuddyLabel(Q(plat::LoadResString(kStrTimeStart)), startTime, times), startTime);
+    timeForm->addRow(BuddyLabel(Q(plat::LoadResString(kStrTimeEnd)), endTime, times), endTime);
+    page.period->parentWidget()->layout()->addWidget(times);
+    times->setVisible(!values.dayOrCoarser);
+    Follow(this, {page.rangeChoice->button(1)}, [this] { times->setEnabled(page.rangeChoice->checkedId() == 1); });
+
+    auto* pagesBox = new QGroupBox(tr("Pages"), this);
+    auto* form = new QFormLayout(pagesBox);
+    pages = new QSpinBox(pagesBox);
+    pages->setRange(1, values.pagesMax);
+    pages->setValue(values.pages);
+    form->addRow(BuddyLabel(tr("Pages &across:"), pages, pagesBox), pages);
+    labelWidth = new QDoubleSpinBox(pagesBox);
+    labelWidth->setDecimals(2);
+    labelWidth->setSingleStep(0.1);
+    // A wider stored column stays as it is.
+    labelWidth->setRange(0.0, std::max(values.metric ? 5.0 : 2.0, values.labelWidth));
+    labelWidth->setValue(values.labelWidth);
+    labelWidth->setSuffix(" " + Q(plat::LoadResString(values.metric ? kStrUnitCentimetres : kStrUnitInches)));
+    form->addRow(BuddyLabel(tr("&Label column width:"), labelWidth, pagesBox), labelWidth);
+    layout->addWidget(pagesBox);
+    layout->addWidget(OkCancel(this));
+}
+
+ScheduleReportSettingsValues ScheduleReportSettingsDialog::Values() const {
+    ScheduleReportSettingsValues values = loaded_;
+    ReadPageControls(page, values);
+    const QTime start = startTime->time(), end = endTime->time();
+    values.startTime = start.hour() * 60 + start.minute();
+    values.endTime = end.hour() * 60 + end.minute();
+    values.pages = pages->value();
+    values.labelWidth = labelWidth->value();
+    return values;
+}
+
+void ScheduleReportSettingsDialog::accept() {
+    if (!Values().RangeValid()) {
+        ui::MessageBoxById(this, kStrPeriodReversed, ui::MB_OK | ui::MB_ICONSTOP, {});
+        page.start->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
 bool RunBookingListSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set) {
     BookingListSettingsValues values;
     values.Load(get);
@@ -219,6 +278,16 @@ bool RunCalendarSettingsDialog(QWidget* parent, const SettingGetter& get, const 
     CalendarSettingsValues values;
     values.Load(get);
     CalendarSettingsDialog dialog(parent, values);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Values().Store(set);
+    return true;
+}
+
+bool RunScheduleReportSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set,
+                                     bool metric) {
+    ScheduleReportSettingsValues values;
+    values.Load(get, metric);
+    ScheduleReportSettingsDialog dialog(parent, values);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.Values().Store(set);
     return true;

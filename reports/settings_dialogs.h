@@ -12,6 +12,8 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QDoubleSpinBox;
+class QTimeEdit;
 class QLineEdit;
 class QSpinBox;
 class QWidget;
@@ -57,10 +59,31 @@ private:
     int weeksMax_;
 };
 
+class ScheduleReportSettingsDialog : public QDialog {
+public:
+    ScheduleReportSettingsDialog(QWidget* parent, const ScheduleReportSettingsValues& values);
+    ScheduleReportSettingsValues Values() const;
+    // OK: a fixed range that does not end after its start is refused with
+    // a message and the dialog stays open.
+    void accept() override;
+
+    ReportPageControls page;
+    QWidget* times = nullptr;              // hidden for a day or coarser unit
+    QTimeEdit* startTime = nullptr;
+    QTimeEdit* endTime = nullptr;
+    QSpinBox* pages = nullptr;
+    QDoubleSpinBox* labelWidth = nullptr;
+
+private:
+    ScheduleReportSettingsValues loaded_;
+};
+
 // Each edits its report's settings; true when closed with OK (the settings
 // are then written).
 bool RunBookingListSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set);
 bool RunCalendarSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set);
+// metric: the locale measures in centimetres.
+bool RunScheduleReportSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set, bool metric);
 
 // The export's choice: 0 resources, 1 tasks, 2 bookings in the range.
 struct ExportChoice {

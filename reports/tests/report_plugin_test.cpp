@@ -45,10 +45,13 @@ protected:
         ASSERT_EQ(Get<QELPluginOnPluginInfoFn>(QELPLUGIN_ONPLUGININFO_SYMBOL)("QEL2", "2.0", "en", Resources(), &info), 1);
     }
 
-    ReportCallback RegisteredReport() {
+    // The report registered with this kind and key.
+    ReportCallback RegisteredReport(std::int32_t kind = PLUGIN_REPORT_GLOBAL, std::int32_t key = 0) {
         Host().reports.clear();
         EXPECT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
-        return Host().reports.empty() ? nullptr : Host().reports.back().callback;
+        for (const PluginReport& report : Host().reports)
+            if (report.kind == kind && report.key == key) return report.callback;
+        return nullptr;
     }
 };
 
@@ -63,16 +66,46 @@ TEST_F(ReportsPluginTest, InfoComesFromTheVersionBlockAndTheTexts) {
     EXPECT_STREQ(info.description, "Prints the booking list and saves reports as HTML pages");
 }
 
-// Only what exists is registered: the booking list as the global report,
-// then the export.
-TEST_F(ReportsPluginTest, RegistersTheBookingListAndTheExport) {
+// The booking list as the global report, the schedule for the resource and
+// the task schedule views, then the export.
+TEST_F(ReportsPluginTest, RegistersTheReportsAndTheExport) {
     ASSERT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
-    EXPECT_EQ(Host().registered, (std::vector<std::string>{QELA_REGISTER_REPORT, QELA_REGISTER_EXPORT}));
-    ASSERT_EQ(Host().reports.size(), 1u);
-    EXPECT_EQ(Host().reports[0].tag, 7);
-    EXPECT_EQ(Host().reports[0].kind, PLUGIN_REPORT_GLOBAL);
-    EXPECT_EQ(Host().reports[0].key, 0);
-    EXPECT_NE(Host().reports[0].callback, nullptr);
+    std::vector<std::string> registered(3, QELA_REGISTER_REPORT);
+    registered.push_back(QELA_REGISTER_EXPORT);
+    EXPECT_EQ(Host().registered, registered);
+    ASSERT_EQ(Host().reports.size(), 3u);
+    const std::int32_t expected[][2] = {{PLUGIN_REPORT_GLOBAL, 0}, {PLUGIN_REPORT_VIEW, 0}, {PLUGIN_REPORT_VIEW, 1}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Host().reports[i].tag, 7);
+        EXPECT_EQ(Host().reports[i].kind, expected[i][0]);
+        EXPECT_EQ(Host().reports[i].key, expected[i][1]);
+        EXPECT_NE(Host().reports[i].callback, nullptr);
+    }
+}
+
+// Both schedule reports prepare the report in every mode and hand only
+// preview and print to the host, with the schedule's own callbacks.
+TEST_F(ReportsPluginTest, ScheduleReportModes) {
+    for (std::int32_t key : {0, 1}) {
+        const ReportCallback report = RegisteredReport(PLUGIN_REPORT_VIEW, key);
+        ASSERT_NE(report, nullptr);
+        const std::pair<int, std::size_t> cases[] = {{1, 1}, {2, 1}, {0, 0}, {3, 0}, {-1, 0}};
+        for (const auto& [mode, requests] : cases) {
+            Host().prepareCount = 0;
+            Host().reportRequests.clear();
+            EXPECT_EQ(report(mode), 0) << key << " mode " << mode;
+            EXPECT_EQ(Host().prepareCount, 1) << key << " mode " << mode;
+            ASSERT_EQ(Host().reportRequests.size(), requests) << key << " mode " << mode;
+            if (requests == 0) continue;
+            const ReportRequest& request = Host().reportRequests[0];
+            EXPECT_EQ(request.flags & 0xFF, mode == 1 ? 1 : 0);
+            EXPECT_NE(request.print, nullptr);
+            EXPECT_NE(request.relayout, nullptr);
+            EXPECT_NE(request.exportHtml, nullptr);
+            // A missing document is refused.
+            EXPECT_EQ(request.print(nullptr, nullptr, nullptr), 1);
+        }
+    }
 }
 
 // Every mode prepares the report; only preview and print go to the host,
@@ -148,13 +181,18 @@ TEST_F(ReportsPluginTest, SettingsRoundTripThroughAnIniFile) {
                        {"ReportsBookingListTitle", "Week plan"},
                        {"ReportsBookingListDateShowNotes", "1"},
                        {"ReportsCalendarWeeks", "6"},
+                       {"ReportsSchedulePages", "3"},
+                       {"ReportsSchedulePrinterWidthLabelColumn", "450"},
+                       {"ReportsScheduleDateRangeFixed", "1"},
                        {"ReportsUnrelated", "stays out"}};
     ASSERT_EQ(Get<QELPluginOnSaveSettingsFn>(QELPLUGIN_ONSAVESETTINGS_SYMBOL)(ini.c_str(), 0), 1);
     const std::string text = ::testing::ReadFile(ini);
     for (const char* line : {"[Reports]", "ReportsDirectoryHtml=/tmp/pages/", "[Reports Booking List]",
-                             "ReportsBookingListTitle=Week plan", "[Reports Calendar]", "ReportsCalendarWeeks=6"})
+                             "ReportsBookingListTitle=Week plan", "[Reports Calendar]", "ReportsCalendarWeeks=6",
+                             "[Reports Schedule]", "ReportsSchedulePages=3", "ReportsSchedulePrinterWidthLabelColumn=450"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
     EXPECT_EQ(text.find("ReportsUnrelated"), std::string::npos);
+    EXPECT_EQ(text.find("ReportsScheduleDateRangeFixed"), std::string::npos);   // lives in the store only
 
     Host().settings.clear();
     ASSERT_EQ(Get<QELPluginOnLoadSettingsFn>(QELPLUGIN_ONLOADSETTINGS_SYMBOL)(ini.c_str()), 1);
@@ -162,6 +200,8 @@ TEST_F(ReportsPluginTest, SettingsRoundTripThroughAnIniFile) {
     EXPECT_EQ(Host().settings["ReportsBookingListTitle"], "Week plan");
     EXPECT_EQ(Host().settings["ReportsBookingListDateShowNotes"], "1");
     EXPECT_EQ(Host().settings["ReportsCalendarWeeks"], "6");
+    EXPECT_EQ(Host().settings["ReportsSchedulePages"], "3");
+    EXPECT_EQ(Host().settings["ReportsSchedulePrinterWidthLabelColumn"], "450");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "checkers.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
@@ -144,6 +145,89 @@ TEST_F(ReportsProgramTest, PluginFileChooserTakesTheProgramsScriptedAnswer) {
     EXPECT_TRUE(prompts.allAnswered());
     EXPECT_TRUE(std::filesystem::is_regular_file(html));
     EXPECT_EQ(Preview(), nullptr);   // a written page ends the preview
+}
+
+// The view's report of the resource schedule on the demo plan, over the
+// fortnight the view shows (written by hand here, as the view writes it):
+// the preview holds the pages across for every band, and printing writes
+// them all to a PDF that names every resource and the tasks of the bookings.
+TEST_F(ReportsProgramTest, ScheduleReportToPreviewAndPdf) {
+    ASSERT_TRUE(testing::HaveTool("pdfinfo", "poppler-utils"));
+    PlanShape shape;
+    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    CPlanData& data = *frame->Data();
+    ASSERT_EQ(GeneratePlan(data, shape), kDataOk);
+    SetSetting("ViewActive", "0");
+    SetSetting("ViewScheduleBaseUnit", "4");
+    SetSetting("ViewVisibleDateFirst", "20250310");
+    SetSetting("ViewVisibleTimeFirst", "0");
+    SetSetting("ViewVisibleDateLast", "20250324");
+    SetSetting("ViewVisibleTimeLast", "0");
+    SetSetting("ReportsSchedulePages", "2");
+
+    std::vector<CBooking*> bookings(static_cast<std::size_t>(data.bookings->GetCount()));
+    data.bookings->GetAll(bookings.data());
+    std::set<std::string> resources, tasks;
+    for (const CBooking* booking : bookings) {
+        resources.insert(booking->resource->name);
+        if (booking->endDay >= DateToJulianDay(3, 10, 2025) && booking->startDay < DateToJulianDay(3, 24, 2025))
+            tasks.insert(booking->task->name);
+    }
+    ASSERT_FALSE(tasks.empty());
+
+    frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    const int pages = Preview()->PageCount();
+    ASSERT_GE(pages, 2);
+    EXPECT_EQ(pages % 2, 0);   // two pages across in every band
+
+    Press(CNewPreviewView::ID_PRINT);
+    EXPECT_EQ(dialogPageCount, pages);
+    ASSERT_EQ(testing::PdfPageCount(pdf), pages);
+    std::string text;
+    for (int page = 1; page <= pages; ++page) {
+        const std::string pageText = Squeezed(testing::PdfPageText(pdf, page));
+        EXPECT_NE(pageText.find("Schedule"), std::string::npos) << page;
+        EXPECT_NE(pageText.find("Resources"), std::string::npos) << page;
+        text += pageText + " ";
+    }
+    for (const std::string& name : resources) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
+    for (const std::string& name : tasks) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
+    EXPECT_TRUE(prompts.asked().empty());
+}
+
+// The task schedule's report written as HTML from the preview, to the file
+// the user chooses: a valid page whose images are valid PNGs showing the
+// tasks in the label column.
+TEST_F(ReportsProgramTest, TaskScheduleReportToHtml) {
+    PlanShape shape;
+    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    ASSERT_EQ(GeneratePlan(*frame->Data(), shape), kDataOk);
+    SetSetting("ViewActive", "1");
+    SetSetting("ViewScheduleBaseUnit", "4");
+    SetSetting("ViewVisibleDateFirst", "20250310");
+    SetSetting("ViewVisibleDateLast", "20250317");
+    SetSetting("ReportsHtmlImageSizeMax", "200000");   // several images
+    frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+
+    const std::string html = out.path() + "/Tasks.html";
+    prompts.AnswerFile(html);
+    Press(CNewPreviewView::ID_EXPORT);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].file.fileName, "Schedule.html");
+    EXPECT_EQ(reports_test::HtmlProblems(html), "");
+    const std::string page = testing::ReadFile(html);
+    EXPECT_NE(page.find("<title>Schedule</title>"), std::string::npos);
+    int images = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(out.path())) {
+        if (entry.path().extension() != ".png") continue;
+        ++images;
+        EXPECT_EQ(reports_test::PngProblems(entry.path().string()), "") << entry.path();
+        EXPECT_NE(page.find(entry.path().filename().string()), std::string::npos) << entry.path();
+    }
+    EXPECT_GT(images, 1);
+    EXPECT_TRUE(std::filesystem::is_regular_file(out.path() + "/Tasks1.png"));
 }
 
 }  // namespace

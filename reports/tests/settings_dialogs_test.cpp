@@ -7,13 +7,17 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
+#include <QTimeEdit>
 
 #include <map>
 #include <set>
 
 #include "report_test_support.h"
 #include "reports/settings_dialogs.h"
+#include "ui/win_types.h"
+#include "ui/scripted_prompts.h"
 #include "testing/fake_locales.h"
 
 namespace {
@@ -132,6 +136,70 @@ TEST_F(SettingsDialogsTest, CalendarDialogShowsStatesAndStoresEverySetting) {
         {"ReportsCalendarGroupBookingsByDay", "0"}, {"ReportsCalendarWeeks", "3"},
     };
     for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
+}
+
+// By the day the times stay hidden; a reversed range is refused with a
+// message and the dialog stays open; OK stores the seven keys and the range.
+TEST_F(SettingsDialogsTest, ScheduleDialogShowsStatesRefusesReversedRangesAndStores) {
+    ui::ScriptedPrompts prompts;
+    settings.Set("ReportsSchedulePrinterWidthLabelColumn", "");
+    settings.Set("ReportsSchedulePages", "500");
+    settings.Set("ReportsSchedulePageMax", "20");
+    settings.Set("ReportsScheduleDateRangeFixedStartDate", "20250106");
+    settings.Set("ReportsScheduleDateRangeFixedEndDate", "20250111");
+    ScheduleReportSettingsValues values;
+    values.Load(settings.Getter(), true);
+    ScheduleReportSettingsDialog dialog(nullptr, values);
+    ExpectReadable(dialog);
+    dialog.show();
+
+    EXPECT_EQ(dialog.page.title->text().toStdString(), "Schedule");
+    EXPECT_FALSE(dialog.page.period->isEnabled());
+    EXPECT_FALSE(dialog.times->isVisible());
+    EXPECT_EQ(dialog.pages->value(), 20);
+    EXPECT_EQ(dialog.pages->maximum(), 20);
+    EXPECT_DOUBLE_EQ(dialog.labelWidth->value(), 5.0);   // a missing width shows 5 cm
+    EXPECT_EQ(dialog.page.end->date(), QDate(2025, 1, 10));   // the last day, not the day after
+
+    dialog.page.rangeChoice->button(1)->setChecked(true);
+    EXPECT_TRUE(dialog.page.period->isEnabled());
+    dialog.page.end->setDate(QDate(2025, 1, 5));
+    prompts.AnswerMessage(ui::IDOK);
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_NE(prompts.asked()[0].text.find("before its start"), std::string::npos);
+    EXPECT_TRUE(Get("ReportsScheduleDateRangeFixed").empty());
+
+    dialog.page.end->setDate(QDate(2025, 1, 6));
+    dialog.pages->setValue(3);
+    dialog.labelWidth->setValue(4.1);
+    dialog.page.footer->setText("Draft");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.Values().Store(Setter());
+    const std::map<std::string, std::string> expected = {
+        {"ReportsScheduleShowHeader", "1"},
+        {"ReportsScheduleTitle", "Schedule"},
+        {"ReportsScheduleTitleEmpty", "0"},
+        {"ReportsScheduleShowFooter", "1"},
+        {"ReportsScheduleFooterNotice", "Draft"},
+        {"ReportsScheduleDateRangeFixed", "1"},
+        {"ReportsScheduleDateRangeFixedStartDate", "20250106"},
+        {"ReportsScheduleDateRangeFixedEndDate", "20250107"},
+        {"ReportsScheduleTimeRangeFixedEndTime", "0"},
+        {"ReportsSchedulePages", "3"},
+        {"ReportsSchedulePrinterWidthLabelColumn", "410"},
+    };
+    for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
+
+    settings.Set("ViewScheduleBaseUnit", "2");
+    values.Load(settings.Getter(), false);
+    ScheduleReportSettingsDialog hours(nullptr, values);
+    hours.show();
+    EXPECT_TRUE(hours.times->isVisible());
+    EXPECT_NEAR(hours.labelWidth->value(), 4.1 * 0.3937, 0.01);   // in inches
+    EXPECT_NE(hours.labelWidth->suffix().indexOf("in"), -1);
 }
 
 }  // namespace
