@@ -1,7 +1,7 @@
 #pragma once
 
-// The booking-list report's callbacks: the report command and what the
-// host's "DoReport" calls back (print, settings, HTML).
+// The reports' callbacks: each report's command and what the host's
+// "DoReport" calls back (print, settings, HTML).
 
 #include <cstdint>
 
@@ -18,3 +18,11 @@ std::int32_t BookingListPrintCallback(CReportDocument* document, QelDC* printer,
 std::int32_t BookingListSettingsCallback(QelWnd parent);
 // Asks for the file and writes the page; 0 written, 3 cancelled, 1 failed.
 std::int32_t BookingListHtmlCallback();
+
+// The calendar report: forgets the bookings per day of an earlier print,
+// then as the booking list. Returns 0.
+std::int32_t CalendarReportCallback(std::int32_t mode);
+// Fills the document with the calendar's pages; results as for the booking list.
+std::int32_t CalendarPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes);
+std::int32_t CalendarSettingsCallback(QelWnd parent);
+std::int32_t CalendarHtmlCallback();

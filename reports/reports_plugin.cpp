@@ -18,6 +18,7 @@
 namespace {
 
 constexpr std::int32_t kReportTag = 7;
+constexpr std::int32_t kCalendarViewKey = 2;
 
 int ScreenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -74,10 +75,12 @@ QEL_API std::int32_t QELPlugin_OnSaveSettings(const char* iniPath, std::int32_t)
     return 1;
 }
 
-// The views' reports and the export join when they are built.
+// The schedule reports and the export join when they are built.
 QEL_API std::int32_t QELPlugin_OnRegister() {
     if (!Initialised()) return 0;
     static PluginReport bookingList{kReportTag, PLUGIN_REPORT_GLOBAL, 0, &BookingListReportCallback};
     g_hostApi.registerItem(QELA_REGISTER_REPORT, &bookingList);
+    static PluginReport calendar{kReportTag, PLUGIN_REPORT_VIEW, kCalendarViewKey, &CalendarReportCallback};
+    g_hostApi.registerItem(QELA_REGISTER_REPORT, &calendar);
     return 1;
 }
