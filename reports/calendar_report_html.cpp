@@ -41,7 +41,8 @@ CCalendarHtml::CCalendarHtml(PlanContext context)
     fontSizeDayHeader = GetIntSetting(get, "ReportsCalendarHtmlFontSizeDayHeader", fontSizeDayHeader);
     fontSizeBooking = GetIntSetting(get, "ReportsCalendarHtmlFontSizeBooking", fontSizeBooking);
     imageWidth = GetIntSetting(get, "ReportsCalendarHtmlImageWidth", imageWidth);
-    bookingsPerDay = CalendarHtmlBookingsPerDay(GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDay", 0),
+    // Without a print before (no value stored), the default applies.
+    bookingsPerDay = CalendarHtmlBookingsPerDay(GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDay", -1),
                                                 GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDayDefault", 3),
                                                 GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDayFixed", -1));
     bookingDistance = GetIntSetting(get, "ReportsCalendarHtmlBookingDistance", 5);
