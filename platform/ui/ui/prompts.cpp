@@ -2,21 +2,44 @@
 
 #include <QStringList>
 
+#include "plat/dynlib.h"
 #include "plat/resource_strings.h"
+#include "qel_export.h"
 #include "ui/qt_prompts.h"
 #include "ui/win_types.h"
 
+namespace {
+ui::Prompts* g_prompts = nullptr;
+}
+
+// Every module that links this library has its own copy of g_prompts, hidden
+// from the others. The program exports this function, and every copy uses the
+// slot it returns, so one installed service answers for the program and for
+// the plugins it loaded.
+QEL_API ui::Prompts** QELUI_PromptsSlot() { return &g_prompts; }
+
 namespace ui {
 namespace {
-Prompts* g_prompts = nullptr;
+
+Prompts*& Slot() {
+    using SlotFn = Prompts** (*)();
+    // A program that exports nothing (a plain test) keeps this module's own slot.
+    static Prompts** const slot = [] {
+        const auto program = reinterpret_cast<SlotFn>(plat::GetSymbol(plat::ProgramModule(), "QELUI_PromptsSlot"));
+        return program != nullptr ? program() : &g_prompts;
+    }();
+    return *slot;
 }
+
+}  // namespace
 
 Prompts& CurrentPrompts() {
     static QtPrompts qtPrompts;
-    return g_prompts ? *g_prompts : qtPrompts;
+    Prompts* installed = Slot();
+    return installed != nullptr ? *installed : qtPrompts;
 }
 
-void SetPrompts(Prompts* prompts) { g_prompts = prompts; }
+void SetPrompts(Prompts* prompts) { Slot() = prompts; }
 
 int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
                    std::initializer_list<plat::FormatArg> args) {
