@@ -2,25 +2,16 @@
 
 #include <algorithm>
 
-#include "date_setting.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "reports/report_item_lists.h"
+#include "reports/report_period.h"
 #include "reports/report_strings.h"
 #include "schedule_rows.h"
 #include "string_ids.h"
 #include "support/time_bar_labels.h"
 
 namespace {
-
-CDateTime BookingMoment(std::int32_t day, std::int16_t minutes) {
-    CDateTime moment(CDate::FromJulianDay(day));
-    if (minutes >= CTimeOfDay::kMinutesPerDay)
-        moment.time = CTimeOfDay::EndOfDay();
-    else
-        moment.time = CTimeOfDay(minutes);
-    return moment;
-}
 
 // 24:00 counts as 0:00 of the next day when measuring.
 CDateTime MomentForDuration(std::int32_t day, std::int16_t minutes) {
@@ -36,15 +27,7 @@ const char* BookingListGroup::Name() const {
 }
 
 void CBookingListReport::ReadRange(const SettingGetter& get, CDate& first, CDate& last) {
-    const CDate today = CDate::Today();
-    if (GetBoolSetting(get, "ReportsBookingListDateRangeFixed", false)) {
-        first = GetDateSetting(get, "ReportsBookingListDateRangeFixedStart", today);
-        last = GetDateSetting(get, "ReportsBookingListDateRangeFixedEnd", today);
-        return;
-    }
-    first = GetDateSetting(get, "ViewVisibleDateFirst", today);
-    last = GetDateSetting(get, "ViewVisibleDateLast", today);
-    if (GetIntSetting(get, "ViewVisibleTimeLast", 0) == 0 && first < last) last = AddDays(last, -1);
+    ReadReportPeriod(get, "ReportsBookingListDateRange", first, last);
 }
 
 std::string CBookingListReport::ReportTitle(const SettingGetter& get) {

@@ -8,24 +8,48 @@
 #include "reports/booking_list_html.h"
 #include "reports/booking_list_print.h"
 #include "reports/delimited_export.h"
+#include "reports/calendar_report_html.h"
+#include "reports/calendar_report_pages.h"
+#include "reports/calendar_report_print.h"
 #include "reports/report_settings.h"
 #include "reports/schedule_report_html.h"
 #include "reports/schedule_report_print.h"
 #include "reports/settings_dialogs.h"
+#include "plat/checked_format.h"
+#include "string_ids.h"
 #include "ui/painter.h"
+#include "ui/prompts.h"
 
 namespace {
 
 constexpr std::int32_t kCancelled = 3;
 
-// The wait cursor while a report is made.
+// The wait cursor while a report fills its pages or writes its files.
 class WaitCursor {
 public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor() {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            active_ = false;
+    }
+    ~WaitCursor() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+    }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool active_ = true;
 };
+
+// Tells the user that the period was longer than a calendar report shows.
+void TellPeriodCut(CCalendarReport& report) {
+    CDate first, last;
+    if (report.WidenPeriod(first, last) == 0 || !report.periodCut) return;
+    ui::MessageBoxById(nullptr, ids::REPORT_CALENDAR_PERIOD_CUT, ui::MB_OK | ui::MB_ICONINFORMATION,
+                       {std::to_string(kCalendarMaxWeeks), last.Format(0, nullptr)});
+}
 
 }  // namespace
 
@@ -88,9 +112,20 @@ std::int32_t ScheduleReportCallback(std::int32_t mode) {
     return 0;
 }
 
+std::int32_t CalendarReportCallback(std::int32_t mode) {
+    if (!g_hostApi.IsBound()) return 0;
+    g_hostApi.prepareReport();
+    SetIntSetting(PluginSettingSetter(), "ReportsCalendarHtmlBookingsPerDay", -1);
+    if (mode != PLUGIN_REPORT_MODE_PREVIEW && mode != PLUGIN_REPORT_MODE_PRINT) return 0;
+    ReportRequest request{mode == PLUGIN_REPORT_MODE_PREVIEW ? REPORT_REQUEST_PREVIEW : 0, &CalendarPrintCallback,
+                          &CalendarSettingsCallback, &CalendarHtmlCallback};
+    g_hostApi.command("DoReport", &request);
+    return 0;
+}
+
 std::int32_t DoScheduleReportPrint(CReportDocument* document, QelDC* printer, QelDC* attributes) {
     if (document == nullptr || printer == nullptr || attributes == nullptr) return 1;
-    WaitCursor wait;
+    const WaitCursor wait;
     CSchedulePrintRenderer report(PluginPlanContext());
     return report.Print(*document, &printer->painter(), attributes->painter().device());
 }
@@ -107,7 +142,32 @@ std::int32_t DoScheduleReportHtml() {
     const std::optional<std::string> path =
         ChooseHtmlFile(nullptr, CScheduleReport::GetTitle(get), get, PluginSettingSetter());
     if (!path) return kCancelled;
-    WaitCursor wait;
+    const WaitCursor wait;
     CScheduleHtmlRenderer report(PluginPlanContext());
     return report.Render(*path);
+}
+
+std::int32_t CalendarPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes) {
+    if (document == nullptr || printer == nullptr || attributes == nullptr) return 1;
+    const WaitCursor wait;
+    CCalendarPrint report(PluginPlanContext(), PluginSettingSetter());
+    const int result = report.Print(*document, &printer->painter(), attributes->painter().device());
+    TellPeriodCut(report);
+    return result;
+}
+
+std::int32_t CalendarSettingsCallback(QelWnd parent) {
+    return RunCalendarSettingsDialog(parent, PluginSettingGetter(), PluginSettingSetter()) ? 0 : kCancelled;
+}
+
+std::int32_t CalendarHtmlCallback() {
+    const SettingGetter get = PluginSettingGetter();
+    const std::optional<std::string> path =
+        ChooseHtmlFile(nullptr, CCalendarReport::GetTitle(get), get, PluginSettingSetter());
+    if (!path) return kCancelled;
+    const WaitCursor wait;
+    CCalendarHtml report(PluginPlanContext());
+    const int result = report.Render(*path);
+    TellPeriodCut(report);
+    return result;
 }

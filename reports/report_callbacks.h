@@ -1,7 +1,7 @@
 #pragma once
 
-// The booking-list report's callbacks: the report command and what the
-// host's "DoReport" calls back (print, settings, HTML).
+// The reports' callbacks: each report's command and what the host's
+// "DoReport" calls back (print, settings, HTML).
 
 #include <cstdint>
 
@@ -32,3 +32,10 @@ std::int32_t ScheduleReportCallback(std::int32_t mode);
 std::int32_t DoScheduleReportPrint(CReportDocument* document, QelDC* printer, QelDC* attributes);
 std::int32_t DoScheduleReportSettings(QelWnd parent);
 std::int32_t DoScheduleReportHtml();
+// The calendar report: forgets the bookings per day of an earlier print,
+// then as the booking list. Returns 0.
+std::int32_t CalendarReportCallback(std::int32_t mode);
+// Fills the document with the calendar's pages; results as for the booking list.
+std::int32_t CalendarPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes);
+std::int32_t CalendarSettingsCallback(QelWnd parent);
+std::int32_t CalendarHtmlCallback();

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr std::int32_t kReportTag = 7;
+constexpr std::int32_t kCalendarViewKey = 2;
 
 int ScreenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -80,7 +81,7 @@ QEL_API std::int32_t QELPlugin_OnSaveSettings(const char* iniPath, std::int32_t)
     return 1;
 }
 
-// The views' reports and the export join when they are built.
+// The reports, then the export.
 QEL_API std::int32_t QELPlugin_OnRegister() {
     if (!Initialised()) return 0;
     static PluginReport bookingList{kReportTag, PLUGIN_REPORT_GLOBAL, 0, &BookingListReportCallback};
@@ -89,6 +90,8 @@ QEL_API std::int32_t QELPlugin_OnRegister() {
     static PluginReport taskSchedule{kReportTag, PLUGIN_REPORT_VIEW, 1, &TaskScheduleReportCallback};
     g_hostApi.registerItem(QELA_REGISTER_REPORT, &resourceSchedule);
     g_hostApi.registerItem(QELA_REGISTER_REPORT, &taskSchedule);
+    static PluginReport calendar{kReportTag, PLUGIN_REPORT_VIEW, kCalendarViewKey, &CalendarReportCallback};
+    g_hostApi.registerItem(QELA_REGISTER_REPORT, &calendar);
     g_hostApi.registerItem(QELA_REGISTER_EXPORT, reinterpret_cast<void*>(&ExportCallback));
     return 1;
 }

@@ -45,7 +45,7 @@ protected:
         ASSERT_EQ(Get<QELPluginOnPluginInfoFn>(QELPLUGIN_ONPLUGININFO_SYMBOL)("QEL2", "2.0", "en", Resources(), &info), 1);
     }
 
-    // The report registered with this kind and key.
+    // The callback registered with this kind and view key.
     ReportCallback RegisteredReport(std::int32_t kind = PLUGIN_REPORT_GLOBAL, std::int32_t key = 0) {
         Host().reports.clear();
         EXPECT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
@@ -66,16 +66,17 @@ TEST_F(ReportsPluginTest, InfoComesFromTheVersionBlockAndTheTexts) {
     EXPECT_STREQ(info.description, "Prints the booking list and saves reports as HTML pages");
 }
 
-// The booking list as the global report, the schedule for the resource and
-// the task schedule views, then the export.
+// The booking list as the global report, the schedules of the resource and
+// task views, the calendar of the calendar view, then the export.
 TEST_F(ReportsPluginTest, RegistersTheReportsAndTheExport) {
     ASSERT_EQ(Get<QELPluginOnRegisterFn>(QELPLUGIN_ONREGISTER_SYMBOL)(), 1);
-    std::vector<std::string> registered(3, QELA_REGISTER_REPORT);
+    std::vector<std::string> registered(4, QELA_REGISTER_REPORT);
     registered.push_back(QELA_REGISTER_EXPORT);
     EXPECT_EQ(Host().registered, registered);
-    ASSERT_EQ(Host().reports.size(), 3u);
-    const std::int32_t expected[][2] = {{PLUGIN_REPORT_GLOBAL, 0}, {PLUGIN_REPORT_VIEW, 0}, {PLUGIN_REPORT_VIEW, 1}};
-    for (std::size_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(Host().reports.size(), 4u);
+    const std::int32_t expected[][2] = {
+        {PLUGIN_REPORT_GLOBAL, 0}, {PLUGIN_REPORT_VIEW, 0}, {PLUGIN_REPORT_VIEW, 1}, {PLUGIN_REPORT_VIEW, 2}};
+    for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(Host().reports[i].tag, 7);
         EXPECT_EQ(Host().reports[i].kind, expected[i][0]);
         EXPECT_EQ(Host().reports[i].key, expected[i][1]);
@@ -106,6 +107,48 @@ TEST_F(ReportsPluginTest, ScheduleReportModes) {
             EXPECT_EQ(request.print(nullptr, nullptr, nullptr), 1);
         }
     }
+}
+
+// The calendar forgets what an earlier print fitted, then runs as the
+// booking list: every mode prepares, only preview and print go to the host,
+// and the print callback fills a document from the plan.
+TEST_F(ReportsPluginTest, CalendarReportModes) {
+    const ReportCallback report = RegisteredReport(PLUGIN_REPORT_VIEW, 2);
+    ASSERT_NE(report, nullptr);
+    for (const int mode : {0, 3, 2, 1}) {
+        Host().prepareCount = 0;
+        Host().reportRequests.clear();
+        Host().settings = {{"ReportsCalendarHtmlBookingsPerDay", "6"}};
+        EXPECT_EQ(report(mode), 0) << mode;
+        EXPECT_EQ(Host().prepareCount, 1) << mode;
+        EXPECT_EQ(Host().settings["ReportsCalendarHtmlBookingsPerDay"], "-1") << mode;
+        ASSERT_EQ(Host().reportRequests.size(), mode == 1 || mode == 2 ? 1u : 0u) << mode;
+        if (Host().reportRequests.empty()) continue;
+        const ReportRequest& request = Host().reportRequests[0];
+        EXPECT_EQ(request.flags & 0xFF, mode == 1 ? 1 : 0);
+        EXPECT_NE(request.relayout, nullptr);
+        EXPECT_NE(request.exportHtml, nullptr);
+    }
+
+    FakeHistory history;
+    PlanRoot root(&history);
+    PlanShape shape;
+    shape.centreDay = DateToJulianDay(1, 15, 2025);
+    ASSERT_EQ(GeneratePlan(root, shape), kDataOk);
+    ASSERT_EQ(Get<QELPluginOnStartFn>(QELPLUGIN_ONSTART_SYMBOL)(&root), 1);
+    Host().settings = {{"ReportsCalendarDateRangeFixed", "1"},
+                       {"ReportsCalendarDateRangeFixedStart", "20250101"},
+                       {"ReportsCalendarDateRangeFixedEnd", "20250131"}};
+    ASSERT_EQ(Host().reportRequests.size(), 1u);
+    const ReportPrintCallback print = Host().reportRequests[0].print;
+    EXPECT_EQ(print(nullptr, nullptr, nullptr), 1);
+    QImage page(2100 / 4, 2970 / 4, QImage::Format_RGB32);
+    QPainter painter(&page);
+    doc::ReportDocument document(std::make_unique<doc::QtDevice>());
+    QelDC dc(painter);
+    EXPECT_EQ(print(&document, &dc, &dc), 0);
+    EXPECT_GE(document.GetPageCount(), 2);   // five weeks and the bookings that did not fit
+    EXPECT_NE(Host().settings["ReportsCalendarHtmlBookingsPerDay"], "-1");
 }
 
 // Every mode prepares the report; only preview and print go to the host,

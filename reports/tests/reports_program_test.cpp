@@ -14,69 +14,22 @@
 #include <string>
 #include <vector>
 
-#include "app_fixture.h"
 #include "app_ids.h"
 #include "checkers.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
 #include "plan_data.h"
-#include "report_preview.h"
-#include "report_printing.h"
-#include "settings_store.h"
+#include "reports_program_fixture.h"
 #include "support/calendar_values.h"
 #include "testing/external_tools.h"
-#include "testing/temp_directory.h"
 #include "tools/plan_generator.h"
-#include "ui/scripted_prompts.h"
 
 namespace {
 
-std::string Squeezed(const std::string& text) { return std::regex_replace(text, std::regex("\\s+"), " "); }
-
-std::string SettingDate(std::int32_t day) { return CDate::FromJulianDay(day).Format(0, "yyyyMMdd"); }
-
-class ReportsProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SettingsStore().Clear();
-        dir.Substitute("Reports.plugin", QEL_REPORTS_PLUGIN);
-        app = std::make_unique<CMainApp>(dir.Environment());
-        ASSERT_TRUE(app->InitInstance());
-        frame = app->MainFrame();
-        frame->show();
-        SetReportPrintDialog([this](QWidget*, QPrinter& printer, int pageCount) {
-            dialogPageCount = pageCount;
-            printer.setOutputFileName(QString::fromStdString(pdf));
-            return true;
-        });
-    }
-    void TearDown() override {
-        SetReportPrintDialog({});
-        prompts.AnswerMessage(ui::IDNO);   // the generated plan is not saved
-        frame->close();
-        app->ExitInstance();
-        app.reset();
-        SettingsStore().Clear();
-    }
-
-    CNewPreviewView* Preview() const { return frame->findChild<CNewPreviewView*>("CNewPreviewView"); }
-    void Press(unsigned id) {
-        QAction* button = Preview()->Button(id);
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->isEnabled()) << id;
-        button->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    ui::ScriptedPrompts prompts;
-    apptest::ProgramDirectory dir;
-    testing::TempDirectory out;
-    std::string pdf = out.path() + "/bookings.pdf";
-    std::unique_ptr<CMainApp> app;
-    CMainFrame* frame = nullptr;
-    int dialogPageCount = -1;
-};
+using reports_program_test::ReportsProgramTest;
+using reports_program_test::SettingDate;
+using reports_program_test::Squeezed;
 
 // The global report's menu command fills the preview through the plugin's
 // print callback; printing it writes as many PDF pages as the preview

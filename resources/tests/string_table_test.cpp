@@ -57,6 +57,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::SAVE_CHANGES, "s"},
     {ids::OPEN_TEXTS_SHORTENED, "s"},
     {ids::REPORT_BOOKING_LIST_SUBTITLE, "ss"},
+    {ids::REPORT_CALENDAR_PERIOD_CUT, "ss"},
     {ids::REPORT_FILE_NOT_WRITTEN, "ss"},
     {ids::IMPORT_NO_RECORDS, "s"},
     {ids::IMPORT_DONE, "i"},

@@ -68,6 +68,15 @@ TEST(DateText, FormsUnderEachLocaleOrder) {
         {0, "/", "1/2/999", Day(1999, 1, 2)},
         {0, "/", "1/2/1000", Day(2000, 1, 2)},
         {0, "/", "1/2/1001", Day(1001, 1, 2)},
+        // The same pivot where the year comes last or first.
+        {1, ".", "2.1.40", Day(2040, 1, 2)},
+        {1, ".", "2.1.41", Day(1941, 1, 2)},
+        {2, "-", "40-1-2", Day(2040, 1, 2)},
+        {2, "-", "41-1-2", Day(1941, 1, 2)},
+        {2, "-", "999-1-2", Day(1999, 1, 2)},
+        // An order the parser does not know reads as month-day-year.
+        {3, "/", "3/4/2024", Day(2024, 3, 4)},
+        {3, "/", "3/4", Day(2026, 3, 4)},
         {0, "/", "12/31/9999", Day(9999, 12, 31)},
         {0, "/", "1/1/10000", CDate::kInvalid},
         {0, "/", "1/1/99999999999999999999", CDate::kInvalid},
@@ -108,7 +117,8 @@ const OracleCase kOracle[] = {
 #include "date_texts.inc"
 };
 
-// Dates written by another calendar implementation read back to the same day.
+// Dates written by another calendar implementation (Python's, see
+// make_date_texts.py) read back to the same day.
 TEST(DateText, ReadsBackDatesWrittenByAnotherCalendar) {
     const char* separators[] = {"/", ".", "-"};
     for (const OracleCase& c : kOracle) {

@@ -2,7 +2,11 @@
 """Writes date_texts.inc: random dates of the years 1001 to 9999 written with
 four-digit years in each date order, with the Julian day number the
 standard library gives them (proleptic Gregorian ordinal + 1721425), or 0
-when the day does not exist in its month."""
+when the day does not exist in its month. The first part joins the numbers
+itself (with and without leading zeros, days that do not exist included);
+the second has the standard library's date formatter (strftime) write
+existing days in the date formats the C library's locales use for each
+order."""
 from datetime import date
 import os
 import random
@@ -33,6 +37,18 @@ for order, (sep, parts) in ORDERS.items():
             julian = 0
         text = sep.join(part(k, y, m, d) for k in parts)
         lines.append('{%d, "%s", %d},' % (order, text, julian))
+
+# date order -> strftime formats of that order, as D_FMT gives them with %Y
+STRFTIME_FORMATS = {0: ["%m/%d/%Y"], 1: ["%d.%m.%Y", "%d/%m/%Y", "%d-%m-%Y"], 2: ["%Y-%m-%d", "%Y/%m/%d", "%Y.%m.%d"]}
+STRFTIME_CASES_PER_ORDER = 300
+first_day = date(1001, 1, 1).toordinal()
+last_day = date(9999, 12, 31).toordinal()
+formatted = random.Random(20261211)
+for order, formats in STRFTIME_FORMATS.items():
+    for i in range(STRFTIME_CASES_PER_ORDER):
+        day = date.fromordinal(formatted.randint(first_day, last_day))
+        text = day.strftime(formats[i % len(formats)])
+        lines.append('{%d, "%s", %d},' % (order, text, day.toordinal() + 1721425))
 
 out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "date_texts.inc")
 with open(out, "w") as f:
