@@ -1,6 +1,10 @@
 #include "filter_dialog.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -101,6 +105,12 @@ CFilterDlg::CFilterDlg(bool readOnly, CPlanData* data, SettingGetter settings, Q
     const unsigned style = childrenOption_ ? CHECKTREE_CHILDREN : 0;
     resources_ = new CCheckButtonTreeCtrl(this, IDC_FILTER_RESOURCES, style);
     tasks_ = new CCheckButtonTreeCtrl(this, IDC_FILTER_TASKS, style);
+    // Room for a few groups with their members before the trees scroll,
+    // but never more than a third of the screen.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const int third = screen != nullptr ? screen->availableGeometry().height() / 3 : 300;
+    for (CCheckButtonTreeCtrl* trees : {resources_, tasks_})
+        trees->tree()->setMinimumHeight(std::min(trees->tree()->fontMetrics().lineSpacing() * 18, third));
     auto* mode = new QComboBox;
     ui::SetControlId(mode, IDC_FILTER_MODE);
     QPushButton* load = Button(BUTTON_LOAD, IDC_FILTER_LOAD);

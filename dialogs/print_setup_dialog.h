@@ -34,10 +34,14 @@ protected:
 
 private:
     void ApplyChosenPrinter();
+    // A font that is not installed shows as the one used in its place.
+    void ShowSubstituteOfMissingFont();
 
     QPrinter* printer_;
     QString printerAtOpening_;
     QPageLayout layoutAtOpening_;
+    std::string missingFont_;
+    std::string substituteFont_;
     CSPFontComboBoxCtrl font_;
     std::array<CSPDoubleEditCtrl, 4> marginEdits_;
 };

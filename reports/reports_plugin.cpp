@@ -60,7 +60,13 @@ QEL_API std::int32_t QELPlugin_OnStart(CPlanData* data) {
     return 1;
 }
 
-QEL_API std::int32_t QELPlugin_OnExit() { return 1; }
+// The host frees the plan after this: a later start in the same process
+// (the library stays loaded) must not find the old root kept.
+QEL_API std::int32_t QELPlugin_OnExit() {
+    g_pluginPlanData = nullptr;
+    g_pluginPublicFilter = nullptr;
+    return 1;
+}
 
 QEL_API std::int32_t QELPlugin_OnLoadSettings(const char* iniPath) {
     if (!Initialised()) return 0;

@@ -44,7 +44,6 @@ class FilterProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SettingsStore().Clear();
-        SetSetting("ViewOpenFileToday", "0");
         dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
         dir.Substitute("Reports.plugin", QEL_REPORTS_PLUGIN);
         app = std::make_unique<CMainApp>(dir.Environment());
@@ -53,6 +52,9 @@ protected:
         frame->resize(900, 500);
         frame->show();
         frame->View()->resize(800, 400);
+        SetSetting("ViewOpenFileToday", "0");
+        SetSetting("ViewActive", "0");
+        QELA_OnViewChanged();
         BuildPlan();
         SetSetting("ReportsBookingListDateRangeFixed", "1");
         SetSetting("ReportsBookingListDateRangeFixedStart", "20250101");

@@ -38,10 +38,6 @@ class WorkingTimeProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SettingsStore().Clear();
-        SetSetting("ViewOpenFileToday", "0");
-        SetSetting("ViewActive", "0");
-        SetSetting("ViewScheduleBaseUnit", "3");   // hours
-        SetSetting("ViewScheduleNonWorkingTimeHide", "1");
         dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
         dir.Substitute("booking.plugin", QEL_BOOKING_PLUGIN);
         app = std::make_unique<CMainApp>(dir.Environment());
@@ -49,6 +45,11 @@ protected:
         frame = app->MainFrame();
         frame->resize(900, 500);
         frame->View()->resize(800, 400);
+        SetSetting("ViewActive", "0");
+        SetSetting("ViewScheduleBaseUnit", "3");   // hours
+        SetSetting("ViewScheduleNonWorkingTimeHide", "1");
+        QELA_OnSettingsChanged();
+        QELA_OnViewChanged();
         void* module = dlopen(QEL_BOOKING_PLUGIN, RTLD_NOW | RTLD_NOLOAD);
         ASSERT_NE(module, nullptr);
         setSelection = reinterpret_cast<void (*)(const SelectionRecord*)>(dlsym(module, "Fixture_SetSelection"));
