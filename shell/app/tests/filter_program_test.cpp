@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPrinter>
@@ -22,10 +23,12 @@
 #include "main_view.h"
 #include "plan_builder.h"
 #include "plan_data.h"
+#include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "report_preview.h"
 #include "report_printing.h"
 #include "settings_store.h"
+#include "string_ids.h"
 #include "support/calendar_values.h"
 #include "testing/external_tools.h"
 #include "testing/temp_directory.h"
@@ -167,6 +170,8 @@ TEST_F(FilterProgramTest, HiddenGroupLeavesViewsAndReportAndComesBackFromTheDocu
         dialog->OnSaveAs();
     });
     EXPECT_EQ(GetSetting("ViewFilterActive"), "1");
+    EXPECT_EQ(frame->Action(app_ids::ID_UNDO)->text().toStdString(),
+              plat::FormatChecked(plat::LoadResString(ids::MENU_UNDO), {plat::LoadResString(ids::UNDO_SAVE_FILTER)}));
     const Seen filtered = Shown();
     EXPECT_EQ(filtered.resourceLines, all.resourceLines - 5);   // Team, Alice's three lines, Bert
     EXPECT_EQ(filtered.taskLines, all.taskLines - 4);           // Work: four bookings fewer overlap
