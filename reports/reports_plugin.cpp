@@ -60,8 +60,8 @@ QEL_API std::int32_t QELPlugin_OnStart(CPlanData* data) {
     return 1;
 }
 
-// The host frees the plan after this: a later start in the same process
-// (the library stays loaded) must not find the old root kept.
+// The library stays loaded after the host lets it go: nothing of this plan
+// may be kept for the next.
 QEL_API std::int32_t QELPlugin_OnExit() {
     g_pluginPlanData = nullptr;
     g_pluginPublicFilter = nullptr;
