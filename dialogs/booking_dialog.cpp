@@ -58,13 +58,6 @@ std::string WithoutCarriageReturns(std::string text) {
     return out;
 }
 
-// Wide enough for its widest item, so no name is cut.
-void FitTreeWidth(QTreeWidget* tree) {
-    tree->resizeColumnToContents(0);
-    tree->setMinimumWidth(tree->columnWidth(0) + 2 * tree->frameWidth() +
-                          tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree));
-}
-
 }  // namespace
 
 BookingDialogMemory& BookingDialogState() {
@@ -234,7 +227,7 @@ void CBookingDlg::FillResourceTree() {
     }
     if (toSelect == nullptr) toSelect = tree->topLevelItem(0);
     if (toSelect != nullptr) tree->setCurrentItem(toSelect);
-    FitTreeWidth(tree);
+    dlg::FitTreeWidth(tree);
 }
 
 void CBookingDlg::ApplyTaskColors() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTreeWidget>
 
 #include "plat/resource_strings.h"
 #include "ui/dialog_base.h"
@@ -43,6 +44,12 @@ QVBoxLayout* AddDialogLayout(QWidget* dialog) {
     auto* layout = new QVBoxLayout(dialog);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     return layout;
+}
+
+void FitTreeWidth(QTreeWidget* tree) {
+    tree->resizeColumnToContents(0);
+    tree->setMinimumWidth(tree->columnWidth(0) + 2 * tree->frameWidth() +
+                          tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree));
 }
 
 QLabel* AddLabel(QBoxLayout* layout, int id, unsigned stringId) {

@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
+class QTreeWidget;
 class QVBoxLayout;
 class QWidget;
 
@@ -31,6 +32,8 @@ QLineEdit* AddPasswordEdit(QBoxLayout* layout, int id, unsigned maxBytes, QLabel
 // The edits of a period control wide enough for any date or time in the
 // shown form.
 void FitPeriodEdits(QWidget* period);
+// Wide enough for its widest item, so no name is cut.
+void FitTreeWidth(QTreeWidget* tree);
 // OK (IDOK) and Cancel (IDCANCEL) on a row of their own, wired to the dialog.
 void AddOkCancel(ui::DialogBase* dialog, QBoxLayout* layout);
 

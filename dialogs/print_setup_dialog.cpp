@@ -1,10 +1,13 @@
 #include "print_setup_dialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -48,11 +51,26 @@ CPrintSetupDlg::CPrintSetupDlg(QPrinter* printer, QWidget* parent) : DialogBase(
     setWindowTitle(Text(CAPTION_PRINT_SETUP));
     QVBoxLayout* layout = dlg::AddDialogLayout(this);
     if (printer_ != nullptr) {
+        printerAtOpening_ = printer_->printerName();
+        layoutAtOpening_ = printer_->pageLayout();
         auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel(printer_->printerName().isEmpty() ? Text(LABEL_NO_PRINTER) : printer_->printerName()), 1);
+        auto* printers = new QComboBox;
+        ui::SetControlId(printers, IDC_PRINT_PRINTER);
+        const QStringList names = QPrinterInfo::availablePrinterNames();
+        for (const QString& name : names) printers->addItem(name, name);
+        if (names.isEmpty()) printers->addItem(Text(LABEL_NO_PRINTER));
+        printers->setEnabled(!names.isEmpty());
+        const int current = printers->findData(printer_->printerName());
+        printers->setCurrentIndex(current >= 0 ? current : 0);
+        row->addWidget(Caption(LABEL_PRINTER, printers));
+        row->addWidget(printers, 1);
         auto* pageSetup = new QPushButton(Text(BUTTON_PAGE_SETUP));
+        ui::SetControlId(pageSetup, IDC_PRINT_PAGE_SETUP);
         pageSetup->setAutoDefault(false);
-        connect(pageSetup, &QPushButton::clicked, this, [this] { QPageSetupDialog(printer_, this).exec(); });
+        connect(pageSetup, &QPushButton::clicked, this, [this] {
+            ApplyChosenPrinter();
+            QPageSetupDialog(printer_, this).exec();
+        });
         row->addWidget(pageSetup);
         layout->addLayout(row);
     }
@@ -82,6 +100,7 @@ void CPrintSetupDlg::DoDataExchange(ui::DataExchange& dx) {
 
 void CPrintSetupDlg::OnInitDialog() {
     font_.SendMessage(WM_SP_FONTCOMBO_FILL);
+    ShowSubstituteOfMissingFont();
     metric = plat::CurrentLocale().metric;
     double lower = 0.0, step = 0.1, page = metric ? 1.0 : 0.4;
     for (CSPDoubleEditCtrl& edit : marginEdits_) {
@@ -101,7 +120,38 @@ void CPrintSetupDlg::OnOK() {
         for (double& margin : margins) margin = InchToCm(margin);
         UpdateData(false);
     }
+    // Left as shown, a font that is not installed keeps its name.
+    if (!missingFont_.empty() && fontName == substituteFont_) fontName = missingFont_;
+    ApplyChosenPrinter();
     EndDialog(ui::IDOK);
+}
+
+void CPrintSetupDlg::ShowSubstituteOfMissingFont() {
+    auto* fonts = reinterpret_cast<QComboBox*>(font_.SendMessage(WM_SP_FONTCOMBO_GETCOMBO));
+    const QString name = QString::fromStdString(fontName);
+    if (fonts == nullptr || fonts->findText(name, Qt::MatchStartsWith) != -1) return;
+    // The face the printer would use in its place.
+    const QString substitute = QFontInfo(QFont(name)).family();
+    if (fonts->findText(substitute, Qt::MatchStartsWith) == -1) return;
+    missingFont_ = fontName;
+    substituteFont_ = fonts->itemText(fonts->findText(substitute, Qt::MatchStartsWith)).toStdString();
+    fontName = substituteFont_;
+}
+
+void CPrintSetupDlg::OnCancel() {
+    // The page set-up wrote into the printer; cancelling takes it back.
+    if (printer_ != nullptr) {
+        if (printer_->printerName() != printerAtOpening_) printer_->setPrinterName(printerAtOpening_);
+        printer_->setPageLayout(layoutAtOpening_);
+    }
+    DialogBase::OnCancel();
+}
+
+void CPrintSetupDlg::ApplyChosenPrinter() {
+    auto* printers = qobject_cast<QComboBox*>(GetDlgItem(IDC_PRINT_PRINTER));
+    if (printers == nullptr || !printers->isEnabled()) return;
+    const QString name = printers->currentData().toString();
+    if (!name.isEmpty() && name != printer_->printerName()) printer_->setPrinterName(name);
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : DialogBase(parent) {

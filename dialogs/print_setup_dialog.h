@@ -7,6 +7,9 @@
 #include <array>
 #include <string>
 
+#include <QPageLayout>
+#include <QString>
+
 #include "spctrl/sp_controls.h"
 #include "ui/dialog_base.h"
 
@@ -15,7 +18,8 @@ class QPrinter;
 class CPrintSetupDlg : public ui::DialogBase {
     Q_OBJECT
 public:
-    // printer: the one the page set-up button edits; none hides it.
+    // printer: the one chosen and set up here (paper, orientation), kept
+    // as it was on Cancel; none hides the choice.
     explicit CPrintSetupDlg(QPrinter* printer, QWidget* parent = nullptr);
 
     std::string fontName;
@@ -26,9 +30,18 @@ protected:
     void DoDataExchange(ui::DataExchange& dx) override;
     void OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
 
 private:
+    void ApplyChosenPrinter();
+    // A font that is not installed shows as the one used in its place.
+    void ShowSubstituteOfMissingFont();
+
     QPrinter* printer_;
+    QString printerAtOpening_;
+    QPageLayout layoutAtOpening_;
+    std::string missingFont_;
+    std::string substituteFont_;
     CSPFontComboBoxCtrl font_;
     std::array<CSPDoubleEditCtrl, 4> marginEdits_;
 };

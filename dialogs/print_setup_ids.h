@@ -19,6 +19,7 @@ inline constexpr unsigned LABEL_MARGIN_BOTTOM = 41546;
 inline constexpr unsigned BUTTON_PAGE_SETUP = 41547;
 inline constexpr unsigned LABEL_NO_PRINTER = 41548;
 inline constexpr unsigned CAPTION_ABOUT = 41549;
+inline constexpr unsigned LABEL_PRINTER = 41550;
 
 }  // namespace print_setup_ids
 
@@ -29,6 +30,8 @@ inline constexpr int IDC_PRINT_MARGIN_RIGHT = 1017;
 inline constexpr int IDC_PRINT_FONT = 1026;
 inline constexpr int IDC_PRINT_MARGIN_TOP = 1030;
 inline constexpr int IDC_PRINT_UNIT = 1035;
+inline constexpr int IDC_PRINT_PAGE_SETUP = 1038;
+inline constexpr int IDC_PRINT_PRINTER = 1139;
 
 // About.
 inline constexpr int IDC_ABOUT_LINK = 1029;

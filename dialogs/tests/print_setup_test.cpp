@@ -6,6 +6,8 @@
 #include <string>
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QPrinter>
 #include <QLabel>
 #include <QTest>
 
@@ -119,6 +121,44 @@ TEST_F(PrintSetupDialogTest, InchLocaleShowsInchesAndStoresCentimetres) {
         EXPECT_DOUBLE_EQ(dialog.margins[1], metric ? 1.0 : 1.001);
         EXPECT_EQ(MarginSettingText(dialog.margins[1]), "100");
         EXPECT_EQ(dialog.fontName, "No Such Face 4711");
+    }
+}
+
+TEST_F(PrintSetupDialogTest, MissingFontShowsItsSubstituteAndKeepsItsName) {
+    struct Case {
+        bool pickOther;
+        const char* stored;   // empty: the face picked
+    } cases[] = {{false, "No Such Face 4711"}, {true, ""}};
+    for (const Case& c : cases) {
+        CPrintSetupDlg dialog(nullptr);
+        dialog.fontName = "No Such Face 4711";
+        dialog.show();
+        auto* fonts = reinterpret_cast<QComboBox*>(
+            ui::SendMessage(dialog.GetDlgItem(IDC_PRINT_FONT), WM_SP_FONTCOMBO_GETCOMBO));
+        ASSERT_NE(fonts, nullptr);
+        ASSERT_GT(fonts->count(), 1);
+        EXPECT_NE(fonts->currentIndex(), -1);   // the face used in its place, not an empty box
+        if (c.pickOther) fonts->setCurrentIndex(fonts->currentIndex() == 0 ? 1 : 0);
+        const std::string picked = fonts->currentText().toStdString();
+        QTest::mouseClick(static_cast<QAbstractButton*>(dialog.GetDlgItem(ui::IDOK)), Qt::LeftButton);
+        EXPECT_EQ(dialog.fontName, *c.stored != '\0' ? std::string(c.stored) : picked);
+    }
+}
+
+TEST_F(PrintSetupDialogTest, CancelTakesThePageSetUpBack) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    for (int result : {ui::IDCANCEL, ui::IDOK}) {
+        CPrintSetupDlg dialog(&printer);
+        dialog.show();
+        ASSERT_NE(dialog.GetDlgItem(IDC_PRINT_PRINTER), nullptr);
+        // What the page set-up dialog writes while this one is open.
+        printer.setPageOrientation(QPageLayout::Portrait);
+        QTest::mouseClick(static_cast<QAbstractButton*>(dialog.GetDlgItem(result)), Qt::LeftButton);
+        EXPECT_EQ(printer.pageLayout().orientation(),
+                  result == ui::IDOK ? QPageLayout::Portrait : QPageLayout::Landscape);
+        printer.setPageOrientation(QPageLayout::Landscape);
     }
 }
 

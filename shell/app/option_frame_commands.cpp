@@ -1,6 +1,7 @@
 #include "app_ids.h"
 #include "frame_commands.h"
 #include "go_to_date.h"
+#include "host_objects.h"
 #include "main_frame.h"
 #include "option_dialogs.h"
 #include "option_ids.h"
@@ -68,7 +69,7 @@ void RunEditSetting(CMainFrame& frame) {
 
 void RunPrintSetup(CMainFrame& frame) {
     const PrintSetup stored = LoadPrintSetup(Settings(), plat::LoadResString(ids::DEFAULT_PRINTER_FONT));
-    CPrintSetupDlg dialog(nullptr, &frame);
+    CPrintSetupDlg dialog(Host().printer, &frame);
     dialog.fontName = stored.font;
     dialog.margins = stored.marginsCm;
     if (dialog.DoModal() != ui::IDOK) return;
