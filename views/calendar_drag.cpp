@@ -27,10 +27,14 @@ CDateTime BookingEnd(const CBooking& booking) {
     return CDateTime(CDate::FromJulianDay(booking.endDay), CTimeOfDay(booking.endMinutes));
 }
 
-CDate LastDayOf(const CBooking& booking) {
-    const std::int32_t last = booking.endMinutes == 0 ? booking.endDay - 1 : booking.endDay;
-    return CDate::FromJulianDay(std::max(last, booking.startDay));
+CDate LastDayOf(const CBooking& booking) { return LastDayOf(PeriodOf(booking)); }
+
+CDate LastDayOf(const CalendarPeriod& period) {
+    const CDate last = period.end.time.GetMinutes() == 0 ? AddDays(period.end.date, -1) : period.end.date;
+    return std::max(last, period.start.date);
 }
+
+CalendarPeriod PeriodOf(const CBooking& booking) { return {BookingStart(booking), BookingEnd(booking)}; }
 
 CalendarPeriod MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules) {
     const CDateTime start = BookingStart(booking), end = BookingEnd(booking);

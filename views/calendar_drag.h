@@ -34,6 +34,9 @@ struct CalendarPeriod {
     CDateTime end;
     friend bool operator==(const CalendarPeriod&, const CalendarPeriod&) = default;
 };
+// The last day a period covers, by the same rule.
+CDate LastDayOf(const CalendarPeriod& period);
+CalendarPeriod PeriodOf(const CBooking& booking);
 
 // The booking moved to day at its own time of day. Its length is kept in
 // working minutes, or in real time when asked or when it has no working

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/key_codes.h"
+#include "ui/scroll_bar.h"
+
 namespace {
 
 int SafeDiv(int value, int size) { return size < 1 || value < 0 ? 0 : value / size; }
@@ -202,4 +205,24 @@ std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarM
         if (!frame.IsEmpty()) frames.push_back(frame);
     }
     return frames;
+}
+
+bool CalendarKeyScroll(int virtualKey, int modifiers, bool& vertical, int& code) {
+    constexpr int kAltBit = 0x10;
+    if ((modifiers & kAltBit) != 0) return false;
+    vertical = true;
+    switch (virtualKey) {
+    case ui::VK_PRIOR: code = ui::SB_PAGEUP; return true;
+    case ui::VK_NEXT: code = ui::SB_PAGEDOWN; return true;
+    case ui::VK_END: code = ui::SB_BOTTOM; return true;
+    case ui::VK_HOME: code = ui::SB_TOP; return true;
+    case ui::VK_UP: code = ui::SB_LINEUP; return true;
+    case ui::VK_DOWN: code = ui::SB_LINEDOWN; return true;
+    default: break;
+    }
+    vertical = false;
+    if (virtualKey == ui::VK_LEFT) code = ui::SB_LINELEFT;
+    else if (virtualKey == ui::VK_RIGHT) code = ui::SB_LINERIGHT;
+    else return false;
+    return true;
 }

@@ -115,3 +115,7 @@ int SizedDayHeight(const CalendarGeometry& g, int index, int lineY);
 // the row below its header strip and inside the client.
 std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first,
                                      const CDate& last, const std::function<int(int row)>& topOf);
+
+// The scroll a key asks for: vertical by weeks or horizontal by columns.
+// False for other keys and whenever Alt is held (modifier bit 0x10).
+bool CalendarKeyScroll(int virtualKey, int modifiers, bool& vertical, int& code);

@@ -155,3 +155,16 @@ void PaintCalendar(QelDC& dc, const CCalendarModel& model, const CalendarPaintSt
         Line(dc, 0, g.RowTop(row + 1), lastRight, g.RowTop(row + 1));
     }
 }
+
+void InvertFrame(QelDC& dc, const ui::Rect& r) {
+    if (r.IsEmpty()) return;
+    constexpr int kWidth = 2;
+    if (r.width() <= 2 * kWidth || r.height() <= 2 * kWidth) {
+        dc.InvertRect(r);
+        return;
+    }
+    dc.InvertRect({r.left, r.top, r.right, r.top + kWidth});
+    dc.InvertRect({r.left, r.bottom - kWidth, r.right, r.bottom});
+    dc.InvertRect({r.left, r.top + kWidth, r.left + kWidth, r.bottom - kWidth});
+    dc.InvertRect({r.right - kWidth, r.top + kWidth, r.right, r.bottom - kWidth});
+}

@@ -42,3 +42,7 @@ bool HasOverflowMarker(const CalendarDayCell& cell, int fullLines);
 
 void PaintCalendar(QelDC& dc, const CCalendarModel& model, const CalendarPaintState& state, const CalendarFonts& fonts,
                    const ui::Rect& clip);
+
+// Drag feedback drawn last by inversion: frames 2 pixels wide, and a
+// sizing line one pixel wide (an empty rectangle draws nothing).
+void InvertFrame(QelDC& dc, const ui::Rect& frame);

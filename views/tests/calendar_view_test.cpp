@@ -9,6 +9,7 @@
 #include "calendar_drag.h"
 #include "calendar_geometry.h"
 #include "tests/schedule_fixture.h"
+#include "ui/key_codes.h"
 #include "ui/scroll_bar.h"
 
 namespace {
@@ -97,6 +98,29 @@ TEST_F(CalendarViewTest, ScrollingByWeeksStopsAtTheLastPage) {
     // A client lower than the headers has no whole row; nothing divides by it.
     g.clientHeight = 10;
     EXPECT_EQ(CalendarScrollTarget(ui::SB_PAGEDOWN, WeekScrollState(g, weeks, 0), 0), 1);
+}
+
+TEST(CalendarKeyTest, KeysScrollUnlessAltIsHeld) {
+    struct Case {
+        int key, modifiers;
+        bool used, vertical;
+        int code;
+    } cases[] = {
+        {ui::VK_NEXT, 0, true, true, ui::SB_PAGEDOWN},   {ui::VK_PRIOR, 0, true, true, ui::SB_PAGEUP},
+        {ui::VK_HOME, 0, true, true, ui::SB_TOP},        {ui::VK_END, 0, true, true, ui::SB_BOTTOM},
+        {ui::VK_UP, 0x04, true, true, ui::SB_LINEUP},    {ui::VK_DOWN, 0, true, true, ui::SB_LINEDOWN},
+        {ui::VK_LEFT, 0, true, false, ui::SB_LINELEFT},  {ui::VK_RIGHT, 0, true, false, ui::SB_LINERIGHT},
+        {ui::VK_NEXT, 0x10, false, true, 0},             {ui::VK_LEFT, 0x14, false, true, 0},
+        {ui::VK_RETURN, 0, false, true, 0},
+    };
+    for (const Case& c : cases) {
+        bool vertical = true;
+        int code = 0;
+        EXPECT_EQ(CalendarKeyScroll(c.key, c.modifiers, vertical, code), c.used) << c.key << " " << c.modifiers;
+        if (!c.used) continue;
+        EXPECT_EQ(vertical, c.vertical) << c.key;
+        EXPECT_EQ(code, c.code) << c.key;
+    }
 }
 
 TEST_F(CalendarViewTest, ScrollPositionShowsWholeWeeksOfThePeriod) {
