@@ -1,5 +1,6 @@
 #include "calendar_view_wnd.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -622,6 +623,9 @@ void CCalendarViewWnd::mouseDoubleClickEvent(QMouseEvent* e) {
     if (daySelection_.exists && GetBoolSetting(PluginSettingGetter(), "ViewOpenAddBookingsWndOnDblClick", false))
         ui::SendMessage(window(), WM_COMMAND, ID_HOST_NEW_BOOKING, 0);
 }
+
+// The wheel scrolls by weeks, as over the scroll bar.
+void CCalendarViewWnd::wheelEvent(QWheelEvent* e) { QCoreApplication::sendEvent(vBar_, e); }
 
 void CCalendarViewWnd::leaveEvent(QEvent* e) {
     QWidget::leaveEvent(e);

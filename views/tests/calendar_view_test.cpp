@@ -8,6 +8,7 @@
 
 #include "calendar_drag.h"
 #include "calendar_geometry.h"
+#include "calendar_selection.h"
 #include "tests/schedule_fixture.h"
 #include "ui/key_codes.h"
 #include "ui/scroll_bar.h"
@@ -365,6 +366,44 @@ TEST_F(CalendarBarsTest, CommitIsOneNamedUndoStep) {
     EXPECT_EQ(loose->startDay, Day(6));
     EXPECT_EQ(history.undoList.size(), steps);
     loose->Delete();
+}
+
+TEST_F(CalendarBarsTest, SelectionRecordHoldsTheBookingOrTheDays) {
+    CalendarDaySelection days{true, false, CDate::FromJulianDay(Day(13)), CDate::FromJulianDay(Day(10))};
+    CalendarSelectionCache cache;
+    struct Case {
+        const char* name;
+        CBooking* selected;
+        int capacity;
+        bool withArray;
+        int count;
+        std::vector<CBooking*> written;
+    } cases[] = {
+        {"the days' bookings", nullptr, 4, true, 1, {b}},
+        {"counted without an array", nullptr, 0, false, 1, {}},
+        {"no room: counted, nothing written", nullptr, 0, true, 1, {}},
+        {"the selected booking", a, 4, true, 1, {a}},
+    };
+    for (const Case& c : cases) {
+        CBooking* array[4] = {};
+        SelectionRecord record{};
+        record.bookings = c.withArray ? array : nullptr;
+        record.bookingCapacity = c.capacity;
+        record.resourceCount = 7;
+        FillCalendarSelection(record, c.selected, days, root.bookings, cache);
+        EXPECT_EQ(record.bookingCount, c.count) << c.name;
+        EXPECT_EQ(record.resourceCount, 0) << c.name;
+        EXPECT_EQ(record.startDate, Day(10)) << c.name;
+        EXPECT_EQ(record.endDate, Day(14)) << c.name;
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(array[i], i < c.written.size() ? c.written[i] : nullptr) << c.name << " " << i;
+    }
+    // A later selection is collected anew.
+    days.end = CDate::FromJulianDay(Day(6));
+    cache.Drop();
+    SelectionRecord record{};
+    FillCalendarSelection(record, nullptr, days, root.bookings, cache);
+    EXPECT_EQ(record.bookingCount, 3);
 }
 
 }  // namespace
