@@ -699,8 +699,11 @@ std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const Cale
 }
 
 std::string CCalendarViewWnd::SelectionTipText() const {
-    const CalendarPeriod period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, DragRules());
-    return FormatTimeBarLabel(period.start, 1, false) + " - " + FormatTimeBarLabel(period.end, 1, true);
+    const CalendarDragRules rules = DragRules();
+    const CalendarPeriod period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, rules);
+    const double minutes = BookingWorkingMinutes(rules.workingTime, period.start, period.end, kUnitMinutes, rules.realTime);
+    return FormatTimeBarLabel(period.start, 1, false) + " - " + FormatTimeBarLabel(period.end, 1, true) + "\n" +
+           FormatDuration(rules.workingTime, minutes, model_.durationStyle, kUnitMinutes);
 }
 
 // ---- ending what runs ----------------------------------------------------
