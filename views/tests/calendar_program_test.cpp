@@ -205,6 +205,24 @@ TEST_F(CalendarProgramTest, ReleaseBeforeTheDelayOnlySelects) {
     EXPECT_EQ(selected[0], moved);
 }
 
+// A change of the plan while a booking is dragged ends the drag: the
+// release writes nothing into a booking that may be gone.
+TEST_F(CalendarProgramTest, DataChangeEndsARunningMove) {
+    GoTo(Calendar(), Day(13));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    const PixelBox blue = FindColour(Calendar()->grab().toImage(), kBlue);
+    ASSERT_TRUE(red.Found() && blue.Found());
+    const QPoint from(red.left + 10, (red.top + red.bottom) / 2);
+    const QPoint to = from + QPoint(blue.left - red.left, 0);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    QTest::qWait(400);
+    QTest::mouseMove(Calendar(), to);
+    Edit([&](CPlanData&) { reference->BeginChange(); reference->color1 = 0x00FF00; });
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(moved->startDay, Day(14));
+    EXPECT_EQ(moved->endDay, Day(15));
+}
+
 TEST_F(CalendarProgramTest, ScrollByWeeksAndGoToWhileHidden) {
     ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
     const int top = FirstVisible();
