@@ -1,0 +1,89 @@
+#include "calendar_drag.h"
+
+#include <algorithm>
+
+#include "data_status.h"
+
+CDateTime DayUnitStart(const CalendarDragRules& rules, const CDate& day) {
+    CDate date = day;
+    if (rules.hideNonWorkingTime) {
+        for (int i = 0; i < 7 && !rules.workingTime.IsWorkingDay(date); ++i) date = AddDays(date, 1);
+    }
+    const int start = rules.realTime ? 0 : std::clamp<int>(rules.workingTime.dayStart, 0, 1439);
+    return CDateTime(date, CTimeOfDay(start));
+}
+
+CDateTime DayUnitEnd(const CalendarDragRules& rules, const CDate& day) {
+    const int end = rules.realTime ? CTimeOfDay::kMinutesPerDay : std::clamp(rules.workingTime.End(), 1, 1440);
+    if (end >= CTimeOfDay::kMinutesPerDay) return CDateTime(AddDays(day, 1));
+    return CDateTime(day, CTimeOfDay(end));
+}
+
+CDateTime BookingStart(const CBooking& booking) {
+    return CDateTime(CDate::FromJulianDay(booking.startDay), CTimeOfDay(booking.startMinutes));
+}
+
+CDateTime BookingEnd(const CBooking& booking) {
+    return CDateTime(CDate::FromJulianDay(booking.endDay), CTimeOfDay(booking.endMinutes));
+}
+
+CDate LastDayOf(const CBooking& booking) { return LastDayOf(PeriodOf(booking)); }
+
+CDate LastDayOf(const CalendarPeriod& period) {
+    const CDate last = period.end.time.GetMinutes() == 0 ? AddDays(period.end.date, -1) : period.end.date;
+    return std::max(last, period.start.date);
+}
+
+CalendarPeriod PeriodOf(const CBooking& booking) { return {BookingStart(booking), BookingEnd(booking)}; }
+
+CalendarPeriod MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules) {
+    const CDateTime start = BookingStart(booking), end = BookingEnd(booking);
+    CalendarPeriod moved{CDateTime(day, start.time), end};
+    if (moved.start == start) return moved;
+    int days = 0, minutes = 0;
+    start.DiffMinutes(end, days, minutes);
+    const int working = static_cast<int>(BookingWorkingMinutes(rules.workingTime, start, end, 0, rules.realTime));
+    const bool realLength = !rules.keepWorkingTime || rules.realTime || (working < 1 && end > start);
+    if (realLength) {
+        moved.end = CDateTime(AddDays(moved.start.date, days), moved.start.time);
+        moved.end.AddMinutes(minutes);
+    } else {
+        moved.end = AddWorkingMinutes(rules.workingTime, moved.start, working);
+    }
+    return moved;
+}
+
+CalendarPeriod ResizeBookingToDay(const CBooking& booking, bool startBorder, const CDate& day,
+                                  const CalendarDragRules& rules) {
+    const CDateTime start = BookingStart(booking), end = BookingEnd(booking);
+    const CDate firstDay = start.date, lastDay = LastDayOf(booking);
+    CalendarPeriod period{start, end};
+    if (startBorder) {
+        const CDate target = std::min(day, lastDay);
+        if (target != firstDay) period.start = DayUnitStart(rules, target);
+        if (!(period.start < end)) period.start = end;
+    } else {
+        const CDate target = std::max(day, firstDay);
+        if (target != lastDay) period.end = DayUnitEnd(rules, target);
+        if (!(start < period.end)) period.end = start;
+    }
+    return period;
+}
+
+CalendarPeriod DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules) {
+    return {DayUnitStart(rules, std::min(one, other)), DayUnitEnd(rules, std::max(one, other))};
+}
+
+bool CommitBookingPeriod(CPlanData& plan, CBooking* booking, const CalendarPeriod& period, const char* undoName) {
+    if (booking == nullptr || plan.bookings == nullptr || !plan.bookings->Contains(booking)) return false;
+    if (plan.BeginTransaction(undoName) != kDataOk) return false;
+    if (booking->BeginChange() != kDataOk) {
+        plan.CancelTransaction();
+        return false;
+    }
+    booking->startDay = period.start.date.GetJulianDay();
+    booking->startMinutes = static_cast<std::int16_t>(period.start.time.GetMinutes());
+    booking->endDay = period.end.date.GetJulianDay();
+    booking->endMinutes = static_cast<std::int16_t>(period.end.time.GetMinutes());
+    return plan.CommitTransaction() == kDataOk;
+}

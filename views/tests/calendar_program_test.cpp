@@ -1,0 +1,278 @@
+// The calendar view inside the real program, offscreen: a booking dragged
+// three days on is one undo step that undo takes back whole, and the
+// schedule shows it at its new place; keys, go-to and bad cell sizes.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "app_ids.h"
+#include "host_messages.h"
+#include "main_app.h"
+#include "main_frame.h"
+#include "main_view.h"
+#include "plan_data.h"
+#include "plat/checked_format.h"
+#include "plat/resource_strings.h"
+#include "plugin_api.h"
+#include "settings_store.h"
+#include "string_ids.h"
+#include "support/calendar_values.h"
+#include "ui/message.h"
+#include "ui/scripted_prompts.h"
+#include "ui/scroll_bar.h"
+
+namespace {
+
+constexpr unsigned kVScroll = 0x0115;
+constexpr QRgb kRed = 0xFF0000;    // 0x0000FF, blue first
+constexpr QRgb kBlue = 0x0000FF;   // 0xFF0000
+
+int Day(int day, int month = 1, int year = 2025) { return DateToJulianDay(month, day, year); }
+
+// True when first starts the week (of the locale's weeks) that holds day.
+bool StartsWeekOf(int first, int day) { return first <= day && day - first < 7; }
+
+struct PixelBox {
+    int left = -1, right = -1, top = -1, bottom = -1;
+    bool Found() const { return left >= 0; }
+};
+
+// Where pixels of a colour lie in an image, in the band of rows from top to bottom.
+PixelBox FindColour(const QImage& image, QRgb colour, int top = 0, int bottom = 1 << 20) {
+    PixelBox run;
+    for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) != colour) continue;
+            if (!run.Found()) run = {x, x, y, y};
+            run.left = std::min(run.left, x);
+            run.right = std::max(run.right, x);
+            run.bottom = y;
+        }
+    return run;
+}
+
+// A booking of A from Tuesday 14 January 10:00 to Wednesday 15:00 in red,
+// and one of B from Friday the 17th 10:00 in blue: three days on, red starts
+// where blue does.
+class CalendarProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SettingsStore().Clear();
+        dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
+        app = std::make_unique<CMainApp>(dir.Environment());
+        ASSERT_TRUE(app->InitInstance());
+        app->MainFrame()->resize(900, 700);
+        View()->resize(800, 600);
+        Edit([](CPlanData& data) {
+            data.properties->BeginChange();
+            data.properties->periodStart = Day(1);
+            data.properties->periodEnd = Day(30, 6);
+            CTask* task = data.tasks->Create();
+            task->SetName("Work");
+            data.tasks->Add(task);
+        });
+        CTask* task = Data()->tasks->GetAt(0);
+        moved = Booking("A", task, Day(14), 600, Day(15), 900, 0x0000FF);
+        reference = Booking("B", task, Day(17), 600, Day(17), 900, 0xFF0000);
+        Activate(2);
+    }
+    void TearDown() override {
+        prompts.AnswerMessage(ui::IDNO);
+        app->MainFrame()->close();
+        app->ExitInstance();
+        app.reset();
+        SettingsStore().Clear();
+    }
+
+    CPlanData* Data() const { return app->MainFrame()->Data(); }
+    CQEL2View* View() const { return app->MainFrame()->View(); }
+    QWidget* Find(const char* name) const { return View()->findChild<QWidget*>(name); }
+    QWidget* Calendar() const { return Find("CCalendarViewWnd"); }
+
+    void Activate(int view) {
+        SetSetting("ViewActive", std::to_string(view));
+        QELA_OnViewChanged();
+    }
+    template <class Fill>
+    void Edit(Fill fill) {
+        ASSERT_EQ(Data()->BeginTransaction("Edit"), kDataOk);
+        fill(*Data());
+        Data()->CommitTransaction();
+    }
+    CBooking* Booking(const char* resourceName, CTask* task, int startDay, int startMinutes, int endDay,
+                      int endMinutes, uint32_t color2) {
+        CBooking* booking = nullptr;
+        Edit([&](CPlanData& data) {
+            CResource* resource = data.resources->Create();
+            resource->SetName(resourceName);
+            data.resources->Add(resource);
+            booking = data.bookings->Create();
+            booking->resource = resource;
+            booking->task = task;
+            booking->startDay = startDay;
+            booking->startMinutes = static_cast<int16_t>(startMinutes);
+            booking->endDay = endDay;
+            booking->endMinutes = static_cast<int16_t>(endMinutes);
+            booking->color2 = color2;
+            data.bookings->Add(booking);
+        });
+        return booking;
+    }
+    void GoTo(QWidget* view, int day) {
+        CDateTime target(CDate::FromJulianDay(day));
+        ui::SendMessage(view, WM_PLUGIN_GOTO_DATE, 1, reinterpret_cast<ui::LPARAM>(&target));
+    }
+    int FirstVisible() {
+        CDateTime at(CDate::FromJulianDay(0));
+        ui::SendMessage(View()->VisibleView(), WM_PLUGIN_GOTO_DATE, 0, reinterpret_cast<ui::LPARAM>(&at));
+        return at.date.GetJulianDay();
+    }
+    std::string UndoText() const { return app->MainFrame()->Action(app_ids::ID_UNDO)->text().toStdString(); }
+
+    ui::ScriptedPrompts prompts;
+    apptest::ProgramDirectory dir;
+    std::unique_ptr<CMainApp> app;
+    CBooking* moved = nullptr;
+    CBooking* reference = nullptr;
+};
+
+TEST_F(CalendarProgramTest, DragThreeDaysOnIsOneUndoStepAndTheScheduleFollows) {
+    GoTo(Calendar(), Day(13));
+    ASSERT_TRUE(StartsWeekOf(FirstVisible(), Day(13)));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    ASSERT_TRUE(red.Found());
+    const PixelBox blue = FindColour(Calendar()->grab().toImage(), kBlue);
+    ASSERT_TRUE(blue.Found());
+    const int threeDays = blue.left - red.left;   // Tuesday to Friday in the same week row
+    ASSERT_GT(threeDays, 0);
+    const QPoint from(red.left + 10, (red.top + red.bottom) / 2);
+    const QPoint to = from + QPoint(threeDays, 0);
+
+    const std::string undoBefore = UndoText();
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    QTest::qWait(400);   // the drag starts after its delay
+    QTest::mouseMove(Calendar(), to);
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, to);
+
+    // Three days on, keeping the working time: Friday 10:00 to Monday 15:00.
+    EXPECT_EQ(moved->startDay, Day(17));
+    EXPECT_EQ(moved->startMinutes, 600);
+    EXPECT_EQ(moved->endDay, Day(20));
+    EXPECT_EQ(moved->endMinutes, 900);
+    EXPECT_EQ(moved->resource->name, std::string("A"));
+    EXPECT_EQ(UndoText(), plat::FormatChecked(plat::LoadResString(ids::MENU_UNDO),
+                                              {plat::LoadResString(ids::UNDO_MOVE_BOOKING)}));
+    // In the first week row (cells of 100 pixels) the bar now starts on Friday.
+    const PixelBox after = FindColour(Calendar()->grab().toImage(), kRed, red.top, red.top + 70);
+    EXPECT_EQ(after.left, blue.left) << "the calendar shows it on Friday";
+
+    Activate(0);
+    GoTo(Find("CScheduleViewWnd"), Day(13));
+    const QImage schedule = Find("CScheduleGridWnd")->grab().toImage();
+    const PixelBox redBar = FindColour(schedule, kRed), blueBar = FindColour(schedule, kBlue);
+    ASSERT_TRUE(redBar.Found());
+    ASSERT_TRUE(blueBar.Found());
+    EXPECT_EQ(redBar.left, blueBar.left) << "the schedule shows it from Friday 10:00";
+
+    app->MainFrame()->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(moved->startDay, Day(14));
+    EXPECT_EQ(moved->startMinutes, 600);
+    EXPECT_EQ(moved->endDay, Day(15));
+    EXPECT_EQ(moved->endMinutes, 900);
+    EXPECT_EQ(reference->startDay, Day(17));
+    EXPECT_EQ(UndoText(), undoBefore);
+}
+
+TEST_F(CalendarProgramTest, ReleaseBeforeTheDelayOnlySelects) {
+    GoTo(Calendar(), Day(13));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    ASSERT_TRUE(red.Found());
+    const QPoint from(red.left + 20, (red.top + red.bottom) / 2);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Calendar(), from + QPoint(300, 0));
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, from + QPoint(300, 0));
+    EXPECT_EQ(moved->startDay, Day(14));
+    // The selected booking is what the host reads.
+    CBooking* selected[4] = {};
+    SelectionRecord record{};
+    record.bookings = selected;
+    record.bookingCapacity = 4;
+    ui::SendMessage(Calendar(), WM_PLUGIN_GET_SELECTION, 0, reinterpret_cast<ui::LPARAM>(&record));
+    EXPECT_EQ(record.bookingCount, 1);
+    EXPECT_EQ(selected[0], moved);
+}
+
+// A change of the plan while a booking is dragged ends the drag: the
+// release writes nothing into a booking that may be gone.
+TEST_F(CalendarProgramTest, DataChangeEndsARunningMove) {
+    GoTo(Calendar(), Day(13));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    const PixelBox blue = FindColour(Calendar()->grab().toImage(), kBlue);
+    ASSERT_TRUE(red.Found() && blue.Found());
+    const QPoint from(red.left + 10, (red.top + red.bottom) / 2);
+    const QPoint to = from + QPoint(blue.left - red.left, 0);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    QTest::qWait(400);
+    QTest::mouseMove(Calendar(), to);
+    Edit([&](CPlanData&) { reference->BeginChange(); reference->color1 = 0x00FF00; });
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(moved->startDay, Day(14));
+    EXPECT_EQ(moved->endDay, Day(15));
+}
+
+TEST_F(CalendarProgramTest, ScrollByWeeksAndGoToWhileHidden) {
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
+    const int top = FirstVisible();
+    EXPECT_TRUE(StartsWeekOf(top, Day(1)));
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_LINEDOWN, 0);
+    EXPECT_EQ(FirstVisible(), top + 7);
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_THUMBTRACK | (10 << 16), 0);
+    EXPECT_EQ(FirstVisible(), top + 7) << "the thumb scrolls only when released";
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_THUMBPOSITION | (10 << 16), 0);
+    EXPECT_EQ(FirstVisible(), top + 70);
+    // Hidden, the request waits for the next activation, once.
+    Activate(0);
+    GoTo(Calendar(), Day(5, 5));
+    Activate(2);
+    EXPECT_TRUE(StartsWeekOf(FirstVisible(), Day(5, 5)));
+    EXPECT_EQ((FirstVisible() - top) % 7, 0);
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
+    Activate(0);
+    Activate(2);
+    EXPECT_EQ(FirstVisible(), top);
+}
+
+TEST_F(CalendarProgramTest, BadCellSizesAndPeriodsAreClamped) {
+    const char* sizes[] = {"0", "-50", "100000", "5"};
+    for (const char* width : sizes)
+        for (const char* height : sizes) {
+            SetSetting("ViewCalendarDayWidth", width);
+            SetSetting("ViewCalendarDayHeight", height);
+            QELA_OnSettingsChanged();
+            Calendar()->grab();
+            ui::SendMessage(Calendar(), kVScroll, ui::SB_BOTTOM, 0);
+            ui::SendMessage(Calendar(), kVScroll, ui::SB_PAGEUP, 0);
+        }
+    struct Period {
+        int first, last;
+    } periods[] = {{Day(8), Day(8)}, {CDate::kFirstDay, CDate::kLastDay}};
+    SetSetting("ViewScheduleNonWorkingTimeHide", "1");
+    for (const Period& p : periods) {
+        Edit([&](CPlanData& data) {
+            data.properties->BeginChange();
+            data.properties->periodStart = p.first;
+            data.properties->periodEnd = p.last;
+            for (auto& day : data.properties->workingDays) day = 0;
+        });
+        QELA_OnSettingsChanged();
+        Calendar()->grab();
+        ui::SendMessage(Calendar(), kVScroll, ui::SB_BOTTOM, 0);
+        Calendar()->grab();
+        EXPECT_GT(FirstVisible(), 0);
+    }
+}
+
+}  // namespace
