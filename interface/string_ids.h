@@ -95,6 +95,7 @@ inline constexpr unsigned UNDO_DELETE_FILTER = 3651;
 inline constexpr unsigned VIEWS_DESCRIPTION = 21000;
 inline constexpr unsigned SCHEDULE_HEADER_RESOURCES = 22000;
 inline constexpr unsigned SCHEDULE_HEADER_TASKS = 22001;
+inline constexpr unsigned SCHEDULE_DROP_ON_GROUP = 22120;
 inline constexpr unsigned UNDO_MOVE_BOOKING = 22200;
 inline constexpr unsigned UNDO_RESIZE_BOOKING = 22201;
 inline constexpr unsigned UNDO_IMPORT = 33100;

@@ -188,6 +188,7 @@ constexpr Entry kStrings[] = {
     {ids::VIEWS_DESCRIPTION, "Schedule and calendar views of the plan"},
     {ids::SCHEDULE_HEADER_RESOURCES, "Resources"},
     {ids::SCHEDULE_HEADER_TASKS, "Tasks"},
+    {ids::SCHEDULE_DROP_ON_GROUP, "A booking cannot be placed on a group. Drop it on a resource or a task."},
     {ids::UNDO_MOVE_BOOKING, "Move Booking"},
     {ids::UNDO_RESIZE_BOOKING, "Resize Booking"},
     {25000, "Prints the booking list and saves reports as HTML pages"},
