@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "item_ids.h"
+#include "item_list_delegate.h"
 #include "plat/resource_strings.h"
 #include "string_ids.h"
 
@@ -19,10 +21,32 @@ namespace {
 
 QString Text(unsigned id) { return QString::fromStdString(plat::LoadResString(id)); }
 
+// The moving buttons carry arrows: the theme's, else the style's.
+QIcon ListButtonIcon(int id) {
+    struct Arrow {
+        int id;
+        const char* themeName;
+        QStyle::StandardPixmap standard;
+    };
+    static constexpr Arrow kArrows[] = {
+        {IDC_ITEM_LIST_UP, "go-up", QStyle::SP_ArrowUp},
+        {IDC_ITEM_LIST_DOWN, "go-down", QStyle::SP_ArrowDown},
+        {IDC_ITEM_LIST_INTO_GROUP, "go-next", QStyle::SP_ArrowRight},
+        {IDC_ITEM_LIST_OUT_OF_GROUP, "go-previous", QStyle::SP_ArrowLeft},
+    };
+    for (const Arrow& arrow : kArrows) {
+        if (arrow.id != id) continue;
+        const QIcon themed = QIcon::fromTheme(QString::fromLatin1(arrow.themeName));
+        return themed.isNull() ? QApplication::style()->standardIcon(arrow.standard) : themed;
+    }
+    return QIcon::fromTheme(id == IDC_ITEM_LIST_SORT ? QStringLiteral("view-sort-ascending") : QString());
+}
+
 }  // namespace
 
 CImageDragListBox::CImageDragListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new CItemListDelegate(this));
 }
 
 void CImageDragListBox::keyPressEvent(QKeyEvent* event) {
@@ -96,7 +120,7 @@ CItemListDlg::CItemListDlg(const ItemListTexts& texts, IItemListCommands& comman
     auto* buttons = new QVBoxLayout;
     layout->addLayout(buttons);
     const auto button = [&](int id, unsigned text, auto action) {
-        auto* b = new QPushButton(Text(text), this);
+        auto* b = new QPushButton(ListButtonIcon(id), Text(text), this);
         ui::SetControlId(b, id);
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -143,14 +167,13 @@ void CItemListDlg::Fill(std::optional<ListEntry> select) {
     const QSignalBlocker block(list_);
     list_->setUpdatesEnabled(false);
     int chosen = entries_.empty() ? -1 : 0;
-    const QString indent(4, QLatin1Char(' '));
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const ListEntry& entry = entries_[i];
-        const bool inGroup = !entry.IsTopLevel();
-        const QString text = (inGroup ? indent : QString()) +
-                             QString::fromUtf8(entry.IsGroup() ? entry.group->name : entry.item->name);
+        const QString text = QString::fromUtf8(entry.IsGroup() ? entry.group->name : entry.item->name);
         QListWidgetItem* line = int(i) < list_->count() ? list_->item(int(i)) : new QListWidgetItem(list_);
         if (line->text() != text) line->setText(text);
+        line->setData(CItemListDelegate::kLevelRole, entry.IsTopLevel() ? 0 : 1);
+        line->setData(CItemListDelegate::kGroupRole, entry.IsGroup());
         QFont font = list_->font();
         font.setBold(entry.IsGroup());
         line->setFont(font);

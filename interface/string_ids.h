@@ -9,6 +9,7 @@ inline constexpr unsigned APP_TITLE = 0xE000;
 inline constexpr unsigned PROFILE_KEY = 0xE004;
 
 inline constexpr unsigned HELP_FILE = 160;
+inline constexpr unsigned HELP_NOT_OPENED = 161;    // %s help page
 inline constexpr unsigned LIBRARY_CONTROLS = 170;
 inline constexpr unsigned LIBRARY_REPORT_DOCUMENT = 171;
 inline constexpr unsigned LIBRARY_DATA = 172;
@@ -215,6 +216,7 @@ inline constexpr unsigned COPY_FILE_TITLE = 12241;
 inline constexpr unsigned COPY_FILE_DONE = 12242;        // %s program directory
 inline constexpr unsigned COPY_FILE_FAILED = 12243;      // %s program directory
 inline constexpr unsigned COPY_FILE_REPLACE = 12244;     // %s target path
+inline constexpr unsigned COPY_FILE_SAME = 12245;        // %s target path
 inline constexpr unsigned SAVE_CHANGES = 15000;          // %s file name
 
 // Reports.

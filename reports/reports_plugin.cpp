@@ -60,7 +60,13 @@ QEL_API std::int32_t QELPlugin_OnStart(CPlanData* data) {
     return 1;
 }
 
-QEL_API std::int32_t QELPlugin_OnExit() { return 1; }
+// The library stays loaded after the host lets it go: nothing of this plan
+// may be kept for the next.
+QEL_API std::int32_t QELPlugin_OnExit() {
+    g_pluginPlanData = nullptr;
+    g_pluginPublicFilter = nullptr;
+    return 1;
+}
 
 QEL_API std::int32_t QELPlugin_OnLoadSettings(const char* iniPath) {
     if (!Initialised()) return 0;

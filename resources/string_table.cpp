@@ -17,6 +17,7 @@ struct Entry {
 constexpr Entry kStrings[] = {
     {150, "https://example.org/qel-planner"},
     {ids::HELP_FILE, "help/index.html"},
+    {ids::HELP_NOT_OPENED, "The help page %s could not be opened."},
     {ids::LIBRARY_CONTROLS, "libControls.so"},
     {ids::LIBRARY_REPORT_DOCUMENT, "libReportDocument.so"},
     {ids::LIBRARY_DATA, "libData.so"},
@@ -172,6 +173,7 @@ constexpr Entry kStrings[] = {
     {ids::COPY_FILE_DONE, "The file was copied into %s."},
     {ids::COPY_FILE_FAILED, "The file could not be copied into %s."},
     {ids::COPY_FILE_REPLACE, "\"%s\" already exists. Replace it?"},
+    {ids::COPY_FILE_SAME, "\"%s\" is the file itself; it was not copied."},
     {14000, "Start &date:"},
     {14001, "&End date:"},
     {14010, "Start t&ime:"},

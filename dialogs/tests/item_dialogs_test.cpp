@@ -12,6 +12,7 @@
 
 #include "item_dialogs.h"
 #include "item_ids.h"
+#include "item_list_delegate.h"
 #include "item_list_dialog.h"
 #include "plat/resource_strings.h"
 #include "resource_library.h"
@@ -236,7 +237,10 @@ TEST_F(ItemDialogsTest, DeletingAGroupRemovesTheLinesOfItsItemsUnderIt) {
     dialog.show();
     auto* list = static_cast<QListWidget*>(dialog.GetDlgItem(IDC_ITEM_LIST));
     ASSERT_EQ(list->count(), 5);
-    EXPECT_EQ(list->item(1)->text().trimmed(), QString());   // unnamed, indented
+    EXPECT_EQ(list->item(1)->text(), QString());   // unnamed
+    // A group's item is drawn one level in, its group with the group image.
+    EXPECT_EQ(list->item(1)->data(CItemListDelegate::kLevelRole).toInt(), 1);
+    EXPECT_TRUE(list->item(0)->data(CItemListDelegate::kGroupRole).toBool());
     list->setCurrentRow(0);
     dialog.DeleteSelected();
     EXPECT_EQ(list->count(), 4);

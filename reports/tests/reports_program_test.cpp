@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QStackedWidget>
 
+#include <filesystem>
 #include <regex>
 #include <set>
 #include <string>
@@ -119,6 +120,30 @@ TEST_F(ReportsProgramTest, BookingListToPreviewAndPdf) {
     EXPECT_EQ(Preview(), nullptr);   // printing ends the preview
 
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// The plugin's file chooser goes through the program's prompt service, so
+// the test's script answers it: the preview's export writes the HTML page
+// to the scripted path.
+TEST_F(ReportsProgramTest, PluginFileChooserTakesTheProgramsScriptedAnswer) {
+    PlanShape shape;
+    shape.resources = 3;
+    shape.tasks = 2;
+    shape.bookings = 5;
+    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    ASSERT_EQ(GeneratePlan(*frame->Data(), shape), kDataOk);
+    frame->OnCommand(app_ids::ID_REPORT_GLOBAL);
+    ASSERT_NE(Preview(), nullptr);
+
+    const std::string html = out.path() + "/chosen.html";
+    prompts.AnswerFile(html);
+    Press(CNewPreviewView::ID_EXPORT);
+
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::SaveFile);
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_TRUE(std::filesystem::is_regular_file(html));
+    EXPECT_EQ(Preview(), nullptr);   // a written page ends the preview
 }
 
 }  // namespace

@@ -51,6 +51,8 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::COPY_FILE_DONE, "s"},
     {ids::COPY_FILE_FAILED, "s"},
     {ids::COPY_FILE_REPLACE, "s"},
+    {ids::COPY_FILE_SAME, "s"},
+    {ids::HELP_NOT_OPENED, "s"},
     {ids::SAVE_CHANGES, "s"},
     {ids::OPEN_TEXTS_SHORTENED, "s"},
     {ids::REPORT_BOOKING_LIST_SUBTITLE, "ss"},

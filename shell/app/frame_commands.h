@@ -68,3 +68,4 @@ void RegisterViewFrameCommands(CMainFrame& frame);
 void RegisterOptionFrameCommands(CMainFrame& frame);
 void RegisterReportFrameCommands(CMainFrame& frame);
 void RegisterFilterFrameCommands(CMainFrame& frame);
+void RegisterHelpFrameCommands(CMainFrame& frame);

@@ -121,11 +121,7 @@ bool CMainFrame::Create() {
     BuildMenus();
 
     toolBar_ = new CMainToolBar(this);
-    for (unsigned id : {app_ids::ID_FILE_NEW, app_ids::ID_FILE_OPEN, app_ids::ID_FILE_SAVE}) {
-        toolBar_->addAction(actions_.at(id));
-    }
-    toolBar_->addSeparator();
-    toolBar_->addWidget(toolBar_->BaseUnitCombo());
+    toolBar_->AddButtons([this](unsigned id) { return Action(id); });
     addToolBar(Qt::TopToolBarArea, toolBar_);
     connect(toolBar_->BaseUnitCombo(), &QComboBox::activated, this, &CMainFrame::OnBaseUnitChosen);
 
@@ -148,6 +144,7 @@ bool CMainFrame::Create() {
     RegisterOptionFrameCommands(*this);
     RegisterReportFrameCommands(*this);
     RegisterFilterFrameCommands(*this);
+    RegisterHelpFrameCommands(*this);
 
     SettingsStore().SetWindowPlacementHook([this] { SaveWindowPlacement(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {

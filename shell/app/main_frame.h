@@ -50,6 +50,8 @@ public:
     CFrameCommandTable& FrameCommands() { return frameCommands_; }
     CNamedCommandTable& NamedCommands() { return namedCommands_; }
     CPlanData* Data() const { return data_; }
+    // With its trailing '/'.
+    const std::string& ProgramDir() const { return programDir_; }
     CMainToolBar* ToolBar() const { return toolBar_; }
     CQEL2View* View() const { return view_; }
     QAction* Action(unsigned id) const;

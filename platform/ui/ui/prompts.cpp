@@ -2,21 +2,38 @@
 
 #include <QStringList>
 
+#include "plat/dynlib.h"
 #include "plat/resource_strings.h"
 #include "ui/qt_prompts.h"
 #include "ui/win_types.h"
 
 namespace ui {
 namespace {
-Prompts* g_prompts = nullptr;
+
+// Every module that links this library has its own copy of it, hidden from
+// the others. A test that runs plugins inside its own executable exports
+// QELUI_PromptsSlot, and every copy then keeps its service in that one
+// slot, so the test's scripted answers reach the plugins too. The program
+// exports nothing of the kind: each copy keeps its own.
+Prompts*& Slot() {
+    using SlotFn = Prompts** (*)();
+    static Prompts* own = nullptr;
+    static Prompts** const slot = [] {
+        const auto shared = reinterpret_cast<SlotFn>(plat::GetSymbol(plat::ProgramModule(), "QELUI_PromptsSlot"));
+        return shared != nullptr ? shared() : &own;
+    }();
+    return *slot;
 }
+
+}  // namespace
 
 Prompts& CurrentPrompts() {
     static QtPrompts qtPrompts;
-    return g_prompts ? *g_prompts : qtPrompts;
+    Prompts* installed = Slot();
+    return installed != nullptr ? *installed : qtPrompts;
 }
 
-void SetPrompts(Prompts* prompts) { g_prompts = prompts; }
+void SetPrompts(Prompts* prompts) { Slot() = prompts; }
 
 int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
                    std::initializer_list<plat::FormatArg> args) {

@@ -56,7 +56,9 @@ public:
     virtual std::optional<std::string> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
-// The installed service: the Qt one unless a test installed another.
+// The installed service: the Qt one unless a test installed another. There
+// is one per process: the plugins' copies of this library use the slot of
+// the program when the program exports it (ENABLE_EXPORTS).
 Prompts& CurrentPrompts();
 // Null puts the Qt service back.
 void SetPrompts(Prompts* prompts);

@@ -6,6 +6,16 @@
 #include <fstream>
 #include <sstream>
 
+#include "qel_export.h"
+#include "ui/prompts.h"
+
+// The plugins these tests load answer their questions from the test's
+// scripted prompts: every copy of the prompts library finds this slot.
+QEL_API ui::Prompts** QELUI_PromptsSlot() {
+    static ui::Prompts* shared = nullptr;
+    return &shared;
+}
+
 namespace apptest {
 
 ProgramDirectory::ProgramDirectory(const std::vector<std::string>& leftOut) {

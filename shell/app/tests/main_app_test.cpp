@@ -826,6 +826,28 @@ TEST_F(MainFrameTest, NoViewIsActiveAfterTheSettingsWereReset) {
     EXPECT_FALSE(combo->isEnabled());
 }
 
+// The toolbar's 24 places in their order: each button is the menu item of
+// its command itself (so its state is the item's), with an icon; the combo
+// box sits in its place.
+TEST_F(MainFrameTest, ToolbarPlacesFollowTheButtonTable) {
+    int count = 0;
+    const unsigned* table = CMainToolBar::ButtonTable(&count);
+    ASSERT_EQ(count, 24);
+    const QList<QAction*> items = frame->ToolBar()->actions();
+    ASSERT_GE(items.size(), count);
+    for (int place = 0; place < count; ++place) {
+        QAction* item = items[place];
+        if (table[place] == 0) {
+            EXPECT_TRUE(item->isSeparator()) << place;
+        } else if (table[place] == app_ids::ID_BASE_UNIT_COMBO) {
+            EXPECT_EQ(frame->ToolBar()->widgetForAction(item), frame->ToolBar()->BaseUnitCombo()) << place;
+        } else {
+            EXPECT_EQ(item, frame->Action(table[place])) << place;
+            EXPECT_FALSE(item->icon().isNull()) << place;
+        }
+    }
+}
+
 // A plugin that registers a command, the global report and the report of view 0.
 class PluginCommandsTest : public MainFrameTest {
 protected:
