@@ -503,6 +503,8 @@ TEST_F(GridProgramTest, CurrentSelectionReportsTheBookingAndTheCells) {
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
     const std::string path = dir.Path() + "site.qel";
     ASSERT_EQ(dlgtest::SaveProtected(Data(), path, "alpha", "beta"), kDataOk);
+    prompts.AnswerMessage(ui::IDNO);
+    app->MainFrame()->OnCommand(app_ids::ID_FILE_NEW);
     dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
         static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
         dialog->accept();
