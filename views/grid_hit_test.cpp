@@ -63,7 +63,9 @@ int RowAtY(const CScheduleModel& model, const GridGeometry& g, int y) {
     return line >= 0 && model.RowFromLine(line, row, lineInRow, isLast) ? row : -1;
 }
 
-const ScheduleBar* FindBarById(const CScheduleModel& model, int id) {
+const ScheduleBar* FindBarById(const CScheduleModel& model, int id, int hintLine) {
+    for (const ScheduleBar& bar : model.BarsOfLine(hintLine))
+        if (bar.booking != nullptr && bar.booking->id == id) return &bar;
     for (int line = 0; line < model.GetTotalLines(); ++line)
         for (const ScheduleBar& bar : model.BarsOfLine(line))
             if (bar.booking != nullptr && bar.booking->id == id) return &bar;

@@ -58,5 +58,6 @@ GridCell ClampedCellAtX(const CScheduleModel& model, int x, int clientWidth);
 int RowAtY(const CScheduleModel& model, const GridGeometry& geometry, int y);
 
 // The bar of the booking with this id in the current layout, null when it
-// is not laid out (deleted, filtered, scrolled away).
-const ScheduleBar* FindBarById(const CScheduleModel& model, int id);
+// is not laid out (deleted, filtered, scrolled away). The line where it
+// was last seen is looked at first.
+const ScheduleBar* FindBarById(const CScheduleModel& model, int id, int hintLine = -1);

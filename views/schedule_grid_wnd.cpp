@@ -71,7 +71,8 @@ GridHit CScheduleGridWnd::HitTest(const QPoint& p) const {
 
 CBooking* CScheduleGridWnd::FindBooking(int id) const {
     if (id == 0) return nullptr;
-    const ScheduleBar* bar = FindBarById(model_, id);
+    const ScheduleBar* bar = FindBarById(model_, id, lastLine_);
+    if (bar != nullptr) lastLine_ = bar->line;
     CPlanData* plan = model_.Context().plan;
     if (bar == nullptr || plan == nullptr || !plan->bookings->Contains(bar->booking)) return nullptr;
     return bar->booking;

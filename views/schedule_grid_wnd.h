@@ -76,6 +76,8 @@ private:
 
     GridGeometry Geometry() const;
     GridHit HitTest(const QPoint& point) const;
+    // The booking of the id in the layout; the selected and the dragged one
+    // are looked for on the line where they were last seen first.
     CBooking* FindBooking(int id) const;
     WorkingTime Wt() const;
     DragRules Rules() const;
@@ -116,6 +118,7 @@ private:
     bool tipShown_ = false;
     int cursorKind_ = 0;
     int selectedBookingId_ = 0;
+    mutable int lastLine_ = -1;
     bool hasSelection_ = false;
     bool selecting_ = false;
     bool rowSelectMode_ = true;

@@ -82,6 +82,10 @@ TEST_F(GridModelTest, HitTestFindsTheBarAndItsPartUnderThePoint) {
     // Rows: Team (line 0), Anna (1), Bert (2); day columns of 20 pixels from 1 January.
     const ScheduleBar* bar = FindBarById(model, booking->id);
     ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(FindBarById(model, booking->id, bar->line), bar);
+    EXPECT_EQ(FindBarById(model, booking->id, bar->line + 1), bar);   // a stale line
+    EXPECT_EQ(FindBarById(model, booking->id, 1000), bar);
+    EXPECT_EQ(FindBarById(model, booking->id + 1000, bar->line), nullptr);
     const ui::Rect rect = BarRectOf(*bar, geometry);
     EXPECT_EQ(rect.top, 20 + 3);
     EXPECT_EQ(rect.height(), 14);
