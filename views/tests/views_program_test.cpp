@@ -349,6 +349,10 @@ protected:
             b->BeginChange();
             b->color2 = kMarked;
         });
+        // Days, 31 on the screen.
+        SetSetting("ViewScheduleBaseUnit", "4");
+        SetSetting("ViewScheduleUnitsOnScreen", "30 30 30 24 31 13 12 3");
+        QELA_OnSettingsChanged();
         ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
         Grid()->grab();
     }
