@@ -349,8 +349,10 @@ protected:
             b->BeginChange();
             b->color2 = kMarked;
         });
-        // Days, 31 on the screen.
+        // Days, 31 on the screen, weekends shown. (The plugin stays loaded
+        // between the tests and keeps what earlier ones set.)
         SetSetting("ViewScheduleBaseUnit", "4");
+        SetSetting("ViewScheduleNonWorkingTimeHide", "0");
         SetSetting("ViewScheduleUnitsOnScreen", "30 30 30 24 31 13 12 3");
         QELA_OnSettingsChanged();
         ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
