@@ -64,10 +64,18 @@ int RowAtY(const CScheduleModel& model, const GridGeometry& g, int y) {
 }
 
 const ScheduleBar* FindBarById(const CScheduleModel& model, int id, int hintLine) {
+    // Between a commit and the next layout the bars may hold freed bookings
+    // (the host asks for the selection in between): ask the collection,
+    // which never dereferences, before reading an id.
+    CPlanData* plan = model.Context().plan;
+    const auto matches = [&](const ScheduleBar& bar) {
+        return bar.booking != nullptr && (plan == nullptr || plan->bookings->Contains(bar.booking)) &&
+               bar.booking->id == id;
+    };
     for (const ScheduleBar& bar : model.BarsOfLine(hintLine))
-        if (bar.booking != nullptr && bar.booking->id == id) return &bar;
+        if (matches(bar)) return &bar;
     for (int line = 0; line < model.GetTotalLines(); ++line)
         for (const ScheduleBar& bar : model.BarsOfLine(line))
-            if (bar.booking != nullptr && bar.booking->id == id) return &bar;
+            if (matches(bar)) return &bar;
     return nullptr;
 }

@@ -59,5 +59,6 @@ int RowAtY(const CScheduleModel& model, const GridGeometry& geometry, int y);
 
 // The bar of the booking with this id in the current layout, null when it
 // is not laid out (deleted, filtered, scrolled away). The line where it
-// was last seen is looked at first.
+// was last seen is looked at first. Safe on a layout older than the last
+// change of the plan.
 const ScheduleBar* FindBarById(const CScheduleModel& model, int id, int hintLine = -1);

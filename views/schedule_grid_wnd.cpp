@@ -72,9 +72,8 @@ GridHit CScheduleGridWnd::HitTest(const QPoint& p) const {
 CBooking* CScheduleGridWnd::FindBooking(int id) const {
     if (id == 0) return nullptr;
     const ScheduleBar* bar = FindBarById(model_, id, lastLine_);
-    if (bar != nullptr) lastLine_ = bar->line;
-    CPlanData* plan = model_.Context().plan;
-    if (bar == nullptr || plan == nullptr || !plan->bookings->Contains(bar->booking)) return nullptr;
+    if (bar == nullptr) return nullptr;
+    lastLine_ = bar->line;
     return bar->booking;
 }
 
@@ -180,7 +179,19 @@ void CScheduleGridWnd::GetSelection(SelectionRecord& record) const {
         snapshot.end = CellEnd(model_, Wt(), last, realTime);
         const int lowRow = std::clamp(selection_.LowRow(), 0, static_cast<int>(rows.size()) - 1);
         const int highRow = std::clamp(selection_.HighRow(), 0, static_cast<int>(rows.size()) - 1);
-        for (int row = lowRow; row <= highRow; ++row) snapshot.rows.push_back(rows[static_cast<std::size_t>(row)].item);
+        // The rows may be older than the last change (the host asks before the
+        // view heard of it): only records still in the plan are reported.
+        CPlanData* plan = model_.Context().plan;
+        const auto alive = [plan](const ScheduleRowItem& item) {
+            return plan != nullptr && (item.resourceGroup == nullptr || plan->resourceGroups->Contains(item.resourceGroup)) &&
+                   (item.resource == nullptr || plan->resources->Contains(item.resource)) &&
+                   (item.taskGroup == nullptr || plan->taskGroups->Contains(item.taskGroup)) &&
+                   (item.task == nullptr || plan->tasks->Contains(item.task));
+        };
+        for (int row = lowRow; row <= highRow; ++row) {
+            const ScheduleRowItem& item = rows[static_cast<std::size_t>(row)].item;
+            if (alive(item)) snapshot.rows.push_back(item);
+        }
     }
     FillSelectionRecord(record, snapshot);
 }

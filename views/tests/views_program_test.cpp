@@ -526,4 +526,40 @@ TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
     EXPECT_EQ(Records(), before);
 }
 
+// The dragged booking deleted, or the document replaced, while the button
+// is down: the drop writes nothing and nothing breaks.
+TEST_F(GridProgramTest, ChangesDuringADragEndIt) {
+    const QRect bar = MarkedBar();
+    const int column = ColumnWidth();
+    // Deleted by another command after the drag began.
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
+    QTest::qWait(400);
+    QTest::mouseMove(Grid(), bar.center() + QPoint(column, 0));
+    Edit([&](CPlanData&) { BookingOf("B")->Delete(); });
+    const std::vector<std::string> afterDelete = Records();
+    QTest::mouseMove(Grid(), bar.center() + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, bar.center() + QPoint(2 * column, 0));
+    EXPECT_EQ(Records(), afterDelete);
+
+    // Hovered, then deleted: the hover timer finds nothing to show.
+    CBooking* a = BookingOf("A");
+    ASSERT_NE(a, nullptr);
+    QTest::mouseMove(Grid(), bar.center() - QPoint(0, bar.height() * 3));
+    Edit([&](CPlanData&) { a->Delete(); });
+    QTest::qWait(700);
+
+    // The document replaced in the middle of a drag of R2's booking.
+    const QPoint r2 = bar.center() + QPoint(0, bar.height() + 6);
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, r2);
+    QTest::qWait(400);
+    QTest::mouseMove(Grid(), r2 + QPoint(column, 0));
+    prompts.AnswerMessage(ui::IDNO);
+    app->MainFrame()->OnCommand(app_ids::ID_FILE_NEW);
+    const std::vector<std::string> fresh = Records();
+    QTest::mouseMove(Grid(), r2 + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, r2 + QPoint(2 * column, 0));
+    EXPECT_EQ(Records(), fresh);
+    EXPECT_EQ(Data()->bookings->GetCount(), 0);
+}
+
 }  // namespace
