@@ -4,6 +4,9 @@
 // LayoutRows, one horizontal scroll step (new stretch, layout and paint),
 // and painting one 1920 x 1080 chart window (background, grid and bars)
 // into an offscreen image, at the top and at the crowded resource.
+// The booking grid: a hit test under the mouse, one step of a move drag
+// (new range and frame, no layout), and a drop (transaction, commit,
+// listener, layout of the stretch, paint).
 // QEL_BENCH_SIZE=small runs the same on a plan a thousand times smaller.
 
 #include <benchmark/benchmark.h>
@@ -12,13 +15,18 @@
 #include <QPainter>
 #include <vector>
 
+#include "booking_drag.h"
+#include "booking_placement.h"
 #include "drawing.h"
+#include "grid_hit_test.h"
 #include "no_history.h"
 #include "plan_generator.h"
 #include "plan_root.h"
+#include "plat/resource_strings.h"
 #include "qt_bench_main.h"
 #include "schedule_chart_paint.h"
 #include "schedule_model.h"
+#include "string_ids.h"
 
 namespace {
 
@@ -153,6 +161,96 @@ void BM_ChartScrollStep(benchmark::State& state, bool atCrowded) {
 }
 BENCHMARK_CAPTURE(BM_ChartScrollStep, top, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ChartScrollStep, crowded, true)->Unit(benchmark::kMillisecond);
+
+GridGeometry CrowdedGeometry(const CScheduleModel& model) {
+    return {kWindowWidth, kWindowHeight, CrowdedFirstLine(model), kLineHeight, kBarHeight};
+}
+
+// Points over the crowded resource's lines, on bars and between them.
+void BM_GridHitTest(benchmark::State& state) {
+    CScheduleModel model = MakeModel();
+    model.LayoutRows(Middle(), kColumns);
+    const GridGeometry g = CrowdedGeometry(model);
+    int i = 0, found = 0;
+    for (auto _ : state) {
+        const int x = (i * 37) % kWindowWidth, y = (i * 13) % kWindowHeight;
+        found += HitTestBooking(model, g, x, y, 4).bar != nullptr ? 1 : 0;
+        ++i;
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["hits"] = benchmark::Counter(found, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_GridHitTest)->Unit(benchmark::kMicrosecond);
+
+// The last laid-out bar, moved to another cell at every step; the window
+// finds the booking again by its id (and the line it was seen on) at each step.
+void BM_DragMoveStep(benchmark::State& state) {
+    CScheduleModel model = MakeModel();
+    model.LayoutRows(Middle(), kColumns);
+    int last = model.GetTotalLines() - 1;
+    while (last > 0 && model.BarsOfLine(last).empty()) --last;
+    const ScheduleBar* bar = model.BarsOfLine(last).data();
+    const BookingRange range = RangeOf(*bar->booking);
+    const WorkingTime wt = WorkingTimeOf(*Plan().root.properties);
+    const int working = static_cast<int>(BookingWorkingMinutes(wt, range.start, range.end, 0, false));
+    const int minWidth = MinFeedbackWidth(model.baseUnit, model.ColumnWidth());
+    int i = 0;
+    for (auto _ : state) {
+        const GridCell cell{i++ % kColumns, 0};
+        benchmark::DoNotOptimize(FindBarById(model, bar->booking->id, bar->line));
+        const BookingRange moved = MovedRange(model, wt, range, cell, DragRules{}, working);
+        const ui::Rect frame =
+            MoveFeedback(model, cell, CellOfEnd(model, moved.end), 200, 400, kBarHeight, kWindowHeight, minWidth);
+        benchmark::DoNotOptimize(frame);
+    }
+}
+BENCHMARK(BM_DragMoveStep)->Unit(benchmark::kMicrosecond);
+
+CScheduleModel* g_dropModel = nullptr;
+QImage* g_dropImage = nullptr;
+
+// What the program does after a commit: a new layout of the stretch and a paint.
+void RelayoutAndPaint(uint32_t) {
+    if (g_dropModel == nullptr) return;
+    g_dropModel->LayoutRows(Middle(), kColumns);
+    QPainter painter(g_dropImage);
+    QelDC dc(painter);
+    dc.SelectFont(CreateSizedFont(12, "DejaVu Sans", 400));
+    const ui::Rect window{0, 0, kWindowWidth, kWindowHeight};
+    PaintScheduleChart(dc, *g_dropModel, {window, 0, kLineHeight, kBarHeight}, window);
+}
+
+// A booking of the first row dropped one day later, then back.
+void BM_Drop(benchmark::State& state) {
+    plat::SetResourceStringSource([](unsigned) { return "Move Booking"; });
+    CScheduleModel model = MakeModel();
+    QImage image(kWindowWidth, kWindowHeight, QImage::Format_RGB32);
+    model.LayoutRows(Middle(), kColumns);
+    CBooking* booking = nullptr;
+    for (int line = 0; line < model.GetTotalLines() && booking == nullptr; ++line)
+        if (!model.BarsOfLine(line).empty()) booking = model.BarsOfLine(line)[0].booking;
+    if (booking == nullptr) {
+        state.SkipWithError("no booking in the stretch");
+        return;
+    }
+    static bool listening = false;
+    if (!listening) listening = Plan().root.AddListener(&RelayoutAndPaint);
+    g_dropModel = &model;
+    g_dropImage = &image;
+    const BookingRange home = RangeOf(*booking);
+    BookingRange later = home;
+    later.start.date = AddDays(later.start.date, 1);
+    later.end.date = AddDays(later.end.date, 1);
+    int i = 0;
+    for (auto _ : state) {
+        const BookingRange& to = i++ % 2 == 0 ? later : home;
+        WriteBookingPlacement(Plan().root, booking, {to.start, to.end, booking->resource, booking->task}, ids::UNDO_MOVE_BOOKING, {});
+    }
+    g_dropModel = nullptr;
+    g_dropImage = nullptr;
+    plat::SetResourceStringSource(nullptr);
+}
+BENCHMARK(BM_Drop)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

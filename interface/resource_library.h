@@ -9,3 +9,24 @@ QEL_API const char* QELRes_GetString(unsigned id);
 // The name of the entry point, for lookup with dlsym.
 #define QELRES_GETSTRING_SYMBOL "QELRes_GetString"
 typedef const char* (*QELResGetStringFn)(unsigned id);
+
+// A cursor of the resource library: kCursorSize rows of kCursorSize
+// characters, 'X' black, '.' white, anything else transparent, and the hot
+// spot.
+inline constexpr int kCursorSize = 16;
+struct ResCursor {
+    int hotX;
+    int hotY;
+    const char* rows[kCursorSize];
+};
+
+// The schedule grid's cursors.
+inline constexpr unsigned kCursorMoving = 0x83;
+inline constexpr unsigned kCursorOverBooking = 0x84;
+inline constexpr unsigned kCursorOverBorder = 0x85;
+
+// The cursor of an identifier; null for an unknown one.
+QEL_API const ResCursor* QELRes_GetCursor(unsigned id);
+
+#define QELRES_GETCURSOR_SYMBOL "QELRes_GetCursor"
+typedef const ResCursor* (*QELResGetCursorFn)(unsigned id);

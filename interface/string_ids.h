@@ -107,6 +107,7 @@ inline constexpr unsigned SCHEDULE_HEADER_RESOURCES = 22000;
 inline constexpr unsigned SCHEDULE_HEADER_TASKS = 22001;
 inline constexpr unsigned SCHEDULE_ROW_TRACK_TIP = 22100;   // %s row name
 inline constexpr unsigned CALENDAR_WEEK_TOOLTIP = 22102;    // %s the week's first day
+inline constexpr unsigned SCHEDULE_DROP_ON_GROUP = 22120;
 inline constexpr unsigned UNDO_MOVE_BOOKING = 22200;
 inline constexpr unsigned UNDO_RESIZE_BOOKING = 22201;
 inline constexpr unsigned UNDO_IMPORT = 33100;

@@ -205,6 +205,7 @@ constexpr Entry kStrings[] = {
     {ids::SCHEDULE_HEADER_TASKS, "Tasks"},
     {ids::SCHEDULE_ROW_TRACK_TIP, "%s"},
     {ids::CALENDAR_WEEK_TOOLTIP, "Week of %s"},
+    {ids::SCHEDULE_DROP_ON_GROUP, "A booking cannot be placed on a group. Drop it on a resource or a task."},
     {ids::UNDO_MOVE_BOOKING, "Move Booking"},
     {ids::UNDO_RESIZE_BOOKING, "Resize Booking"},
     {25000, "Prints the booking list and saves reports as HTML pages"},

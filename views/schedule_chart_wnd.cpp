@@ -1,58 +1,24 @@
 #include "schedule_chart_wnd.h"
 
-#include <QPainter>
-#include <QPaintEvent>
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 
-#include "drawing.h"
 #include "plugin_base.h"
-#include "schedule_chart_paint.h"
 #include "schedule_geometry.h"
+#include "schedule_grid_wnd.h"
 #include "schedule_view_wnd.h"
 #include "time_bar_wnd.h"
 #include "ui/key_codes.h"
 #include "view_messages.h"
 #include "support/time_bar_labels.h"
 
-CScheduleGridWnd::CScheduleGridWnd(CScheduleViewWnd* view, const CScheduleModel& model, QWidget* parent)
-    : QWidget(parent), view_(view), model_(model) {
-    setObjectName("CScheduleGridWnd");
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void CScheduleGridWnd::LoadSettings() {
-    const SettingGetter get = PluginSettingGetter();
-    std::string face = GetStringSetting(get, "ViewFont", "Arial");
-    if (face.empty()) face = "Arial";
-    const int size = GetIntSetting(get, "ViewScheduleBookingFontSize", static_cast<int>(77 * g_fontSizeFactor));
-    const int barFactor = GetIntSetting(get, "ViewScheduleBookingHeightRowFactor", 127);
-    const int lineFactor = GetIntSetting(get, "ViewScheduleHeightRowFactor", 160);
-    const QFont font = CreatePointFont(logicalDpiY(), size, face, 400);
-    setFont(font);
-    barHeight_ = std::max(1, barFactor * QFontMetrics(font).height() / 100);
-    lineHeight_ = GridLineHeight(barHeight_, lineFactor, model_.notesOnBookings);
-}
-
-void CScheduleGridWnd::paintEvent(QPaintEvent* e) {
-    QPainter painter(this);
-    const QRect box = e->rect();
-    CMemDC mem(painter, {box.left(), box.top(), box.right() + 1, box.bottom() + 1});
-    if (!mem.IsActive()) return;
-    QelDC& dc = mem.dc();
-    dc.SelectFont(font());
-    const ChartPaintGeometry geometry{{0, 0, width(), height()}, view_->FirstVisibleLine(), view_->LineHeight(),
-                                      std::min(barHeight_, view_->LineHeight())};
-    PaintScheduleChart(dc, model_, geometry, {box.left(), box.top(), box.right() + 1, box.bottom() + 1});
-}
-
 CScheduleChartWnd::CScheduleChartWnd(CScheduleViewWnd* view, QWidget* parent)
     : ui::MessageWidget<QWidget>(parent),
       view_(view),
       model_(PluginPlanContext()),
       timeBar_(new CTimeBarWnd(this, this)),
-      grid_(new CScheduleGridWnd(view, model_, this)),
+      grid_(new CScheduleGridWnd(view, this, model_, this)),
       bar_(new QScrollBar(Qt::Horizontal, this)),
       hScroll_(bar_, [this](int code, int thumb) { OnHScroll(code, thumb); }) {
     setObjectName("CScheduleChartWnd");
@@ -105,6 +71,7 @@ void CScheduleChartWnd::ScrollToDateTime(const CDateTime& target, bool repaint) 
     const CDateTime start(model_.FirstDay(), CTimeOfDay(model_.DayStart()));
     const int position = LastColumnNotAfter(
         hScrollMax_, [&](int n) { return n == 0 ? !(target < start) : !(target < model_.StepUnits(start, n)); });
+    grid_->ShiftSelection(hScroll_.GetScrollPos() - position);
     hScroll_.SetScrollPos(position);
     view_->UpdateRows(repaint);
 }
@@ -170,6 +137,7 @@ void CScheduleChartWnd::OnHScroll(int code, int thumbPos) {
     if (code == ui::SB_THUMBPOSITION) QToolTip::hideText();
     if (pos == old && code != ui::SB_THUMBPOSITION) return;
     timeBar_->EndHover();
+    grid_->ShiftSelection(old - pos);
     hScroll_.SetScrollPos(pos);
     view_->UpdateRows(true);
 }

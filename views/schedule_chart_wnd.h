@@ -9,26 +9,10 @@
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
 
+class CScheduleGridWnd;
 class CScheduleViewWnd;
 class CTimeBarWnd;
 class QScrollBar;
-
-// Paints the booking grid; no interaction yet.
-class CScheduleGridWnd : public QWidget {
-public:
-    CScheduleGridWnd(CScheduleViewWnd* view, const CScheduleModel& model, QWidget* parent);
-    void LoadSettings();
-    int GetLineHeight() const { return lineHeight_; }
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    CScheduleViewWnd* view_;
-    const CScheduleModel& model_;
-    int barHeight_ = 14;
-    int lineHeight_ = 22;
-};
 
 class CScheduleChartWnd : public ui::MessageWidget<QWidget> {
 public:

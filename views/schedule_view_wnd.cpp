@@ -10,6 +10,7 @@
 #include "plugin_base.h"
 #include "schedule_chart_wnd.h"
 #include "schedule_geometry.h"
+#include "schedule_grid_wnd.h"
 #include "schedule_label_wnd.h"
 #include "support/ini_transfer.h"
 #include "string_ids.h"
@@ -92,6 +93,7 @@ void CScheduleViewWnd::UpdateRows(bool repaint) {
     vScrollMax_ = ScrollMaxFor(model.GetTotalLines(), page);
     vScroll_.SetScrollInfo({0, vScrollMax_, std::max(1, page), vScroll_.GetScrollPos(), 0},
                            ui::SIF_RANGE | ui::SIF_PAGE | ui::SIF_DISABLENOSCROLL);
+    chart_->Grid()->ClampSelection();
     if (repaint) RedrawRows();
     firstVisible_ = chart_->GetFirstVisibleDateTime();
 }
@@ -159,6 +161,8 @@ bool CScheduleViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
     switch (message) {
     case WM_VSCROLL_CODE: OnVScroll(static_cast<int>(wParam & 0xFFFF), static_cast<int>(wParam >> 16)); return true;
     case WM_VIEW_ACTIVATED:
+        // A hidden view hears of no change: what it kept may be gone.
+        chart_->Grid()->OnDataChanged(kChangeDocumentReplaced);
         ApplySettings(true);
         if (pendingGoto_.date.GetJulianDay() != CDate::kInvalid) {
             chart_->ScrollToDateTime(pendingGoto_, true);
@@ -174,6 +178,7 @@ bool CScheduleViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
     case WM_VIEW_DATA_CHANGED: {
         const CDateTime first = firstVisible_;
         const auto mask = static_cast<std::uint32_t>(lParam);
+        chart_->Grid()->CancelAll();
         if ((mask & 1) != 0) {
             Model().ClearCollapsedGroups(true);
             Model().ClearCollapsedGroups(false);
@@ -185,10 +190,12 @@ bool CScheduleViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
             ApplySettings(false);
             chart_->ScrollToDateTime(first, false);
         }
+        chart_->Grid()->OnDataChanged(mask);
         RedrawRows();
         return true;
     }
     case WM_VIEW_FILTER_CHANGED:
+        chart_->Grid()->OnDataChanged(0);
         Model().PruneCollapsedGroups();
         UpdateRows(true);
         return true;
@@ -201,6 +208,9 @@ bool CScheduleViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
         return true;
     }
     case WM_PLUGIN_VIEW_COMMAND: chart_->ToggleAllGroups(); return true;
+    case WM_PLUGIN_GET_SELECTION:
+        if (lParam != 0) chart_->Grid()->GetSelection(*reinterpret_cast<SelectionRecord*>(lParam));
+        return true;
     default: return false;
     }
 }

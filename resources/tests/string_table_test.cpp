@@ -177,3 +177,17 @@ TEST(ResourceLibrary, CarriesItsVersionBlock) {
 }
 
 }  // namespace
+
+TEST(ResourceLibrary, GridCursorsAreWholeImages) {
+    for (unsigned id : {kCursorMoving, kCursorOverBooking, kCursorOverBorder}) {
+        const ResCursor* cursor = QELRes_GetCursor(id);
+        ASSERT_NE(cursor, nullptr) << id;
+        EXPECT_TRUE(cursor->hotX >= 0 && cursor->hotX < kCursorSize && cursor->hotY >= 0 && cursor->hotY < kCursorSize);
+        for (const char* row : cursor->rows) {
+            ASSERT_NE(row, nullptr);
+            EXPECT_EQ(std::string_view(row).size(), static_cast<std::size_t>(kCursorSize)) << id;
+            EXPECT_EQ(std::string_view(row).find_first_not_of("X. "), std::string_view::npos) << id;
+        }
+    }
+    EXPECT_EQ(QELRes_GetCursor(0x82), nullptr);
+}

@@ -3,27 +3,39 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QScrollBar>
+#include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <sstream>
 
 #include "app_fixture.h"
+#include "app_ids.h"
+#include "data_library.h"
 #include "host_messages.h"
+#include "host_objects.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_toolbar.h"
 #include "main_view.h"
+#include "password_dialogs.h"
+#include "plan_dump.h"
 #include "plan_data.h"
+#include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "settings_store.h"
+#include "string_ids.h"
 #include "support/calendar_values.h"
 #include "support/time_bar_labels.h"
 #include "ui/message.h"
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
+#include "when_modal.h"
 
 namespace {
 
@@ -31,6 +43,12 @@ constexpr unsigned kVScroll = 0x0115;
 constexpr unsigned kHScroll = 0x0114;
 
 int Day(int day, int month = 1, int year = 2025) { return DateToJulianDay(month, day, year); }
+
+// A booking's start and end as the document holds them.
+struct BookingTimes {
+    int startDay, startMinutes, endDay, endMinutes;
+    friend bool operator==(const BookingTimes&, const BookingTimes&) = default;
+};
 
 class ViewsProgramTest : public ::testing::Test {
 protected:
@@ -396,6 +414,234 @@ TEST_F(ViewsProgramTest, BadSettingsAreClamped) {
         ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
         ui::SendMessage(Schedule(), kVScroll, ui::SB_BOTTOM, 0);
     }
+}
+
+// --- The booking grid ----------------------------------------------------------
+
+// B's booking (6 January, 8:00 to 17:00) painted in a colour of its own, so
+// that the tests find its bar on the screen.
+class GridProgramTest : public ViewsProgramTest {
+protected:
+    static constexpr std::uint32_t kMarked = 0x0000C0;   // 0x00BBGGRR
+
+    void SetUp() override {
+        ViewsProgramTest::SetUp();
+        Edit([&](CPlanData& data) {
+            CBooking* b = BookingOf("B");
+            b->BeginChange();
+            b->color2 = kMarked;
+        });
+        // Days, 31 on the screen, weekends shown. (The plugin stays loaded
+        // between the tests and keeps what earlier ones set.)
+        SetSetting("ViewScheduleBaseUnit", "4");
+        SetSetting("ViewScheduleNonWorkingTimeHide", "0");
+        SetSetting("ViewScheduleUnitsOnScreen", "30 30 30 24 31 13 12 3");
+        QELA_OnSettingsChanged();
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+        Grid()->grab();
+    }
+
+    CPlanData* Data() const { return app->MainFrame()->Data(); }
+    QWidget* Grid() const { return Find("CScheduleGridWnd"); }
+    CResource* ResourceNamed(const std::string& name) const {
+        for (CResource* r : dlgtest::All<CResource>(Data()->resources))
+            if (name == r->name) return r;
+        return nullptr;
+    }
+    CBooking* BookingOf(const std::string& resource) const {
+        for (CBooking* b : dlgtest::All<CBooking>(Data()->bookings))
+            if (b->resource != nullptr && resource == b->resource->name) return b;
+        return nullptr;
+    }
+    // The marked bar on the screen.
+    QRect MarkedBar() const {
+        const QImage image = Grid()->grab().toImage();
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0xC00000) box |= QRect(x, y, 1, 1);
+        return box;
+    }
+    // Pixels of a day column: the units on screen share the grid's width.
+    int ColumnWidth() const { return Grid()->width() / 31; }
+
+    // Press, wait, move by dx and dy, release.
+    void Drag(QPoint from, int dx, int dy, int waitMs = 400) {
+        QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+        if (waitMs > 0) QTest::qWait(waitMs);
+        const QPoint to = from + QPoint(dx, dy);
+        QTest::mouseMove(Grid(), from + QPoint(dx / 2, dy / 2));
+        QTest::mouseMove(Grid(), to);
+        QTest::mouseRelease(Grid(), Qt::LeftButton, {}, to);
+    }
+    // Every record, in an order that a move does not change.
+    std::vector<std::string> Records() const {
+        std::vector<std::string> lines;
+        std::istringstream in(dlgtest::Dump(Data()));
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+    std::string UndoText() const { return app->MainFrame()->Action(app_ids::ID_UNDO)->text().toStdString(); }
+    void Undo() const { app->MainFrame()->Action(app_ids::ID_UNDO)->trigger(); }
+    static CDateTime At(int day, int minutes) { return CDateTime(CDate::FromJulianDay(Day(day)), CTimeOfDay(minutes)); }
+    static BookingTimes TimesOf(const CBooking* b) {
+        return {b->startDay, b->startMinutes, b->endDay, b->endMinutes};
+    }
+};
+
+TEST_F(GridProgramTest, DragMovesResizesAndUndoRestoresEveryRecord) {
+    const QRect bar = MarkedBar();
+    ASSERT_FALSE(bar.isEmpty());
+    const int column = ColumnWidth();
+    ASSERT_TRUE(app->MainFrame()->Files().SaveDocumentTo(dir.Path() + "plan.qel"));
+    const std::vector<std::string> before = Records();
+    CBooking* booking = BookingOf("B");
+    const std::string title = app->MainFrame()->windowTitle().toStdString();
+    EXPECT_EQ(title.find(" *"), std::string::npos);
+
+    // Two columns to the right: two days later, same clock times, same row.
+    Drag(bar.center(), 2 * column, 0);
+    EXPECT_EQ(TimesOf(booking), (BookingTimes{Day(8), 480, Day(8), 1020}));
+    EXPECT_EQ(booking->resource, ResourceNamed("B"));
+    EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_MOVE_BOOKING) + "\tCtrl+Z");
+    EXPECT_NE(app->MainFrame()->windowTitle().toStdString(), title);
+    EXPECT_NE(app->MainFrame()->windowTitle().toStdString().find(" *"), std::string::npos);
+    Undo();
+    EXPECT_EQ(Records(), before);
+
+    // One line down and one column on: R2's row, 7 January.
+    Drag(bar.center(), column, bar.height() + 6);
+    EXPECT_EQ(TimesOf(booking), (BookingTimes{Day(7), 480, Day(7), 1020}));
+    EXPECT_EQ(booking->resource, ResourceNamed("R2"));
+    Undo();
+    EXPECT_EQ(Records(), before);
+
+    // The end border one column on: the end moves to the working day's end.
+    Drag(QPoint(bar.right() - 1, bar.center().y()), column, 0);
+    EXPECT_EQ(TimesOf(booking), (BookingTimes{Day(6), 480, Day(7), 1020}));
+    EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_RESIZE_BOOKING) + "\tCtrl+Z");
+    Undo();
+    EXPECT_EQ(Records(), before);
+
+    // Released before the drag delay: selected, not moved.
+    Drag(bar.center(), 2 * column, 0, 0);
+    EXPECT_EQ(Records(), before);
+}
+
+TEST_F(GridProgramTest, DropOnAGroupRowChangesNothing) {
+    const QRect bar = MarkedBar();
+    const std::vector<std::string> before = Records();
+    prompts.AnswerMessage(ui::IDOK);
+    // The group row "Team" is the first line.
+    Drag(bar.center(), 0, -bar.center().y() + 2);
+    ASSERT_FALSE(prompts.asked().empty());
+    EXPECT_EQ(prompts.asked().back().text, plat::LoadResString(ids::SCHEDULE_DROP_ON_GROUP));
+    EXPECT_EQ(Records(), before);
+}
+
+TEST_F(GridProgramTest, DoubleClickAsksTheHostToEditTheBooking) {
+    void* edited = nullptr;
+    app->MainFrame()->NamedCommands().Set(HostCommand::EditBooking, [&](void* arg) {
+        edited = arg;
+        return true;
+    });
+    QTest::mouseDClick(Grid(), Qt::LeftButton, {}, MarkedBar().center());
+    EXPECT_EQ(edited, BookingOf("B"));
+}
+
+TEST_F(GridProgramTest, CurrentSelectionReportsTheBookingAndTheCells) {
+    const QRect bar = MarkedBar();
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, bar.center());
+    CBooking* bookings[4] = {};
+    SelectionRecord record{};
+    record.bookings = bookings;
+    record.bookingCapacity = 4;
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.bookingCount, 1);
+    EXPECT_EQ(bookings[0], BookingOf("B"));
+    EXPECT_EQ(record.startDate, 0);
+
+    // Cells from 2 to 4 January over B's and R2's rows: no booking there.
+    const int column = ColumnWidth();
+    const QPoint from(column + column / 2, bar.center().y());
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Grid(), from + QPoint(2 * column, bar.height() + 6));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(2 * column, bar.height() + 6));
+    CResource* resources[4] = {};
+    record = {};
+    record.resources = resources;
+    record.resourceCapacity = 4;
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.bookingCount, 0);
+    EXPECT_EQ(record.startDate, Day(2));
+    EXPECT_EQ(record.endDate, Day(4));
+    ASSERT_EQ(record.resourceCount, 2);
+    EXPECT_EQ(resources[0], ResourceNamed("B"));
+    EXPECT_EQ(resources[1], ResourceNamed("R2"));
+    // Stretched over 6 January, B's and R2's bookings are in it.
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Grid(), from + QPoint(5 * column, bar.height() + 6));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(5 * column, bar.height() + 6));
+    record = {};
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.bookingCount, 2);
+}
+
+TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(Data(), path, "alpha", "beta"), kDataOk);
+    prompts.AnswerMessage(ui::IDNO);
+    app->MainFrame()->OnCommand(app_ids::ID_FILE_NEW);
+    dlgtest::WhenModal<CPasswordEntryDlg>([&](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
+        dialog->accept();
+    });
+    ASSERT_TRUE(app->MainFrame()->Files().OpenDocument(path));
+    ASSERT_TRUE(Data()->properties->IsWriteProtected());
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    const QRect bar = MarkedBar();
+    ASSERT_FALSE(bar.isEmpty());
+    const std::vector<std::string> before = Records();
+    Drag(bar.center(), 2 * ColumnWidth(), 0);
+    Drag(QPoint(bar.right() - 1, bar.center().y()), ColumnWidth(), 0);
+    EXPECT_EQ(Records(), before);
+}
+
+// The dragged booking deleted, or the document replaced, while the button
+// is down: the drop writes nothing and nothing breaks.
+TEST_F(GridProgramTest, ChangesDuringADragEndIt) {
+    const QRect bar = MarkedBar();
+    const int column = ColumnWidth();
+    // Deleted by another command after the drag began.
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
+    QTest::qWait(400);
+    QTest::mouseMove(Grid(), bar.center() + QPoint(column, 0));
+    Edit([&](CPlanData&) { BookingOf("B")->Delete(); });
+    const std::vector<std::string> afterDelete = Records();
+    QTest::mouseMove(Grid(), bar.center() + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, bar.center() + QPoint(2 * column, 0));
+    EXPECT_EQ(Records(), afterDelete);
+
+    // Hovered, then deleted: the hover timer finds nothing to show.
+    CBooking* a = BookingOf("A");
+    ASSERT_NE(a, nullptr);
+    QTest::mouseMove(Grid(), bar.center() - QPoint(0, bar.height() * 3));
+    Edit([&](CPlanData&) { a->Delete(); });
+    QTest::qWait(700);
+
+    // The document replaced in the middle of a drag of R2's booking.
+    const QPoint r2 = bar.center() + QPoint(0, bar.height() + 6);
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, r2);
+    QTest::qWait(400);
+    QTest::mouseMove(Grid(), r2 + QPoint(column, 0));
+    prompts.AnswerMessage(ui::IDNO);
+    app->MainFrame()->OnCommand(app_ids::ID_FILE_NEW);
+    const std::vector<std::string> fresh = Records();
+    QTest::mouseMove(Grid(), r2 + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, r2 + QPoint(2 * column, 0));
+    EXPECT_EQ(Records(), fresh);
+    EXPECT_EQ(Data()->bookings->GetCount(), 0);
 }
 
 }  // namespace
