@@ -5,10 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QToolTip>
 #include <algorithm>
 
 #include "booking_placement.h"
+#include "booking_tooltip.h"
+#include "context_menu.h"
+#include "drag_tooltip.h"
 #include "drawing.h"
 #include "plugin_base.h"
 #include "res_cursor.h"
@@ -42,6 +44,7 @@ CScheduleGridWnd::CScheduleGridWnd(CScheduleViewWnd* view, CScheduleChartWnd* ch
     dragTimer_.setSingleShot(true);
     connect(&dragTimer_, &QTimer::timeout, this, [this] { OnDragTimer(); });
     connect(&hoverTimer_, &QTimer::timeout, this, [this] { OnHoverTimer(); });
+    tooltip_.Create(this);
 }
 
 void CScheduleGridWnd::LoadSettings() {
@@ -280,47 +283,47 @@ void CScheduleGridWnd::hideEvent(QHideEvent* e) {
 // --- Tooltip -------------------------------------------------------------------
 
 std::string CScheduleGridWnd::BookingTipText(int bookingId) const {
-    const CBooking* booking = FindBooking(bookingId);
-    if (booking == nullptr) return "";
-    const BookingRange range = RangeOf(*booking);
-    std::string text = booking->resource != nullptr ? booking->resource->name : "";
-    text += " - ";
-    text += booking->task != nullptr ? booking->task->name : "";
-    text += "\n" + FormatDateForUnit(range.start, 0) + " - " + FormatDateForUnit(range.end, 0);
-    return text;
+    return BuildBookingTooltip(model_.Context(), FindBooking(bookingId));
 }
 
 std::string CScheduleGridWnd::DragTipText() const {
-    std::string text;
-    if (drag_.row >= 0 && drag_.row < static_cast<int>(model_.Rows().size())) {
-        const ScheduleRowItem& item = model_.Rows()[static_cast<std::size_t>(drag_.row)].item;
-        const CBooking* booking = FindBooking(drag_.bookingId);
-        if (booking != nullptr) {
-            const MoveTarget target = MoveTargetOf(item, model_.resourceMode, *booking);
-            text = target.resource != nullptr ? target.resource->name : "";
-            text += " - ";
-            text += target.task != nullptr ? target.task->name : "";
-            text += "\n";
-        }
+    const CBooking* booking = FindBooking(drag_.bookingId);
+    if (booking == nullptr) return "";
+    if (pointer_.State() == kHoverResizing || pointer_.State() == kHoverResizePending) {
+        const SettingGetter get = PluginSettingGetter();
+        const WorkingTime wt = Wt();
+        const bool realTime = GetBoolSetting(get, "DurationRealTime", false);
+        const double before = BookingWorkingMinutes(wt, drag_.original.start, drag_.original.end, kUnitMinutes, realTime);
+        const double after = BookingWorkingMinutes(wt, drag_.range.start, drag_.range.end, kUnitMinutes, realTime);
+        const int style = GetIntSetting(get, "ViewFormatDuration", kDurationHoursMinutes);
+        return ResizeTooltip(*booking, drag_.range, before, after, FormatDuration(wt, after, style, kUnitMinutes));
     }
-    return text + FormatDateForUnit(drag_.range.start, 0) + " - " + FormatDateForUnit(drag_.range.end, 0);
+    const auto& rows = model_.Rows();
+    const ScheduleRowItem target = drag_.row >= 0 && drag_.row < static_cast<int>(rows.size())
+                                       ? rows[static_cast<std::size_t>(drag_.row)].item
+                                       : ScheduleRowItem{nullptr, booking->resource, nullptr, booking->task};
+    return MoveTooltip(*booking, target, model_.resourceMode, drag_.range);
 }
 
+// Shown below and right of the bar (avoiding it), or only given its new
+// text while a drag moves.
 void CScheduleGridWnd::ShowTip(const std::string& text, const ui::Rect& bar) {
-    lastTipText_ = text;
-    tipShown_ = !text.empty();
-    if (!tipShown_) return;
-    const QPoint anchor = mapToGlobal(QPoint(mapFromGlobal(QCursor::pos()).x() + 10, bar.bottom + 6));
-    QToolTip::showText(anchor, QString::fromStdString(text), this, ToQRect(Inflated(bar, 2)));
+    if (text.empty()) {
+        HideTip();
+        return;
+    }
+    if (tooltip_.isVisible() && pointer_.Dragging()) {
+        tooltip_.UpdateText(text);
+        return;
+    }
+    const QRect avoid(mapToGlobal(ToQRect(Inflated(bar, 2)).topLeft()), ToQRect(Inflated(bar, 2)).size());
+    const QPoint anchor(QCursor::pos().x() + 10, mapToGlobal(QPoint(0, bar.bottom + 6)).y());
+    tooltip_.ShowAt(anchor.x(), anchor.y(), text, 0, avoid);
 }
 
-void CScheduleGridWnd::HideTip() {
-    if (tipShown_) QToolTip::hideText();
-    tipShown_ = false;
-    lastTipText_.clear();
-}
+void CScheduleGridWnd::HideTip() { tooltip_.Hide(); }
 
-void CScheduleGridWnd::ShowContextMenuAt(const QPoint&) {}
+void CScheduleGridWnd::ShowContextMenuAt(const QPoint& point) { ShowContextMenu(this, point.x(), point.y(), this); }
 
 // --- Mouse -------------------------------------------------------------------
 
@@ -443,7 +446,7 @@ void CScheduleGridWnd::TrackResize(const QPoint& p) {
     drag_.range = ResizedRange(model_, Wt(), drag_.original, drag_.resizeStart,
                                drag_.resizeStart ? drag_.startCell : drag_.endCell, cell, Rules().realTime);
     const std::string text = DragTipText();
-    if (text != lastTipText_) ShowTip(text, drag_.barRect);
+    if (text != tooltip_.Text()) ShowTip(text, drag_.barRect);
 }
 
 void CScheduleGridWnd::TrackMove(const QPoint& p) {
@@ -462,7 +465,7 @@ void CScheduleGridWnd::TrackMove(const QPoint& p) {
         drag_.cell = cell;
     }
     const std::string text = DragTipText();
-    if (text != lastTipText_) ShowTip(text, drag_.barRect);
+    if (text != tooltip_.Text()) ShowTip(text, drag_.barRect);
     if (drag_.cell.column < 0) return;
     const ScheduleRow& target = rows[static_cast<std::size_t>(row)];
     const int rowBottom = (target.firstLine + target.lineCount - g.firstLine) * g.lineHeight;

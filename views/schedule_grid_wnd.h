@@ -16,11 +16,13 @@
 #include "grid_pointer_state.h"
 #include "grid_selection.h"
 #include "plugin_records.h"
+#include "view_base.h"
+#include "view_tooltip_wnd.h"
 
 class CScheduleChartWnd;
 class CScheduleViewWnd;
 
-class CScheduleGridWnd : public QWidget {
+class CScheduleGridWnd : public QWidget, public CViewBase {
 public:
     CScheduleGridWnd(CScheduleViewWnd* view, CScheduleChartWnd* chart, CScheduleModel& model, QWidget* parent);
 
@@ -114,8 +116,7 @@ private:
     QTimer dragTimer_;
     Drag drag_;
     ui::Rect feedback_;
-    std::string lastTipText_;
-    bool tipShown_ = false;
+    CViewTooltipWnd tooltip_;
     int cursorKind_ = 0;
     int selectedBookingId_ = 0;
     mutable int lastLine_ = -1;

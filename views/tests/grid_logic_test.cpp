@@ -8,6 +8,8 @@
 
 #include "booking_drag.h"
 #include "booking_placement.h"
+#include "drag_tooltip.h"
+#include "tooltip_markup.h"
 #include "grid_pointer_state.h"
 #include "grid_selection.h"
 #include "plat/resource_strings.h"
@@ -534,6 +536,50 @@ TEST(ResCursorTest, RecordsBecomeBitmapCursors) {
     // Without the resource library the arrow stands in.
     EXPECT_EQ(CursorFromRecord(nullptr).shape(), Qt::ArrowCursor);
     EXPECT_EQ(LoadResCursor(kCursorMoving).shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
+
+namespace {
+
+// The value cells of a drag tooltip: bold when changed, red for a group.
+TEST_F(GridModelTest, DragTooltipsMarkWhatChanges) {
+    const BookingRange range = RangeOf(*booking);
+    BookingRange later = range;
+    later.end.date = AddDays(later.end.date, 1);
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<bool> bold;            // the value cell of each line
+        std::vector<ui::COLORREF> colour;
+    } cases[] = {
+        {"move in place", MoveTooltip(*booking, {nullptr, anna, nullptr, nullptr}, true, range),
+         {false, false, false, false}, {0, 0, 0, 0}},
+        {"move to Bert, later end", MoveTooltip(*booking, {nullptr, bert, nullptr, nullptr}, true, later),
+         {true, false, false, true}, {0, 0, 0, 0}},
+        {"move onto a group", MoveTooltip(*booking, {team, nullptr, nullptr, nullptr}, true, range),
+         {true, false, false, false}, {255, 0, 0, 0}},
+        {"tasks: onto Rest", MoveTooltip(*booking, {nullptr, nullptr, nullptr, rest}, false, range),
+         {false, true, false, false}, {0, 0, 0, 0}},
+        {"resize unchanged", ResizeTooltip(*booking, range, 540, 540.0005, "9:00 h"), {false, false, false}, {0, 0, 0}},
+        {"resize longer", ResizeTooltip(*booking, later, 540, 1080, "18:00 h"), {false, true, true}, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TooltipTable table = ParseTooltipMarkup(c.text, 0);
+        // The closing "\n" leaves an empty line.
+        while (!table.lines.empty() && (table.lines.back().cells.empty() ||
+                                        (table.lines.back().cells.size() == 1 && table.lines.back().cells[0].text.empty())))
+            table.lines.pop_back();
+        ASSERT_EQ(table.lines.size(), c.bold.size());
+        for (std::size_t i = 0; i < c.bold.size(); ++i) {
+            ASSERT_EQ(table.lines[i].cells.size(), 2u) << i;
+            EXPECT_EQ(table.lines[i].cells[1].bold, c.bold[i]) << i;
+            EXPECT_EQ(table.lines[i].cells[1].colour, c.colour[i]) << i;
+            EXPECT_FALSE(table.lines[i].cells[0].bold) << i;
+        }
+    }
+    EXPECT_EQ(ParseTooltipMarkup(cases[2].text, 0).lines[0].cells[1].text, "Team");
 }
 
 }  // namespace

@@ -644,4 +644,38 @@ TEST_F(GridProgramTest, ChangesDuringADragEndIt) {
     EXPECT_EQ(Data()->bookings->GetCount(), 0);
 }
 
+TEST_F(GridProgramTest, RightButtonSelectsAndRunsTheChosenMenuItem) {
+    ShowActive();
+    const QRect bar = MarkedBar();
+    ui::ScriptedMenuChooser chooser;
+    // Off a bar: a cell is selected; the host's items act on it.
+    QTest::mouseClick(Grid(), Qt::RightButton, {}, QPoint(ColumnWidth() / 2, bar.center().y()));
+    ASSERT_EQ(chooser.shown().size(), 1u);
+    const std::vector<ui::MenuItem>& cellItems = chooser.shown()[0];
+    ASSERT_GE(cellItems.size(), 7u);
+    EXPECT_EQ(cellItems[0].flags, 0u);                 // new booking: a period is selected
+    EXPECT_EQ(cellItems[1].flags, ui::MF_GRAYED);      // edit: no booking
+    // On the bar: the booking is selected and the chosen item (cut) takes it.
+    chooser.Pick(5);
+    QTest::mouseClick(Grid(), Qt::RightButton, {}, bar.center());
+    ASSERT_EQ(chooser.shown().size(), 2u);
+    EXPECT_EQ(chooser.shown()[1][1].flags, 0u);   // edit
+    EXPECT_EQ(chooser.shown()[1][4].text, "Cu&t Booking");
+    EXPECT_EQ(BookingOf("B"), nullptr);
+    EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_CUT_BOOKING) + "\tCtrl+Z");
+}
+
+TEST_F(GridProgramTest, RestingOnABarShowsItsTooltip) {
+    ShowActive();
+    const QRect bar = MarkedBar();
+    const QString text = Hover(Grid(), bar.center());
+    EXPECT_TRUE(text.contains("B")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Work")) << text.toStdString();
+    // Off the bar it goes.
+    QTest::mouseMove(Grid(), bar.center() + QPoint(0, 3 * bar.height()));
+    QWidget* tip = Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
+}
+
 }  // namespace
