@@ -1,7 +1,8 @@
 // The filter in the real program: the filter dialog from its menu command
 // hides a resource group; the schedule view and the booking-list report leave
 // its bookings out; the filter saved in the document comes back after the
-// document is closed and opened again.
+// document is closed and opened again. The schedule's rows also follow the
+// resource commands and their undo.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "check_tree.h"
 #include "filter_dialog.h"
 #include "filter_ids.h"
+#include "item_commands.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
@@ -208,6 +210,49 @@ TEST_F(FilterProgramTest, HiddenGroupLeavesViewsAndReportAndComesBackFromTheDocu
     EXPECT_EQ(loaded.taskLines, filtered.taskLines);
     EXPECT_FALSE(loaded.alice || loaded.bert);
     EXPECT_TRUE(loaded.others);
+}
+
+}  // namespace
+
+namespace {
+
+// Every dialog of the resource commands answered yes; new items get a name.
+class YesDialogs : public IItemDialogs {
+public:
+    bool RunResourceDialog(ResourceFields& fields) override {
+        fields.name = "Zoe";
+        return true;
+    }
+    bool RunTaskDialog(TaskFields&) override { return true; }
+    bool RunResourceGroupDialog(GroupFields<CResourceGroup>&) override { return true; }
+    bool RunTaskGroupDialog(GroupFields<CTaskGroup>&) override { return true; }
+    bool ConfirmDelete(unsigned, const std::string&) override { return true; }
+};
+
+// A resource added gives its row, one deleted with its bookings takes its
+// lines away; undo and redo bring the rows back and forth.
+TEST_F(FilterProgramTest, ScheduleRowsFollowResourceCommandsAndUndo) {
+    const int lines = ScheduleLines(0);
+    YesDialogs dialogs;
+    CResourceCommands commands(frame->Data(), dialogs);
+    ASSERT_NE(commands.AddItem(nullptr, -1, -1), nullptr);
+    EXPECT_EQ(ScheduleLines(0), lines + 1);
+
+    CResource* alice = nullptr;
+    std::vector<CResource*> resources(std::size_t(frame->Data()->resources->GetCount()));
+    frame->Data()->resources->GetAll(resources.data());
+    for (CResource* resource : resources)
+        if (std::string(resource->name) == "Alice") alice = resource;
+    ASSERT_NE(alice, nullptr);
+    ASSERT_TRUE(commands.DeleteItem(alice));
+    EXPECT_EQ(ScheduleLines(0), lines + 1 - 3);   // Alice's three overlapping bookings
+
+    frame->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(ScheduleLines(0), lines + 1);
+    frame->OnCommand(app_ids::ID_UNDO);
+    EXPECT_EQ(ScheduleLines(0), lines);
+    frame->OnCommand(app_ids::ID_REDO);
+    EXPECT_EQ(ScheduleLines(0), lines + 1);
 }
 
 }  // namespace
