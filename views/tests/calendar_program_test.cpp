@@ -275,4 +275,25 @@ TEST_F(CalendarProgramTest, BadCellSizesAndPeriodsAreClamped) {
     }
 }
 
+// The public filter hides resource A: its red booking leaves the calendar,
+// B's blue one stays; the filter switched off brings red back.
+TEST_F(CalendarProgramTest, TheFilterLeavesHiddenBookingsOut) {
+    GoTo(Calendar(), Day(13));
+    ASSERT_TRUE(FindColour(Calendar()->grab().toImage(), kRed).Found());
+    CFilter* filter = nullptr;
+    ASSERT_EQ(QELA_GetPublicFilter(&filter), 1);
+    ASSERT_NE(filter, nullptr);
+    CResource* hidden = moved->resource;
+    filter->SetExcludedResources(&hidden, 1);
+    SetSetting("ViewFilterActive", "1");
+    QELA_OnFilterChanged(1);
+    const QImage filtered = Calendar()->grab().toImage();
+    EXPECT_FALSE(FindColour(filtered, kRed).Found());
+    EXPECT_TRUE(FindColour(filtered, kBlue).Found());
+
+    SetSetting("ViewFilterActive", "0");
+    QELA_OnFilterChanged(0);
+    EXPECT_TRUE(FindColour(Calendar()->grab().toImage(), kRed).Found());
+}
+
 }  // namespace
