@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "booking_placement.h"
 #include "drawing.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
@@ -588,9 +589,8 @@ void CCalendarViewWnd::Commit(CBooking* booking, const CalendarPeriod& period, u
     CPlanData* plan = model_.Context().plan;
     // A release where the drag began changes nothing and leaves no undo step.
     if (plan == nullptr || period == PeriodOf(*booking)) return;
-    if (plan->bookings == nullptr || !plan->bookings->Contains(booking)) return;
-    if (!RequestBookingConflictCheck(booking->resource, period.start, period.end, booking)) return;
-    CommitBookingPeriod(*plan, booking, period, plat::LoadResString(undoNameId).c_str());
+    WriteBookingPlacement(*plan, booking, {period.start, period.end, booking->resource, booking->task}, undoNameId,
+                          &RequestBookingConflictCheck);
 }
 
 void CCalendarViewWnd::mouseDoubleClickEvent(QMouseEvent* e) {
