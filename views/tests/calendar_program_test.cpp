@@ -211,6 +211,25 @@ TEST_F(CalendarProgramTest, RightButtonSelectsAndRunsTheChosenMenuItem) {
     EXPECT_EQ(Data()->bookings->GetAt(0)->resource->name, std::string("B"));
 }
 
+TEST_F(CalendarProgramTest, RestingOnABarShowsTheBookingTooltip) {
+    // Tooltips show only while the program's window is the active one.
+    app->MainFrame()->show();
+    app->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->MainFrame()));
+    GoTo(Calendar(), Day(13));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    ASSERT_TRUE(red.Found());
+    QTest::mouseMove(Calendar(), QPoint(red.left + 10, (red.top + red.bottom) / 2));
+    QWidget* tip = Calendar()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 3000));
+    const QString text = tip->accessibleName();
+    EXPECT_TRUE(text.contains("A")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Work")) << text.toStdString();
+    QTest::mouseMove(Calendar(), QPoint(red.left - 40, red.bottom + 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
+}
+
 TEST_F(CalendarProgramTest, ReleaseBeforeTheDelayOnlySelects) {
     GoTo(Calendar(), Day(13));
     const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
