@@ -73,17 +73,3 @@ CalendarPeriod ResizeBookingToDay(const CBooking& booking, bool startBorder, con
 CalendarPeriod DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules) {
     return {DayUnitStart(rules, std::min(one, other)), DayUnitEnd(rules, std::max(one, other))};
 }
-
-bool CommitBookingPeriod(CPlanData& plan, CBooking* booking, const CalendarPeriod& period, const char* undoName) {
-    if (booking == nullptr || plan.bookings == nullptr || !plan.bookings->Contains(booking)) return false;
-    if (plan.BeginTransaction(undoName) != kDataOk) return false;
-    if (booking->BeginChange() != kDataOk) {
-        plan.CancelTransaction();
-        return false;
-    }
-    booking->startDay = period.start.date.GetJulianDay();
-    booking->startMinutes = static_cast<std::int16_t>(period.start.time.GetMinutes());
-    booking->endDay = period.end.date.GetJulianDay();
-    booking->endMinutes = static_cast<std::int16_t>(period.end.time.GetMinutes());
-    return plan.CommitTransaction() == kDataOk;
-}

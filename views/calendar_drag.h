@@ -51,8 +51,3 @@ CalendarPeriod ResizeBookingToDay(const CBooking& booking, bool startBorder, con
 
 // The period of a selection of the days from one to other (either order).
 CalendarPeriod DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules);
-
-// Writes period into booking as one undo step named undoName: start day,
-// start minutes, end day, end minutes. False, with nothing written, when
-// the booking is not in the plan or the plan refuses a step.
-bool CommitBookingPeriod(CPlanData& plan, CBooking* booking, const CalendarPeriod& period, const char* undoName);

@@ -9,10 +9,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
-#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
+#include "booking_placement.h"
+#include "booking_tooltip.h"
+#include "context_menu.h"
 #include "drawing.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
@@ -20,6 +22,7 @@
 #include "string_ids.h"
 #include "support/time_bar_labels.h"
 #include "support/working_time.h"
+#include "tooltip_markup.h"
 #include "view_messages.h"
 
 namespace {
@@ -32,6 +35,19 @@ int Trunc(double factor, int height) { return static_cast<int>(factor * height);
 std::string DateText(const CDate& date) { return date.Format(0, nullptr); }
 
 bool IsValidDay(const CDate& date) { return date.IsValid(); }
+
+// Plain lines as tooltip markup: one line each, nothing read as a tag.
+std::string PlainTipLines(const std::string& text) {
+    std::string markup;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t end = text.find('\n', from);
+        markup += TooltipPlainText(std::string_view(text).substr(from, end == std::string::npos ? end : end - from));
+        if (end == std::string::npos) return markup;
+        markup += '\n';
+        from = end + 1;
+    }
+}
 
 }  // namespace
 
@@ -50,6 +66,7 @@ CCalendarViewWnd::CCalendarViewWnd(QWidget* parent)
     dragTimer_.setSingleShot(true);
     QObject::connect(&hoverTimer_, &QTimer::timeout, this, [this] { OnHoverTimer(); });
     QObject::connect(&dragTimer_, &QTimer::timeout, this, [this] { OnDragTimer(); });
+    tooltip_.Create(this);
     hide();
 }
 
@@ -156,8 +173,8 @@ void CCalendarViewWnd::OnVScroll(int code, int thumbPos) {
         const ScrollState weeks = WeekScrollState(geometry_, WeekCount(), 0);
         CDate first, last;
         VisibleDays(model_, std::clamp(thumbPos, 0, std::max(0, weeks.max)), 1, first, last);
-        const std::string text =
-            plat::FormatChecked(plat::LoadResString(ids::CALENDAR_WEEK_TOOLTIP), {DateText(first)});
+        const std::string text = PlainTipLines(
+            plat::FormatChecked(plat::LoadResString(ids::CALENDAR_WEEK_TOOLTIP), {DateText(first)}));
         ShowTip(mapToGlobal(QPoint(geometry_.clientWidth, mapFromGlobal(QCursor::pos()).y())), text);
         hoverState_ = kScrollTip;
         return;
@@ -449,7 +466,8 @@ void CCalendarViewWnd::OnRButtonDown(int x, int y) {
         ResendMouseMove();
         return;
     }
-    BeginDrag(x, y, true);
+    // The host's items act on what the press selected.
+    if (BeginDrag(x, y, true)) ShowContextMenu(this, x, y, this);
 }
 
 bool CCalendarViewWnd::BeginDrag(int x, int y, bool right) {
@@ -588,9 +606,8 @@ void CCalendarViewWnd::Commit(CBooking* booking, const CalendarPeriod& period, u
     CPlanData* plan = model_.Context().plan;
     // A release where the drag began changes nothing and leaves no undo step.
     if (plan == nullptr || period == PeriodOf(*booking)) return;
-    if (plan->bookings == nullptr || !plan->bookings->Contains(booking)) return;
-    if (!RequestBookingConflictCheck(booking->resource, period.start, period.end, booking)) return;
-    CommitBookingPeriod(*plan, booking, period, plat::LoadResString(undoNameId).c_str());
+    WriteBookingPlacement(*plan, booking, {period.start, period.end, booking->resource, booking->task}, undoNameId,
+                          &RequestBookingConflictCheck);
 }
 
 void CCalendarViewWnd::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -651,7 +668,7 @@ void CCalendarViewWnd::OnHoverTimer() {
         const CalendarBarHit hit = HitTestBar(geometry_, model_, cursor.x(), cursor.y(), borderDetect_);
         if (shown && hit.segment != nullptr) {
             ShowTip(mapToGlobal(QPoint(cursor.x() + 10, hit.bar.bottom + 6)),
-                    BookingTipText(*hit.segment->booking, PeriodOf(*hit.segment->booking)));
+                    BuildBookingTooltip(model_.Context(), hit.segment->booking));
             hoverState_ = kBookingTip;
         }
         return;
@@ -669,20 +686,23 @@ void CCalendarViewWnd::OnHoverTimer() {
         const std::string text =
             plat::FormatChecked(plat::LoadResString(ids::CALENDAR_OVERFLOW_DAY), {DateText(cell->start.date)}) +
             "\n" + plat::FormatChecked(plat::LoadResString(ids::CALENDAR_OVERFLOW_COUNT), {cell->bookingCount});
-        ShowTip(mapToGlobal(QPoint(rect.right - 1, rect.top + geometry_.dayHeaderHeight + 3)), text);
-        hoverState_ = kOverflowTip;
         hoverRect_ = {rect.left, rect.top, rect.right, rect.top + geometry_.dayHeaderHeight};
+        const QRect strip(mapToGlobal(QPoint(hoverRect_.left, hoverRect_.top)),
+                          QSize(hoverRect_.right - hoverRect_.left, hoverRect_.bottom - hoverRect_.top));
+        ShowTip(mapToGlobal(QPoint(rect.right - 1, rect.top + geometry_.dayHeaderHeight + 3)), PlainTipLines(text),
+                strip);
+        hoverState_ = kOverflowTip;
         hoverTimer_.start(kHoverTimerRepeat);
     }
 }
 
-void CCalendarViewWnd::ShowTip(const QPoint& at, const std::string& text) {
-    tipText_ = text;
-    QToolTip::showText(at, QString::fromStdString(text), this);
+void CCalendarViewWnd::ShowTip(const QPoint& at, const std::string& markup, const QRect& avoid) {
+    tipText_ = markup;
+    tooltip_.ShowAt(at.x(), at.y(), markup, 0, avoid);
 }
 
 void CCalendarViewWnd::HideTip() {
-    QToolTip::hideText();
+    tooltip_.Hide();
     tipText_.clear();
     hoverTimer_.stop();
     if (hoverState_ <= kSelectionTip) {
@@ -695,15 +715,16 @@ std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const Cale
     std::string text;
     if (booking.resource != nullptr) text += std::string(booking.resource->name) + "\n";
     if (booking.task != nullptr) text += std::string(booking.task->name) + "\n";
-    return text + FormatTimeBarLabel(period.start, 1, false) + " - " + FormatTimeBarLabel(period.end, 1, true);
+    return PlainTipLines(text + FormatTimeBarLabel(period.start, 1, false) + " - " +
+                         FormatTimeBarLabel(period.end, 1, true));
 }
 
 std::string CCalendarViewWnd::SelectionTipText() const {
     const CalendarDragRules rules = DragRules();
     const CalendarPeriod period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, rules);
     const double minutes = BookingWorkingMinutes(rules.workingTime, period.start, period.end, kUnitMinutes, rules.realTime);
-    return FormatTimeBarLabel(period.start, 1, false) + " - " + FormatTimeBarLabel(period.end, 1, true) + "\n" +
-           FormatDuration(rules.workingTime, minutes, model_.durationStyle, kUnitMinutes);
+    return PlainTipLines(FormatTimeBarLabel(period.start, 1, false) + " - " + FormatTimeBarLabel(period.end, 1, true) +
+                         "\n" + FormatDuration(rules.workingTime, minutes, model_.durationStyle, kUnitMinutes));
 }
 
 // ---- ending what runs ----------------------------------------------------

@@ -17,10 +17,12 @@
 #include "calendar_selection.h"
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
+#include "view_base.h"
+#include "view_tooltip_wnd.h"
 
 class QScrollBar;
 
-class CCalendarViewWnd : public ui::MessageWidget<QWidget> {
+class CCalendarViewWnd : public ui::MessageWidget<QWidget>, public CViewBase {
 public:
     explicit CCalendarViewWnd(QWidget* parent);
 
@@ -100,8 +102,11 @@ private:
     void ResendMouseMove();
     bool IsWriteProtected() const;
 
-    void ShowTip(const QPoint& at, const std::string& text);
+    // Shows markup (tooltip_markup.h) with its top-left corner near at,
+    // off avoid (screen coordinates).
+    void ShowTip(const QPoint& at, const std::string& markup, const QRect& avoid = QRect());
     void HideTip();
+    // Tooltip markup of a dragged booking's new period and of the day selection.
     std::string BookingTipText(const CBooking& booking, const CalendarPeriod& period) const;
     std::string SelectionTipText() const;
     void Commit(CBooking* booking, const CalendarPeriod& period, unsigned undoNameId);
@@ -130,6 +135,7 @@ private:
     QTimer dragTimer_;
     std::string statusText_;
     std::string tipText_;
+    CViewTooltipWnd tooltip_;
 
     bool sizing_ = false;
     CalendarZone sizingZone_;

@@ -79,3 +79,17 @@ int GridLineHeight(int barHeight, int lineHeightFactor, bool notes) {
     if (notes) height += barHeight / 2;
     return std::max(1, height);
 }
+
+bool ColumnSpanPeriod(const CScheduleModel& model, const WorkingTime& wt, int lowColumn, int highColumn,
+                      bool realTime, BookingRange& period) {
+    const int columns = static_cast<int>(model.Columns().size());
+    if (columns == 0) return false;
+    const GridCell low{std::clamp(std::min(lowColumn, highColumn), 0, columns - 1), 0};
+    GridCell last{std::clamp(std::max(lowColumn, highColumn), 0, columns - 1), 0};
+    period.start = model.AdjustToWorkingDay(CellStart(model, low), std::min(model.baseUnit, 4),
+                                            model.hideNonWorkingTime, realTime);
+    if (model.IsMultiDayUnit())
+        last.day = std::max(0, model.Columns()[static_cast<std::size_t>(last.column)].days - 1);
+    period.end = CellEnd(model, wt, last, realTime);
+    return true;
+}

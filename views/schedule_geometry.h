@@ -4,6 +4,8 @@
 // codes, the vertical thumb's snap, the divider's clamp, column and line
 // hit tests, the time bar's bands and the expander box.
 
+#include "booking_drag.h"
+
 class CScheduleModel;
 
 // A scroll bar's state: position, page (whole units shown) and the largest
@@ -56,6 +58,12 @@ bool OnExpander(int x, int indent, int expanderSize);
 // The grid's line height: factor percent of one bar line (half the bar
 // with notes), plus half a bar with notes; at least 1.
 int GridLineHeight(int barHeight, int lineHeightFactor, bool notes);
+
+// The period the model's columns low..high cover (clamped to the columns
+// there are): the low column's start moved onto working time, the end of
+// the high column's last cell. False when the model has no columns.
+bool ColumnSpanPeriod(const CScheduleModel& model, const WorkingTime& wt, int lowColumn, int highColumn,
+                      bool realTime, BookingRange& period);
 
 // The largest position in 0..max whose column starts no later than the
 // target (notAfter(position) true); 0 when none does. notAfter must turn

@@ -164,22 +164,21 @@ bool CScheduleGridWnd::ClampSelection() {
     return hasSelection_;
 }
 
+bool CScheduleGridWnd::GetVisiblePeriod(int visibleColumns, BookingRange& period) const {
+    return ColumnSpanPeriod(model_, Wt(), 0, visibleColumns - 1, Rules().realTime, period);
+}
+
 void CScheduleGridWnd::GetSelection(SelectionRecord& record) const {
     GridSelectionSnapshot snapshot;
     snapshot.booking = FindBooking(selectedBookingId_);
     snapshot.resourceMode = rowSelectMode_;
     const auto& rows = model_.Rows();
-    const int columns = static_cast<int>(model_.Columns().size());
-    if (hasSelection_ && !rows.empty() && columns > 0) {
+    BookingRange period;
+    if (hasSelection_ && !rows.empty() &&
+        ColumnSpanPeriod(model_, Wt(), selection_.LowColumn(), selection_.HighColumn(), Rules().realTime, period)) {
         snapshot.hasCells = true;
-        const GridCell low{std::clamp(selection_.LowColumn(), 0, columns - 1), 0};
-        const GridCell high{std::clamp(selection_.HighColumn(), 0, columns - 1), 0};
-        const bool realTime = Rules().realTime;
-        snapshot.start = model_.AdjustToWorkingDay(CellStart(model_, low), std::min(model_.baseUnit, 4),
-                                                   model_.hideNonWorkingTime, realTime);
-        GridCell last = high;
-        if (model_.IsMultiDayUnit()) last.day = std::max(0, model_.Columns()[static_cast<std::size_t>(high.column)].days - 1);
-        snapshot.end = CellEnd(model_, Wt(), last, realTime);
+        snapshot.start = period.start;
+        snapshot.end = period.end;
         const int lowRow = std::clamp(selection_.LowRow(), 0, static_cast<int>(rows.size()) - 1);
         const int highRow = std::clamp(selection_.HighRow(), 0, static_cast<int>(rows.size()) - 1);
         // The rows may be older than the last change (the host asks before the

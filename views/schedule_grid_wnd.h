@@ -41,6 +41,8 @@ public:
     // After the rows changed; false when the selection was dropped.
     bool ClampSelection();
     void GetSelection(SelectionRecord& record) const;
+    // The period of the first visibleColumns columns; false with none.
+    bool GetVisiblePeriod(int visibleColumns, BookingRange& period) const;
     // A change of the document: a drag or a hover ends, a selected booking
     // that is gone is dropped; a new document drops every selection.
     void OnDataChanged(std::uint32_t mask);

@@ -211,8 +211,24 @@ bool CScheduleViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
     case WM_PLUGIN_GET_SELECTION:
         if (lParam != 0) chart_->Grid()->GetSelection(*reinterpret_cast<SelectionRecord*>(lParam));
         return true;
+    case WM_PLUGIN_PREPARE_REPORT: WriteReportSettings(); return true;
     default: return false;
     }
+}
+
+void CScheduleViewWnd::WriteReportSettings() const {
+    const SettingSetter set = PluginSettingSetter();
+    BookingRange period;
+    if (chart_->Grid()->GetVisiblePeriod(chart_->GetVisibleColumnCount(false), period)) {
+        SetDateSetting(set, "ViewVisibleDateFirst", period.start.date);
+        SetDateSetting(set, "ViewVisibleDateLast", period.end.date);
+        SetIntSetting(set, "ViewVisibleTimeFirst", period.start.time.GetMinutes());
+        SetIntSetting(set, "ViewVisibleTimeLast", period.end.time.GetMinutes());
+    }
+    std::string resources, tasks;
+    Model().FormatCollapsedGroups(resources, tasks);
+    set("ViewGroupsCollapsedResources", resources);
+    set("ViewGroupsCollapsedTasks", tasks);
 }
 
 void CScheduleViewWnd::resizeEvent(QResizeEvent* e) {

@@ -59,6 +59,9 @@ private:
     void EndDrag(bool apply);
     // The name of the row at the thumb's track position, beside the bar.
     void ShowTrackTip(int line);
+    // What a report of the view shows: the visible period and the
+    // collapsed groups, into the settings.
+    void WriteReportSettings() const;
 
     CDateTime firstVisible_;
     CDateTime pendingGoto_{CDate::FromJulianDay(CDate::kInvalid)};

@@ -21,6 +21,7 @@
 #include "string_ids.h"
 #include "support/calendar_values.h"
 #include "ui/message.h"
+#include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
 
@@ -184,6 +185,49 @@ TEST_F(CalendarProgramTest, DragThreeDaysOnIsOneUndoStepAndTheScheduleFollows) {
     EXPECT_EQ(moved->endMinutes, 900);
     EXPECT_EQ(reference->startDay, Day(17));
     EXPECT_EQ(UndoText(), undoBefore);
+}
+
+TEST_F(CalendarProgramTest, RightButtonSelectsAndRunsTheChosenMenuItem) {
+    GoTo(Calendar(), Day(13));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    ASSERT_TRUE(red.Found());
+    const QPoint onBar(red.left + 10, (red.top + red.bottom) / 2);
+    ui::ScriptedMenuChooser chooser;
+    // Monday, the day before the bar, holds no booking: the day is selected
+    // and the host's items act on it.
+    QTest::mouseClick(Calendar(), Qt::RightButton, {}, QPoint(red.left - 40, red.bottom + 20));
+    ASSERT_EQ(chooser.shown().size(), 1u);
+    const std::vector<ui::MenuItem>& dayItems = chooser.shown()[0];
+    ASSERT_GE(dayItems.size(), 7u);
+    EXPECT_EQ(dayItems[0].flags, 0u);              // new booking: a period is selected
+    EXPECT_EQ(dayItems[1].flags, ui::MF_GRAYED);   // edit: no booking
+    // On the bar: the booking is selected and the chosen item (cut) takes it.
+    chooser.Pick(5);
+    QTest::mouseClick(Calendar(), Qt::RightButton, {}, onBar);
+    ASSERT_EQ(chooser.shown().size(), 2u);
+    EXPECT_EQ(chooser.shown()[1][1].flags, 0u);   // edit
+    EXPECT_EQ(chooser.shown()[1][4].text, "Cu&t Booking");
+    EXPECT_EQ(Data()->bookings->GetCount(), 1);
+    EXPECT_EQ(Data()->bookings->GetAt(0)->resource->name, std::string("B"));
+}
+
+TEST_F(CalendarProgramTest, RestingOnABarShowsTheBookingTooltip) {
+    // Tooltips show only while the program's window is the active one.
+    app->MainFrame()->show();
+    app->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->MainFrame()));
+    GoTo(Calendar(), Day(13));
+    const PixelBox red = FindColour(Calendar()->grab().toImage(), kRed);
+    ASSERT_TRUE(red.Found());
+    QTest::mouseMove(Calendar(), QPoint(red.left + 10, (red.top + red.bottom) / 2));
+    QWidget* tip = Calendar()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 3000));
+    const QString text = tip->accessibleName();
+    EXPECT_TRUE(text.contains("A")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Work")) << text.toStdString();
+    QTest::mouseMove(Calendar(), QPoint(red.left - 40, red.bottom + 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
 }
 
 TEST_F(CalendarProgramTest, ReleaseBeforeTheDelayOnlySelects) {

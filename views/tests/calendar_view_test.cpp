@@ -6,9 +6,12 @@
 
 #include <cstring>
 
+#include "booking_placement.h"
 #include "calendar_drag.h"
 #include "calendar_geometry.h"
 #include "calendar_selection.h"
+#include "plat/resource_strings.h"
+#include "string_ids.h"
 #include "tests/schedule_fixture.h"
 #include "ui/key_codes.h"
 #include "ui/scroll_bar.h"
@@ -347,14 +350,22 @@ TEST_F(CalendarBarsTest, ResizingByDaysStopsAtTheOtherBorder) {
               (CalendarPeriod{At(Day(13), 480), At(Day(13), 1020)}));
 }
 
-TEST_F(CalendarBarsTest, CommitIsOneNamedUndoStep) {
+const char* UndoNames(unsigned id) { return id == ids::UNDO_RESIZE_BOOKING ? "Resize Booking" : ""; }
+
+// The calendar writes a resize through the shared placement writer, keeping
+// the booking's resource and task.
+TEST_F(CalendarBarsTest, ResizeIsOneNamedUndoStep) {
+    plat::SetResourceStringSource(&UndoNames);
     const std::size_t steps = history.undoList.size();
-    ASSERT_TRUE(CommitBookingPeriod(root, a, {At(Day(9), 480), At(Day(13), 1020)}, "Move Booking"));
+    const BookingPlacement resized{At(Day(9), 480), At(Day(13), 1020), a->resource, a->task};
+    ASSERT_EQ(WriteBookingPlacement(root, a, resized, ids::UNDO_RESIZE_BOOKING, {}), PlacementResult::Written);
     EXPECT_EQ(a->startDay, Day(9));
     EXPECT_EQ(a->endDay, Day(13));
     EXPECT_EQ(a->endMinutes, 1020);
+    EXPECT_EQ(a->resource, resource);
+    EXPECT_EQ(a->task, task);
     ASSERT_EQ(history.undoList.size(), steps + 1);
-    EXPECT_STREQ(history.undoList.back().name, "Move Booking");
+    EXPECT_STREQ(history.undoList.back().name, "Resize Booking");
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(a->startDay, Day(6));
     EXPECT_EQ(a->startMinutes, 480);
@@ -362,10 +373,13 @@ TEST_F(CalendarBarsTest, CommitIsOneNamedUndoStep) {
     EXPECT_EQ(a->endMinutes, 1020);
     // A booking no longer in the plan is not written.
     CBooking* loose = NewBooking(resource, task, Day(6), 0, Day(6), 60);
-    EXPECT_FALSE(CommitBookingPeriod(root, loose, {At(Day(9), 480), At(Day(9), 600)}, "Move Booking"));
+    EXPECT_EQ(WriteBookingPlacement(root, loose, {At(Day(9), 480), At(Day(9), 600), resource, task},
+                                    ids::UNDO_RESIZE_BOOKING, {}),
+              PlacementResult::Gone);
     EXPECT_EQ(loose->startDay, Day(6));
     EXPECT_EQ(history.undoList.size(), steps);
     loose->Delete();
+    plat::SetResourceStringSource(nullptr);
 }
 
 TEST_F(CalendarBarsTest, SelectionRecordHoldsTheBookingOrTheDays) {

@@ -15,6 +15,7 @@
 #include "plat/resource_strings.h"
 #include "res_cursor.h"
 #include "schedule_fixture.h"
+#include "schedule_geometry.h"
 #include "string_ids.h"
 
 namespace {
@@ -583,3 +584,31 @@ TEST_F(GridModelTest, DragTooltipsMarkWhatChanges) {
 }
 
 }  // namespace
+
+TEST_F(GridModelTest, ColumnSpanPeriodCoversWholeColumnsFromWorkingTime) {
+    struct Case {
+        int unit;
+        bool realTime;
+        int low, high;
+        int startDay, startMinutes, endDay, endMinutes;
+    } cases[] = {
+        {3, false, 0, 2, Day(1), 0, Day(1), 180},              // hours
+        {4, false, 0, 2, Day(1), 480, Day(3), 1020},           // days between working hours
+        {4, true, 0, 2, Day(1), 0, Day(4), 0},                 // whole days in real time
+        {4, false, 1, 1, Day(2), 480, Day(2), 1020},
+        {4, false, 2, 0, Day(1), 480, Day(3), 1020},           // order does not matter
+        {4, false, -4, 9, Day(1), 480, Day(3), 1020},          // clamped to the columns there are
+        {5, false, 0, 2, Day(30, 12, 2024), 480, Day(19), 1020},  // weeks up to their last day
+        {6, true, 0, 2, Day(1), 0, Day(1, 4), 0},              // months
+    };
+    for (const Case& c : cases) {
+        Layout(c.unit, 3, false, 70);
+        BookingRange period;
+        ASSERT_TRUE(ColumnSpanPeriod(model, Wt(), c.low, c.high, c.realTime, period)) << c.unit;
+        EXPECT_EQ(period.start, CDateTime(CDate::FromJulianDay(c.startDay), CTimeOfDay(c.startMinutes))) << c.unit << " " << c.low;
+        EXPECT_EQ(period.end, CDateTime(CDate::FromJulianDay(c.endDay), CTimeOfDay(c.endMinutes))) << c.unit << " " << c.high;
+    }
+    Layout(4, 0, false, 70);
+    BookingRange period;
+    EXPECT_FALSE(ColumnSpanPeriod(model, Wt(), 0, 2, false, period));
+}

@@ -274,6 +274,38 @@ TEST_F(ViewsProgramTest, VerticalScrollCodesAndTheThumbsSnap) {
     EXPECT_EQ(VerticalBar()->maximum(), last);
 }
 
+int DaySetting(const char* key) {
+    const std::string text = GetSetting(key);
+    if (text.size() != 8) return -1;
+    return DateToJulianDay(std::stoi(text.substr(4, 2)), std::stoi(text.substr(6, 2)), std::stoi(text.substr(0, 4)));
+}
+
+TEST_F(ViewsProgramTest, PrepareReportWritesTheVisiblePeriodAndCollapsedGroups) {
+    SetSetting("ViewScheduleBaseUnit", "4");
+    QELA_OnSettingsChanged();
+    GoTo(Schedule(), Day(3, 3));
+    ASSERT_EQ(FirstVisible().date.GetJulianDay(), Day(3, 3));
+    ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0);   // collapse the group
+    EXPECT_EQ(QELA_PrepareReport(), 1);
+
+    // Whole days between working hours, a partly shown last column counted.
+    const int wholeColumns = Find("CScheduleChartWnd")->findChild<QScrollBar*>()->pageStep();
+    EXPECT_EQ(DaySetting("ViewVisibleDateFirst"), Day(3, 3));
+    const int shown = DaySetting("ViewVisibleDateLast") - Day(3, 3) + 1;
+    EXPECT_GE(shown, wholeColumns);
+    EXPECT_LE(shown, wholeColumns + 1);
+    EXPECT_EQ(GetSetting("ViewVisibleTimeFirst"), "480");
+    EXPECT_EQ(GetSetting("ViewVisibleTimeLast"), "1020");
+    EXPECT_FALSE(GetSetting("ViewGroupsCollapsedResources").empty());
+    EXPECT_EQ(GetSetting("ViewGroupsCollapsedTasks"), "");
+
+    ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0);
+    GoTo(Schedule(), Day(10, 3));
+    QELA_PrepareReport();
+    EXPECT_EQ(DaySetting("ViewVisibleDateFirst"), Day(10, 3));
+    EXPECT_EQ(GetSetting("ViewGroupsCollapsedResources"), "");
+}
+
 // Full-height lines of colour in the band from top to bottom.
 int BoundaryCount(const QImage& image, int top, int bottom, QRgb colour) {
     int count = 0;
