@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -31,7 +32,9 @@
 #include "main_frame.h"
 #include "main_toolbar.h"
 #include "main_view.h"
+#include "password_dialogs.h"
 #include "plan_builder.h"
+#include "data_library.h"
 #include "plan_data.h"
 #include "plan_dump.h"
 #include "plat/resource_strings.h"
@@ -45,6 +48,7 @@
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
 #include "ui/scripted_prompts.h"
+#include "when_modal.h"
 
 namespace {
 
@@ -204,6 +208,57 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Every command of the menu bar (submenus included) and the toolbar.
+    std::map<unsigned, QAction*> Commands() {
+        std::map<unsigned, QAction*> ids;
+        CollectIds(frame->menuBar()->actions(), ids);
+        int count = 0;
+        const unsigned* buttons = CMainToolBar::ButtonTable(&count);
+        for (int i = 0; i < count; ++i)
+            if (buttons[i] != 0) ids.emplace(buttons[i], frame->Action(buttons[i]));
+        return ids;
+    }
+
+    // Runs each row in its state; the commands it covered.
+    std::set<unsigned> RunTable(const std::vector<Row>& table, const std::map<unsigned, QAction*>& ids) {
+        // Every recent file present (earlier tests leave some) behaves as the first.
+        std::vector<Row> rows;
+        for (const Row& row : table) {
+            rows.push_back(row);
+            if (row.id != ID_FILE_MRU_FILE1) continue;
+            for (const auto& [id, action] : ids)
+                if (id > ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 16) rows.push_back({id, row.state, false, row.script, row.check});
+        }
+
+        std::set<unsigned> covered;
+        ModalCloser closer;
+        for (const Row& row : rows) {
+            SCOPED_TRACE("command " + std::to_string(row.id) + " in state " + std::to_string(int(row.state)));
+            covered.insert(row.id);
+            Enter(row.state);
+            QAction* action = ids.count(row.id) != 0 ? ids.at(row.id) : nullptr;
+            if (action == nullptr) {
+                ADD_FAILURE() << "not in the menus or the toolbar";
+                continue;
+            }
+            SCOPED_TRACE(action->text().toStdString());
+            if (row.disabled) {
+                EXPECT_FALSE(action->isEnabled());
+                continue;
+            }
+            EXPECT_TRUE(action->isEnabled());
+            ui::ScriptedPrompts prompts;
+            row.script(prompts);
+            closer.Take();
+            action->trigger();
+            QTest::qWait(50);   // a dialog opened after the command returns
+            Outcome run{prompts, closer.Take()};
+            if (row.check) row.check(run);
+            else ADD_FAILURE() << "a command that runs must show an effect";
+        }
+        return covered;
+    }
+
     apptest::ProgramDirectory dir;
     testing::TempDirectory out;
     std::string pdf = out.path() + "/report.pdf";
@@ -215,14 +270,12 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
     // A saved plan puts an item in the recent files.
     const std::string first = out.path() + "/first.qel";
     ASSERT_TRUE(frame->Files().SaveDocumentTo(first));
-    std::map<unsigned, QAction*> ids;
-    CollectIds(frame->menuBar()->actions(), ids);
-    int count = 0;
-    const unsigned* buttons = CMainToolBar::ButtonTable(&count);
-    for (int i = 0; i < count; ++i)
-        if (buttons[i] != 0) ids.emplace(buttons[i], frame->Action(buttons[i]));
-
+    const std::map<unsigned, QAction*> ids = Commands();
     int helpOpened = 0;
+    SetHelpOpener([&helpOpened](const std::string&) {
+        ++helpOpened;
+        return true;
+    });
     auto dialog = [](const char* name) {
         return [name](const Outcome& run) {
             EXPECT_EQ(run.dialogs, std::vector<std::string>{name});
@@ -315,44 +368,7 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
         {ID_FILE_SAVE_AS, State::Writable, false, savesTo, written},
     };
 
-    // Every recent file present (earlier tests leave some) behaves as the first.
-    std::vector<Row> rows;
-    for (const Row& row : table) {
-        rows.push_back(row);
-        if (row.id != ID_FILE_MRU_FILE1) continue;
-        for (const auto& [id, action] : ids)
-            if (id > ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 16) rows.push_back({id, row.state, false, cancel, asked});
-    }
-
-    std::set<unsigned> covered;
-    ModalCloser closer;
-    SetHelpOpener([&helpOpened](const std::string&) {
-        ++helpOpened;
-        return true;
-    });
-    for (const Row& row : rows) {
-        SCOPED_TRACE("command " + std::to_string(row.id) + " in state " + std::to_string(int(row.state)));
-        covered.insert(row.id);
-        Enter(row.state);
-        ASSERT_EQ(ids.count(row.id), 1u) << "not in the menus or the toolbar";
-        QAction* action = ids.at(row.id);
-        ASSERT_NE(action, nullptr);
-        SCOPED_TRACE(action->text().toStdString());
-        if (row.disabled) {
-            EXPECT_FALSE(action->isEnabled());
-            continue;
-        }
-        EXPECT_TRUE(action->isEnabled());
-        ui::ScriptedPrompts prompts;
-        row.script(prompts);
-        closer.Take();
-        action->trigger();
-        QTest::qWait(50);   // a dialog opened after the command returns
-        Outcome run{prompts, closer.Take()};
-        ASSERT_TRUE(row.check) << "a command that runs must show an effect";
-        row.check(run);
-    }
-    SetHelpOpener({});
+    std::set<unsigned> covered = RunTable(table, ids);
 
     // The toolbar's combo is no action: choosing a unit sets the base unit.
     QComboBox* combo = frame->ToolBar()->BaseUnitCombo();
@@ -361,10 +377,46 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
     EXPECT_EQ(GetSetting("ViewScheduleBaseUnit"), "2");
     covered.insert(ID_BASE_UNIT_COMBO);
 
+    SetHelpOpener({});
     // 1225 and 32771 take no action and are no items of the menus.
     EXPECT_EQ(ids.count(1225), 0u);
     EXPECT_EQ(ids.count(32771), 0u);
     for (const auto& [id, action] : ids) EXPECT_TRUE(covered.count(id) != 0) << "no row for command " << id;
+}
+
+// Opened with the second password the plan is write-protected: what would
+// change it is disabled, or refused with the plan left as it was.
+TEST_F(CommandTableTest, WriteProtectedPlanRefusesChanges) {
+    const std::string path = out.path() + "/protected.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(frame->Data(), path, "alpha", "beta"), kDataOk);
+    {
+        ui::ScriptedPrompts prompts;
+        prompts.AnswerMessage(ui::IDOK);   // the read-only note
+        dlgtest::WhenModal<CPasswordEntryDlg>([](CPasswordEntryDlg* dialog) {
+            static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
+            dialog->accept();
+        });
+        frame->Files().OnFileNew();
+        ASSERT_TRUE(frame->Files().OpenDocument(path));
+    }
+    ASSERT_TRUE(frame->Data()->properties->IsWriteProtected());
+    const int bookings = Bookings();
+    auto none = [](ui::ScriptedPrompts&) {};
+    const std::vector<Row> table = {
+        {ID_FILE_SAVE, State::Writable, true, none, {}},
+        {ID_FILE_SAVE_AS, State::Writable, true, none, {}},
+        {ID_DOCUMENT_PASSWORDS, State::Writable, true, none, {}},
+        {ID_BOOKING_NEW, State::DaySelected, true, none, {}},
+        // The booking is there to look at: its dialog opens (showing, not changing).
+        {ID_BOOKING_EDIT, State::BookingSelected, false, none, [](const Outcome& run) {
+             EXPECT_EQ(run.dialogs, std::vector<std::string>{"CBookingDlg"});
+         }},
+        {ID_BOOKING_DELETE, State::BookingSelected, true, none, {}},
+        {ID_BOOKING_CUT, State::BookingSelected, true, none, {}},
+        {ID_BOOKING_PASTE, State::DaySelected, true, none, {}},
+    };
+    RunTable(table, Commands());
+    EXPECT_EQ(Bookings(), bookings);
 }
 
 }  // namespace
