@@ -3,6 +3,20 @@
 #include <algorithm>
 #include <functional>
 
+void FirstFitPacker::FreeLine(int line) {
+    free_.push_back(line);
+    std::push_heap(free_.begin(), free_.end(), std::greater<>());
+}
+
+// The lowest free line, else a new one after the used ones.
+int FirstFitPacker::TakeLine(int& used) {
+    if (free_.empty()) return used++;
+    std::pop_heap(free_.begin(), free_.end(), std::greater<>());
+    const int line = free_.back();
+    free_.pop_back();
+    return line;
+}
+
 int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lines) {
     lines.assign(bars.size(), -1);
     busy_.clear();
@@ -21,19 +35,11 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
         const BarSpan& bar = bars[i];
         if (bar.right <= bar.left) continue;
         while (!busy_.empty() && busy_.front().first <= bar.left) {
-            free_.push_back(busy_.front().second);
-            std::push_heap(free_.begin(), free_.end(), later);
+            FreeLine(busy_.front().second);
             std::pop_heap(busy_.begin(), busy_.end(), later);
             busy_.pop_back();
         }
-        int line = used;
-        if (!free_.empty()) {
-            std::pop_heap(free_.begin(), free_.end(), later);
-            line = free_.back();
-            free_.pop_back();
-        } else {
-            ++used;
-        }
+        const int line = TakeLine(used);
         lines[i] = line;
         busy_.emplace_back(bar.right, line);
         std::push_heap(busy_.begin(), busy_.end(), later);
@@ -46,27 +52,16 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
 int FirstFitPacker::PackFewEdges(const std::vector<BarSpan>& bars, std::vector<int>& lines, int maxRight) {
     for (std::vector<int>& bucket : endingAt_) bucket.clear();
     if (endingAt_.size() < static_cast<std::size_t>(maxRight) + 1) endingAt_.resize(static_cast<std::size_t>(maxRight) + 1);
-    const auto later = std::greater<>();
     int used = 0;
     std::size_t nextToFree = 0;   // the lines of the ends before this are free
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const BarSpan& bar = bars[i];
         if (bar.right <= bar.left) continue;
         for (; nextToFree <= static_cast<std::size_t>(bar.left); ++nextToFree) {
-            for (int line : endingAt_[nextToFree]) {
-                free_.push_back(line);
-                std::push_heap(free_.begin(), free_.end(), later);
-            }
+            for (int line : endingAt_[nextToFree]) FreeLine(line);
             endingAt_[nextToFree].clear();
         }
-        int line = used;
-        if (!free_.empty()) {
-            std::pop_heap(free_.begin(), free_.end(), later);
-            line = free_.back();
-            free_.pop_back();
-        } else {
-            ++used;
-        }
+        const int line = TakeLine(used);
         lines[i] = line;
         endingAt_[static_cast<std::size_t>(bar.right)].push_back(line);
     }

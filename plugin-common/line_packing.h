@@ -23,6 +23,8 @@ public:
 private:
     static constexpr int kFewEdges = 256;
     int PackFewEdges(const std::vector<BarSpan>& bars, std::vector<int>& lines, int maxRight);
+    void FreeLine(int line);
+    int TakeLine(int& used);
 
     std::vector<std::pair<int, int>> busy_;   // min-heap of (end, line)
     std::vector<int> free_;                   // min-heap of lines

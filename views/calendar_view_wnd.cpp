@@ -312,7 +312,7 @@ void CCalendarViewWnd::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
     const QRect box = e->rect();
     const ui::Rect clip =
-        ui::Intersect({box.left(), box.top(), box.right() + 1, box.bottom() + 1},
+        ui::Intersect(ui::Rect::FromQRect(box),
                       {0, 0, geometry_.clientWidth, geometry_.clientHeight});
     CMemDC mem(painter, clip);
     if (!mem.IsActive()) return;

@@ -130,7 +130,7 @@ void CScheduleLabelWnd::DrawExpander(QelDC& dc, int left, const ui::Rect& line, 
 void CScheduleLabelWnd::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
     const QRect box = e->rect();
-    const ui::Rect clip{box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+    const ui::Rect clip = ui::Rect::FromQRect(box);
     CMemDC mem(painter, clip);
     if (!mem.IsActive()) return;
     QelDC& dc = mem.dc();

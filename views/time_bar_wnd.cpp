@@ -90,7 +90,7 @@ void CTimeBarWnd::ChangeBaseUnit(int x, int y) {
 void CTimeBarWnd::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
     const QRect box = e->rect();
-    CMemDC mem(painter, {box.left(), box.top(), box.right() + 1, box.bottom() + 1});
+    CMemDC mem(painter, ui::Rect::FromQRect(box));
     if (!mem.IsActive()) return;
     QelDC& dc = mem.dc();
     dc.FillSolidRect({0, 0, width(), height()}, bar_.minorBackground);

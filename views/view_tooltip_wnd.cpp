@@ -71,9 +71,9 @@ void CViewTooltipWnd::ShowAt(int x, int y, const std::string& text, int flags, c
     SetText(text);
     const QRect screen = Screen();
     const ui::Rect avoidRect = avoid.isEmpty() ? ui::Rect{}
-                                               : ui::Rect{avoid.left(), avoid.top(), avoid.right() + 1, avoid.bottom() + 1};
+                                               : ui::Rect::FromQRect(avoid);
     const ui::Point at = PlaceTooltip(x, y, flags, {width(), height()},
-                                      {screen.left(), screen.top(), screen.right() + 1, screen.bottom() + 1}, avoidRect);
+                                      ui::Rect::FromQRect(screen), avoidRect);
     move(at.x, at.y);
     show();
     update();

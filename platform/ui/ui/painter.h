@@ -23,6 +23,8 @@ struct Rect {
     int height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     QRect ToQRect() const { return QRect(left, top, width(), height()); }
+    // Qt's rectangles include their right and bottom edge.
+    static Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 Rect Intersect(const Rect& a, const Rect& b);
