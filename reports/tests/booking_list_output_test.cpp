@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <functional>
 #include <regex>
@@ -11,8 +10,7 @@
 #include "checkers.h"
 #include "plan_generator.h"
 #include "plat/files.h"
-#include "qt_device.h"
-#include "report_document_impl.h"
+#include "print_to_pdf.h"
 #include "reports/booking_list_html.h"
 #include "reports/booking_list_print.h"
 #include "reports/report_settings.h"
@@ -23,6 +21,7 @@
 namespace {
 
 using ::testing::ReadFile;
+using reports_test::PrintToPdf;
 using ::testing::TempDirectory;
 
 // Blanks and line breaks as one blank, so that wrapped cells still match.
@@ -41,19 +40,6 @@ protected:
         settings.Set("ReportsBookingListDateShowNotes", "1");
     }
 
-    // The fill of the printed report replayed onto a PDF; returns the pages.
-    int PrintToPdf(const std::string& path, CBookingListPrint& report) {
-        QPdfWriter writer(QString::fromStdString(path));
-        writer.setResolution(254);
-        QPainter painter(&writer);
-        doc::ReportDocument document(std::make_unique<doc::QtDevice>());
-        EXPECT_EQ(report.Print(document, &painter, &writer), 0);
-        for (int page = 1; page <= document.GetPageCount(); ++page) {
-            if (page > 1) writer.newPage();
-            EXPECT_EQ(document.PrintPage(&painter, &writer, page), 0);
-        }
-        return document.GetPageCount();
-    }
 
     TempDirectory dir;
 };

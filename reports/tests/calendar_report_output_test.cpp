@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <regex>
 #include <set>
@@ -12,8 +11,7 @@
 #include "checkers.h"
 #include "plan_generator.h"
 #include "plat/files.h"
-#include "qt_device.h"
-#include "report_document_impl.h"
+#include "print_to_pdf.h"
 #include "reports/calendar_report_html.h"
 #include "reports/calendar_report_print.h"
 #include "testing/external_tools.h"
@@ -23,6 +21,7 @@
 namespace {
 
 using ::testing::ReadFile;
+using reports_test::PrintToPdf;
 
 std::string Squeezed(const std::string& text) { return std::regex_replace(text, std::regex("\\s+"), " "); }
 
@@ -48,19 +47,6 @@ protected:
         settings.Set("ReportsCalendarShowAdditionalBookings", "1");
     }
 
-    // Fills the printed report and replays it onto a PDF; returns the pages.
-    int PrintToPdf(const std::string& path, CCalendarPrint& report) {
-        QPdfWriter writer(QString::fromStdString(path));
-        writer.setResolution(254);
-        QPainter painter(&writer);
-        doc::ReportDocument document(std::make_unique<doc::QtDevice>());
-        EXPECT_EQ(report.Print(document, &painter, &writer), 0);
-        for (int page = 1; page <= document.GetPageCount(); ++page) {
-            if (page > 1) writer.newPage();
-            EXPECT_EQ(document.PrintPage(&painter, &writer, page), 0);
-        }
-        return document.GetPageCount();
-    }
 
     ::testing::TempDirectory dir;
 };
