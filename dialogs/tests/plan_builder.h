@@ -41,6 +41,13 @@ public:
             t->color2 = color2;
         });
     }
+    void Period(int32_t startDay, int32_t endDay) {
+        Begin();
+        data_->properties->BeginChange();
+        data_->properties->periodStart = startDay;
+        data_->properties->periodEnd = endDay;
+        Commit();
+    }
     CBooking* Booking(CResource* resource, CTask* task, int32_t startDay, int16_t startMinutes,
                       int32_t endDay, int16_t endMinutes) {
         Begin();

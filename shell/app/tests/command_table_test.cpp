@@ -146,22 +146,17 @@ protected:
 
     // A group of two resources, one booking on 6 January, its bar in a colour of its own.
     void BuildPlan() {
-        CPlanData* data = frame->Data();
-        ASSERT_EQ(data->BeginTransaction("Period"), kDataOk);
-        data->properties->BeginChange();
-        data->properties->periodStart = Day(1);
-        data->properties->periodEnd = Day(30, 6);
-        data->CommitTransaction();
-        dlgtest::PlanBuilder plan(data);
+        dlgtest::PlanBuilder plan(frame->Data());
+        plan.Period(Day(1), Day(30, 6));
         CTask* work = plan.Task("Work", 0);
         CResourceGroup* team = plan.ResourceGroup("Team", 0);
         CResource* alice = plan.Resource("Alice", 1, team);
         plan.Resource("Bert", 2, team);
         CBooking* booking = plan.Booking(alice, work, Day(6), 480, Day(6), 1020);
-        ASSERT_EQ(data->BeginTransaction("Colour"), kDataOk);
+        ASSERT_EQ(frame->Data()->BeginTransaction("Colour"), kDataOk);
         booking->BeginChange();
         booking->color2 = kMarked;
-        data->CommitTransaction();
+        frame->Data()->CommitTransaction();
     }
 
     QWidget* Grid() const { return frame->View()->findChild<QWidget*>("CScheduleGridWnd"); }

@@ -81,13 +81,8 @@ protected:
     // A group Team of Alice (three overlapping bookings) and Bert, then
     // thirty resources without a group, each with one booking of Work.
     void BuildPlan() {
-        CPlanData* data = frame->Data();
-        ASSERT_EQ(data->BeginTransaction("Period"), kDataOk);
-        data->properties->BeginChange();
-        data->properties->periodStart = Day(1);
-        data->properties->periodEnd = Day(30, 6);
-        data->CommitTransaction();
-        dlgtest::PlanBuilder plan(data);
+        dlgtest::PlanBuilder plan(frame->Data());
+        plan.Period(Day(1), Day(30, 6));
         CResourceGroup* team = plan.ResourceGroup("Team", 0);
         CTask* work = plan.Task("Work", 0);
         for (int i = 0; i < 32; ++i) {
