@@ -3,8 +3,9 @@
 // Popup menus go through one replaceable chooser, so the code that shows a
 // menu runs headless with a scripted choice. Each deliverable links its own
 // copy of this library; a copy with no chooser of its own asks the running
-// program's copy (QELUI_TrackPopupMenu), so a test that scripts the program
-// also scripts the menus of its plugins.
+// program's copy when the program exports one (QELUI_TrackPopupMenu, only
+// test programs do), so a test that scripts the program also scripts the
+// menus of its plugins.
 
 #include <cstdint>
 #include <string>
@@ -72,6 +73,6 @@ typedef std::uint32_t (*QelTrackPopupMenuFn)(QWidget* owner, std::int32_t x, std
 inline constexpr const char* QELUI_TRACK_POPUP_MENU_SYMBOL = "QELUI_TrackPopupMenu";
 
 // The program's chooser (installed or real) for items in order; exported by
-// the program only (library qel_platform_ui_program).
+// test programs only (library qel_platform_ui_program).
 QEL_API std::uint32_t QELUI_TrackPopupMenu(QWidget* owner, std::int32_t x, std::int32_t y,
                                            const QelPopupItem* items, std::uint32_t count);
