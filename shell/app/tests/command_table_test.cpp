@@ -407,6 +407,38 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
     for (const auto& [id, action] : ids) EXPECT_TRUE(covered.count(id) != 0) << "no row for command " << id;
 }
 
+// The preview keeps its own copy of what it draws: a plan replaced behind
+// its back (a plugin may change the plan directly) leaves the shown pages
+// drawable, and a re-layout fills them from the plan as it is now.
+TEST_F(CommandTableTest, PreviewOutlivesThePlanItShows) {
+    Enter(State::Writable);
+    frame->Action(ID_REPORT_PREVIEW)->trigger();
+    CNewPreviewView* preview = Preview();
+    ASSERT_NE(preview, nullptr);
+    {
+        ui::ScriptedPrompts prompts;
+        prompts.AnswerMessage(ui::IDNO);   // not saved: every record is freed
+        frame->Files().OnFileNew();
+    }
+    ASSERT_EQ(Bookings(), 0);
+    ASSERT_EQ(Preview(), preview);
+    preview->Button(CNewPreviewView::ID_ZOOM_IN)->trigger();
+    EXPECT_FALSE(preview->grab().isNull());
+
+    bool accepted = false;
+    QTimer::singleShot(0, [&accepted] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->accept();
+            accepted = true;
+        }
+    });
+    ui::SendMessage(preview, WM_PREVIEW_RELAYOUT);
+    EXPECT_TRUE(accepted);
+    ASSERT_EQ(Preview(), preview);
+    EXPECT_GE(preview->PageCount(), 1);
+    EXPECT_FALSE(preview->grab().isNull());
+}
+
 // Opened with the second password the plan is write-protected: what would
 // change it is disabled, or refused with the plan left as it was.
 TEST_F(CommandTableTest, WriteProtectedPlanRefusesChanges) {
