@@ -50,7 +50,6 @@ public:
     // A command that reaches the window then ends the preview first and runs
     // on the views, so nothing changes the plan behind the preview.
     void SetPreviewMode(std::function<void()> endPreview) { endPreview_ = std::move(endPreview); }
-    bool InPreviewMode() const { return static_cast<bool>(endPreview_); }
 
     CFileCommands& Files() { return files_; }
     CFrameCommandTable& FrameCommands() { return frameCommands_; }
