@@ -105,6 +105,7 @@ void CViewOptionsDlg::DoDataExchange(ui::DataExchange& dx) {
 
 void CViewOptionsDlg::OnInitDialog() {
     font_.SendMessage(WM_SP_FONTCOMBO_FILL);
+    fontSubstitute_.Show(font_, options.font);
     auto* duration = static_cast<QComboBox*>(GetDlgItem(IDC_VIEW_DURATION));
     for (std::size_t i = 0; i < std::size(kDurationStyles); ++i) {
         const std::string sample = FormatWorkingDayLength(workingTime_, kDurationStyles[i]);
@@ -135,6 +136,7 @@ bool CViewOptionsDlg::OnCommand(int id, unsigned code, QWidget*) {
 
 void CViewOptionsDlg::OnOK() {
     if (!UpdateData(true)) return;
+    fontSubstitute_.Keep(options.font);
     // A stored style the list does not offer stays as it was.
     if (styleIndex_ >= 0 && styleIndex_ < int(std::size(kDurationStyles)))
         options.durationStyle = kDurationStyles[styleIndex_];

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "font_substitute.h"
 #include "option_values.h"
 #include "spctrl/sp_controls.h"
 #include "support/calendar_values.h"
@@ -37,6 +38,7 @@ private:
     int styleIndex_ = -1;
     CSPColorPickerCtrl color_;
     CSPFontComboBoxCtrl font_;
+    CFontSubstitute fontSubstitute_;
 };
 
 class CScheduleOptionsDlg : public ui::DialogBase {

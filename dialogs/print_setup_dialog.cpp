@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -100,7 +99,7 @@ void CPrintSetupDlg::DoDataExchange(ui::DataExchange& dx) {
 
 void CPrintSetupDlg::OnInitDialog() {
     font_.SendMessage(WM_SP_FONTCOMBO_FILL);
-    ShowSubstituteOfMissingFont();
+    fontSubstitute_.Show(font_, fontName);
     metric = plat::CurrentLocale().metric;
     double lower = 0.0, step = 0.1, page = metric ? 1.0 : 0.4;
     for (CSPDoubleEditCtrl& edit : marginEdits_) {
@@ -120,22 +119,9 @@ void CPrintSetupDlg::OnOK() {
         for (double& margin : margins) margin = InchToCm(margin);
         UpdateData(false);
     }
-    // Left as shown, a font that is not installed keeps its name.
-    if (!missingFont_.empty() && fontName == substituteFont_) fontName = missingFont_;
+    fontSubstitute_.Keep(fontName);
     ApplyChosenPrinter();
     EndDialog(ui::IDOK);
-}
-
-void CPrintSetupDlg::ShowSubstituteOfMissingFont() {
-    auto* fonts = reinterpret_cast<QComboBox*>(font_.SendMessage(WM_SP_FONTCOMBO_GETCOMBO));
-    const QString name = QString::fromStdString(fontName);
-    if (fonts == nullptr || fonts->findText(name, Qt::MatchStartsWith) != -1) return;
-    // The face the printer would use in its place.
-    const QString substitute = QFontInfo(QFont(name)).family();
-    if (fonts->findText(substitute, Qt::MatchStartsWith) == -1) return;
-    missingFont_ = fontName;
-    substituteFont_ = fonts->itemText(fonts->findText(substitute, Qt::MatchStartsWith)).toStdString();
-    fontName = substituteFont_;
 }
 
 void CPrintSetupDlg::OnCancel() {

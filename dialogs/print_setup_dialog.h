@@ -10,6 +10,7 @@
 #include <QPageLayout>
 #include <QString>
 
+#include "font_substitute.h"
 #include "spctrl/sp_controls.h"
 #include "ui/dialog_base.h"
 
@@ -34,14 +35,11 @@ protected:
 
 private:
     void ApplyChosenPrinter();
-    // A font that is not installed shows as the one used in its place.
-    void ShowSubstituteOfMissingFont();
 
     QPrinter* printer_;
     QString printerAtOpening_;
     QPageLayout layoutAtOpening_;
-    std::string missingFont_;
-    std::string substituteFont_;
+    CFontSubstitute fontSubstitute_;
     CSPFontComboBoxCtrl font_;
     std::array<CSPDoubleEditCtrl, 4> marginEdits_;
 };

@@ -255,14 +255,35 @@ TEST_F(OptionDialogTest, DurationStyleOutsideTheListIsKept) {
     EXPECT_EQ(dialog.options.durationStyle, 9);
 }
 
-TEST_F(OptionDialogTest, FontThatIsNotInstalledIsKept) {
-    store.values["ViewFont"] = "No Such Face 4711";
-    CViewOptionsDlg dialog{WorkingTime{}};
-    dialog.options = LoadViewOptions(store.Getter(), "Arial");
-    dialog.show();
-    ClickOk(dialog);
-    ASSERT_EQ(dialog.result(), ui::IDOK);
-    EXPECT_EQ(dialog.options.font, "No Such Face 4711");
+// A face that is not installed shows as the one used in its place, not as
+// an empty box; left as shown, its name is kept.
+TEST_F(OptionDialogTest, FontThatIsNotInstalledShowsItsSubstituteAndIsKept) {
+    struct Case {
+        const char* stored;
+        bool pickOther;
+        const char* kept;   // empty: the face picked
+    } cases[] = {
+        {"No Such Face 4711", false, "No Such Face 4711"},
+        {"No Such Face 4711", true, ""},
+        {"DejaVu Sans", false, "DejaVu Sans"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + (c.pickOther ? ", another picked" : ""));
+        store.values["ViewFont"] = c.stored;
+        CViewOptionsDlg dialog{WorkingTime{}};
+        dialog.options = LoadViewOptions(store.Getter(), "Arial");
+        dialog.show();
+        auto* fonts = reinterpret_cast<QComboBox*>(
+            ui::SendMessage(dialog.GetDlgItem(IDC_VIEW_FONT), WM_SP_FONTCOMBO_GETCOMBO));
+        ASSERT_NE(fonts, nullptr);
+        ASSERT_GT(fonts->count(), 1);
+        EXPECT_NE(fonts->currentIndex(), -1);
+        if (c.pickOther) fonts->setCurrentIndex(fonts->currentIndex() == 0 ? 1 : 0);
+        const std::string shown = fonts->currentText().toStdString();
+        ClickOk(dialog);
+        ASSERT_EQ(dialog.result(), ui::IDOK);
+        EXPECT_EQ(dialog.options.font, *c.kept != '\0' ? std::string(c.kept) : shown);
+    }
 }
 
 TEST_F(OptionDialogTest, UnitsOnScreenStayWithinTheirBounds) {

@@ -282,7 +282,12 @@ QString CMainFrame::PaneText(int pane) const {
     return pane >= 0 && pane < 3 && panes_[pane] ? panes_[pane]->text() : QString();
 }
 
+void CMainFrame::LeavePreviewMode() {
+    if (const std::function<void()> end = std::exchange(endPreview_, {})) end();
+}
+
 void CMainFrame::OnCommand(unsigned id) {
+    LeavePreviewMode();
     if (id >= PLUGIN_COMMAND_FIRST_ID && id <= PLUGIN_COMMAND_LAST_ID) {
         PluginManager().RunCommand(id, this);
         return;
@@ -442,8 +447,10 @@ void CMainFrame::SetStatusBarText(std::string_view pane0, std::string_view pane1
     panes_[1]->setText(QString::fromUtf8(pane1.data(), qsizetype(pane1.size())));
 }
 
-// None of the dialogs and views these commands need is built yet.
-bool CMainFrame::RunNamedCommand(HostCommand command, void* arg) { return namedCommands_.Run(command, arg); }
+bool CMainFrame::RunNamedCommand(HostCommand command, void* arg) {
+    LeavePreviewMode();
+    return namedCommands_.Run(command, arg);
+}
 
 void CMainFrame::ShowWaitCursor(bool on) {
     if (on) QApplication::setOverrideCursor(Qt::WaitCursor);

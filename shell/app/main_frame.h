@@ -5,6 +5,7 @@
 // step with the document, offers every key press to the plugins first, keeps
 // its placement in the settings and asks to save the document when it closes.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -45,6 +46,10 @@ public:
     void SyncBaseUnitCombo();
     // Runs a command of the menus, toolbar or keys by identifier.
     void OnCommand(unsigned id);
+    // While the print preview shows: how to end it (empty when none shows).
+    // A command that reaches the window then ends the preview first and runs
+    // on the views, so nothing changes the plan behind the preview.
+    void SetPreviewMode(std::function<void()> endPreview) { endPreview_ = std::move(endPreview); }
 
     CFileCommands& Files() { return files_; }
     CFrameCommandTable& FrameCommands() { return frameCommands_; }
@@ -90,6 +95,7 @@ private:
     bool DispatchKey(QKeyEvent* event);
     void OnBaseUnitChosen(int index);
     void OpenRecentFile(std::size_t index);
+    void LeavePreviewMode();
 
     CPlanData* data_;
     CHostUndoHistory* history_;
@@ -106,6 +112,7 @@ private:
     std::vector<QAction*> recentItems_;
     QLabel* panes_[3] = {};
     bool hiddenStart_ = false;
+    std::function<void()> endPreview_;
     // A key dispatched on its way to a shortcut, so that its key press is not dispatched again.
     struct DispatchedKey {
         int key;

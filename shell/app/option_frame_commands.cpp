@@ -3,6 +3,7 @@
 #include "go_to_date.h"
 #include "host_objects.h"
 #include "main_frame.h"
+#include "main_view.h"
 #include "option_dialogs.h"
 #include "option_ids.h"
 #include "plat/resource_strings.h"
@@ -84,10 +85,11 @@ void RegisterOptionFrameCommands(CMainFrame& frame) {
     const auto haveDocument = [f] { return HaveProperties(*f); };
     CFrameCommandTable& commands = frame.FrameCommands();
     commands.Set(app_ids::ID_WORKING_TIME, {[f] { EditWorkingTime(f->Data(), Settings(), f); }, haveDocument, {}});
+    // The chosen date goes to the visible view; with none there is nowhere to go.
     commands.Set(app_ids::ID_CHOOSE_PERIOD, {[f] {
         CPeriodChoiceDlg dialog(ShownDate(*f), f);
         if (dialog.DoModal() == ui::IDOK) GoToDate(*f, dialog.date);
-    }, {}, {}});
+    }, [f] { return f->View()->VisibleView() != nullptr; }, {}});
     commands.Set(app_ids::ID_SCHEDULE_OPTIONS, {[f] { RunScheduleOptions(*f); }, haveDocument, {}});
     commands.Set(app_ids::ID_VIEW_OPTIONS, {[f] { RunViewOptions(*f); }, haveDocument, {}});
     commands.Set(app_ids::ID_UNITS_ON_SCREEN, {[f] { RunUnitsOnScreen(*f); }, {}, {}});

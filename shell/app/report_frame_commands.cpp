@@ -63,16 +63,25 @@ protected:
             EndPreview();
             return true;
         }
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !watched->isWidgetType() ||
             static_cast<QWidget*>(watched)->window() != &frame_) {
             return false;
         }
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            ui::SendMessage(preview_, WM_PREVIEW_SCROLL, key == Qt::Key_Up ? 0 : 1);
+        if (type == QEvent::ShortcutOverride) {
+            // No shortcut of the hidden menus or views runs behind the
+            // preview; the key still arrives as a key press.
+            event->accept();
             return true;
         }
-        return preview_->ScrollByKey(key);
+        // The keys the preview takes, whether or not there is anything to
+        // scroll; the others (Tab, Space on its bar) go to the preview.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up: ui::SendMessage(preview_, WM_PREVIEW_SCROLL, 0); return true;
+        case Qt::Key_Down: ui::SendMessage(preview_, WM_PREVIEW_SCROLL, 1); return true;
+        case Qt::Key_Escape: EndPreview(); return true;
+        default: return preview_->ScrollByKey(static_cast<QKeyEvent*>(event)->key());
+        }
     }
 
 private:
@@ -104,7 +113,9 @@ private:
         stack_->setCurrentWidget(preview_);
         frame_.menuBar()->hide();
         if (frame_.ToolBar()) frame_.ToolBar()->hide();
-        // While the preview shows, keys scroll it rather than going to the plugins.
+        // While the preview shows, keys scroll it rather than going to the
+        // plugins, and a command that reaches the window ends it first.
+        frame_.SetPreviewMode([this] { EndPreview(); });
         qApp->removeEventFilter(&frame_);
         qApp->installEventFilter(this);
         frame_.installEventFilter(this);
@@ -120,6 +131,7 @@ private:
         preview_->hide();
         preview_->deleteLater();
         preview_ = nullptr;
+        frame_.SetPreviewMode({});
         frame_.menuBar()->show();
         if (frame_.ToolBar()) frame_.ToolBar()->show();
         qApp->removeEventFilter(this);

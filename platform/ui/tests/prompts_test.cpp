@@ -79,7 +79,13 @@ TEST(Prompts, DefaultAnswerFollowsTheDefaultButton) {
 TEST(Prompts, FileFiltersBecomeQtFilterLists) {
     struct Case { const char* in; const char* out; };
     const Case cases[] = {
-        {"Text files (*.txt)|*.txt||", "Text files (*.txt) (*.txt)"},
+        // A name that already shows its patterns keeps them once.
+        {"Text files (*.txt)|*.txt||", "Text files (*.txt)"},
+        {"HTML pages (*.html *.htm)|*.html;*.htm|All files (*.*)|*.*||", "HTML pages (*.html *.htm);;All files (*.*)"},
+        {"Pages (*.html;*.htm)|*.html;*.htm||", "Pages (*.html;*.htm)"},
+        // Other patterns than the name shows, or an aside in parentheses, are added.
+        {"Pages (*.html)|*.html;*.htm||", "Pages (*.html) (*.html *.htm)"},
+        {"Plans (old format)|*.qel||", "Plans (old format) (*.qel)"},
         {"Texts|*.txt;*.csv|All files|*.*||", "Texts (*.txt *.csv);;All files (*.*)"},
         {"", ""},
         {"Unterminated|*.a", "Unterminated (*.a)"},

@@ -1,5 +1,6 @@
 #include "ui/prompts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "plat/dynlib.h"
@@ -58,6 +59,23 @@ int DefaultAnswer(unsigned type) {
     return answers[index < answers.size() ? index : 0];
 }
 
+namespace {
+
+// A name that ends with its patterns in parentheses, "Pages (*.html *.htm)",
+// already shows them.
+bool NameShowsPatterns(const QString& name, const QStringList& patterns) {
+    if (patterns.isEmpty() || !name.endsWith(')')) return false;
+    const qsizetype open = name.lastIndexOf('(');
+    if (open < 0) return false;
+    const QString shown = name.mid(open + 1, name.size() - open - 2);
+    static const QRegularExpression kSeparators(QStringLiteral("[;\\s]+"));
+    QStringList trimmed;
+    for (const QString& pattern : patterns) trimmed << pattern.trimmed();
+    return shown.split(kSeparators, Qt::SkipEmptyParts) == trimmed;
+}
+
+}  // namespace
+
 QString QtFileFilter(std::string_view filter) {
     const QString text = QString::fromUtf8(filter.data(), qsizetype(filter.size()));
     if (!text.contains('|')) return text;   // already a Qt filter list
@@ -65,9 +83,11 @@ QString QtFileFilter(std::string_view filter) {
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString name = parts[i].trimmed();
-        const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
+        const QStringList patternList = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        const QString patterns = patternList.join(' ');
         if (name.isEmpty() && patterns.isEmpty()) break;
-        entries << QStringLiteral("%1 (%2)").arg(name, patterns);
+        if (NameShowsPatterns(name, patternList)) entries << name;
+        else entries << QStringLiteral("%1 (%2)").arg(name, patterns);
     }
     return entries.join(QStringLiteral(";;"));
 }

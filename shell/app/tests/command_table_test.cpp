@@ -92,7 +92,9 @@ private:
 
 // A click below every row selects nothing; one on the bar selects the
 // booking; one on an empty day of its row selects that day and resource.
-enum class State { Writable, NoSelection, BookingSelected, DaySelected };
+// No active view: "ViewActive" names none of the three (the views plugin
+// then shows its calendar); no visible view: no plugin shows a view at all.
+enum class State { Writable, NoSelection, BookingSelected, DaySelected, NoActiveView, NoVisibleView };
 
 struct Outcome {
     ui::ScriptedPrompts& prompts;
@@ -163,9 +165,14 @@ protected:
 
     void Enter(State state) {
         ClosePreview();
-        SetSetting("ViewActive", "0");
+        const bool noView = state == State::NoActiveView || state == State::NoVisibleView;
+        SetSetting("ViewActive", noView ? "-1" : "0");
         QELA_OnViewChanged();
-        if (state != State::Writable) Click(state);
+        if (state == State::NoVisibleView) {
+            while (QWidget* view = frame->View()->VisibleView()) view->hide();
+        } else if (!noView && state != State::Writable) {
+            Click(state);
+        }
         frame->UpdateCommandStates();
     }
     void Click(State state) {
@@ -293,7 +300,28 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
         };
     };
 
+    // Before the run: no view item is checked, and the base unit, which only
+    // the schedule views show, cannot be chosen.
+    auto noViewChecked = [this, &ids](ui::ScriptedPrompts&) {
+        for (unsigned id = ID_VIEW_FIRST; id < ID_VIEW_FIRST + 3; ++id) EXPECT_FALSE(ids.at(id)->isChecked()) << id;
+        EXPECT_FALSE(frame->ToolBar()->BaseUnitCombo()->isEnabled());
+    };
+
     const std::vector<Row> table = {
+        // With no view active the view items are unchecked, and choosing one shows it.
+        {ID_VIEW_FIRST, State::NoActiveView, false, noViewChecked, setting("ViewActive", "0")},
+        {ID_VIEW_FIRST + 1, State::NoActiveView, false, noViewChecked, setting("ViewActive", "1")},
+        {ID_VIEW_FIRST + 2, State::NoActiveView, false, noViewChecked, setting("ViewActive", "2")},
+        // Reports are the active view's.
+        {ID_REPORT_PREVIEW, State::NoActiveView, true, none, {}},
+        {ID_REPORT_PRINT, State::NoActiveView, true, none, {}},
+        // What works on the visible view, its date or its selection.
+        {ID_GO_TO_TODAY, State::NoVisibleView, true, none, {}},
+        {ID_CHOOSE_PERIOD, State::NoVisibleView, true, none, {}},
+        {ID_VIEW_COMMAND, State::NoVisibleView, true, none, {}},
+        {ID_BOOKING_NEW, State::NoVisibleView, true, none, {}},
+        {ID_BOOKING_EDIT, State::NoVisibleView, true, none, {}},
+        {ID_REPORT_PREVIEW, State::NoVisibleView, true, none, {}},
         // Booking commands need a booking under the selection, new and
         // paste a day; cut and delete come last, they take the bar away.
         {ID_BOOKING_EDIT, State::NoSelection, true, none, {}},
@@ -377,6 +405,38 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
     EXPECT_EQ(ids.count(1225), 0u);
     EXPECT_EQ(ids.count(32771), 0u);
     for (const auto& [id, action] : ids) EXPECT_TRUE(covered.count(id) != 0) << "no row for command " << id;
+}
+
+// The preview keeps its own copy of what it draws: a plan replaced behind
+// its back (a plugin may change the plan directly) leaves the shown pages
+// drawable, and a re-layout fills them from the plan as it is now.
+TEST_F(CommandTableTest, PreviewOutlivesThePlanItShows) {
+    Enter(State::Writable);
+    frame->Action(ID_REPORT_PREVIEW)->trigger();
+    CNewPreviewView* preview = Preview();
+    ASSERT_NE(preview, nullptr);
+    {
+        ui::ScriptedPrompts prompts;
+        prompts.AnswerMessage(ui::IDNO);   // not saved: every record is freed
+        frame->Files().OnFileNew();
+    }
+    ASSERT_EQ(Bookings(), 0);
+    ASSERT_EQ(Preview(), preview);
+    preview->Button(CNewPreviewView::ID_ZOOM_IN)->trigger();
+    EXPECT_FALSE(preview->grab().isNull());
+
+    bool accepted = false;
+    QTimer::singleShot(0, [&accepted] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->accept();
+            accepted = true;
+        }
+    });
+    ui::SendMessage(preview, WM_PREVIEW_RELAYOUT);
+    EXPECT_TRUE(accepted);
+    ASSERT_EQ(Preview(), preview);
+    EXPECT_GE(preview->PageCount(), 1);
+    EXPECT_FALSE(preview->grab().isNull());
 }
 
 // Opened with the second password the plan is write-protected: what would

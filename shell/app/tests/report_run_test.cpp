@@ -1,28 +1,41 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPointer>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "help_frame_commands.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_toolbar.h"
 #include "main_view.h"
+#include "plan_builder.h"
+#include "plan_dump.h"
+#include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "report_document.h"
 #include "report_preview.h"
 #include "report_printing.h"
 #include "settings_store.h"
+#include "single_instance.h"
 #include "string_ids.h"
 #include "testing/external_tools.h"
 #include "testing/temp_directory.h"
@@ -101,11 +114,16 @@ protected:
         button->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // Where the window system delivers a key: the focus widget, else the window.
-    void SendKey(int key) {
-        QWidget* focus = QApplication::focusWidget();
+    // Where the window system delivers a key: the focus widget, else the
+    // window. True when something took the key.
+    bool SendKey(int key) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(focus != nullptr ? focus : frame, &press);
+        QApplication::sendEvent(KeyTarget(), &press);
+        return press.isAccepted();
+    }
+    QWidget* KeyTarget() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus : frame;
     }
     // The window shows the views with its bars, and no preview is left.
     void ExpectViewsShown() {
@@ -251,23 +269,188 @@ TEST_F(ReportRunTest, ClosingEndsThePreview) {
     EXPECT_TRUE(prompts.asked().empty());   // no question to save
 }
 
-// While the preview shows, keys scroll it and are not offered to the plugins.
+// While the preview shows, its keys scroll it, whether or not there is
+// anything to scroll, and are never offered to the plugins; Escape ends it.
 TEST_F(ReportRunTest, KeysDuringThePreviewStayWithIt) {
     ASSERT_EQ(DoReport(true), 1);
     dir.ClearTrace();
-    QScrollBar* bar = Preview()->findChild<QAbstractScrollArea*>()->verticalScrollBar();
-    ASSERT_GT(bar->maximum(), bar->minimum());   // three pages one below the other
-    const int top = bar->value();
+    auto* area = Preview()->findChild<QAbstractScrollArea*>();
+    QScrollBar* vertical = area->verticalScrollBar();
+    QScrollBar* horizontal = area->horizontalScrollBar();
+    ASSERT_GT(vertical->maximum(), vertical->minimum());   // three pages one below the other
+    const int top = vertical->value();
     ui::SendMessage(Preview(), WM_PREVIEW_SCROLL, 1);
-    EXPECT_GT(bar->value(), top);
+    EXPECT_GT(vertical->value(), top);
     ui::SendMessage(Preview(), WM_PREVIEW_SCROLL, 0);
-    EXPECT_EQ(bar->value(), top);
+    EXPECT_EQ(vertical->value(), top);
+
+    // Fitted into the window the pages cannot move sideways: the keys are still taken.
+    ASSERT_EQ(horizontal->maximum(), horizontal->minimum());
+    for (int key : {Qt::Key_Left, Qt::Key_Right}) EXPECT_TRUE(SendKey(key)) << key;
+    EXPECT_EQ(horizontal->value(), horizontal->minimum());
+
+    for (int i = 0; i < 4; ++i) Press(Preview(), CNewPreviewView::ID_ZOOM_IN);
+    ASSERT_GT(horizontal->maximum(), horizontal->minimum());
+    enum class Moves { ToStart, ToEnd, Back, On };
+    struct Case {
+        int key;
+        QScrollBar* bar;
+        bool fromEnd;
+        Moves moves;
+    } cases[] = {
+        {Qt::Key_End, vertical, false, Moves::ToEnd},
+        {Qt::Key_Home, vertical, true, Moves::ToStart},
+        {Qt::Key_Down, vertical, false, Moves::On},
+        {Qt::Key_Up, vertical, true, Moves::Back},
+        {Qt::Key_Right, horizontal, false, Moves::On},
+        {Qt::Key_Left, horizontal, true, Moves::Back},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
+        const int from = c.fromEnd ? c.bar->maximum() : c.bar->minimum();
+        c.bar->setValue(from);
+        EXPECT_TRUE(SendKey(c.key));
+        switch (c.moves) {
+        case Moves::ToStart: EXPECT_EQ(c.bar->value(), c.bar->minimum()); break;
+        case Moves::ToEnd: EXPECT_EQ(c.bar->value(), c.bar->maximum()); break;
+        case Moves::Back: EXPECT_LT(c.bar->value(), from); break;
+        case Moves::On: EXPECT_GT(c.bar->value(), from); break;
+        }
+    }
+    vertical->setValue(vertical->minimum());
     for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_F1}) SendKey(key);
-    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(vertical->value(), vertical->maximum());
     EXPECT_TRUE(dir.Trace().empty());
-    Press(Preview(), CNewPreviewView::ID_CLOSE);
+
+    EXPECT_TRUE(SendKey(Qt::Key_Escape));
+    ExpectViewsShown();
     SendKey(Qt::Key_F12);
     EXPECT_EQ(dir.Trace(), std::vector<std::string>{"KeyDispatch 123 0"});
+}
+
+// Every way a command reaches the program while the preview shows loses
+// nothing: the menus' keys are the preview's (the menus and the toolbar are
+// hidden), and a command that still arrives ends the preview first and then
+// runs on the views as usual, its save question included.
+TEST_F(ReportRunTest, CommandsDuringThePreviewLoseNothing) {
+    ASSERT_TRUE(testing::HaveTool("pdfinfo", "poppler-utils"));
+    dlgtest::PlanBuilder(frame->Data()).Resource("Alice", 0);
+    ASSERT_TRUE(frame->Data()->IsModified());
+    int helpOpened = 0;
+    SetHelpOpener([&helpOpened](const std::string&) { return ++helpOpened, true; });
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+
+    auto key = [this](int code, Qt::KeyboardModifiers held = Qt::NoModifier) {
+        return [this, code, held] { QTest::keyClick(KeyTarget(), Qt::Key(code), held); };
+    };
+    auto frameCommand = [this](unsigned id) { return [this, id] { ui::SendMessage(frame, WM_COMMAND, id); }; };
+    ReportRequest previewAgain{REPORT_REQUEST_PREVIEW, FixturePrint, FixtureRelayout, FixtureExport};
+    ReportRequest printNow{0, FixturePrint, FixtureRelayout, FixtureExport};
+    int shortcutRuns = 0;
+    QShortcut shortcut(QKeySequence(Qt::CTRL | Qt::Key_K), frame);
+    QObject::connect(&shortcut, &QShortcut::activated, [&shortcutRuns] { ++shortcutRuns; });
+    std::string dialogShown;
+    bool dialogOverTheViews = false;
+    enum class Shows { SamePreview, NewPreview, Views };
+    struct Row {
+        const char* what;
+        std::function<void()> run;
+        Shows shows;
+        int questions;   // to save the plan, answered Cancel
+    };
+    const Row rows[] = {
+        {"Ctrl+N", key(Qt::Key_N, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+O", key(Qt::Key_O, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+S", key(Qt::Key_S, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+Z", key(Qt::Key_Z, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+Y", key(Qt::Key_Y, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+F", key(Qt::Key_F, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+Shift+A", key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier), Shows::SamePreview, 0},
+        {"Ctrl+C", key(Qt::Key_C, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+X", key(Qt::Key_X, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Ctrl+V", key(Qt::Key_V, Qt::ControlModifier), Shows::SamePreview, 0},
+        {"Delete", key(Qt::Key_Delete), Shows::SamePreview, 0},
+        {"F1", key(Qt::Key_F1), Shows::SamePreview, 0},
+        {"Alt+F, the hidden File menu", key(Qt::Key_F, Qt::AltModifier), Shows::SamePreview, 0},
+        {"Alt+E, the hidden Edit menu", key(Qt::Key_E, Qt::AltModifier), Shows::SamePreview, 0},
+        {"a plugin's shortcut on the window", [&] {
+             key(Qt::Key_K, Qt::ControlModifier)();
+             EXPECT_EQ(shortcutRuns, 0);
+         }, Shows::SamePreview, 0},
+        // A plugin's menu item or a view sends the frame a command.
+        {"New", frameCommand(app_ids::ID_FILE_NEW), Shows::Views, 1},
+        {"Exit", frameCommand(app_ids::ID_APP_EXIT), Shows::Views, 1},
+        {"a view switch", [&] {
+             frameCommand(app_ids::ID_VIEW_FIRST + 1)();
+             EXPECT_EQ(GetSetting("ViewActive"), "1");
+         }, Shows::Views, 0},
+        // A plugin's named commands.
+        {"DoReport, preview", [&] { EXPECT_EQ(QELA_Command("DoReport", &previewAgain), 1); }, Shows::NewPreview, 0},
+        {"DoReport, print", [&] {
+             EXPECT_EQ(QELA_Command("DoReport", &printNow), 1);
+             EXPECT_EQ(testing::PdfPageCount(pdf), 3);
+         }, Shows::Views, 0},
+        {"AddResource", [&] {
+             QTimer::singleShot(0, [&] {
+                 auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                 if (dialog == nullptr) return;
+                 dialogShown = dialog->metaObject()->className();
+                 dialogOverTheViews = ShownPage() == static_cast<QWidget*>(frame->View());
+                 dialog->reject();
+             });
+             QELA_Command("AddResource", nullptr);
+             EXPECT_EQ(dialogShown, "CItemDlg");
+             EXPECT_TRUE(dialogOverTheViews);
+         }, Shows::Views, 0},
+        // A second start of the program brings this one to the front.
+        {"a second start", [this] {
+             std::atomic<bool> done = false;
+             bool activated = false;
+             std::thread second([&] {
+                 const std::string name = plat::LoadResString(ids::APP_TITLE);
+                 activated = CSingleInstance(name, dir.Environment().runtimeDirectory).ActivatePrevious();
+                 done = true;
+             });
+             EXPECT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 20000));
+             second.join();
+             EXPECT_TRUE(activated);
+         }, Shows::SamePreview, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        if (Preview() == nullptr) ASSERT_EQ(DoReport(true), 1);
+        QPointer<CNewPreviewView> before = Preview();
+        const int fills = g_report.fills;
+        dir.ClearTrace();
+        ui::ScriptedPrompts asked;
+        for (int i = 0; i < row.questions; ++i) asked.AnswerMessage(ui::IDCANCEL);
+        row.run();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_EQ(int(asked.asked().size()), row.questions);
+        EXPECT_TRUE(asked.allAnswered());
+        EXPECT_EQ(helpOpened, 0);
+        for (const std::string& line : dir.Trace()) EXPECT_NE(line.rfind("KeyDispatch", 0), 0u) << line;
+        EXPECT_TRUE(frame->Data()->IsModified());
+        EXPECT_EQ(dlgtest::All<CResource>(frame->Data()->resources).size(), 1u);
+        EXPECT_TRUE(frame->isVisible());
+        switch (row.shows) {
+        case Shows::SamePreview:
+            EXPECT_EQ(Preview(), before.data());
+            EXPECT_EQ(ShownPage(), static_cast<QWidget*>(Preview()));
+            EXPECT_EQ(g_report.fills, fills);
+            break;
+        case Shows::NewPreview:
+            EXPECT_TRUE(before.isNull());
+            ASSERT_NE(Preview(), nullptr);
+            EXPECT_EQ(ShownPage(), static_cast<QWidget*>(Preview()));
+            EXPECT_EQ(g_report.fills, fills + 1);
+            break;
+        case Shows::Views: ExpectViewsShown(); break;
+        }
+    }
+    SetHelpOpener({});
 }
 
 // A report that fails to fill prints nothing and leaves no file; the
