@@ -56,15 +56,21 @@ void BookingOrder::Collect(std::size_t node, std::size_t lo, std::size_t hi, std
 
 void BookingOrder::Query(const LargeVector<BookingRecord*>& items, int64_t start, int64_t end,
                          std::vector<BookingRecord*>& out) {
-    if (end < start || slots_.empty()) return;
+    const auto [first, last] = Split(items, start, end, out);
+    out.insert(out.end(), items.begin() + static_cast<std::ptrdiff_t>(first),
+               items.begin() + static_cast<std::ptrdiff_t>(last));
+}
+
+std::pair<std::size_t, std::size_t> BookingOrder::Split(const LargeVector<BookingRecord*>& items, int64_t start,
+                                                        int64_t end, std::vector<BookingRecord*>& before) {
+    if (end < start || slots_.empty()) return {0, 0};
     if (!treeValid_) Build();
     auto startBelow = [](const Slot& slot, int64_t key) { return slot.start < key; };
     auto first = std::lower_bound(slots_.begin(), slots_.end(), start, startBelow);
     auto last = std::lower_bound(first, slots_.end(), end, startBelow);
     auto split = static_cast<std::size_t>(first - slots_.begin());
-    Collect(1, 0, leaves_, split, start, items, out);
-    out.insert(out.end(), items.begin() + static_cast<std::ptrdiff_t>(split),
-               items.begin() + (last - slots_.begin()));
+    Collect(1, 0, leaves_, split, start, items, before);
+    return {split, static_cast<std::size_t>(last - slots_.begin())};
 }
 
 void BookingOrder::Apply(Bookings& items, const Bookings& leaving, Bookings incoming,

@@ -9,6 +9,7 @@
 // bookings returned.
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "large_memory.h"
@@ -33,6 +34,11 @@ public:
     // end < start.
     void Query(const LargeVector<BookingRecord*>& items, int64_t start, int64_t end,
                std::vector<BookingRecord*>& out);
+    // The same bookings without copying most of them: those starting before
+    // start and ending after it are appended to before; those starting in
+    // [start, end) are items[first, last) of the returned pair.
+    std::pair<std::size_t, std::size_t> Split(const LargeVector<BookingRecord*>& items, int64_t start, int64_t end,
+                                              std::vector<BookingRecord*>& before);
 
     // Applies a commit to items: leaving bookings (deleted, or moved to
     // another start) go, incoming ones (added, or moved; their sortKey and

@@ -1,5 +1,7 @@
 #include "collections.h"
 
+#include <algorithm>
+
 #include "plan_root.h"
 
 int32_t AddRecord(PlanRoot& root, CRecordList& list, RecordCore* record) {
@@ -23,13 +25,19 @@ int32_t BookingCollection::GetCountInPeriod(int32_t startDay, int16_t startMinut
     return GetInPeriod(nullptr, startDay, startMinutes, endDay, endMinutes);
 }
 
+// Only the few bookings that reach in from before the period are gathered;
+// the others are copied straight from the start order.
 int32_t BookingCollection::GetInPeriod(CBooking** buffer, int32_t startDay, int16_t startMinutes,
                                        int32_t endDay, int16_t endMinutes) {
-    std::vector<BookingRecord*> found;
-    order_.Query(store_.Items(), PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes),
-                 found);
-    if (buffer) std::copy(found.begin(), found.end(), buffer);
-    return static_cast<int32_t>(found.size());
+    found_.clear();
+    const auto [first, last] =
+        order_.Split(store_.Items(), PeriodKey(startDay, startMinutes), PeriodKey(endDay, endMinutes), found_);
+    if (buffer) {
+        buffer = std::copy(found_.begin(), found_.end(), buffer);
+        std::copy(store_.Items().begin() + static_cast<std::ptrdiff_t>(first),
+                  store_.Items().begin() + static_cast<std::ptrdiff_t>(last), buffer);
+    }
+    return static_cast<int32_t>(found_.size() + (last - first));
 }
 
 int32_t BookingCollection::GetAll(CBooking** buffer) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "plat/collate.h"
 #include "schedule_rows.h"
 #include "support/comparators.h"
 #include "support/setting_values.h"
@@ -266,11 +265,16 @@ void CCalendarModel::Layout(const CDate& first, const CDate& last) {
     if (cells_.empty()) return;
     CollectBookings(cells_.front().start, cells_.back().end);
     AssignBookings();
-    for (CalendarWeek& week : weeks_) PackWeek(week);
+    namesRanked_ = false;
+    for (std::size_t w = 0; w < weeks_.size(); ++w) {
+        OrderWeek(w);
+        PackWeek(weeks_[w]);
+    }
 }
 
 void CCalendarModel::CollectBookings(const CDateTime& start, const CDateTime& end) {
     bookings_.clear();
+    order_.clear();
     CBookingCollection* collection = context_.plan != nullptr ? context_.plan->bookings : nullptr;
     if (collection == nullptr) return;
     const std::int32_t startDay = start.date.GetJulianDay(), endDay = end.date.GetJulianDay();
@@ -285,84 +289,25 @@ void CCalendarModel::CollectBookings(const CDateTime& start, const CDateTime& en
     const SettingGetter& get = context_.settings;
     CFilter* filter = get && GetBoolSetting(get, "ViewFilterActive", false) ? context_.publicFilter : nullptr;
     FilterObjects(fetched_.data(), std::clamp(got, 0, count), bookings_, filter);
-    SortBookings();
+    ReadKeys();
 }
 
-// Key 6 ascending, as CompareCalendarBookings orders, with equal bookings in
-// the collection's order: by numbers first, then names where those tie.
-void CCalendarModel::SortBookings() {
-    order_.clear();
+// Each booking's keys in start order, equal starts in the collection's order.
+void CCalendarModel::ReadKeys() {
+    bool inStartOrder = true;
     // The records lie far apart: each is fetched a few bookings ahead of its use.
     constexpr std::uint32_t kPrefetchAhead = 16;
     for (std::uint32_t i = 0; i < bookings_.size(); ++i) {
         if (i + kPrefetchAhead < bookings_.size()) __builtin_prefetch(&bookings_[i + kPrefetchAhead]->startDay);
         const CBooking& b = *bookings_[i];
-        order_.push_back({StartKey(b), EndKey(b), -b.endMinutes, i, b.resource, b.task, nullptr, nullptr});
+        order_.push_back({StartKey(b), EndKey(b), -b.endMinutes, i, b.resource, b.task});
+        inStartOrder = inStartOrder && (i == 0 || order_[i - 1].start <= order_[i].start);
     }
-    const auto byNumbers = [](const OrderItem& x, const OrderItem& y) {
-        if (x.start != y.start) return x.start < y.start;
-        if (x.laterEnd != y.laterEnd) return x.laterEnd < y.laterEnd;
-        return x.index < y.index;
-    };
-    std::sort(order_.begin(), order_.end(), byNumbers);
-    const auto tie = [](const OrderItem& x, const OrderItem& y) {
-        return x.start == y.start && x.laterEnd == y.laterEnd;
-    };
-    nameRanks_.clear();
-    bool ties = false;
-    for (std::size_t i = 0; i < order_.size(); ++i) {
-        const bool tied = (i > 0 && tie(order_[i - 1], order_[i])) || (i + 1 < order_.size() && tie(order_[i], order_[i + 1]));
-        if (!tied) continue;
-        ties = true;
-        OrderItem& item = order_[i];
-        const auto rankOf = [&](const auto* record) {
-            auto [at, added] = nameRanks_.try_emplace(record, NameRank{"", 0});
-            if (added && record != nullptr) at->second.name = record->name;
-            return &at->second.rank;
-        };
-        item.resourceRank = rankOf(item.resource);
-        item.taskRank = rankOf(item.task);
-    }
-    if (ties) {
-        RankNames();
-        // Resource name, then task name; equal names keep their order.
-        for (std::size_t first = 0; first < order_.size();) {
-            std::size_t last = first + 1;
-            while (last < order_.size() && tie(order_[first], order_[last])) ++last;
-            if (last - first > 1)
-                std::sort(order_.begin() + static_cast<std::ptrdiff_t>(first), order_.begin() + static_cast<std::ptrdiff_t>(last),
-                          [](const OrderItem& x, const OrderItem& y) {
-                              if (*x.resourceRank != *y.resourceRank) return *x.resourceRank < *y.resourceRank;
-                              if (*x.taskRank != *y.taskRank) return *x.taskRank < *y.taskRank;
-                              return x.index < y.index;
-                          });
-            first = last;
-        }
-    }
-    sorted_.clear();
-    for (const OrderItem& item : order_) sorted_.push_back(bookings_[item.index]);
-    bookings_.swap(sorted_);
-}
-
-// Every resource and task in nameRanks_ gets its place in name order.
-void CCalendarModel::RankNames() {
-    ranked_.clear();
-    for (auto& [record, rank] : nameRanks_) ranked_.emplace_back(&NameKeyOf(record, rank.name), &rank);
-    std::sort(ranked_.begin(), ranked_.end(), [](const auto& x, const auto& y) { return x.first->compare(*y.first) < 0; });
-    int rank = 0;
-    for (std::size_t i = 0; i < ranked_.size(); ++i) {
-        if (i > 0 && ranked_[i - 1].first->compare(*ranked_[i].first) != 0) ++rank;
-        ranked_[i].second->rank = rank;
-    }
-}
-
-const std::wstring& CCalendarModel::NameKeyOf(const void* record, const char* name) {
-    NameKey& entry = nameKeys_[record];
-    if (entry.key.empty() || entry.name != name) {
-        entry.name = name;
-        entry.key = plat::NoCaseSortKey(name);
-    }
-    return entry.key;
+    // The collection hands out its bookings in start order already.
+    if (!inStartOrder)
+        std::sort(order_.begin(), order_.end(), [](const OrderItem& x, const OrderItem& y) {
+            return x.start != y.start ? x.start < y.start : x.index < y.index;
+        });
 }
 
 void CCalendarModel::AssignBookings() {
@@ -379,11 +324,13 @@ void CCalendarModel::AssignBookings() {
         cellStarts_.push_back(KeyOf(c.start));
         cellEnds_.push_back(KeyOf(c.end));
     }
-    // The bookings come in start order (their keys beside them in order_),
-    // so the first cell that ends after the start only moves forward.
+    weekItems_.resize(weeks_.size());
+    for (std::vector<std::uint32_t>& items : weekItems_) items.clear();
+    // The bookings come in start order, so the first cell that ends after
+    // the start only moves forward.
     std::size_t firstCell = 0;
-    for (std::size_t k = 0; k < bookings_.size(); ++k) {
-        CBooking* booking = bookings_[k];
+    for (std::size_t k = 0; k < order_.size(); ++k) {
+        CBooking* booking = bookings_[order_[k].index];
         const std::int64_t start = order_[k].start, end = order_[k].end;
         const bool zeroLength = start == end;
         // A zero-length booking at a day's start lies in that day.
@@ -399,6 +346,7 @@ void CCalendarModel::AssignBookings() {
             ++cells_[index].bookingCount;
             if (w != segmentWeek) {
                 week.segments.push_back({booking, dayIndex, dayIndex, 0, start >= cellStart, false});
+                weekItems_[static_cast<std::size_t>(w)].push_back(static_cast<std::uint32_t>(k));
                 segment = &week.segments.back();
                 segmentWeek = w;
             }
@@ -408,10 +356,98 @@ void CCalendarModel::AssignBookings() {
     }
 }
 
+// A week's segments come in start order, so those of one first day stand
+// together, equal starts within them. Of each first day only the first
+// lineLimit segments can find a line: equal starts are sorted (key 6, then
+// the collection's order) until that many are in place, and the rest of
+// the day keeps the start order.
+void CCalendarModel::OrderWeek(std::size_t w) {
+    CalendarWeek& week = weeks_[w];
+    const std::vector<std::uint32_t>& items = weekItems_[w];
+    const std::size_t count = week.segments.size();
+    for (std::size_t day = 0; day < count;) {
+        std::size_t dayEnd = day + 1;
+        while (dayEnd < count && week.segments[dayEnd].firstDay == week.segments[day].firstDay) ++dayEnd;
+        std::size_t placed = 0;
+        for (std::size_t run = day; run < dayEnd && placed < static_cast<std::size_t>(lineLimit);) {
+            const std::int64_t start = order_[items[run]].start;
+            std::size_t runEnd = run + 1;
+            while (runEnd < dayEnd && order_[items[runEnd]].start == start) ++runEnd;
+            if (runEnd - run > 1) SortRun(w, run, runEnd, static_cast<std::size_t>(lineLimit) - placed);
+            placed += runEnd - run;
+            run = runEnd;
+        }
+        day = dayEnd;
+    }
+}
+
+// Segments [first, last) of week w share their start: the later end of day
+// first, then resource and task names, then the collection's order; only
+// the first `need` of them are put in place.
+void CCalendarModel::SortRun(std::size_t w, std::size_t first, std::size_t last, std::size_t need) {
+    CalendarWeek& week = weeks_[w];
+    std::vector<std::uint32_t>& items = weekItems_[w];
+    if (!namesRanked_) RankNames();
+    runItems_.clear();
+    for (std::size_t i = first; i < last; ++i) {
+        const OrderItem& item = order_[items[i]];
+        runItems_.push_back({item.laterEnd, RankOf(resourceRanks_, resourceRecords_, item.resource),
+                             RankOf(taskRanks_, taskRecords_, item.task), item.index, week.segments[i], items[i]});
+    }
+    const auto before = [](const RunItem& x, const RunItem& y) {
+        if (x.laterEnd != y.laterEnd) return x.laterEnd < y.laterEnd;
+        if (x.resourceRank != y.resourceRank) return x.resourceRank < y.resourceRank;
+        if (x.taskRank != y.taskRank) return x.taskRank < y.taskRank;
+        return x.index < y.index;
+    };
+    if (need >= runItems_.size())
+        std::sort(runItems_.begin(), runItems_.end(), before);
+    else
+        std::partial_sort(runItems_.begin(), runItems_.begin() + static_cast<std::ptrdiff_t>(need), runItems_.end(), before);
+    for (std::size_t i = first; i < last; ++i) {
+        week.segments[i] = runItems_[i - first].segment;
+        items[i] = runItems_[i - first].item;
+    }
+}
+
+namespace {
+
+template <class Record, class Collection>
+void CollectRecords(Collection* collection, std::vector<Record*>& buffer, std::vector<const CNamedRecord*>& records) {
+    records.clear();
+    if (collection == nullptr) return;
+    buffer.resize(static_cast<std::size_t>(std::max(collection->GetCount(), 0)));
+    const int got = collection->GetAll(buffer.data());
+    records.assign(buffer.begin(), buffer.begin() + std::clamp(got, 0, static_cast<int>(buffer.size())));
+}
+
+}  // namespace
+
+// The places of the plan's resources and tasks in name order, checked once a layout.
+void CCalendarModel::RankNames() {
+    CPlanData* plan = context_.plan;
+    CollectRecords(plan != nullptr ? plan->resources : nullptr, resourceBuffer_, resourceRecords_);
+    CollectRecords(plan != nullptr ? plan->tasks : nullptr, taskBuffer_, taskRecords_);
+    resourceRanks_.Update(resourceRecords_.data(), resourceRecords_.size());
+    taskRanks_.Update(taskRecords_.data(), taskRecords_.size());
+    namesRanked_ = true;
+}
+
+int CCalendarModel::RankOf(NameRanks& ranks, std::vector<const CNamedRecord*>& records, const CNamedRecord* record) {
+    int rank = ranks.Find(record);
+    if (rank < 0) {
+        // An owner its collection no longer holds is ranked among its records.
+        records.push_back(record);
+        ranks.Update(records.data(), records.size());
+        rank = ranks.Find(record);
+    }
+    return rank;
+}
+
 void CCalendarModel::PackWeek(CalendarWeek& week) {
     spans_.clear();
     for (const CalendarSegment& segment : week.segments) spans_.push_back({segment.firstDay, segment.lastDay + 1});
-    packer_.Pack(spans_, lines_);
+    packer_.Pack(spans_, lines_, lineLimit);
     for (std::size_t i = 0; i < week.segments.size(); ++i) {
         CalendarSegment& segment = week.segments[i];
         segment.line = lines_[i];

@@ -8,16 +8,17 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "line_packing.h"
+#include "name_ranks.h"
 #include "plan_context.h"
 #include "support/calendar_values.h"
 #include "ui/painter.h"
 
 // A shown day: from 0:00 of the day to 0:00 of the next, the bookings that
-// overlap it and the highest line they use in it (-1: none).
+// overlap it and the highest line they use in it (-1: none; at most the
+// model's line limit).
 struct CalendarDayCell {
     CDateTime start;
     CDateTime end;
@@ -38,7 +39,9 @@ struct CalendarSegment {
 };
 
 // A week row: its cells are cells[firstCell, firstCell + cellCount); its
-// segments, one per booking, in booking order.
+// segments, one per booking, in booking order. Of the segments that begin
+// on one day, those past the model's line limit (which find no line) keep
+// only the start order.
 struct CalendarWeek {
     int firstCell = 0;
     int cellCount = 0;
@@ -101,6 +104,9 @@ public:
     int dayWidth = 0;
     int dayHeight = 0;
     int bookingDistance = 0;
+    // The lines the owner shows: a segment that finds no line below it gets
+    // this one, and what lies beyond is not laid out.
+    int lineLimit = FirstFitPacker::kNoLimit;
     bool markToday = true;
     ui::COLORREF todayColor = 0x80C0FF;
 
@@ -123,10 +129,12 @@ public:
 
 private:
     void CollectBookings(const CDateTime& start, const CDateTime& end);
-    void SortBookings();
-    void RankNames();
-    const std::wstring& NameKeyOf(const void* record, const char* name);
+    void ReadKeys();
     void AssignBookings();
+    void OrderWeek(std::size_t w);
+    void SortRun(std::size_t w, std::size_t first, std::size_t last, std::size_t need);
+    void RankNames();
+    static int RankOf(NameRanks& ranks, std::vector<const CNamedRecord*>& records, const CNamedRecord* record);
     void PackWeek(CalendarWeek& week);
 
     PlanContext context_;
@@ -138,34 +146,31 @@ private:
     std::vector<CBooking*> fetched_;
     std::vector<CBooking*> bookings_;
     std::vector<CDate> days_;
-    // A booking's keys, read from its record once per layout.
+    // A booking's keys, read from its record once per layout, in start order.
     struct OrderItem {
         std::int64_t start;
         std::int64_t end;
         int laterEnd;   // minus the end's minutes of day
-        std::uint32_t index;
-        const CResource* resource;
-        const CTask* task;
-        const int* resourceRank;   // set for bookings that tie on start and end
-        const int* taskRank;
+        std::uint32_t index;   // in bookings_
+        const CNamedRecord* resource;
+        const CNamedRecord* task;
     };
     std::vector<OrderItem> order_;
-    std::vector<CBooking*> sorted_;
-    // Name sort keys per resource and task, kept with the name they were
-    // made from: collating every pair of a crowded range anew is too slow.
-    struct NameKey {
-        std::string name;
-        std::wstring key;
+    std::vector<std::vector<std::uint32_t>> weekItems_;   // per week, the order_ item of each segment
+    struct RunItem {
+        int laterEnd;
+        int resourceRank;
+        int taskRank;
+        std::uint32_t index;
+        CalendarSegment segment;
+        std::uint32_t item;
     };
-    std::unordered_map<const void*, NameKey> nameKeys_;
-    // Per layout, the place of each resource and task of tied bookings in
-    // name order (equal names share it), so ties sort by numbers.
-    struct NameRank {
-        const char* name;
-        int rank;
-    };
-    std::unordered_map<const void*, NameRank> nameRanks_;
-    std::vector<std::pair<const std::wstring*, NameRank*>> ranked_;
+    std::vector<RunItem> runItems_;
+    bool namesRanked_ = false;
+    NameRanks resourceRanks_, taskRanks_;
+    std::vector<CResource*> resourceBuffer_;
+    std::vector<CTask*> taskBuffer_;
+    std::vector<const CNamedRecord*> resourceRecords_, taskRecords_;
     std::vector<int> weekOfCell_;
     std::vector<std::int64_t> cellStarts_, cellEnds_;   // the cells' keys
     std::vector<BarSpan> spans_;

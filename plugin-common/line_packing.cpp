@@ -8,16 +8,16 @@ void FirstFitPacker::FreeLine(int line) {
     std::push_heap(free_.begin(), free_.end(), std::greater<>());
 }
 
-// The lowest free line, else a new one after the used ones.
-int FirstFitPacker::TakeLine(int& used) {
-    if (free_.empty()) return used++;
+int FirstFitPacker::TakeLine(int& used, int limit) {
+    if (free_.empty()) return used < limit ? used++ : limit;
     std::pop_heap(free_.begin(), free_.end(), std::greater<>());
     const int line = free_.back();
     free_.pop_back();
     return line;
 }
 
-int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lines) {
+int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lines, int limit) {
+    limit = std::max(limit, 0);
     lines.assign(bars.size(), -1);
     busy_.clear();
     free_.clear();
@@ -26,7 +26,7 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
         minLeft = std::min(minLeft, bar.left);
         maxRight = std::max(maxRight, bar.right);
     }
-    if (minLeft >= 0 && maxRight < kFewEdges) return PackFewEdges(bars, lines, maxRight);
+    if (minLeft >= 0 && maxRight < kFewEdges) return PackFewEdges(bars, lines, maxRight, limit);
     // Bars come by left edge, so a line that is free for one bar stays free
     // for every later one: busy lines wait by their end, free lines by index.
     const auto later = std::greater<>();
@@ -39,8 +39,9 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
             std::pop_heap(busy_.begin(), busy_.end(), later);
             busy_.pop_back();
         }
-        const int line = TakeLine(used);
+        const int line = TakeLine(used, limit);
         lines[i] = line;
+        if (line == limit) continue;
         busy_.emplace_back(bar.right, line);
         std::push_heap(busy_.begin(), busy_.end(), later);
     }
@@ -49,7 +50,7 @@ int FirstFitPacker::Pack(const std::vector<BarSpan>& bars, std::vector<int>& lin
 
 // The same packing where edges take few values (a calendar week's days): busy
 // lines wait in a bucket per end instead of a heap.
-int FirstFitPacker::PackFewEdges(const std::vector<BarSpan>& bars, std::vector<int>& lines, int maxRight) {
+int FirstFitPacker::PackFewEdges(const std::vector<BarSpan>& bars, std::vector<int>& lines, int maxRight, int limit) {
     for (std::vector<int>& bucket : endingAt_) bucket.clear();
     if (endingAt_.size() < static_cast<std::size_t>(maxRight) + 1) endingAt_.resize(static_cast<std::size_t>(maxRight) + 1);
     int used = 0;
@@ -61,9 +62,9 @@ int FirstFitPacker::PackFewEdges(const std::vector<BarSpan>& bars, std::vector<i
             for (int line : endingAt_[nextToFree]) FreeLine(line);
             endingAt_[nextToFree].clear();
         }
-        const int line = TakeLine(used);
+        const int line = TakeLine(used, limit);
         lines[i] = line;
-        endingAt_[static_cast<std::size_t>(bar.right)].push_back(line);
+        if (line != limit) endingAt_[static_cast<std::size_t>(bar.right)].push_back(line);
     }
     return used;
 }

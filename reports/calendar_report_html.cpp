@@ -65,6 +65,7 @@ bool CCalendarHtml::PrepareImages() {
                                    monthYearHeaderHeight + weekdayHeaderHeight, dayHeaderHeight,
                                    GetBookingLineHeight(), bookingDistance, bookingsPerDay);
     dayWidth = images.dayWidth;
+    lineLimit = images.bookingsPerDay;
     return images.imageWidth > 0;
 }
 

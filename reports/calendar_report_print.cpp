@@ -52,7 +52,7 @@ int CCalendarPrint::PrintBody(CReportDocument& document) {
                               weekdayHeaderHeight, dayHeaderHeight, GetBookingLineHeight(), bookingDistance);
     dayWidth = layout.dayWidth;
     weekRowHeight = layout.weekRowHeight;
-    bookingsPerDay = layout.bookingsPerDay;
+    bookingsPerDay = lineLimit = layout.bookingsPerDay;
     if (set_) SetIntSetting(set_, "ReportsCalendarHtmlBookingsPerDay", bookingsPerDay);
 
     for (int page = 0; page < pages; ++page) {

@@ -128,6 +128,7 @@ void CCalendarViewWnd::BuildFonts() {
     geometry_.distance = model_.bookingDistance;
     geometry_.barHeight = model_.GetBookingLineHeight();
     model_.GetLinesPerDay(geometry_.lines, geometry_.fullLines);
+    model_.lineLimit = geometry_.lines;
 }
 
 int CCalendarViewWnd::WeekCount() const {

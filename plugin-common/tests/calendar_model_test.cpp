@@ -256,17 +256,21 @@ TEST_F(CalendarTest, SettingsOverTheDefaults) {
 
 // Each week's lines against a first fit written plainly, each week's order
 // against the comparer, and each day's count against the bookings that
-// touch it, on random plans with many equal times and names.
+// touch it, on random plans with many equal times and names. With a line
+// limit, the segments below it are the same and in the same order, the rest
+// meet at the limit.
 TEST_F(CalendarTest, PackingMatchesPlainFirstFit) {
     std::mt19937 random(15);
     // Names equal but for case tie on names too: those keep the collection's order.
     const std::vector<CResource*> resources = {Resource("beta", 0), Resource("Alpha", 1), Resource("ALPHA 2", 2),
                                                Resource("alpha", 3)};
     const std::vector<CTask*> tasks = {Task("x", 0), Task("Y", 1)};
+    // Few start times, so that many bookings of a day share their start.
+    const int startMinutes[] = {0, 480, 480, 720, 810};
     for (int round = 0; round < 8; ++round) {
         Begin();
-        for (int i = 0; i < 60; ++i) {
-            const int start = static_cast<int>(random() % (40 * 24)) * 60;
+        for (int i = 0; i < 120; ++i) {
+            const int start = static_cast<int>(random() % 40) * 1440 + startMinutes[random() % std::size(startMinutes)];
             const int length = static_cast<int>(random() % 4 == 0 ? 0 : random() % (9 * 24)) * 60;
             const int end = start + length;
             root.bookings->Add(NewBooking(resources[random() % resources.size()], tasks[random() % tasks.size()],
@@ -274,40 +278,87 @@ TEST_F(CalendarTest, PackingMatchesPlainFirstFit) {
                                           Day(1) + end / 1440, static_cast<int16_t>(end % 1440)));
         }
         root.CommitTransaction();
-        Show(Day(6), Day(30), round % 2 == 1);
         const std::vector<CBooking*> all = AllBookings();
-        for (const CalendarWeek& week : calendar.Weeks()) {
-            // Exactly the stable sort of the collection's order by the calendar's key.
-            std::vector<CBooking*> shown, expected;
-            for (const CalendarSegment& s : week.segments) shown.push_back(s.booking);
-            for (CBooking* b : all)
-                if (std::find(shown.begin(), shown.end(), b) != shown.end()) expected.push_back(b);
-            std::stable_sort(expected.begin(), expected.end(),
-                             [](const CBooking* a, const CBooking* b) { return CompareCalendarBookings(a, b, 6, true); });
-            EXPECT_EQ(shown, expected) << "round " << round;
-            std::vector<int> lineEnds;
-            for (std::size_t i = 0; i < week.segments.size(); ++i) {
-                const CalendarSegment& s = week.segments[i];
-                if (i > 0) {
-                    EXPECT_FALSE(CompareCalendarBookings(s.booking, week.segments[i - 1].booking, 6, true));
+        for (int limit : {FirstFitPacker::kNoLimit, 1, 2}) {
+            SCOPED_TRACE(::testing::Message() << "round " << round << " limit " << limit);
+            calendar.lineLimit = limit;
+            Show(Day(6), Day(30), round % 2 == 1);
+            std::vector<int> highest(calendar.Cells().size(), -1);
+            for (const CalendarWeek& week : calendar.Weeks()) {
+                // Exactly the stable sort of the collection's order by the calendar's key.
+                std::vector<CBooking*> shown, expected;
+                for (const CalendarSegment& s : week.segments) shown.push_back(s.booking);
+                for (CBooking* b : all)
+                    if (std::find(shown.begin(), shown.end(), b) != shown.end()) expected.push_back(b);
+                std::stable_sort(expected.begin(), expected.end(), [](const CBooking* a, const CBooking* b) {
+                    return CompareCalendarBookings(a, b, 6, true);
+                });
+                std::vector<int> lineEnds;
+                std::vector<CBooking*> shownBelow, expectedBelow;
+                for (CBooking* b : expected) {
+                    const CalendarSegment& s = *std::find_if(week.segments.begin(), week.segments.end(),
+                                                             [&](const CalendarSegment& x) { return x.booking == b; });
+                    int line = 0;
+                    while (line < static_cast<int>(lineEnds.size()) && lineEnds[line] >= s.firstDay) ++line;
+                    if (line == static_cast<int>(lineEnds.size())) lineEnds.push_back(-1);
+                    lineEnds[line] = s.lastDay;
+                    EXPECT_EQ(s.line, std::min(line, limit));
+                    if (line < limit) expectedBelow.push_back(b);
+                    for (int d = s.firstDay; d <= s.lastDay; ++d) {
+                        int& h = highest[static_cast<std::size_t>(week.firstCell + d)];
+                        h = std::max(h, std::min(line, limit));
+                    }
                 }
-                int line = 0;
-                while (line < static_cast<int>(lineEnds.size()) && lineEnds[line] >= s.firstDay) ++line;
-                if (line == static_cast<int>(lineEnds.size())) lineEnds.push_back(-1);
-                lineEnds[line] = s.lastDay;
-                EXPECT_EQ(s.line, line);
+                for (const CalendarSegment& s : week.segments)
+                    if (s.line < limit) shownBelow.push_back(s.booking);
+                EXPECT_EQ(shownBelow, expectedBelow);
+                if (limit == FirstFitPacker::kNoLimit) {
+                    EXPECT_EQ(shown, expected);
+                }
+            }
+            for (std::size_t c = 0; c < calendar.Cells().size(); ++c) {
+                const CalendarDayCell& cell = calendar.Cells()[c];
+                EXPECT_EQ(cell.highestLine, highest[c]);
+                const long long dayStart = cell.start.date.GetJulianDay() * 1440LL, dayEnd = dayStart + 1440;
+                int count = 0;
+                for (CBooking* b : all) {
+                    const long long s = b->startDay * 1440LL + b->startMinutes, e = b->endDay * 1440LL + b->endMinutes;
+                    if ((s < dayEnd && dayStart < e) || (s == e && s == dayStart)) ++count;
+                }
+                EXPECT_EQ(cell.bookingCount, count);
             }
         }
-        for (const CalendarDayCell& cell : calendar.Cells()) {
-            const long long dayStart = cell.start.date.GetJulianDay() * 1440LL, dayEnd = dayStart + 1440;
-            int count = 0;
-            for (CBooking* b : AllBookings()) {
-                const long long s = b->startDay * 1440LL + b->startMinutes, e = b->endDay * 1440LL + b->endMinutes;
-                if ((s < dayEnd && dayStart < e) || (s == e && s == dayStart)) ++count;
-            }
-            EXPECT_EQ(cell.bookingCount, count);
-        }
+        calendar.lineLimit = FirstFitPacker::kNoLimit;
     }
+}
+
+// Names are ranked once and kept: after a rename and a new resource, equal
+// times still sort by the names as they are now.
+TEST_F(CalendarTest, TiesFollowRenamesAndNewResources) {
+    CResource* zed = Resource("Zed", 0);
+    CResource* amy = Resource("Amy", 1);
+    CTask* task = Task("x", 0);
+    Begin();
+    for (CResource* r : {zed, amy})
+        root.bookings->Add(NewBooking(r, task, Day(7), 480, Day(7), 600));
+    root.CommitTransaction();
+    const auto order = [&] {
+        Show(Day(6), Day(12));
+        std::vector<std::string> names;
+        for (const CalendarSegment& s : calendar.Weeks().front().segments) names.push_back(s.booking->resource->name);
+        return names;
+    };
+    EXPECT_EQ(order(), (std::vector<std::string>{"Amy", "Zed"}));
+    Begin();
+    zed->BeginChange();
+    zed->SetName("Abe");
+    root.CommitTransaction();
+    EXPECT_EQ(order(), (std::vector<std::string>{"Abe", "Amy"}));
+    CResource* aaron = Resource("aaron", 2);
+    Begin();
+    root.bookings->Add(NewBooking(aaron, task, Day(7), 480, Day(7), 600));
+    root.CommitTransaction();
+    EXPECT_EQ(order(), (std::vector<std::string>{"aaron", "Abe", "Amy"}));
 }
 
 }  // namespace

@@ -466,7 +466,16 @@ TEST(PackFirstFit, EqualsTheNaiveFirstFit) {
         std::sort(bars.begin(), bars.end(), [](const BarSpan& a, const BarSpan& b) { return a.left < b.left; });
         std::vector<int> lines;
         PackFirstFit(bars, lines);
-        EXPECT_EQ(lines, NaiveFirstFit(bars));
+        const std::vector<int> naive = NaiveFirstFit(bars);
+        EXPECT_EQ(lines, naive);
+        // With a limit the lines below it stay, and the rest meet at the limit.
+        FirstFitPacker packer;
+        for (int limit : {0, 1, 2, 5}) {
+            std::vector<int> expected = naive;
+            for (int& line : expected) line = std::min(line, limit);
+            packer.Pack(bars, lines, limit);
+            EXPECT_EQ(lines, expected) << "limit " << limit;
+        }
     }
 }
 
