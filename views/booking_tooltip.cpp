@@ -15,16 +15,6 @@ namespace {
 constexpr int kTextWidth = 50;
 constexpr int kTextLookBack = 10;
 
-void AddLine(std::string& out, std::string_view label, std::string_view value) {
-    const std::string tag = FormatTooltipFontTag(kTooltipAlignLeft, 0, 1, 0);
-    out += tag;
-    out += label;
-    out += TooltipRunBreakTag();
-    out += tag;
-    out += TooltipPlainText(value);
-    out += '\n';
-}
-
 CDateTime StartOf(const CBooking& booking) {
     return {CDate::FromJulianDay(booking.startDay), CTimeOfDay(booking.startMinutes)};
 }
@@ -34,18 +24,19 @@ CDateTime EndOf(const CBooking& booking) { return {CDate::FromJulianDay(booking.
 
 std::string FormatBookingTooltip(const CBooking& booking, std::string_view duration) {
     std::string out;
-    if (booking.resource != nullptr) AddLine(out, plat::LoadResString(ids::TOOLTIP_RESOURCE), booking.resource->name);
-    if (booking.task != nullptr) AddLine(out, plat::LoadResString(ids::TOOLTIP_TASK), booking.task->name);
-    AddLine(out, plat::LoadResString(ids::TOOLTIP_START), FormatTimeBarLabel(StartOf(booking), 1, false));
-    AddLine(out, plat::LoadResString(ids::TOOLTIP_END), FormatTimeBarLabel(EndOf(booking), 1, true));
-    AddLine(out, plat::LoadResString(ids::TOOLTIP_DURATION), duration);
+    if (booking.resource != nullptr)
+        AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_RESOURCE), booking.resource->name);
+    if (booking.task != nullptr) AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_TASK), booking.task->name);
+    AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_START), FormatTimeBarLabel(StartOf(booking), 1, false));
+    AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_END), FormatTimeBarLabel(EndOf(booking), 1, true));
+    AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_DURATION), duration);
     std::string text(booking.text, strnlen(booking.text, sizeof booking.text));
     std::erase(text, '\r');
     if (text.empty()) return out;
     std::vector<std::string> lines;
     WrapText(lines, text, kTextWidth, kTextLookBack);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        AddLine(out, i == 0 ? plat::LoadResString(ids::TOOLTIP_TEXT) : std::string(), lines[i]);
+        AppendTooltipLine(out, i == 0 ? plat::LoadResString(ids::TOOLTIP_TEXT) : std::string(), lines[i]);
     }
     return out;
 }
