@@ -23,6 +23,7 @@
 #include "main_toolbar.h"
 #include "main_view.h"
 #include "password_dialogs.h"
+#include "period_tip_text.h"
 #include "plan_dump.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"
@@ -618,6 +619,43 @@ TEST_F(GridProgramTest, CurrentSelectionReportsTheBookingAndTheCells) {
     record = {};
     QELA_GetCurrentSelection(&record);
     EXPECT_EQ(record.bookingCount, 2);
+}
+
+// While the button extends a cell selection, a tooltip below and right of
+// the first cell names the cells' period; it goes with the button or Escape.
+TEST_F(GridProgramTest, SelectingCellsShowsTheirPeriod) {
+    ShowActive();
+    const QRect bar = MarkedBar();
+    const int column = ColumnWidth();
+    QWidget* tip = Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    // B's row is empty from Wednesday 1 January; on to Saturday the 4th.
+    const QPoint from(column / 2, bar.center().y());
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    for (int n = 1; n <= 3; ++n) QTest::mouseMove(Grid(), from + QPoint(n * column, 0));
+    ASSERT_TRUE(tip->isVisible());
+    // Three working days; Saturday has no working time.
+    EXPECT_EQ(tip->accessibleName().toStdString(), ReadablePeriodTip(At(1, 480), At(4, 1020), "27:00 h"));
+    const QPoint corner = Grid()->mapFromGlobal(tip->pos());
+    EXPECT_EQ(corner.x(), column + 3);
+    EXPECT_GT(corner.y(), bar.bottom());
+    EXPECT_LT(corner.y(), bar.bottom() + bar.height());
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(3 * column, 0));
+    EXPECT_FALSE(tip->isVisible());
+
+    // Escape: the tooltip goes and the mouse no longer extends the cells.
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Grid(), from + QPoint(2 * column, 0));
+    ASSERT_TRUE(tip->isVisible());
+    QTest::keyClick(Grid(), Qt::Key_Escape);
+    EXPECT_FALSE(tip->isVisible());
+    QTest::mouseMove(Grid(), from + QPoint(4 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(4 * column, 0));
+    EXPECT_FALSE(tip->isVisible());
+    SelectionRecord record{};
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.startDate, Day(1));
+    EXPECT_EQ(record.endDate, Day(3));
 }
 
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
