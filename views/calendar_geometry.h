@@ -116,6 +116,10 @@ int SizedDayHeight(const CalendarGeometry& g, int index, int lineY);
 std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first,
                                      const CDate& last, const std::function<int(int row)>& topOf);
 
+// The rectangle around the shown cells of the days first..last as the day
+// selection inverts them, inside the visible grid; empty when none is shown.
+ui::Rect DayRangeRect(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first, const CDate& last);
+
 // The scroll a key asks for: vertical by weeks or horizontal by columns.
 // False for other keys and whenever Alt is held (modifier bit 0x10).
 bool CalendarKeyScroll(int virtualKey, int modifiers, bool& vertical, int& code);
