@@ -130,6 +130,15 @@ protected:
         }
     }
 
+    // A period of 100 days on each side of today, shown from its start.
+    void ShowPeriodAroundToday() {
+        Edit([](CPlanData& data) {
+            data.properties->BeginChange();
+            data.properties->periodStart = CDate::Today().GetJulianDay() - 100;
+            data.properties->periodEnd = CDate::Today().GetJulianDay() + 100;
+        });
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    }
     CDateTime FirstVisible() {
         CDateTime at(CDate::FromJulianDay(0));
         ui::SendMessage(View()->VisibleView(), WM_PLUGIN_GOTO_DATE, 0, reinterpret_cast<ui::LPARAM>(&at));
@@ -212,13 +221,36 @@ TEST_F(ViewsProgramTest, GoToDateWhileHiddenIsAppliedOnceOnActivation) {
 }
 
 TEST_F(ViewsProgramTest, GoToTodayCommandScrollsTheVisibleView) {
-    Edit([](CPlanData& data) {
-        data.properties->BeginChange();
-        data.properties->periodStart = CDate::Today().GetJulianDay() - 100;
-        data.properties->periodEnd = CDate::Today().GetJulianDay() + 100;
-    });
-    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    ShowPeriodAroundToday();
     ui::SendMessage(app->MainFrame(), WM_COMMAND, 32779, 0);
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), CDate::Today().GetJulianDay());
+}
+
+// The time bar's menu offers the host's commands of the time axis, each
+// under the host's own menu text; the chosen one runs in the host.
+TEST_F(ViewsProgramTest, TimeBarMenuRunsTheChosenHostCommand) {
+    ShowPeriodAroundToday();
+    const int first = FirstVisible().date.GetJulianDay();
+    ASSERT_NE(first, CDate::Today().GetJulianDay());
+    QWidget* bar = Find("CTimeBarWnd");
+    ui::ScriptedMenuChooser chooser;
+    QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(5, bar->height() / 2));
+    ASSERT_EQ(chooser.shown().size(), 1u);
+    const std::vector<ui::MenuItem>& items = chooser.shown()[0];
+    const unsigned commands[] = {app_ids::ID_GO_TO_TODAY, app_ids::ID_CHOOSE_PERIOD, app_ids::ID_UNITS_ON_SCREEN,
+                                 app_ids::ID_SCHEDULE_OPTIONS};
+    ASSERT_EQ(items.size(), std::size(commands));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].id, commands[i]) << i;
+        EXPECT_EQ(items[i].flags, 0u) << i;
+        const QString hostText = app->MainFrame()->Action(commands[i])->text().section('\t', 0, 0);
+        EXPECT_EQ(items[i].text, hostText.toStdString()) << i;
+    }
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), first) << "a dismissed menu runs nothing";
+
+    chooser.Pick(app_ids::ID_GO_TO_TODAY);
+    QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(5, bar->height() / 2));
+    ASSERT_EQ(chooser.shown().size(), 2u);
     EXPECT_EQ(FirstVisible().date.GetJulianDay(), CDate::Today().GetJulianDay());
 }
 
