@@ -690,6 +690,28 @@ TEST_F(GridProgramTest, SelectingCellsShowsTheirPeriod) {
     EXPECT_EQ(record.endDate, Day(3));
 }
 
+// A date past the last page scrolls only to the last page: the selected
+// cells keep their dates.
+TEST_F(GridProgramTest, GoingPastTheLastPageKeepsTheSelectedDays) {
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
+    const int first = FirstVisible().date.GetJulianDay();
+    const int column = ColumnWidth();
+    const QPoint from(column + column / 2, MarkedBar().center().y());
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Grid(), from + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(2 * column, 0));
+    SelectionRecord record{};
+    QELA_GetCurrentSelection(&record);
+    ASSERT_EQ(record.startDate, first + 1);
+    ASSERT_EQ(record.endDate, first + 3);
+    GoTo(Schedule(), Day(1, 1, 2030));
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), first);
+    record = {};
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.startDate, first + 1);
+    EXPECT_EQ(record.endDate, first + 3);
+}
+
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
     const std::string path = dir.Path() + "site.qel";
     ASSERT_EQ(dlgtest::SaveProtected(Data(), path, "alpha", "beta"), kDataOk);
