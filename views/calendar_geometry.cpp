@@ -103,21 +103,6 @@ const CalendarDayCell* DayCellAt(const CCalendarModel& model, int row, int colum
     return &model.Cells()[static_cast<std::size_t>(week.firstCell + column)];
 }
 
-bool FindDay(const CCalendarModel& model, const CDate& day, int& row, int& column) {
-    const auto& cells = model.Cells();
-    auto found = std::partition_point(cells.begin(), cells.end(),
-                                      [&](const CalendarDayCell& c) { return c.start.date < day; });
-    if (found == cells.end() || found->start.date != day) return false;
-    const int index = static_cast<int>(found - cells.begin());
-    const auto& weeks = model.Weeks();
-    auto week = std::partition_point(weeks.begin(), weeks.end(),
-                                     [&](const CalendarWeek& w) { return w.firstCell + w.cellCount <= index; });
-    if (week == weeks.end()) return false;
-    row = static_cast<int>(week - weeks.begin());
-    column = index - week->firstCell;
-    return true;
-}
-
 CalendarBarHit HitTestBar(const CalendarGeometry& g, const CCalendarModel& model, int x, int y, int borderDetect) {
     CalendarBarHit hit;
     int row = 0, column = 0;

@@ -69,8 +69,6 @@ int WeekPositionOf(const CCalendarModel& model, const CDate& date, int maxPos);
 bool CellAt(const CalendarGeometry& g, int x, int y, int& row, int& column);
 // The day cell of the laid-out model at row and column, null when none.
 const CalendarDayCell* DayCellAt(const CCalendarModel& model, int row, int column);
-// The row and column of a shown day in the laid-out model; false when not shown.
-bool FindDay(const CCalendarModel& model, const CDate& day, int& row, int& column);
 
 // Parts of a bar under the point.
 inline constexpr int kBarBody = 1;
