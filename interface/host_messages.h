@@ -22,3 +22,7 @@
 // Frame commands the views send to the host main window with WM_COMMAND.
 #define ID_HOST_NEW_BOOKING 32768
 #define ID_HOST_VIEW_OPTIONS 32777
+#define ID_HOST_GO_TO_TODAY 32779
+#define ID_HOST_UNITS_ON_SCREEN 32789
+#define ID_HOST_GO_TO_DATE 32790
+#define ID_HOST_SCHEDULE_OPTIONS 32792

@@ -15,46 +15,57 @@ namespace {
 constexpr int kTextWidth = 50;
 constexpr int kTextLookBack = 10;
 
-void AddLine(std::string& out, std::string_view label, std::string_view value) {
-    const std::string tag = FormatTooltipFontTag(kTooltipAlignLeft, 0, 1, 0);
-    out += tag;
-    out += label;
-    out += TooltipRunBreakTag();
-    out += tag;
-    out += TooltipPlainText(value);
-    out += '\n';
-}
-
 CDateTime StartOf(const CBooking& booking) {
     return {CDate::FromJulianDay(booking.startDay), CTimeOfDay(booking.startMinutes)};
 }
 CDateTime EndOf(const CBooking& booking) { return {CDate::FromJulianDay(booking.endDay), CTimeOfDay(booking.endMinutes)}; }
 
+void AddPeriodLines(std::string& out, const CDateTime& start, const CDateTime& end, std::string_view duration) {
+    AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_START), FormatTimeBarLabel(start, 1, false));
+    AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_END), FormatTimeBarLabel(end, 1, true));
+    AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_DURATION), duration);
+}
+
+bool HasWorkingTime(const PlanContext& context) {
+    return context.plan != nullptr && context.plan->properties != nullptr;
+}
+
+// The working length from start to end in the settings' duration style.
+std::string DurationText(const PlanContext& context, const CDateTime& start, const CDateTime& end) {
+    const WorkingTime wt = WorkingTimeOf(*context.plan->properties);
+    const bool realTime = GetBoolSetting(context.settings, "DurationRealTime", false);
+    const double minutes = BookingWorkingMinutes(wt, start, end, kUnitMinutes, realTime);
+    const int style = GetIntSetting(context.settings, "ViewFormatDuration", kDurationHoursMinutes);
+    return FormatDuration(wt, minutes, style, kUnitMinutes);
+}
+
 }  // namespace
 
 std::string FormatBookingTooltip(const CBooking& booking, std::string_view duration) {
     std::string out;
-    if (booking.resource != nullptr) AddLine(out, plat::LoadResString(ids::TOOLTIP_RESOURCE), booking.resource->name);
-    if (booking.task != nullptr) AddLine(out, plat::LoadResString(ids::TOOLTIP_TASK), booking.task->name);
-    AddLine(out, plat::LoadResString(ids::TOOLTIP_START), FormatTimeBarLabel(StartOf(booking), 1, false));
-    AddLine(out, plat::LoadResString(ids::TOOLTIP_END), FormatTimeBarLabel(EndOf(booking), 1, true));
-    AddLine(out, plat::LoadResString(ids::TOOLTIP_DURATION), duration);
+    if (booking.resource != nullptr)
+        AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_RESOURCE), booking.resource->name);
+    if (booking.task != nullptr) AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_TASK), booking.task->name);
+    AddPeriodLines(out, StartOf(booking), EndOf(booking), duration);
     std::string text(booking.text, strnlen(booking.text, sizeof booking.text));
     std::erase(text, '\r');
     if (text.empty()) return out;
     std::vector<std::string> lines;
     WrapText(lines, text, kTextWidth, kTextLookBack);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        AddLine(out, i == 0 ? plat::LoadResString(ids::TOOLTIP_TEXT) : std::string(), lines[i]);
+        AppendTooltipLine(out, i == 0 ? plat::LoadResString(ids::TOOLTIP_TEXT) : std::string(), lines[i]);
     }
     return out;
 }
 
 std::string BuildBookingTooltip(const PlanContext& context, const CBooking* booking) {
-    if (booking == nullptr || context.plan == nullptr || !context.plan->bookings->Contains(booking)) return {};
-    const WorkingTime wt = WorkingTimeOf(*context.plan->properties);
-    const bool realTime = GetBoolSetting(context.settings, "DurationRealTime", false);
-    const double minutes = BookingWorkingMinutes(wt, StartOf(*booking), EndOf(*booking), kUnitMinutes, realTime);
-    const int style = GetIntSetting(context.settings, "ViewFormatDuration", kDurationHoursMinutes);
-    return FormatBookingTooltip(*booking, FormatDuration(wt, minutes, style, kUnitMinutes));
+    if (booking == nullptr || !HasWorkingTime(context) || !context.plan->bookings->Contains(booking)) return {};
+    return FormatBookingTooltip(*booking, DurationText(context, StartOf(*booking), EndOf(*booking)));
+}
+
+std::string BuildPeriodTooltip(const PlanContext& context, const CDateTime& start, const CDateTime& end) {
+    if (!HasWorkingTime(context)) return {};
+    std::string out;
+    AddPeriodLines(out, start, end, DurationText(context, start, end));
+    return out;
 }

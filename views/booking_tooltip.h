@@ -1,13 +1,14 @@
 #pragma once
 
-// The tooltip text of a booking, shown by the booking grid and the calendar
-// view: resource, task, start, end, duration and the booking's text, one
-// labelled line each, in tooltip markup.
+// The tooltip texts of the booking grid and the calendar view, in tooltip
+// markup, one labelled line each: a booking's resource, task, start, end,
+// duration and text, and a selected period's start, end and duration.
 
 #include <string>
 #include <string_view>
 
 #include "plan_context.h"
+#include "support/calendar_values.h"
 
 // The lines of booking with duration as the duration's text.
 std::string FormatBookingTooltip(const CBooking& booking, std::string_view duration);
@@ -15,3 +16,7 @@ std::string FormatBookingTooltip(const CBooking& booking, std::string_view durat
 // The tooltip of booking in the context's plan and settings ("DurationRealTime",
 // "ViewFormatDuration"); empty when booking is null or no longer in the plan.
 std::string BuildBookingTooltip(const PlanContext& context, const CBooking* booking);
+
+// The tooltip of a selected period from start to end, its duration in
+// working minutes by the same settings; empty without a plan.
+std::string BuildPeriodTooltip(const PlanContext& context, const CDateTime& start, const CDateTime& end);

@@ -103,21 +103,6 @@ const CalendarDayCell* DayCellAt(const CCalendarModel& model, int row, int colum
     return &model.Cells()[static_cast<std::size_t>(week.firstCell + column)];
 }
 
-bool FindDay(const CCalendarModel& model, const CDate& day, int& row, int& column) {
-    const auto& cells = model.Cells();
-    auto found = std::partition_point(cells.begin(), cells.end(),
-                                      [&](const CalendarDayCell& c) { return c.start.date < day; });
-    if (found == cells.end() || found->start.date != day) return false;
-    const int index = static_cast<int>(found - cells.begin());
-    const auto& weeks = model.Weeks();
-    auto week = std::partition_point(weeks.begin(), weeks.end(),
-                                     [&](const CalendarWeek& w) { return w.firstCell + w.cellCount <= index; });
-    if (week == weeks.end()) return false;
-    row = static_cast<int>(week - weeks.begin());
-    column = index - week->firstCell;
-    return true;
-}
-
 CalendarBarHit HitTestBar(const CalendarGeometry& g, const CCalendarModel& model, int x, int y, int borderDetect) {
     CalendarBarHit hit;
     int row = 0, column = 0;
@@ -181,9 +166,12 @@ int SizedDayHeight(const CalendarGeometry& g, int index, int lineY) {
     return lineY - g.HeaderHeight() - g.dayHeight * index;
 }
 
-std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first,
-                                     const CDate& last, const std::function<int(int row)>& topOf) {
-    std::vector<ui::Rect> frames;
+namespace {
+
+// Calls rowDays(row, from, to) for each laid-out row holding days of
+// first..last, with the first and last of its columns that do.
+template <class RowDays>
+void ForEachRowOfDays(const CCalendarModel& model, const CDate& first, const CDate& last, RowDays rowDays) {
     const auto& cells = model.Cells();
     for (int row = 0; row < static_cast<int>(model.Weeks().size()); ++row) {
         const CalendarWeek& week = model.Weeks()[static_cast<std::size_t>(row)];
@@ -194,7 +182,16 @@ std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarM
             if (from < 0) from = d;
             to = d;
         }
-        if (from < 0) continue;
+        if (from >= 0) rowDays(row, from, to);
+    }
+}
+
+}  // namespace
+
+std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first,
+                                     const CDate& last, const std::function<int(int row)>& topOf) {
+    std::vector<ui::Rect> frames;
+    ForEachRowOfDays(model, first, last, [&](int row, int from, int to) {
         const int stripBottom = g.RowTop(row) + g.dayHeaderHeight;
         const int rowBottom = g.RowTop(row + 1);
         int top = topOf(row);
@@ -203,8 +200,21 @@ std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarM
         const ui::Rect frame{std::max(0, g.ColumnLeft(from) - 1), top, std::min(g.clientWidth, g.ColumnLeft(to + 1)),
                              std::min({top + g.barHeight, rowBottom, g.clientHeight})};
         if (!frame.IsEmpty()) frames.push_back(frame);
-    }
+    });
     return frames;
+}
+
+ui::Rect DayRangeRect(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first, const CDate& last) {
+    ui::Rect box;
+    bool any = false;
+    ForEachRowOfDays(model, first, last, [&](int row, int from, int to) {
+        const ui::Rect left = g.CellRect(row, from), right = g.CellRect(row, to);
+        const ui::Rect cells{left.left, left.top - 1, right.right, right.bottom};
+        box = any ? ui::Rect{std::min(box.left, cells.left), box.top, std::max(box.right, cells.right), cells.bottom}
+                  : cells;
+        any = true;
+    });
+    return ui::Intersect(box, {0, 0, g.GridWidth(), g.clientHeight});
 }
 
 bool CalendarKeyScroll(int virtualKey, int modifiers, bool& vertical, int& code) {

@@ -69,8 +69,6 @@ int WeekPositionOf(const CCalendarModel& model, const CDate& date, int maxPos);
 bool CellAt(const CalendarGeometry& g, int x, int y, int& row, int& column);
 // The day cell of the laid-out model at row and column, null when none.
 const CalendarDayCell* DayCellAt(const CCalendarModel& model, int row, int column);
-// The row and column of a shown day in the laid-out model; false when not shown.
-bool FindDay(const CCalendarModel& model, const CDate& day, int& row, int& column);
 
 // Parts of a bar under the point.
 inline constexpr int kBarBody = 1;
@@ -115,6 +113,10 @@ int SizedDayHeight(const CalendarGeometry& g, int index, int lineY);
 // the row below its header strip and inside the client.
 std::vector<ui::Rect> DayRangeFrames(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first,
                                      const CDate& last, const std::function<int(int row)>& topOf);
+
+// The rectangle around the shown cells of the days first..last as the day
+// selection inverts them, inside the visible grid; empty when none is shown.
+ui::Rect DayRangeRect(const CalendarGeometry& g, const CCalendarModel& model, const CDate& first, const CDate& last);
 
 // The scroll a key asks for: vertical by weeks or horizontal by columns.
 // False for other keys and whenever Alt is held (modifier bit 0x10).

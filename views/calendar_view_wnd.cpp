@@ -514,26 +514,18 @@ bool CCalendarViewWnd::BeginDrag(int x, int y, bool right) {
 }
 
 void CCalendarViewWnd::SelectionStep(int x, int y) {
-    if (hoverState_ != kSelectionTip) {
+    if (tooltip_.isHidden()) {
+        const ui::Rect days = DayRangeRect(geometry_, model_, daySelection_.Lower(), daySelection_.Upper());
+        ShowTip(mapToGlobal(QPoint(days.right + 3, days.bottom + 2)), SelectionTipText());
         hoverState_ = kSelectionTip;
-        tipText_.clear();
     }
     const CDate day = DayUnder(x, y);
-    if (IsValidDay(day) && day != daySelection_.end) {
-        daySelection_.end = day;
-        selectionCache_.Drop();
-        update();
-    }
-    const std::string text = SelectionTipText();
-    if (text != tipText_) {
-        int row = 0, column = 0;
-        QPoint at = mapToGlobal(QPoint(x + 3, y + 2));
-        if (FindDay(model_, daySelection_.Upper(), row, column)) {
-            const ui::Rect cell = geometry_.CellRect(row, column);
-            at = mapToGlobal(QPoint(cell.right + 3, cell.bottom + 2));
-        }
-        ShowTip(at, text);
-    }
+    if (!IsValidDay(day) || day == daySelection_.end) return;
+    daySelection_.end = day;
+    selectionCache_.Drop();
+    update();
+    tipText_ = SelectionTipText();
+    tooltip_.UpdateText(tipText_);
 }
 
 void CCalendarViewWnd::OnDragTimer() {
@@ -721,11 +713,8 @@ std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const Cale
 }
 
 std::string CCalendarViewWnd::SelectionTipText() const {
-    const CalendarDragRules rules = DragRules();
-    const CalendarPeriod period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, rules);
-    const double minutes = BookingWorkingMinutes(rules.workingTime, period.start, period.end, kUnitMinutes, rules.realTime);
-    return PlainTipLines(FormatTimeBarLabel(period.start, 1, false) + " - " + FormatTimeBarLabel(period.end, 1, true) +
-                         "\n" + FormatDuration(rules.workingTime, minutes, model_.durationStyle, kUnitMinutes));
+    const CalendarPeriod period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, DragRules());
+    return BuildPeriodTooltip(model_.Context(), period.start, period.end);
 }
 
 // ---- ending what runs ----------------------------------------------------

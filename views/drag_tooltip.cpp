@@ -12,12 +12,7 @@ namespace {
 constexpr ui::COLORREF kGroupColour = 255;   // red
 
 void AddLine(std::string& out, unsigned label, std::string_view value, bool changed, ui::COLORREF colour = 0) {
-    out += FormatTooltipFontTag(kTooltipAlignLeft, 0, 1, 0);
-    out += plat::LoadResString(label);
-    out += TooltipRunBreakTag();
-    out += FormatTooltipFontTag(kTooltipAlignLeft, changed ? 1 : 0, 1, colour);
-    out += TooltipPlainText(value);
-    out += '\n';
+    AppendTooltipLine(out, plat::LoadResString(label), value, changed, colour);
 }
 
 void AddPeriod(std::string& out, const CBooking& booking, const BookingRange& range) {

@@ -71,8 +71,9 @@ void CScheduleChartWnd::ScrollToDateTime(const CDateTime& target, bool repaint) 
     const CDateTime start(model_.FirstDay(), CTimeOfDay(model_.DayStart()));
     const int position = LastColumnNotAfter(
         hScrollMax_, [&](int n) { return n == 0 ? !(target < start) : !(target < model_.StepUnits(start, n)); });
-    grid_->ShiftSelection(hScroll_.GetScrollPos() - position);
-    hScroll_.SetScrollPos(position);
+    // The bar keeps the last page whole: the cells move by as far as it went.
+    const int old = hScroll_.SetScrollPos(position);
+    grid_->ShiftSelection(old - hScroll_.GetScrollPos());
     view_->UpdateRows(repaint);
 }
 

@@ -125,18 +125,20 @@ void CScheduleGridWnd::RedrawBooking(int id) {
     if (const ScheduleBar* bar = FindBarById(model_, id)) update(ToQRect(Inflated(BarRectOf(*bar, Geometry()), 2)));
 }
 
-void CScheduleGridWnd::RedrawCells(const CellSelection& cells) {
+ui::Rect CScheduleGridWnd::CellsRect(const CellSelection& cells) const {
     const GridGeometry g = Geometry();
     const auto& rows = model_.Rows();
-    if (rows.empty()) return;
+    if (rows.empty()) return {};
     const int low = std::clamp(cells.LowRow(), 0, static_cast<int>(rows.size()) - 1);
     const int high = std::clamp(cells.HighRow(), 0, static_cast<int>(rows.size()) - 1);
     const ScheduleRow& last = rows[static_cast<std::size_t>(high)];
     const int top = (rows[static_cast<std::size_t>(low)].firstLine - g.firstLine) * g.lineHeight;
     const int bottom = (last.firstLine + last.lineCount - g.firstLine) * g.lineHeight;
     const int width = model_.ColumnWidth();
-    update(QRect(width * cells.LowColumn(), top, width * (cells.HighColumn() - cells.LowColumn() + 1), bottom - top));
+    return {width * cells.LowColumn(), top, std::min(width * (cells.HighColumn() + 1), g.clientWidth), bottom};
 }
+
+void CScheduleGridWnd::RedrawCells(const CellSelection& cells) { update(ToQRect(CellsRect(cells))); }
 
 // --- Selection -------------------------------------------------------------
 
@@ -267,7 +269,7 @@ void CScheduleGridWnd::OnHoverTimer() {
 void CScheduleGridWnd::leaveEvent(QEvent* e) {
     QWidget::leaveEvent(e);
     SendStatusBarText("", "");
-    if (!pointer_.Dragging() && !pointer_.DragPending() && !selecting_) {
+    if (!pointer_.Dragging() && !pointer_.DragPending()) {
         HideTip();
         pointer_.Reset();
         hoverTimer_.stop();
@@ -302,6 +304,13 @@ std::string CScheduleGridWnd::DragTipText() const {
                                        ? rows[static_cast<std::size_t>(drag_.row)].item
                                        : ScheduleRowItem{nullptr, booking->resource, nullptr, booking->task};
     return MoveTooltip(*booking, target, model_.resourceMode, drag_.range);
+}
+
+std::string CScheduleGridWnd::SelectionTipText() const {
+    BookingRange period;
+    if (!ColumnSpanPeriod(model_, Wt(), selection_.LowColumn(), selection_.HighColumn(), Rules().realTime, period))
+        return "";
+    return BuildPeriodTooltip(model_.Context(), period.start, period.end);
 }
 
 // Shown below and right of the bar (avoiding it), or only given its new
@@ -408,10 +417,18 @@ void CScheduleGridWnd::TrackSelection(const QPoint& p) {
     GridCell cell{-1, 0};
     if (!CellAtX(model_, p.x(), width(), cell)) cell.column = -1;
     const int row = RowAtY(model_, Geometry(), p.y());
+    if (tooltip_.isHidden()) {
+        // Below and right of the cells, so the row being selected stays in sight.
+        const ui::Rect cells = CellsRect(selection_);
+        const QPoint at = mapToGlobal(QPoint(cells.right + 3, cells.bottom + 2));
+        tooltip_.ShowAt(at.x(), at.y(), SelectionTipText(), 0);
+        pointer_.ShowSelectionTip();
+    }
     const CellSelection old = selection_;
     if (!ExtendSelection(selection_, cell.column, row, rowSelectMode_)) return;
     RedrawCells(old);
     RedrawCells(selection_);
+    tooltip_.UpdateText(SelectionTipText());
 }
 
 void CScheduleGridWnd::OnDragTimer() {
@@ -547,6 +564,11 @@ void CScheduleGridWnd::mouseDoubleClickEvent(QMouseEvent* e) {
 void CScheduleGridWnd::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && (pointer_.Dragging() || pointer_.DragPending())) {
         CancelDrag();
+        return;
+    }
+    // The cells stay selected; only their extension by the mouse ends.
+    if (e->key() == Qt::Key_Escape && selecting_) {
+        EndMouse();
         return;
     }
     QWidget::keyPressEvent(e);

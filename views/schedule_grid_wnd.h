@@ -103,11 +103,14 @@ private:
     void SetFeedback(const ui::Rect& rect);
     void ResendMouseMove();
     void RedrawBooking(int id);
+    // The cells' rectangle, its right edge at most the grid's.
+    ui::Rect CellsRect(const CellSelection& cells) const;
     void RedrawCells(const CellSelection& cells);
     void ShowTip(const std::string& text, const ui::Rect& bar);
     void HideTip();
     std::string BookingTipText(int bookingId) const;
     std::string DragTipText() const;
+    std::string SelectionTipText() const;
     void ShowContextMenuAt(const QPoint& point);
 
     CScheduleViewWnd* view_;

@@ -7,15 +7,23 @@
 #include <vector>
 
 #include "drawing.h"
+#include "plat/resource_strings.h"
 #include "plugin_base.h"
 #include "schedule_chart_wnd.h"
 #include "schedule_geometry.h"
 #include "support/time_bar_labels.h"
+#include "ui/message.h"
+#include "ui/popup_menu.h"
+#include "view_messages.h"
 
 namespace {
 
 constexpr std::array<int, 8> kMajorDefaults = {3, 3, 3, 4, 6, 6, 6, 7};
 constexpr std::array<int, 8> kMinorDefaults = {0, 0, 0, 1, 3, 4, 4, 6};
+
+// The host's commands on the time bar's menu; the host decides whether each runs.
+constexpr unsigned kMenuCommands[] = {ID_HOST_GO_TO_TODAY, ID_HOST_GO_TO_DATE, ID_HOST_UNITS_ON_SCREEN,
+                                      ID_HOST_SCHEDULE_OPTIONS};
 
 // The first eight numbers of the list replace the table's entries in order.
 void LoadUnitTable(const SettingGetter& get, std::string_view key, std::array<int, 8>& table) {
@@ -121,10 +129,22 @@ CHoverTooltip::Target CTimeBarWnd::HoverTarget(QPoint at) const {
 
 void CTimeBarWnd::mousePressEvent(QMouseEvent* e) {
     EndHover();
+    if (e->button() == Qt::RightButton) {
+        ShowMenu(e->globalPosition().toPoint());
+        return;
+    }
     QWidget::mousePressEvent(e);
 }
 
+void CTimeBarWnd::ShowMenu(QPoint screen) {
+    ui::PopupMenu menu;
+    for (unsigned id : kMenuCommands) menu.Append(0, id, plat::CommandNameOf(plat::LoadResString(id)));
+    const unsigned chosen = menu.Track(this, screen);
+    if (chosen != 0) ui::SendMessage(window(), WM_COMMAND, chosen, 0);
+}
+
 void CTimeBarWnd::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
     if (GetBoolSetting(PluginSettingGetter(), "ViewScheduleTimeBarChangeBaseOnDoubleClick", true)) {
         const QPoint at = e->position().toPoint();
         ChangeBaseUnit(at.x(), at.y());

@@ -2,7 +2,8 @@
 
 // The two-band scale over the booking grid: the coarser unit above, the
 // base unit's columns below. Hovering shows a cell's full date; a double
-// click zooms out (upper band) or in (lower band).
+// click zooms out (upper band) or in (lower band); the right button opens a
+// menu of the host's commands for the time axis.
 
 #include <QFont>
 #include <QWidget>
@@ -37,6 +38,8 @@ protected:
 private:
     // The cell under at and its full date.
     CHoverTooltip::Target HoverTarget(QPoint at) const;
+    // The menu at screen; the chosen command goes to the host's main window.
+    void ShowMenu(QPoint screen);
 
     CScheduleTimeBar bar_;
     CScheduleChartWnd* chart_;

@@ -74,6 +74,16 @@ std::string FormatTooltipFontTag(int alignment, int weight, int span, ui::COLORR
 
 std::string_view TooltipRunBreakTag() { return kBreakTag; }
 
+void AppendTooltipLine(std::string& markup, std::string_view label, std::string_view value, bool bold,
+                       ui::COLORREF colour) {
+    markup += FormatTooltipFontTag(kTooltipAlignLeft, 0, 1, 0);
+    markup += label;
+    markup += kBreakTag;
+    markup += FormatTooltipFontTag(kTooltipAlignLeft, bold ? 1 : 0, 1, colour);
+    markup += TooltipPlainText(value);
+    markup += kLineBreak;
+}
+
 std::string TooltipPlainText(std::string_view text) {
     std::string plain;
     plain.reserve(text.size());

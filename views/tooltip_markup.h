@@ -53,6 +53,10 @@ struct TooltipTable {
 // "<!f /o <alignment> /m <span> /w <weight> /c <colour>>".
 std::string FormatTooltipFontTag(int alignment, int weight, int span, ui::COLORREF colour);
 std::string_view TooltipRunBreakTag();
+// Appends a line of two left-aligned cells: the label, then the value as
+// plain text, bold when bold, in colour.
+void AppendTooltipLine(std::string& markup, std::string_view label, std::string_view value, bool bold = false,
+                       ui::COLORREF colour = 0);
 // A user's text as one cell's plain text: an invisible word joiner splits
 // every "<!" and a line break becomes a blank, so no name or note opens a
 // tag, a cell or a line.

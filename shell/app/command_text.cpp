@@ -1,13 +1,9 @@
 #include "command_text.h"
 
+#include "plat/resource_strings.h"
 #include "plugin_records.h"
 
 namespace {
-
-std::string CommandName(const std::string& resourceText) {
-    const std::size_t newline = resourceText.find('\n');
-    return newline == std::string::npos ? resourceText : resourceText.substr(newline + 1);
-}
 
 std::string KeyName(int virtualKey) {
     constexpr int kF1 = 0x70;
@@ -21,12 +17,12 @@ std::string KeyName(int virtualKey) {
 }  // namespace
 
 std::string CommandMenuText(const std::string& resourceText, const std::string& shortcut) {
-    const std::string name = CommandName(resourceText);
+    const std::string name = plat::CommandNameOf(resourceText);
     return shortcut.empty() ? name : name + "\t" + shortcut;
 }
 
 std::string CommandButtonText(const std::string& resourceText) {
-    const std::string name = CommandName(resourceText);
+    const std::string name = plat::CommandNameOf(resourceText);
     std::string text;
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (name[i] == '&' && i + 1 < name.size()) ++i;   // "&&" stands for one "&"

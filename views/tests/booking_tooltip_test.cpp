@@ -3,6 +3,7 @@
 #include "booking_tooltip.h"
 #include "plat/dynlib.h"
 #include "plat/resource_strings.h"
+#include "string_ids.h"
 #include "support/calendar_values.h"
 #include "support/tests/settings_fixture.h"
 #include "support/time_bar_labels.h"
@@ -84,6 +85,42 @@ TEST_F(BookingTooltipTest, NoTooltipForABookingThatIsGone) {
     booking->Delete();
     root.CommitTransaction();
     EXPECT_EQ(BuildBookingTooltip(Context(), booking), "");
+}
+
+// A selected period: start and end as the time bar labels them (the end as
+// an end, so 0:00 is the day before's 24:00), the duration in working minutes.
+TEST_F(BookingTooltipTest, PeriodTooltipNamesStartEndAndDuration) {
+    struct Case {
+        const char* name;
+        int startDay, startMinutes, endDay, endMinutes;
+        bool realTime;
+        const char* duration;
+    } cases[] = {
+        {"one working day", Day(6), 480, Day(6), 1020, false, "9:00 h"},
+        {"one whole day in working time", Day(6), 0, Day(7), 0, false, "9:00 h"},
+        {"one whole day in real time", Day(6), 0, Day(7), 0, true, "24:00 h"},
+        {"Monday to Wednesday", Day(6), 480, Day(8), 1020, false, "27:00 h"},
+        {"Monday to Wednesday in real time", Day(6), 480, Day(8), 1020, true, "57:00 h"},
+        {"Friday over the weekend to Monday", Day(10), 480, Day(13), 1020, false, "18:00 h"},
+        {"the same in real time", Day(10), 480, Day(13), 1020, true, "81:00 h"},
+    };
+    const std::string start = plat::LoadResString(ids::TOOLTIP_START), end = plat::LoadResString(ids::TOOLTIP_END),
+                      duration = plat::LoadResString(ids::TOOLTIP_DURATION);
+    ASSERT_FALSE(start.empty() || end.empty() || duration.empty());
+    for (const Case& c : cases) {
+        settings.values["DurationRealTime"] = c.realTime ? "1" : "0";
+        const CDateTime from(CDate::FromJulianDay(c.startDay), CTimeOfDay(c.startMinutes));
+        const CDateTime to(CDate::FromJulianDay(c.endDay), CTimeOfDay(c.endMinutes));
+        const std::vector<std::pair<std::string, std::string>> expected = {
+            {start, FormatTimeBarLabel(from, 1, false)},
+            {end, FormatTimeBarLabel(to, 1, true)},
+            {duration, c.duration},
+        };
+        EXPECT_EQ(Lines(BuildPeriodTooltip(Context(), from, to)), expected) << c.name;
+    }
+    EXPECT_EQ(BuildPeriodTooltip(PlanContext{}, CDateTime(CDate::FromJulianDay(Day(6))),
+                                 CDateTime(CDate::FromJulianDay(Day(7)))),
+              "");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
+#include "period_tip_text.h"
 #include "plan_data.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
@@ -228,6 +229,33 @@ TEST_F(CalendarProgramTest, RestingOnABarShowsTheBookingTooltip) {
     EXPECT_TRUE(text.contains("Work")) << text.toStdString();
     QTest::mouseMove(Calendar(), QPoint(red.left - 40, red.bottom + 20));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
+}
+
+// While the button extends a day selection, a tooltip at the first day's
+// bottom right names the days' period; it goes with the button.
+TEST_F(CalendarProgramTest, SelectingDaysShowsTheirPeriod) {
+    GoTo(Calendar(), Day(13));
+    const QImage image = Calendar()->grab().toImage();
+    const PixelBox red = FindColour(image, kRed), blue = FindColour(image, kBlue);
+    ASSERT_TRUE(red.Found() && blue.Found());
+    const int day = (blue.left - red.left) / 3;
+    QWidget* tip = Calendar()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    // From Monday the 13th, below the bars, on to Thursday.
+    const QPoint from(red.left - day / 2, red.bottom + 20);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    for (int n = 1; n <= 3; ++n) QTest::mouseMove(Calendar(), from + QPoint(n * day, 0));
+    ASSERT_TRUE(tip->isVisible());
+    const auto at = [](int d, int minutes) { return CDateTime(CDate::FromJulianDay(Day(d)), CTimeOfDay(minutes)); };
+    EXPECT_EQ(tip->accessibleName().toStdString(), ReadablePeriodTip(at(13, 480), at(16, 1020), "36:00 h"));
+    // Right of Monday's cell: Tuesday's bar has its frame on Tuesday's left
+    // edge, one pixel of grid line after the end of Monday's cell.
+    const int tuesdayLeft = red.left - 1;
+    const QPoint corner = Calendar()->mapFromGlobal(tip->pos());
+    EXPECT_EQ(corner.x(), tuesdayLeft - 1 + 3);
+    EXPECT_GT(corner.y(), from.y());
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, from + QPoint(3 * day, 0));
+    EXPECT_FALSE(tip->isVisible());
 }
 
 TEST_F(CalendarProgramTest, ReleaseBeforeTheDelayOnlySelects) {

@@ -23,6 +23,7 @@
 #include "main_toolbar.h"
 #include "main_view.h"
 #include "password_dialogs.h"
+#include "period_tip_text.h"
 #include "plan_dump.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"
@@ -129,6 +130,15 @@ protected:
         }
     }
 
+    // A period of 100 days on each side of today, shown from its start.
+    void ShowPeriodAroundToday() {
+        Edit([](CPlanData& data) {
+            data.properties->BeginChange();
+            data.properties->periodStart = CDate::Today().GetJulianDay() - 100;
+            data.properties->periodEnd = CDate::Today().GetJulianDay() + 100;
+        });
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    }
     CDateTime FirstVisible() {
         CDateTime at(CDate::FromJulianDay(0));
         ui::SendMessage(View()->VisibleView(), WM_PLUGIN_GOTO_DATE, 0, reinterpret_cast<ui::LPARAM>(&at));
@@ -211,13 +221,36 @@ TEST_F(ViewsProgramTest, GoToDateWhileHiddenIsAppliedOnceOnActivation) {
 }
 
 TEST_F(ViewsProgramTest, GoToTodayCommandScrollsTheVisibleView) {
-    Edit([](CPlanData& data) {
-        data.properties->BeginChange();
-        data.properties->periodStart = CDate::Today().GetJulianDay() - 100;
-        data.properties->periodEnd = CDate::Today().GetJulianDay() + 100;
-    });
-    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    ShowPeriodAroundToday();
     ui::SendMessage(app->MainFrame(), WM_COMMAND, 32779, 0);
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), CDate::Today().GetJulianDay());
+}
+
+// The time bar's menu offers the host's commands of the time axis, each
+// under the host's own menu text; the chosen one runs in the host.
+TEST_F(ViewsProgramTest, TimeBarMenuRunsTheChosenHostCommand) {
+    ShowPeriodAroundToday();
+    const int first = FirstVisible().date.GetJulianDay();
+    ASSERT_NE(first, CDate::Today().GetJulianDay());
+    QWidget* bar = Find("CTimeBarWnd");
+    ui::ScriptedMenuChooser chooser;
+    QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(5, bar->height() / 2));
+    ASSERT_EQ(chooser.shown().size(), 1u);
+    const std::vector<ui::MenuItem>& items = chooser.shown()[0];
+    const unsigned commands[] = {app_ids::ID_GO_TO_TODAY, app_ids::ID_CHOOSE_PERIOD, app_ids::ID_UNITS_ON_SCREEN,
+                                 app_ids::ID_SCHEDULE_OPTIONS};
+    ASSERT_EQ(items.size(), std::size(commands));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].id, commands[i]) << i;
+        EXPECT_EQ(items[i].flags, 0u) << i;
+        const QString hostText = app->MainFrame()->Action(commands[i])->text().section('\t', 0, 0);
+        EXPECT_EQ(items[i].text, hostText.toStdString()) << i;
+    }
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), first) << "a dismissed menu runs nothing";
+
+    chooser.Pick(app_ids::ID_GO_TO_TODAY);
+    QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(5, bar->height() / 2));
+    ASSERT_EQ(chooser.shown().size(), 2u);
     EXPECT_EQ(FirstVisible().date.GetJulianDay(), CDate::Today().GetJulianDay());
 }
 
@@ -618,6 +651,65 @@ TEST_F(GridProgramTest, CurrentSelectionReportsTheBookingAndTheCells) {
     record = {};
     QELA_GetCurrentSelection(&record);
     EXPECT_EQ(record.bookingCount, 2);
+}
+
+// While the button extends a cell selection, a tooltip below and right of
+// the first cell names the cells' period; it goes with the button or Escape.
+TEST_F(GridProgramTest, SelectingCellsShowsTheirPeriod) {
+    ShowActive();
+    const QRect bar = MarkedBar();
+    const int column = ColumnWidth();
+    QWidget* tip = Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    // B's row is empty from Wednesday 1 January; on to Saturday the 4th.
+    const QPoint from(column / 2, bar.center().y());
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    for (int n = 1; n <= 3; ++n) QTest::mouseMove(Grid(), from + QPoint(n * column, 0));
+    ASSERT_TRUE(tip->isVisible());
+    // Three working days; Saturday has no working time.
+    EXPECT_EQ(tip->accessibleName().toStdString(), ReadablePeriodTip(At(1, 480), At(4, 1020), "27:00 h"));
+    const QPoint corner = Grid()->mapFromGlobal(tip->pos());
+    EXPECT_EQ(corner.x(), column + 3);
+    EXPECT_GT(corner.y(), bar.bottom());
+    EXPECT_LT(corner.y(), bar.bottom() + bar.height());
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(3 * column, 0));
+    EXPECT_FALSE(tip->isVisible());
+
+    // Escape: the tooltip goes and the mouse no longer extends the cells.
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Grid(), from + QPoint(2 * column, 0));
+    ASSERT_TRUE(tip->isVisible());
+    QTest::keyClick(Grid(), Qt::Key_Escape);
+    EXPECT_FALSE(tip->isVisible());
+    QTest::mouseMove(Grid(), from + QPoint(4 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(4 * column, 0));
+    EXPECT_FALSE(tip->isVisible());
+    SelectionRecord record{};
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.startDate, Day(1));
+    EXPECT_EQ(record.endDate, Day(3));
+}
+
+// A date past the last page scrolls only to the last page: the selected
+// cells keep their dates.
+TEST_F(GridProgramTest, GoingPastTheLastPageKeepsTheSelectedDays) {
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
+    const int first = FirstVisible().date.GetJulianDay();
+    const int column = ColumnWidth();
+    const QPoint from(column + column / 2, MarkedBar().center().y());
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Grid(), from + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(2 * column, 0));
+    SelectionRecord record{};
+    QELA_GetCurrentSelection(&record);
+    ASSERT_EQ(record.startDate, first + 1);
+    ASSERT_EQ(record.endDate, first + 3);
+    GoTo(Schedule(), Day(1, 1, 2030));
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), first);
+    record = {};
+    QELA_GetCurrentSelection(&record);
+    EXPECT_EQ(record.startDate, first + 1);
+    EXPECT_EQ(record.endDate, first + 3);
 }
 
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {

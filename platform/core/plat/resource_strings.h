@@ -22,4 +22,8 @@ std::string LoadResString(unsigned id);
 // The same from a given module.
 std::string LoadResString(void* module, unsigned id);
 
+// A command's text is "status prompt\nName": the name, as menus show it
+// (the whole text when it has no prompt).
+std::string CommandNameOf(const std::string& commandText);
+
 }  // namespace plat

@@ -35,4 +35,9 @@ std::string LoadResString(void* module, unsigned id) {
     return text != nullptr ? text : "";
 }
 
+std::string CommandNameOf(const std::string& commandText) {
+    const std::size_t newline = commandText.find('\n');
+    return newline == std::string::npos ? commandText : commandText.substr(newline + 1);
+}
+
 }  // namespace plat
