@@ -148,6 +148,9 @@ void CTimeBarWnd::mouseDoubleClickEvent(QMouseEvent* e) {
     if (GetBoolSetting(PluginSettingGetter(), "ViewScheduleTimeBarChangeBaseOnDoubleClick", true)) {
         const QPoint at = e->position().toPoint();
         ChangeBaseUnit(at.x(), at.y());
+    } else {
+        // The host's dialog then chooses the unit.
+        ui::SendMessage(window(), WM_COMMAND, ID_HOST_SCHEDULE_OPTIONS, 0);
     }
 }
 

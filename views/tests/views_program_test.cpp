@@ -197,7 +197,9 @@ TEST_F(ViewsProgramTest, ViewActiveShowsItsView) {
         ASSERT_NE(View()->VisibleView(), nullptr) << c.active;
         EXPECT_EQ(View()->VisibleView()->objectName(), c.shown) << c.active;
         EXPECT_EQ(View()->VisibleView()->geometry(), View()->rect()) << c.active;
-        if (c.header != nullptr) EXPECT_EQ(Find("CScheduleLabelWnd")->accessibleName(), c.header);
+        if (c.header != nullptr) {
+            EXPECT_EQ(Find("CScheduleLabelWnd")->accessibleName(), c.header);
+        }
     }
 }
 
@@ -363,8 +365,46 @@ TEST_F(ViewsProgramTest, TimeBarHasTwoBandsForEveryBaseUnit) {
         const int minor = BoundaryCount(image, band + 1, 2 * band - 1, qRgb(0x80, 0x80, 0x80));
         const int major = BoundaryCount(image, 1, band - 1, qRgb(0, 0, 0));
         EXPECT_GE(minor, 3) << "unit " << unit;
-        if (unit < 7) EXPECT_LT(major, minor) << "unit " << unit;
+        if (unit < 7) {
+            EXPECT_LT(major, minor) << "unit " << unit;
+        }
         EXPECT_EQ(Find("CScheduleGridWnd")->y(), 2 * band) << unit;
+    }
+}
+
+// A double click zooms out on the upper band and in on the lower one, by the
+// tables of units (a list in the settings replaces only its first entries);
+// with zooming off it opens the host's schedule options instead.
+TEST_F(ViewsProgramTest, TimeBarDoubleClickChangesTheBaseUnit) {
+    struct Case {
+        const char* zoom;    // "ViewScheduleTimeBarChangeBaseOnDoubleClick"
+        const char* major;   // "ViewScheduleTimeBarChangeBaseOnDoubleClickMajor"
+        int unit;
+        bool upper;
+        int after;
+        bool options;        // the schedule options dialog opened
+    } cases[] = {
+        {"1", "", 3, true, 4, false},    {"1", "", 4, false, 3, false},   {"1", "", 3, false, 1, false},
+        {"1", "", 0, false, 0, false},
+        {"1", "5 5", 0, true, 5, false}, {"1", "5 5", 3, true, 4, false}, {"0", "", 3, true, 3, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.zoom << " '" << c.major << "' unit " << c.unit << " upper " << c.upper);
+        SetSetting("ViewScheduleTimeBarChangeBaseOnDoubleClick", c.zoom);
+        SetSetting("ViewScheduleTimeBarChangeBaseOnDoubleClickMajor", c.major);
+        SetSetting("ViewScheduleBaseUnit", std::to_string(c.unit));
+        QELA_OnSettingsChanged();
+        QWidget* bar = Find("CTimeBarWnd");
+        const int band = bar->height() / 2;
+        std::string dialog;
+        if (c.options)
+            dlgtest::WhenModal<QDialog>([&](QDialog* d) {
+                dialog = d->metaObject()->className();
+                d->reject();
+            });
+        QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(5, c.upper ? band / 2 : band + band / 2));
+        EXPECT_EQ(GetSetting("ViewScheduleBaseUnit"), std::to_string(c.after));
+        EXPECT_EQ(dialog, c.options ? "CScheduleOptionsDlg" : "");
     }
 }
 
@@ -380,7 +420,9 @@ TEST_F(ViewsProgramTest, ToolbarBaseUnitRelaysTheChart) {
         EXPECT_EQ(GetSetting("ViewScheduleBaseUnit"), std::to_string(c.unit));
         EXPECT_EQ(bar->isHidden(), c.columns == 0) << c.unit;
         // The last position plus the page covers every column.
-        if (c.columns != 0) EXPECT_EQ(bar->maximum() + bar->pageStep(), c.columns) << c.unit;
+        if (c.columns != 0) {
+            EXPECT_EQ(bar->maximum() + bar->pageStep(), c.columns) << c.unit;
+        }
     }
 }
 
