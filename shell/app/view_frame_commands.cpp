@@ -1,31 +1,18 @@
 #include "frame_commands.h"
 
 #include "app_ids.h"
+#include "go_to_date.h"
 #include "host_messages.h"
 #include "main_frame.h"
 #include "main_view.h"
-#include "plan_data.h"
 #include "plugin_api.h"
 #include "settings_store.h"
 #include "support/setting_values.h"
-#include "support/working_time.h"
 
 namespace {
 
 int IntSettingOr(const char* key, int fallback) {
     return GetIntSetting([](std::string_view k) { return GetSetting(std::string(k)); }, key, fallback);
-}
-
-// Shows date in the visible view, at the working day's start when
-// non-working time is hidden; false when no view is visible.
-bool GoToDate(CMainFrame& frame, const CDate& date) {
-    int minutes = 0;
-    const bool hide = GetBoolSetting([](std::string_view k) { return GetSetting(std::string(k)); },
-                                     "ViewScheduleNonWorkingTimeHide", false);
-    if (hide && frame.Data() != nullptr && frame.Data()->properties != nullptr)
-        minutes = WorkingTimeOf(*frame.Data()->properties).dayStart;
-    CDateTime target(date, CTimeOfDay(minutes));
-    return frame.View()->SendToVisibleView(WM_PLUGIN_GOTO_DATE, 1, reinterpret_cast<std::intptr_t>(&target));
 }
 
 }  // namespace
