@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-BookingRange RangeOf(const CBooking& b) {
-    return {CDateTime(CDate::FromJulianDay(b.startDay), CTimeOfDay(b.startMinutes)),
-            CDateTime(CDate::FromJulianDay(b.endDay), CTimeOfDay(b.endMinutes))};
-}
-
 namespace {
 
 const ScheduleColumn* ColumnOf(const CScheduleModel& model, int column) {

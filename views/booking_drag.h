@@ -4,17 +4,10 @@
 // window: the cell edges in pixels, the new range for the cell under the
 // mouse, and the feedback frames.
 
+#include "booking_range.h"
 #include "grid_hit_test.h"
 #include "support/calendar_values.h"
 #include "support/working_time.h"
-
-struct BookingRange {
-    CDateTime start;
-    CDateTime end;
-    friend bool operator==(const BookingRange&, const BookingRange&) = default;
-};
-
-BookingRange RangeOf(const CBooking& booking);
 
 // The settings a drag reads at each step.
 struct DragRules {

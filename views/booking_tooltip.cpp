@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "booking_range.h"
 #include "plat/resource_strings.h"
 #include "string_ids.h"
 #include "support/time_bar_labels.h"
@@ -14,11 +15,6 @@ namespace {
 
 constexpr int kTextWidth = 50;
 constexpr int kTextLookBack = 10;
-
-CDateTime StartOf(const CBooking& booking) {
-    return {CDate::FromJulianDay(booking.startDay), CTimeOfDay(booking.startMinutes)};
-}
-CDateTime EndOf(const CBooking& booking) { return {CDate::FromJulianDay(booking.endDay), CTimeOfDay(booking.endMinutes)}; }
 
 void AddPeriodLines(std::string& out, const CDateTime& start, const CDateTime& end, std::string_view duration) {
     AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_START), FormatTimeBarLabel(start, 1, false));
@@ -46,7 +42,8 @@ std::string FormatBookingTooltip(const CBooking& booking, std::string_view durat
     if (booking.resource != nullptr)
         AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_RESOURCE), booking.resource->name);
     if (booking.task != nullptr) AppendTooltipLine(out, plat::LoadResString(ids::TOOLTIP_TASK), booking.task->name);
-    AddPeriodLines(out, StartOf(booking), EndOf(booking), duration);
+    const BookingRange range = RangeOf(booking);
+    AddPeriodLines(out, range.start, range.end, duration);
     std::string text(booking.text, strnlen(booking.text, sizeof booking.text));
     std::erase(text, '\r');
     if (text.empty()) return out;
@@ -60,7 +57,8 @@ std::string FormatBookingTooltip(const CBooking& booking, std::string_view durat
 
 std::string BuildBookingTooltip(const PlanContext& context, const CBooking* booking) {
     if (booking == nullptr || !HasWorkingTime(context) || !context.plan->bookings->Contains(booking)) return {};
-    return FormatBookingTooltip(*booking, DurationText(context, StartOf(*booking), EndOf(*booking)));
+    const BookingRange range = RangeOf(*booking);
+    return FormatBookingTooltip(*booking, DurationText(context, range.start, range.end));
 }
 
 std::string BuildPeriodTooltip(const PlanContext& context, const CDateTime& start, const CDateTime& end) {

@@ -19,26 +19,18 @@ CDateTime DayUnitEnd(const CalendarDragRules& rules, const CDate& day) {
     return CDateTime(day, CTimeOfDay(end));
 }
 
-CDateTime BookingStart(const CBooking& booking) {
-    return CDateTime(CDate::FromJulianDay(booking.startDay), CTimeOfDay(booking.startMinutes));
-}
+CDate LastDayOf(const CBooking& booking) { return LastDayOf(RangeOf(booking)); }
 
-CDateTime BookingEnd(const CBooking& booking) {
-    return CDateTime(CDate::FromJulianDay(booking.endDay), CTimeOfDay(booking.endMinutes));
-}
-
-CDate LastDayOf(const CBooking& booking) { return LastDayOf(PeriodOf(booking)); }
-
-CDate LastDayOf(const CalendarPeriod& period) {
+CDate LastDayOf(const BookingRange& period) {
     const CDate last = period.end.time.GetMinutes() == 0 ? AddDays(period.end.date, -1) : period.end.date;
     return std::max(last, period.start.date);
 }
 
-CalendarPeriod PeriodOf(const CBooking& booking) { return {BookingStart(booking), BookingEnd(booking)}; }
 
-CalendarPeriod MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules) {
-    const CDateTime start = BookingStart(booking), end = BookingEnd(booking);
-    CalendarPeriod moved{CDateTime(day, start.time), end};
+
+BookingRange MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules) {
+    const auto [start, end] = RangeOf(booking);
+    BookingRange moved{CDateTime(day, start.time), end};
     if (moved.start == start) return moved;
     int days = 0, minutes = 0;
     start.DiffMinutes(end, days, minutes);
@@ -53,11 +45,11 @@ CalendarPeriod MoveBookingToDay(const CBooking& booking, const CDate& day, const
     return moved;
 }
 
-CalendarPeriod ResizeBookingToDay(const CBooking& booking, bool startBorder, const CDate& day,
-                                  const CalendarDragRules& rules) {
-    const CDateTime start = BookingStart(booking), end = BookingEnd(booking);
+BookingRange ResizeBookingToDay(const CBooking& booking, bool startBorder, const CDate& day,
+                                const CalendarDragRules& rules) {
+    const auto [start, end] = RangeOf(booking);
     const CDate firstDay = start.date, lastDay = LastDayOf(booking);
-    CalendarPeriod period{start, end};
+    BookingRange period{start, end};
     if (startBorder) {
         const CDate target = std::min(day, lastDay);
         if (target != firstDay) period.start = DayUnitStart(rules, target);
@@ -70,6 +62,6 @@ CalendarPeriod ResizeBookingToDay(const CBooking& booking, bool startBorder, con
     return period;
 }
 
-CalendarPeriod DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules) {
+BookingRange DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules) {
     return {DayUnitStart(rules, std::min(one, other)), DayUnitEnd(rules, std::max(one, other))};
 }

@@ -5,6 +5,7 @@
 // lands, the period of a day selection, and the one undo step that writes
 // the new period into the plan.
 
+#include "booking_range.h"
 #include "plan_data.h"
 #include "support/calendar_values.h"
 #include "support/working_time.h"
@@ -23,31 +24,23 @@ CDateTime DayUnitStart(const CalendarDragRules& rules, const CDate& day);
 // 0:00 in real time.
 CDateTime DayUnitEnd(const CalendarDragRules& rules, const CDate& day);
 
-CDateTime BookingStart(const CBooking& booking);
-CDateTime BookingEnd(const CBooking& booking);
 // The last day a booking covers: an end at 0:00 counts for the day before,
 // never before the start day.
 CDate LastDayOf(const CBooking& booking);
 
-struct CalendarPeriod {
-    CDateTime start;
-    CDateTime end;
-    friend bool operator==(const CalendarPeriod&, const CalendarPeriod&) = default;
-};
 // The last day a period covers, by the same rule.
-CDate LastDayOf(const CalendarPeriod& period);
-CalendarPeriod PeriodOf(const CBooking& booking);
+CDate LastDayOf(const BookingRange& period);
 
 // The booking moved to day at its own time of day. Its length is kept in
 // working minutes, or in real time when asked or when it has no working
 // minutes at all (a booking at night or on a weekend keeps its length).
-CalendarPeriod MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules);
+BookingRange MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules);
 
 // One border of a booking dragged to day: the start border stops at the
 // booking's last day, the end border at its first; the booking's own day
 // keeps its time.
-CalendarPeriod ResizeBookingToDay(const CBooking& booking, bool startBorder, const CDate& day,
-                                  const CalendarDragRules& rules);
+BookingRange ResizeBookingToDay(const CBooking& booking, bool startBorder, const CDate& day,
+                                const CalendarDragRules& rules);
 
 // The period of a selection of the days from one to other (either order).
-CalendarPeriod DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules);
+BookingRange DaySelectionPeriod(const CDate& one, const CDate& other, const CalendarDragRules& rules);

@@ -542,7 +542,7 @@ void CCalendarViewWnd::OnDragTimer() {
     } else {
         return;
     }
-    dragPeriod_ = PeriodOf(*dragBooking_);
+    dragPeriod_ = RangeOf(*dragBooking_);
     tipText_.clear();
     ResendMouseMove();
 }
@@ -583,7 +583,7 @@ void CCalendarViewWnd::MoveStep(int x, int y) {
 
 void CCalendarViewWnd::OnLButtonUp() {
     CBooking* booking = dragBooking_;
-    const CalendarPeriod period = dragPeriod_;
+    const BookingRange period = dragPeriod_;
     const bool commit = (moving_ || resizing_) && booking != nullptr;
     const unsigned undoName = resizing_ ? ids::UNDO_RESIZE_BOOKING : ids::UNDO_MOVE_BOOKING;
     CancelDrag();
@@ -595,10 +595,10 @@ void CCalendarViewWnd::OnLButtonUp() {
     ResendMouseMove();
 }
 
-void CCalendarViewWnd::Commit(CBooking* booking, const CalendarPeriod& period, unsigned undoNameId) {
+void CCalendarViewWnd::Commit(CBooking* booking, const BookingRange& period, unsigned undoNameId) {
     CPlanData* plan = model_.Context().plan;
     // A release where the drag began changes nothing and leaves no undo step.
-    if (plan == nullptr || period == PeriodOf(*booking)) return;
+    if (plan == nullptr || period == RangeOf(*booking)) return;
     WriteBookingPlacement(*plan, booking, {period.start, period.end, booking->resource, booking->task}, undoNameId,
                           &RequestBookingConflictCheck);
 }
@@ -704,7 +704,7 @@ void CCalendarViewWnd::HideTip() {
     }
 }
 
-std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const CalendarPeriod& period) const {
+std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const BookingRange& period) const {
     std::string text;
     if (booking.resource != nullptr) text += std::string(booking.resource->name) + "\n";
     if (booking.task != nullptr) text += std::string(booking.task->name) + "\n";
@@ -713,7 +713,7 @@ std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const Cale
 }
 
 std::string CCalendarViewWnd::SelectionTipText() const {
-    const CalendarPeriod period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, DragRules());
+    const BookingRange period = DaySelectionPeriod(daySelection_.anchor, daySelection_.end, DragRules());
     return BuildPeriodTooltip(model_.Context(), period.start, period.end);
 }
 

@@ -107,9 +107,9 @@ private:
     void ShowTip(const QPoint& at, const std::string& markup, const QRect& avoid = QRect());
     void HideTip();
     // Tooltip markup of a dragged booking's new period and of the day selection.
-    std::string BookingTipText(const CBooking& booking, const CalendarPeriod& period) const;
+    std::string BookingTipText(const CBooking& booking, const BookingRange& period) const;
     std::string SelectionTipText() const;
-    void Commit(CBooking* booking, const CalendarPeriod& period, unsigned undoNameId);
+    void Commit(CBooking* booking, const BookingRange& period, unsigned undoNameId);
 
     CCalendarModel model_;
     CalendarGeometry geometry_;
@@ -150,7 +150,7 @@ private:
     bool resizingStart_ = false;
     bool moving_ = false;
     bool resizing_ = false;
-    CalendarPeriod dragPeriod_;
+    BookingRange dragPeriod_;
     CDate moveLastDay_;
     std::vector<ui::Rect> feedback_;
 };

@@ -300,7 +300,7 @@ TEST_F(CalendarBarsTest, MovingByDaysKeepsTheTimeAndTheLength) {
         const char* name;
         int startDay, startMinutes, endDay, endMinutes, toDay;
         bool keepWorkingTime, realTime;
-        CalendarPeriod expected;
+        BookingRange expected;
     } cases[] = {
         {"two working days, two days on", Day(6), 480, Day(7), 1020, Day(8), true, false, {At(Day(8), 480), At(Day(9), 1020)}},
         {"over the weekend in working time", Day(9), 480, Day(10), 1020, Day(10), true, false,
@@ -320,7 +320,7 @@ TEST_F(CalendarBarsTest, MovingByDaysKeepsTheTimeAndTheLength) {
         CalendarDragRules rules;
         rules.keepWorkingTime = k.keepWorkingTime;
         rules.realTime = k.realTime;
-        const CalendarPeriod moved = MoveBookingToDay(*booking, CDate::FromJulianDay(k.toDay), rules);
+        const BookingRange moved = MoveBookingToDay(*booking, CDate::FromJulianDay(k.toDay), rules);
         EXPECT_EQ(moved, k.expected) << k.name;
         booking->Delete();
     }
@@ -333,7 +333,7 @@ TEST_F(CalendarBarsTest, ResizingByDaysStopsAtTheOtherBorder) {
         bool startBorder;
         int toDay;
         bool realTime;
-        CalendarPeriod expected;
+        BookingRange expected;
     } cases[] = {
         {"end on to Friday", Day(8), 600, Day(8), 900, false, Day(10), false, {At(Day(8), 600), At(Day(10), 1020)}},
         {"end in real time", Day(8), 600, Day(8), 900, false, Day(10), true, {At(Day(8), 600), At(Day(11), 0)}},
@@ -364,7 +364,7 @@ TEST_F(CalendarBarsTest, ResizingByDaysStopsAtTheOtherBorder) {
     CalendarDragRules hidden;
     hidden.hideNonWorkingTime = true;
     EXPECT_EQ(DaySelectionPeriod(CDate::FromJulianDay(Day(13)), CDate::FromJulianDay(Day(11)), hidden),
-              (CalendarPeriod{At(Day(13), 480), At(Day(13), 1020)}));
+              (BookingRange{At(Day(13), 480), At(Day(13), 1020)}));
 }
 
 const char* UndoNames(unsigned id) { return id == ids::UNDO_RESIZE_BOOKING ? "Resize Booking" : ""; }
