@@ -132,9 +132,7 @@ protected:
         // The file, print and colour dialogs are Qt's own on every desktop.
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         SettingsStore().Clear();
-        dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
-        dir.Substitute("Reports.plugin", QEL_REPORTS_PLUGIN);
-        dir.Substitute("Import.plugin", QEL_IMPORT_PLUGIN);
+        dir.UseRealPlugins();
         app = std::make_unique<CMainApp>(dir.Environment());
         ASSERT_TRUE(app->InitInstance());
         frame = app->MainFrame();
