@@ -126,6 +126,9 @@ int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
         tasks.push_back(task);
     }
 
+    // Bookings moved off a weekend or staying some days may end past the
+    // span; the period grows to cover them.
+    int32_t lastDay = root.properties->periodEnd;
     for (int32_t i = 0; i < shape.bookings && !resources.empty() && !tasks.empty(); ++i) {
         CBooking* booking = root.bookings->Create();
         booking->resource = resources[random() % resources.size()];
@@ -144,9 +147,11 @@ int32_t GeneratePlan(CPlanData& root, const PlanShape& shape) {
             booking->endDay = day;
             booking->endMinutes = static_cast<int16_t>(std::min(1080, start + 60 + 30 * static_cast<int>(random() % 8)));
         }
+        lastDay = std::max(lastDay, booking->endDay);
         booking->flag = random() % 8 != 0;
         booking->SetText(Pick(random, kNotes));
         if ((status = root.bookings->Add(booking)) != kDataOk) return fail(status);
     }
+    root.properties->periodEnd = lastDay;
     return root.CommitTransaction();
 }

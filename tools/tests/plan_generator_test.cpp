@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "plan_generator.h"
 #include "plan_root.h"
 #include "support/calendar_values.h"
@@ -26,7 +28,7 @@ TEST(PlanGenerator, WritesAPlanThatOpensWithBookingsOnWorkingDays) {
         CBooking* booking = opened.bookings->GetAt(i);
         EXPECT_LE(CDate::FromJulianDay(booking->startDay).GetDayOfWeek(), 5);
         EXPECT_GE(booking->startDay, opened.properties->periodStart);
-        EXPECT_LE(booking->startDay, opened.properties->periodEnd + 2);
+        EXPECT_LE(booking->endDay, opened.properties->periodEnd);
         EXPECT_TRUE(booking->endDay > booking->startDay || booking->endMinutes > booking->startMinutes);
     }
 
@@ -35,6 +37,25 @@ TEST(PlanGenerator, WritesAPlanThatOpensWithBookingsOnWorkingDays) {
     std::string second = dir.File("again.qel");
     ASSERT_EQ(again.Save(second.c_str()), kDataOk);
     EXPECT_EQ(testing::ReadFile(path), testing::ReadFile(second));   // same seed, same plan
+}
+
+// Whatever weekday the plan is centred on, bookings moved off a weekend at
+// its end, or staying some days, still lie inside the period.
+TEST(PlanGenerator, PeriodCoversEveryBookingOnAnyCentreDay) {
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        PlanShape shape;
+        shape.centreDay = CDate(15, 6, 2026).GetJulianDay() + weekday;
+        PlanRoot root(nullptr);
+        ASSERT_EQ(GeneratePlan(root, shape), kDataOk);
+        int32_t first = root.bookings->GetAt(0)->startDay;
+        int32_t last = root.bookings->GetAt(0)->endDay;
+        for (int32_t i = 0; i < root.bookings->GetCount(); ++i) {
+            first = std::min(first, root.bookings->GetAt(i)->startDay);
+            last = std::max(last, root.bookings->GetAt(i)->endDay);
+        }
+        EXPECT_GE(first, root.properties->periodStart) << weekday;
+        EXPECT_LE(last, root.properties->periodEnd) << weekday;
+    }
 }
 
 }  // namespace
