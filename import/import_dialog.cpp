@@ -246,7 +246,9 @@ void CImportDlg::AutoAssignFields() {
     SetAssignments(assignments);
 }
 
-std::string CImportDlg::StartFolder() const { return GetStringSetting(settings_, "ImportFolderLast", ""); }
+std::string CImportDlg::StartFolder() const {
+    return ui::UserFolder({GetStringSetting(settings_, "ImportFolderLast", "")});
+}
 
 void CImportDlg::KeepFolder(const std::string& path) { folderSetter_("ImportFolderLast", FolderOf(path)); }
 

@@ -115,7 +115,7 @@ std::optional<std::string> ChooseSaveFile(QWidget* parent, const SaveFileStrings
     request.defaultExt = extension;
     request.filter = plat::LoadResString(strings.filter);
     request.title = plat::LoadResString(strings.title);
-    request.initialDir = get(directoryKey);
+    request.initialDir = ui::UserFolder({get(directoryKey)});
     request.overwritePrompt = true;
     std::optional<std::string> path = ui::CurrentPrompts().SaveFile(parent, request);
     if (!path || path->empty()) return std::nullopt;

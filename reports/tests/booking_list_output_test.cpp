@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QPainter>
 
 #include <functional>
@@ -254,7 +256,11 @@ TEST_F(BookingListOutputTest, SaveDialogProposesSafeNames) {
     EXPECT_FALSE(cancelled.has_value());
     ASSERT_EQ(prompts.asked().size(), 1u);
     EXPECT_EQ(prompts.asked()[0].file.fileName, "Plan with blanks.csv");
-    EXPECT_EQ(prompts.asked()[0].file.initialDir, "");
+    // No export folder remembered: the user's folder, never the working
+    // folder, which is the program's own.
+    const std::string start = prompts.asked()[0].file.initialDir;
+    EXPECT_TRUE(std::filesystem::is_directory(start)) << start;
+    EXPECT_NE(std::filesystem::path(start), std::filesystem::current_path());
 }
 
 }  // namespace

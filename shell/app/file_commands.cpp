@@ -1,7 +1,5 @@
 #include "file_commands.h"
 
-#include <QDir>
-#include <QStandardPaths>
 
 #include "data_status.h"
 #include "plan_data.h"
@@ -14,18 +12,6 @@
 #include "wait_cursor.h"
 
 namespace {
-
-// The folder a file dialog starts in: the first candidate that is an existing
-// folder, else the user's documents folder, else the home folder; never the
-// program's own folder, where the program works.
-std::string DialogFolder(std::initializer_list<std::string> candidates) {
-    for (const std::string& folder : candidates) {
-        if (!folder.empty() && PathExists(folder, true)) return folder;
-    }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && PathExists(documents.toStdString(), true)) return documents.toStdString();
-    return QDir::homePath().toStdString();
-}
 
 ui::FileDialogRequest DocumentDialog() {
     ui::FileDialogRequest request;
@@ -50,7 +36,7 @@ bool CFileCommands::CanReopen() const { return !data_->GetFileName().empty(); }
 void CFileCommands::OnFileOpen() {
     ui::FileDialogRequest request = DocumentDialog();
     request.mustExist = true;
-    request.initialDir = DialogFolder({GetSetting("DirectoryFiles"), GetPathDirectory(data_->GetFileName())});
+    request.initialDir = ui::UserFolder({GetSetting("DirectoryFiles"), GetPathDirectory(data_->GetFileName())});
     const std::optional<std::string> path = ui::CurrentPrompts().OpenFile(site_.Window(), request);
     if (!path) return;
     SetSetting("DirectoryFiles", GetPathDirectory(*path));
@@ -132,7 +118,7 @@ bool CFileCommands::OnFileSaveAs() {
     ui::FileDialogRequest request = DocumentDialog();
     request.overwritePrompt = true;
     const std::string current = data_->GetFileName();
-    request.initialDir = DialogFolder({GetPathDirectory(current), GetSetting("DirectoryFiles")});
+    request.initialDir = ui::UserFolder({GetPathDirectory(current), GetSetting("DirectoryFiles")});
     request.fileName = current.substr(GetPathDirectory(current).size());
     const std::optional<std::string> path = ui::CurrentPrompts().SaveFile(site_.Window(), request);
     return path && SaveDocumentTo(*path);

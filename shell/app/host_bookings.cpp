@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "booking_dialog.h"
+#include "item_dialogs_adapter.h"
 #include "ui/win_types.h"
 
 CHostBookings::CHostBookings(CPlanData* data, QWidget* parent, SettingGetter settings)
@@ -22,6 +23,7 @@ bool CHostBookings::RunBookingDialog(BookingDialogRecord& record) {
     dialog.flag = record.flag;
     dialog.note = record.text;
     dialog.checkConflicts = [this](BookingConflictRequest& request) { commands_.CheckBookingConflicts(&request); };
+    dialog.addTask = [this, &dialog] { return RunAddTask(data_, &dialog); };
     if (dialog.DoModal() != ui::IDOK) return false;
 
     record.task = dialog.task;

@@ -1,8 +1,9 @@
 #pragma once
 
 // The booking commands with their real dialogs: the booking dialog (whose
-// conflict check runs the commands' own), the delete question, the
-// conflicts list and the booking list.
+// conflict check runs the commands' own, and whose new-task button runs the
+// add-task command), the delete question, the conflicts list and the
+// booking list.
 
 #include <vector>
 

@@ -1,6 +1,9 @@
 #include "ui/prompts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "plat/dynlib.h"
@@ -40,6 +43,15 @@ int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
                    std::initializer_list<plat::FormatArg> args) {
     const std::string text = plat::FormatChecked(plat::LoadResString(stringId), args);
     return CurrentPrompts().MessageBox(parent, text, std::string(), type);
+}
+
+std::string UserFolder(std::initializer_list<std::string> candidates) {
+    for (const std::string& folder : candidates) {
+        if (!folder.empty() && QFileInfo(QString::fromStdString(folder)).isDir()) return folder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents.toStdString();
+    return QDir::homePath().toStdString();
 }
 
 std::vector<int> ButtonAnswers(unsigned type) {

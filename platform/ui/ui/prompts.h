@@ -71,6 +71,11 @@ int MessageBoxById(QWidget* parent, unsigned stringId, unsigned type,
 std::vector<int> ButtonAnswers(unsigned type);
 int DefaultAnswer(unsigned type);
 
+// The folder a file dialog starts in: the first candidate that is an
+// existing folder, else the user's documents folder, else the home folder;
+// never the working folder, which is the program's own.
+std::string UserFolder(std::initializer_list<std::string> candidates);
+
 // "Name (*.a)|*.a|Other|*.b;*.c||" as a Qt filter list
 // ("Name (*.a) (*.a);;Other (*.b *.c)"); text without '|' is taken as a
 // Qt filter list already.

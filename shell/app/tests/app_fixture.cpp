@@ -46,6 +46,12 @@ void ProgramDirectory::Substitute(const std::string& name, const std::string& li
     if (symlink(library.c_str(), (Path() + name).c_str()) != 0) std::perror(name.c_str());
 }
 
+void ProgramDirectory::UseRealPlugins() const {
+    Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
+    Substitute("Reports.plugin", QEL_REPORTS_PLUGIN);
+    Substitute("Import.plugin", QEL_IMPORT_PLUGIN);
+}
+
 void ProgramDirectory::WriteSettings(const std::string& text) const { dir_.Write("test.settings", text); }
 
 std::vector<std::string> ProgramDirectory::Trace() const {

@@ -21,6 +21,8 @@ public:
     std::string Path() const { return dir_.path() + "/"; }
     // Puts another library under a library's name.
     void Substitute(const std::string& name, const std::string& library) const;
+    // The views, reports and import plugins of the build in place of the tracing one.
+    void UseRealPlugins() const;
     void WriteSettings(const std::string& text) const;
     // The callbacks the tracing plugin saw so far.
     std::vector<std::string> Trace() const;

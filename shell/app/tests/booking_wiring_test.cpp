@@ -18,6 +18,8 @@
 #include "booking_dialog.h"
 #include "booking_ids.h"
 #include "booking_list.h"
+#include "item_dialogs.h"
+#include "item_ids.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "plan_builder.h"
@@ -346,6 +348,50 @@ TEST_F(BookingWiringTest, NamedCommandsOpenTheDialogsForReal) {
     for (BookingList bad : {BookingList{items, 0}, BookingList{nullptr, 2}, BookingList{items, -1}}) {
         EXPECT_EQ(QELA_Command("ShowBookingList", &bad), 0);
     }
+}
+
+// The booking dialog's new-task button runs the add-task command: cancelled
+// it adds nothing and keeps the task chosen; confirmed the new task is
+// chosen and booked.
+TEST_F(BookingWiringTest, NewTaskButtonAddsTheTaskAndChoosesIt) {
+    ScriptedSelection selection;
+    selection.resources = {crane};
+    selection.tasks = {roof};
+    Select(selection.Record(At(kMonday + 2, 480), At(kMonday + 2, 600)));
+    QString cancelledChoice, addedChoice;
+    int tasksAfterCancel = -1;
+    WhenModal<CBookingDlg>([&](CBookingDlg* d) {
+        auto* newTask = static_cast<QAbstractButton*>(d->GetDlgItem(IDC_BOOKING_NEW_TASK));
+        if (!newTask->isEnabled()) {
+            ADD_FAILURE() << "the new-task button is disabled";
+            d->reject();
+            return;
+        }
+        const auto* combo = static_cast<QAbstractButton*>(d->GetDlgItem(IDC_BOOKING_TASK));
+        WhenModal<CItemDlg>([](CItemDlg* task) { task->reject(); });
+        newTask->click();
+        tasksAfterCancel = data->tasks->GetCount();
+        cancelledChoice = combo->text();
+        WhenModal<CItemDlg>([](CItemDlg* task) {
+            static_cast<QLineEdit*>(task->GetDlgItem(IDC_ITEM_NAME))->setText("Fence");
+            ClickOk(task);
+        });
+        newTask->click();
+        addedChoice = combo->text();
+        ClickOk(d);
+    });
+    frame->OnCommand(ID_BOOKING_NEW);
+    EXPECT_EQ(tasksAfterCancel, 2);
+    EXPECT_EQ(cancelledChoice, "Roof");
+    EXPECT_EQ(addedChoice, "Fence");
+    ASSERT_EQ(data->tasks->GetCount(), 3);
+    ASSERT_EQ(data->bookings->GetCount(), 3);
+    std::vector<CBooking*> bookings = dlgtest::All<CBooking>(data->bookings);
+    const auto made = std::find_if(bookings.begin(), bookings.end(),
+                                   [&](CBooking* b) { return b != craneWall && b != vanRoof; });
+    ASSERT_NE(made, bookings.end());
+    EXPECT_STREQ((*made)->task->name, "Fence");
+    EXPECT_EQ((*made)->resource, crane);
 }
 
 TEST_F(BookingWiringTest, CalendarViewProposesWorkingDays) {

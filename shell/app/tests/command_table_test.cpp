@@ -113,9 +113,7 @@ class CommandTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SettingsStore().Clear();
-        dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
-        dir.Substitute("Reports.plugin", QEL_REPORTS_PLUGIN);
-        dir.Substitute("Import.plugin", QEL_IMPORT_PLUGIN);
+        dir.UseRealPlugins();
         app = std::make_unique<CMainApp>(dir.Environment());
         ASSERT_TRUE(app->InitInstance());
         frame = app->MainFrame();
