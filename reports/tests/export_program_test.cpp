@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "controls_api.h"
 #include "export_support.h"
 #include "import/booking_importer.h"
 #include "import/name_group_importer.h"
@@ -23,6 +23,7 @@
 #include "plat/files.h"
 #include "plan_data.h"
 #include "reports/report_item_lists.h"
+#include "reports/settings_dialogs.h"
 #include "settings_store.h"
 #include "testing/temp_directory.h"
 #include "tools/plan_generator.h"
@@ -69,8 +70,6 @@ std::vector<BookingFacts> Bookings(CPlanData* plan) {
     return facts;
 }
 
-QDate ToQDate(std::int32_t julianDay) { return QDate::fromJulianDay(julianDay); }
-
 class ExportProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -94,8 +93,8 @@ protected:
     // plan's period, into path.
     void ExportFromMenu(int what, const std::string& path) {
         CPlanData* plan = frame->Data();
-        const QDate first = ToQDate(plan->properties->periodStart);
-        const QDate last = ToQDate(plan->properties->periodEnd);
+        const std::int32_t first = plan->properties->periodStart;
+        const std::int32_t last = plan->properties->periodEnd;
         prompts.AnswerFile(path);
         bool answered = false;
         dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
@@ -103,10 +102,10 @@ protected:
             const QList<QRadioButton*> choices = dialog->findChildren<QRadioButton*>();
             ASSERT_EQ(choices.size(), 3);
             choices[what]->click();
-            const QList<QDateEdit*> dates = dialog->findChildren<QDateEdit*>();
-            ASSERT_EQ(dates.size(), 2);
-            dates[0]->setDate(first);
-            dates[1]->setDate(last);
+            QWidget* period = ui::FindControl(dialog, IDC_REPORT_PERIOD);
+            ASSERT_NE(period, nullptr);
+            ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, 0, first);
+            ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, 1, last);
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         QAction* command = frame->Action(app_ids::ID_EXPORT);
