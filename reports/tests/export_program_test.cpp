@@ -6,23 +6,30 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <algorithm>
 #include <tuple>
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "booking_dialog.h"
+#include "booking_ids.h"
 #include "controls_api.h"
 #include "export_support.h"
 #include "import/booking_importer.h"
 #include "import/name_group_importer.h"
 #include "main_app.h"
 #include "main_frame.h"
+#include "plat/datetime_format.h"
 #include "plat/files.h"
+#include "plat/resource_strings.h"
 #include "plan_data.h"
 #include "reports/report_item_lists.h"
+#include "reports/report_strings.h"
 #include "reports/settings_dialogs.h"
 #include "settings_store.h"
 #include "testing/temp_directory.h"
@@ -68,6 +75,20 @@ std::vector<BookingFacts> Bookings(CPlanData* plan) {
     }
     std::sort(facts.begin(), facts.end());
     return facts;
+}
+
+// The date in the program's own form ("DateFormat").
+QString ProgramDate(const CDate& date) {
+    const plat::CalendarDate day{date.GetYear(), date.GetMonth(), date.GetDay(), date.GetDayOfWeek() % 7};
+    return QString::fromStdString(plat::FormatDate(day, 0, GetSetting("DateFormat").c_str()));
+}
+
+// Types over what the edit shows, as a user does.
+void TypeOver(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
 }
 
 class ExportProgramTest : public ::testing::Test {
@@ -181,6 +202,48 @@ TEST_F(ExportProgramTest, DemoPlanRoundTripsThroughTheImport) {
     }
     std::sort(bookings.begin(), bookings.end());
     EXPECT_EQ(Bookings(plan), bookings);
+}
+
+// The export's period is the one of the program's own dialogs: a date shows
+// as the booking dialog shows it, a date typed in that form is read back,
+// and one it cannot read is refused before the file is asked for.
+TEST_F(ExportProgramTest, PeriodShowsAndReadsDatesAsTheBookingDialog) {
+    const CDate known(4, 12, 2026);
+    CBookingDlg booking(false, frame->Data(), [](std::string_view key) { return GetSetting(std::string(key)); },
+                        frame);
+    booking.fromDate = booking.toDate = known;
+    booking.show();
+    const QString bookingShows = booking.GetDlgItem(IDC_BOOKING_DATES)->findChildren<QLineEdit*>().at(0)->text();
+    booking.reject();
+    ASSERT_FALSE(bookingShows.isEmpty());
+    EXPECT_EQ(bookingShows, ProgramDate(known));
+
+    prompts.AnswerMessage(ui::IDOK);
+    bool stayedOpen = false;
+    dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
+        dialog->findChildren<QRadioButton*>()[2]->click();
+        QWidget* period = ui::FindControl(dialog, IDC_REPORT_PERIOD);
+        ASSERT_NE(period, nullptr);
+        const QList<QLineEdit*> parts = period->findChildren<QLineEdit*>();
+        ASSERT_EQ(parts.size(), 2);
+        ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, 0, known.GetJulianDay());
+        EXPECT_EQ(parts[0]->text(), bookingShows);
+        const CDate next = CDate::FromJulianDay(known.GetJulianDay() + 1);
+        TypeOver(parts[1], ProgramDate(next));
+        EXPECT_EQ(ui::SendMessage(period, WM_SP_DATEPERIOD_GETPART, 1), next.GetJulianDay());
+
+        TypeOver(parts[0], "no date");
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        buttons->button(QDialogButtonBox::Ok)->click();
+        stayedOpen = dialog->isVisible();
+        buttons->button(QDialogButtonBox::Cancel)->click();
+    });
+    frame->Action(app_ids::ID_EXPORT)->trigger();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::Message);
+    EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(kStrDateMissing));
+    EXPECT_TRUE(plat::ReadDirectory(out.path()).empty());
 }
 
 // Cancelling the file chooser keeps the dialog open; cancelling the dialog

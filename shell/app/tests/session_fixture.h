@@ -118,6 +118,12 @@ inline QString ProgramDate(int julianDay) {
     return QString::fromStdString(plat::FormatDate(day, 0, GetSetting("DateFormat").c_str()));
 }
 
+// The text a part (0 from, 1 to) of a period control shows.
+inline QString PeriodText(QWidget* period, int part) {
+    const QList<QLineEdit*> parts = period != nullptr ? period->findChildren<QLineEdit*>() : QList<QLineEdit*>{};
+    return part < parts.size() ? parts[part]->text() : QString();
+}
+
 // The button of a message box, or of a Qt dialog's button box, in that role.
 inline QAbstractButton* ButtonOf(QWidget* dialog, QDialogButtonBox::ButtonRole role) {
     auto* box = dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
