@@ -21,6 +21,7 @@
 #include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "spctrl/sp_ddx.h"
+#include "spctrl/sp_layout.h"
 #include "tree_rows.h"
 #include "ui/data_exchange.h"
 #include "ui/text_limit.h"
@@ -157,8 +158,8 @@ void CBookingDlg::OnInitDialog() {
     dates_.SetFormat(plat::LoadResString(booking_ids::PART_TO_DATE), 1);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_FROM_TIME), 0);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_TO_TIME), 1);
-    dlg::FitPeriodEdits(GetDlgItem(IDC_BOOKING_DATES));
-    dlg::FitPeriodEdits(GetDlgItem(IDC_BOOKING_TIMES));
+    FitPeriodEdits(GetDlgItem(IDC_BOOKING_DATES));
+    FitPeriodEdits(GetDlgItem(IDC_BOOKING_TIMES));
     taskCombo_.SendMessage(WM_SP_TREECOMBO_OPTION, 400, 0);
     FillTaskTree();
     FillResourceTree();

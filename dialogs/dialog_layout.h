@@ -29,9 +29,6 @@ QLabel* AddLabel(QBoxLayout* layout, int id, unsigned stringId = 0);
 // A masked edit that takes at most maxBytes bytes of UTF-8. The label
 // names it: the label's "&" marks the mnemonic that moves to the edit.
 QLineEdit* AddPasswordEdit(QBoxLayout* layout, int id, unsigned maxBytes, QLabel* label = nullptr);
-// The edits of a period control wide enough for any date or time in the
-// shown form.
-void FitPeriodEdits(QWidget* period);
 // Wide enough for its widest item, so no name is cut.
 void FitTreeWidth(QTreeWidget* tree);
 // OK (IDOK) and Cancel (IDCANCEL) on a row of their own, wired to the dialog.

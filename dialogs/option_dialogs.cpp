@@ -18,6 +18,7 @@
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "spctrl/sp_ddx.h"
+#include "spctrl/sp_layout.h"
 #include "support/time_bar_labels.h"
 #include "ui/data_exchange.h"
 #include "ui/prompts.h"
@@ -200,7 +201,7 @@ void CScheduleOptionsDlg::OnInitDialog() {
     // names none) shows no entry and stays as it is.
     unitIndex_ = options.baseUnit >= 0 && options.baseUnit < unit->count() ? options.baseUnit : -1;
     DialogBase::OnInitDialog();
-    dlg::FitPeriodEdits(GetDlgItem(IDC_SCHEDULE_PERIOD));
+    FitPeriodEdits(GetDlgItem(IDC_SCHEDULE_PERIOD));
     Refresh();
 }
 

@@ -13,6 +13,7 @@
 #include "plan_data.h"
 #include "plat/resource_strings.h"
 #include "spctrl/sp_ddx.h"
+#include "spctrl/sp_layout.h"
 #include "string_ids.h"
 #include "support/locale_names.h"
 #include "working_time_ids.h"
@@ -77,8 +78,8 @@ void CWorkingTimeDlg::OnInitDialog() {
     times_.SetFormat(plat::LoadResString(booking_ids::PART_FROM_TIME), 0);
     times_.SetFormat(plat::LoadResString(booking_ids::PART_TO_TIME), 1);
     times_.SendMessage(WM_SP_TIMEPERIOD_OPTION, 0, 0);
-    dlg::FitPeriodEdits(GetDlgItem(IDC_WORKING_PERIOD));
-    dlg::FitPeriodEdits(GetDlgItem(IDC_WORKING_DAY));
+    FitPeriodEdits(GetDlgItem(IDC_WORKING_PERIOD));
+    FitPeriodEdits(GetDlgItem(IDC_WORKING_DAY));
     for (int position = 0; position < 7; ++position) {
         const int weekday = WeekdayAt(position);
         weekdays_.AddItem(g_localeNames.ShortDayNames()[weekday]);

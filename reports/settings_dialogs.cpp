@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -18,37 +17,19 @@
 #include "plat/resource_strings.h"
 #include "reports/report_settings.h"
 #include "reports/report_strings.h"
+#include "spctrl/sp_ddx.h"
+#include "spctrl/sp_layout.h"
 #include "support/time_bar_labels.h"
-#include "ui/prompts.h"
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QDate ToQDate(const CDate& date) {
-    return date.IsValid() ? QDate(date.GetYear(), date.GetMonth(), date.GetDay()) : QDate::currentDate();
-}
-
-CDate FromQDate(const QDate& date) { return CDate(date.day(), date.month(), date.year()); }
 
 // A label whose mnemonic moves to buddy.
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
-}
-
-// The period control: start and end, captioned with strings 14000 and 14001.
-QWidget* PeriodEdit(QWidget* parent, const CDate& first, const CDate& last, QDateEdit*& start, QDateEdit*& end) {
-    auto* box = new QWidget(parent);
-    auto* form = new QFormLayout(box);
-    form->setContentsMargins(0, 0, 0, 0);
-    start = new QDateEdit(ToQDate(first), box);
-    end = new QDateEdit(ToQDate(last), box);
-    for (QDateEdit* edit : {start, end}) edit->setCalendarPopup(true);
-    form->addRow(BuddyLabel(Q(plat::LoadResString(kStrDateStart)), start, box), start);
-    form->addRow(BuddyLabel(Q(plat::LoadResString(kStrDateEnd)), end, box), end);
-    return box;
 }
 
 // Radio buttons with ids from 0; the one at checked is chosen.
@@ -81,7 +62,7 @@ void Follow(QDialog* dialog, std::initializer_list<QAbstractButton*> buttons, Fn
 // Header, title and footer, then the range; the title follows the header
 // box and the period the fixed range.
 template <class Values>
-void BuildPageControls(QDialog* dialog, QVBoxLayout* layout, const Values& values, ReportPageControls& page) {
+void BuildPageControls(PeriodDialog* dialog, QVBoxLayout* layout, const Values& values, ReportPageControls& page) {
     auto* box = new QGroupBox(QObject::tr("Page"), dialog);
     auto* form = new QFormLayout(box);
     page.showHeader = new QCheckBox(QObject::tr("Show &header"), box);
@@ -100,34 +81,89 @@ void BuildPageControls(QDialog* dialog, QVBoxLayout* layout, const Values& value
     auto* rangeBox = new QGroupBox(QObject::tr("Date range"), dialog);
     auto* range = new QVBoxLayout(rangeBox);
     page.rangeChoice = Radios(rangeBox, range, {"&Visible range", "F&ixed range"}, values.fixedRange ? 1 : 0);
-    page.period = PeriodEdit(rangeBox, values.rangeStart, values.rangeEnd, page.start, page.end);
-    range->addWidget(page.period);
+    QWidget* period = dialog->CreatePeriod(rangeBox);
+    range->addWidget(period);
     layout->addWidget(rangeBox);
 
     ReportPageControls* controls = &page;
-    Follow(dialog, {page.showHeader, page.rangeChoice->button(1)}, [controls, titleLabel] {
+    Follow(dialog, {page.showHeader, page.rangeChoice->button(1)}, [controls, titleLabel, period] {
         const bool header = controls->showHeader->isChecked();
         controls->title->setEnabled(header);
         titleLabel->setEnabled(header);
-        controls->period->setEnabled(controls->rangeChoice->checkedId() == 1);
+        period->setEnabled(controls->rangeChoice->checkedId() == 1);
     });
 }
 
 template <class Values>
-void ReadPageControls(const ReportPageControls& page, Values& values) {
+void ReadPageControls(const PeriodDialog& dialog, const ReportPageControls& page, Values& values) {
     values.showHeader = page.showHeader->isChecked();
     values.title = page.title->text().toStdString();
     values.showFooter = page.showFooter->isChecked();
     values.footerNotice = page.footer->text().toStdString();
     values.fixedRange = page.rangeChoice->checkedId() == 1;
-    values.rangeStart = FromQDate(page.start->date());
-    values.rangeEnd = FromQDate(page.end->date());
+    values.rangeStart = dialog.start;
+    values.rangeEnd = dialog.end;
 }
+
+// Resources (0), tasks (1) or bookings (2), the period for the bookings
+// alone. OK asks for the file first; cancelling that keeps the dialog open.
+class ExportDialog : public PeriodDialog {
+public:
+    ExportDialog(ExportChoice& choice, const SettingGetter& get, const SettingSetter& set, QWidget* parent)
+        : PeriodDialog(parent, choice.rangeStart, choice.rangeEnd), choice_(choice), get_(get), set_(set) {
+        setWindowTitle(Q(plat::LoadResString(kStrExportSaveTitle)));
+        auto* layout = new QVBoxLayout(this);
+        auto* box = new QGroupBox(tr("Export"), this);
+        auto* inner = new QVBoxLayout(box);
+        what_ = Radios(box, inner, {"&Resources", "&Tasks", "&Bookings"}, choice.what);
+        QWidget* dates = CreatePeriod(box);
+        inner->addWidget(dates);
+        layout->addWidget(box);
+        Follow(this, {what_->button(2)}, [this, dates] { dates->setEnabled(what_->checkedId() == 2); });
+        layout->addWidget(OkCancel(this));
+    }
+
+protected:
+    void OnOK() override {
+        if (!UpdateData(true)) return;
+        const std::optional<std::string> path = ChooseExportFile(this, choice_.fileName, get_, set_);
+        if (!path) return;
+        choice_ = {what_->checkedId(), start, end, *path};
+        EndDialog(ui::IDOK);
+    }
+
+private:
+    ExportChoice& choice_;
+    const SettingGetter& get_;
+    const SettingSetter& set_;
+    QButtonGroup* what_ = nullptr;
+};
 
 }  // namespace
 
+QWidget* PeriodDialog::CreatePeriod(QWidget* parent) { return period.Create(parent, IDC_REPORT_PERIOD); }
+
+void PeriodDialog::DoDataExchange(ui::DataExchange& dx) {
+    DDX_Control(dx, IDC_REPORT_PERIOD, period);
+    CDate shown[2] = {start, end};
+    DDX_SPDatePeriod(dx, IDC_REPORT_PERIOD, shown[0], 0);
+    DDX_SPDatePeriod(dx, IDC_REPORT_PERIOD, shown[1], 1);
+    if (!dx.saving() || dx.failed()) return;
+    if (period.GetSafeHwnd()->isEnabled() && !(shown[0].IsValid() && shown[1].IsValid()))
+        return dx.Fail(IDC_REPORT_PERIOD, kStrDateMissing);
+    if (shown[0].IsValid()) start = shown[0];
+    if (shown[1].IsValid()) end = shown[1];
+}
+
+void PeriodDialog::OnInitDialog() {
+    period.SetFormat(plat::LoadResString(kStrDateStart), 0);
+    period.SetFormat(plat::LoadResString(kStrDateEnd), 1);
+    DialogBase::OnInitDialog();
+    FitPeriodEdits(period.GetSafeHwnd());
+}
+
 BookingListSettingsDialog::BookingListSettingsDialog(QWidget* parent, const BookingListSettingsValues& values)
-    : QDialog(parent) {
+    : PeriodDialog(parent, values.rangeStart, values.rangeEnd) {
     setWindowTitle(Q(plat::LoadResString(kStrBookingListTitle)));
     auto* layout = new QVBoxLayout(this);
     BuildPageControls(this, layout, values, page);
@@ -158,7 +194,7 @@ BookingListSettingsDialog::BookingListSettingsDialog(QWidget* parent, const Book
 
 BookingListSettingsValues BookingListSettingsDialog::Values() const {
     BookingListSettingsValues values;
-    ReadPageControls(page, values);
+    ReadPageControls(*this, page, values);
     values.dateFormat = dateFormat->currentData().toInt();
     values.dateAlignment = alignment->checkedId();
     values.groupByResources = grouping->checkedId() == 0;
@@ -169,7 +205,7 @@ BookingListSettingsValues BookingListSettingsDialog::Values() const {
 }
 
 CalendarSettingsDialog::CalendarSettingsDialog(QWidget* parent, const CalendarSettingsValues& values)
-    : QDialog(parent), weeksMax_(values.weeksMax) {
+    : PeriodDialog(parent, values.rangeStart, values.rangeEnd), weeksMax_(values.weeksMax) {
     setWindowTitle(Q(plat::LoadResString(kStrCalendarTitle)));
     auto* layout = new QVBoxLayout(this);
     BuildPageControls(this, layout, values, page);
@@ -200,7 +236,7 @@ CalendarSettingsDialog::CalendarSettingsDialog(QWidget* parent, const CalendarSe
 
 CalendarSettingsValues CalendarSettingsDialog::Values() const {
     CalendarSettingsValues values;
-    ReadPageControls(page, values);
+    ReadPageControls(*this, page, values);
     values.showAdditionalBookings = additional->isChecked();
     values.additionalAfterEveryPage = where->checkedId() == 0;
     values.groupBookingsByDay = byDay->isChecked();
@@ -210,20 +246,21 @@ CalendarSettingsValues CalendarSettingsDialog::Values() const {
 }
 
 ScheduleReportSettingsDialog::ScheduleReportSettingsDialog(QWidget* parent, const ScheduleReportSettingsValues& values)
-    : QDialog(parent), loaded_(values) {
+    : PeriodDialog(parent, values.rangeStart, values.rangeEnd), loaded_(values) {
     setWindowTitle(Q(plat::LoadResString(kStrScheduleTitle)));
     auto* layout = new QVBoxLayout(this);
     BuildPageControls(this, layout, values, page);
 
     // The times sit under the dates, in the range's box.
-    times = new QWidget(page.period->parentWidget());
+    QWidget* rangeBox = period.GetSafeHwnd()->parentWidget();
+    times = new QWidget(rangeBox);
     auto* timeForm = new QFormLayout(times);
     timeForm->setContentsMargins(0, 0, 0, 0);
     startTime = new QTimeEdit(QTime(values.startTime / 60, values.startTime % 60), times);
     endTime = new QTimeEdit(QTime(values.endTime / 60, values.endTime % 60), times);
     timeForm->addRow(BuddyLabel(Q(plat::LoadResString(kStrTimeStart)), startTime, times), startTime);
     timeForm->addRow(BuddyLabel(Q(plat::LoadResString(kStrTimeEnd)), endTime, times), endTime);
-    page.period->parentWidget()->layout()->addWidget(times);
+    rangeBox->layout()->addWidget(times);
     times->setVisible(!values.dayOrCoarser);
     Follow(this, {page.rangeChoice->button(1)}, [this] { times->setEnabled(page.rangeChoice->checkedId() == 1); });
 
@@ -247,7 +284,7 @@ ScheduleReportSettingsDialog::ScheduleReportSettingsDialog(QWidget* parent, cons
 
 ScheduleReportSettingsValues ScheduleReportSettingsDialog::Values() const {
     ScheduleReportSettingsValues values = loaded_;
-    ReadPageControls(page, values);
+    ReadPageControls(*this, page, values);
     const QTime start = startTime->time(), end = endTime->time();
     values.startTime = start.hour() * 60 + start.minute();
     values.endTime = end.hour() * 60 + end.minute();
@@ -256,20 +293,17 @@ ScheduleReportSettingsValues ScheduleReportSettingsDialog::Values() const {
     return values;
 }
 
-void ScheduleReportSettingsDialog::accept() {
-    if (!Values().RangeValid()) {
-        ui::MessageBoxById(this, kStrPeriodReversed, ui::MB_OK | ui::MB_ICONSTOP, {});
-        page.start->setFocus();
-        return;
-    }
-    QDialog::accept();
+void ScheduleReportSettingsDialog::OnOK() {
+    if (!UpdateData(true)) return;
+    if (!Values().RangeValid()) return Refuse(IDC_REPORT_PERIOD, kStrPeriodReversed);
+    EndDialog(ui::IDOK);
 }
 
 bool RunBookingListSettingsDialog(QWidget* parent, const SettingGetter& get, const SettingSetter& set) {
     BookingListSettingsValues values;
     values.Load(get);
     BookingListSettingsDialog dialog(parent, values);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.DoModal() != ui::IDOK) return false;
     dialog.Values().Store(set);
     return true;
 }
@@ -278,7 +312,7 @@ bool RunCalendarSettingsDialog(QWidget* parent, const SettingGetter& get, const 
     CalendarSettingsValues values;
     values.Load(get);
     CalendarSettingsDialog dialog(parent, values);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.DoModal() != ui::IDOK) return false;
     dialog.Values().Store(set);
     return true;
 }
@@ -288,36 +322,12 @@ bool RunScheduleReportSettingsDialog(QWidget* parent, const SettingGetter& get, 
     ScheduleReportSettingsValues values;
     values.Load(get, metric);
     ScheduleReportSettingsDialog dialog(parent, values);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.DoModal() != ui::IDOK) return false;
     dialog.Values().Store(set);
     return true;
 }
 
 bool RunExportDialog(QWidget* parent, ExportChoice& choice, const SettingGetter& get, const SettingSetter& set) {
-    QDialog dialog(parent);
-    dialog.setWindowTitle(Q(plat::LoadResString(kStrExportSaveTitle)));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* box = new QGroupBox(QObject::tr("Export"), &dialog);
-    auto* inner = new QVBoxLayout(box);
-    QButtonGroup* what = Radios(box, inner, {"&Resources", "&Tasks", "&Bookings"}, choice.what);
-    QDateEdit* start = nullptr;
-    QDateEdit* end = nullptr;
-    QWidget* period = PeriodEdit(box, choice.rangeStart, choice.rangeEnd, start, end);
-    inner->addWidget(period);
-    layout->addWidget(box);
-    Follow(&dialog, {what->button(2)}, [&] { period->setEnabled(what->checkedId() == 2); });
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        const std::optional<std::string> path = ChooseExportFile(&dialog, choice.fileName, get, set);
-        if (!path) return;
-        choice.fileName = *path;
-        dialog.accept();
-    });
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    choice.what = what->checkedId();
-    choice.rangeStart = FromQDate(start->date());
-    choice.rangeEnd = FromQDate(end->date());
-    return true;
+    ExportDialog dialog(choice, get, set, parent);
+    return dialog.DoModal() == ui::IDOK;
 }

@@ -1,36 +1,57 @@
 #pragma once
 
-// The report settings dialogs: thin windows over the settings values.
+// The report settings dialogs and the export dialog: thin windows over the
+// settings values, with the control library's date period as the program's
+// own dialogs have it.
 
 #include <string>
 
-#include <QDialog>
-
 #include "reports/report_settings_values.h"
+#include "spctrl/sp_controls.h"
+#include "ui/dialog_base.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QDoubleSpinBox;
 class QTimeEdit;
 class QLineEdit;
 class QSpinBox;
 class QWidget;
 
-// The controls both report dialogs share: header and title, range, footer.
+inline constexpr int IDC_REPORT_PERIOD = 1016;
+
+// A dialog with the period (start and end): captioned and shown in the
+// program's date format when the dialog opens, read back on OK. OK refuses
+// a date that is not valid while the period is enabled; a disabled period
+// keeps, for such a date, the one the dialog opened with.
+class PeriodDialog : public ui::DialogBase {
+public:
+    // The period control, a child of parent.
+    QWidget* CreatePeriod(QWidget* parent);
+
+    CSPDatePeriodCtrl period;
+    CDate start;   // as opened, and after OK as chosen
+    CDate end;
+
+protected:
+    PeriodDialog(QWidget* parent, const CDate& first, const CDate& last)
+        : DialogBase(parent), start(first), end(last) {}
+    void DoDataExchange(ui::DataExchange& dx) override;
+    void OnInitDialog() override;
+};
+
+// The controls the report dialogs share: header and title, range, footer.
 struct ReportPageControls {
     QCheckBox* showHeader = nullptr;
     QLineEdit* title = nullptr;
     QCheckBox* showFooter = nullptr;
     QLineEdit* footer = nullptr;
-    QButtonGroup* rangeChoice = nullptr;   // 0 visible range, 1 fixed range
-    QWidget* period = nullptr;             // enabled only for the fixed range
-    QDateEdit* start = nullptr;
-    QDateEdit* end = nullptr;
+    QButtonGroup* rangeChoice = nullptr;   // 0 visible range, 1 fixed range; the period follows it
 };
 
-class BookingListSettingsDialog : public QDialog {
+// Values(): what the dialog shows, with the period's dates as OK took them.
+class BookingListSettingsDialog : public PeriodDialog {
 public:
     BookingListSettingsDialog(QWidget* parent, const BookingListSettingsValues& values);
     BookingListSettingsValues Values() const;
@@ -44,7 +65,7 @@ public:
     QCheckBox* total = nullptr;            // enabled only with the duration
 };
 
-class CalendarSettingsDialog : public QDialog {
+class CalendarSettingsDialog : public PeriodDialog {
 public:
     CalendarSettingsDialog(QWidget* parent, const CalendarSettingsValues& values);
     CalendarSettingsValues Values() const;
@@ -59,13 +80,10 @@ private:
     int weeksMax_;
 };
 
-class ScheduleReportSettingsDialog : public QDialog {
+class ScheduleReportSettingsDialog : public PeriodDialog {
 public:
     ScheduleReportSettingsDialog(QWidget* parent, const ScheduleReportSettingsValues& values);
     ScheduleReportSettingsValues Values() const;
-    // OK: a fixed range that does not end after its start is refused with
-    // a message and the dialog stays open.
-    void accept() override;
 
     ReportPageControls page;
     QWidget* times = nullptr;              // hidden for a day or coarser unit
@@ -73,6 +91,11 @@ public:
     QTimeEdit* endTime = nullptr;
     QSpinBox* pages = nullptr;
     QDoubleSpinBox* labelWidth = nullptr;
+
+protected:
+    // A fixed range that does not end after its start is refused with a
+    // message and the dialog stays open.
+    void OnOK() override;
 
 private:
     ScheduleReportSettingsValues loaded_;

@@ -4,25 +4,33 @@
 
 #include <gtest/gtest.h>
 
-#include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "booking_dialog.h"
+#include "booking_ids.h"
+#include "controls_api.h"
 #include "export_support.h"
 #include "import/booking_importer.h"
 #include "import/name_group_importer.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "plat/files.h"
+#include "plat/resource_strings.h"
 #include "plan_data.h"
 #include "reports/report_item_lists.h"
+#include "reports/report_strings.h"
+#include "reports/settings_dialogs.h"
 #include "settings_store.h"
 #include "testing/temp_directory.h"
 #include "tools/plan_generator.h"
@@ -69,7 +77,13 @@ std::vector<BookingFacts> Bookings(CPlanData* plan) {
     return facts;
 }
 
-QDate ToQDate(std::int32_t julianDay) { return QDate::fromJulianDay(julianDay); }
+// Types over what the edit shows, as a user does.
+void TypeOver(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
 
 class ExportProgramTest : public ::testing::Test {
 protected:
@@ -94,8 +108,8 @@ protected:
     // plan's period, into path.
     void ExportFromMenu(int what, const std::string& path) {
         CPlanData* plan = frame->Data();
-        const QDate first = ToQDate(plan->properties->periodStart);
-        const QDate last = ToQDate(plan->properties->periodEnd);
+        const std::int32_t first = plan->properties->periodStart;
+        const std::int32_t last = plan->properties->periodEnd;
         prompts.AnswerFile(path);
         bool answered = false;
         dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
@@ -103,10 +117,10 @@ protected:
             const QList<QRadioButton*> choices = dialog->findChildren<QRadioButton*>();
             ASSERT_EQ(choices.size(), 3);
             choices[what]->click();
-            const QList<QDateEdit*> dates = dialog->findChildren<QDateEdit*>();
-            ASSERT_EQ(dates.size(), 2);
-            dates[0]->setDate(first);
-            dates[1]->setDate(last);
+            QWidget* period = ui::FindControl(dialog, IDC_REPORT_PERIOD);
+            ASSERT_NE(period, nullptr);
+            ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, 0, first);
+            ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, 1, last);
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         QAction* command = frame->Action(app_ids::ID_EXPORT);
@@ -115,6 +129,23 @@ protected:
         command->trigger();
         EXPECT_TRUE(answered);
         EXPECT_TRUE(prompts.allAnswered());
+    }
+
+    // The menu's export of bookings, set up by the test: OK keeps the dialog
+    // open, Cancel then closes it, and nothing is written.
+    void OkKeepsTheExportOpen(const std::function<void(QDialog*)>& setUp) {
+        bool stayedOpen = false;
+        dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
+            dialog->findChildren<QRadioButton*>()[2]->click();
+            setUp(dialog);
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            buttons->button(QDialogButtonBox::Ok)->click();
+            stayedOpen = dialog->isVisible();
+            buttons->button(QDialogButtonBox::Cancel)->click();
+        });
+        frame->Action(app_ids::ID_EXPORT)->trigger();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_TRUE(plat::ReadDirectory(out.path()).empty());
     }
 
     ui::ScriptedPrompts prompts;
@@ -184,24 +215,45 @@ TEST_F(ExportProgramTest, DemoPlanRoundTripsThroughTheImport) {
     EXPECT_EQ(Bookings(plan), bookings);
 }
 
+// The export's period is the one of the program's own dialogs: a date shows
+// as the booking dialog shows it, a date typed in that form is read back,
+// and one it cannot read is refused before the file is asked for.
+TEST_F(ExportProgramTest, PeriodShowsAndReadsDatesAsTheBookingDialog) {
+    const CDate known(4, 12, 2026);
+    CBookingDlg booking(false, frame->Data(), [](std::string_view key) { return GetSetting(std::string(key)); },
+                        frame);
+    booking.fromDate = booking.toDate = known;
+    booking.show();
+    const QString bookingShows = booking.GetDlgItem(IDC_BOOKING_DATES)->findChildren<QLineEdit*>().at(0)->text();
+    booking.reject();
+    ASSERT_FALSE(bookingShows.isEmpty());
+
+    prompts.AnswerMessage(ui::IDOK);
+    OkKeepsTheExportOpen([&](QDialog* dialog) {
+        QWidget* period = ui::FindControl(dialog, IDC_REPORT_PERIOD);
+        ASSERT_NE(period, nullptr);
+        const QList<QLineEdit*> parts = period->findChildren<QLineEdit*>();
+        ASSERT_EQ(parts.size(), 2);
+        ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, 0, known.GetJulianDay());
+        EXPECT_EQ(parts[0]->text(), bookingShows);
+        TypeOver(parts[1], bookingShows);
+        EXPECT_EQ(ui::SendMessage(period, WM_SP_DATEPERIOD_GETPART, 1), known.GetJulianDay());
+
+        TypeOver(parts[0], "no date");
+    });
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::Message);
+    EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(kStrDateMissing));
+}
+
 // Cancelling the file chooser keeps the dialog open; cancelling the dialog
 // then writes nothing and leaves the last choice as it was.
 TEST_F(ExportProgramTest, CancellingWritesNothing) {
     prompts.AnswerFile(std::nullopt);
-    bool stayedOpen = false;
-    dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
-        dialog->findChildren<QRadioButton*>()[2]->click();
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        buttons->button(QDialogButtonBox::Ok)->click();
-        stayedOpen = dialog->isVisible();
-        buttons->button(QDialogButtonBox::Cancel)->click();
-    });
-    frame->Action(app_ids::ID_EXPORT)->trigger();
-    EXPECT_TRUE(stayedOpen);
+    OkKeepsTheExportOpen([](QDialog*) {});
     ASSERT_EQ(prompts.asked().size(), 1u);
     EXPECT_EQ(prompts.asked()[0].kind, ui::ScriptedPrompts::Kind::SaveFile);
     EXPECT_EQ(prompts.asked()[0].file.fileName, "Export.csv");
-    EXPECT_TRUE(plat::ReadDirectory(out.path()).empty());
     EXPECT_EQ(GetSetting("ReportsExportSelectionLast"), "");
 }
 

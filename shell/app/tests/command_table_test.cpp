@@ -364,7 +364,7 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
         {ID_REPORT_PREVIEW, State::Writable, false, none, preview},
         {ID_REPORT_GLOBAL, State::Writable, false, none, preview},
         {ID_REPORT_PRINT, State::Writable, false, none, [this](const Outcome&) { EXPECT_TRUE(std::filesystem::exists(pdf)); }},
-        {ID_EXPORT, State::Writable, false, none, dialog("QDialog")},   // the plugin's export dialog
+        {ID_EXPORT, State::Writable, false, none, dialog("ui::DialogBase")},   // the plugin's export dialog
         {ID_FILE_PRINT_SETUP, State::Writable, false, none, dialog("CPrintSetupDlg")},
         {ID_CHANGE_PASSWORD, State::Writable, false, cancel, asked},   // open again with a password: save first?
         {ID_DOCUMENT_PASSWORDS, State::Writable, false, none, dialog("CFilePasswordDlg")},

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +32,7 @@
 #include "booking_dialog.h"
 #include "booking_ids.h"
 #include "check_tree.h"
+#include "controls_api.h"
 #include "filter_dialog.h"
 #include "filter_ids.h"
 #include "import/import_dialog.h"
@@ -44,10 +44,12 @@
 #include "main_view.h"
 #include "password_dialogs.h"
 #include "plan_dump.h"
+#include "plat/datetime_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "report_preview.h"
 #include "reports/report_strings.h"
+#include "reports/settings_dialogs.h"
 #include "settings_store.h"
 #include "string_ids.h"
 #include "support/calendar_values.h"
@@ -108,6 +110,19 @@ inline std::uintmax_t FileSize(const std::string& path) {
 }
 
 inline int Weekday(int julianDay) { return CDate::FromJulianDay(julianDay).GetDayOfWeek(); }   // 1 Monday .. 7 Sunday
+
+// The day as the program shows dates ("DateFormat"), and a user types them.
+inline QString ProgramDate(int julianDay) {
+    const CDate date = CDate::FromJulianDay(julianDay);
+    const plat::CalendarDate day{date.GetYear(), date.GetMonth(), date.GetDay(), date.GetDayOfWeek() % 7};
+    return QString::fromStdString(plat::FormatDate(day, 0, GetSetting("DateFormat").c_str()));
+}
+
+// The text a part (0 from, 1 to) of a period control shows.
+inline QString PeriodText(QWidget* period, int part) {
+    const QList<QLineEdit*> parts = period != nullptr ? period->findChildren<QLineEdit*>() : QList<QLineEdit*>{};
+    return part < parts.size() ? parts[part]->text() : QString();
+}
 
 // The button of a message box, or of a Qt dialog's button box, in that role.
 inline QAbstractButton* ButtonOf(QWidget* dialog, QDialogButtonBox::ButtonRole role) {
@@ -239,20 +254,21 @@ protected:
     }
 
     // The export dialog: what (0 resources, 1 tasks, 2 bookings), for
-    // bookings the period, then the file in the save dialog.
+    // bookings the period typed in the program's date format, then the file
+    // in the save dialog.
     void Export(int what, const std::string& path, const std::string& shot) {
-        const QDate first = QDate::fromJulianDay(Plan()->properties->periodStart - 7);
-        const QDate last = QDate::fromJulianDay(Plan()->properties->periodEnd + 7);
+        const int days[] = {Plan()->properties->periodStart - 7, Plan()->properties->periodEnd + 7};
         WhenModal<QDialog>(
             [=](QDialog* dialog) {
                 const QList<QRadioButton*> choices = dialog->findChildren<QRadioButton*>();
                 ASSERT_EQ(choices.size(), 3);
                 Click(choices[what]);
-                if (what == 2) {
-                    const QList<QDateEdit*> dates = dialog->findChildren<QDateEdit*>();
-                    ASSERT_EQ(dates.size(), 2);
-                    apptest::TypeDate(dates[0], first);
-                    apptest::TypeDate(dates[1], last);
+                QWidget* period = ui::FindControl(dialog, IDC_REPORT_PERIOD);
+                ASSERT_NE(period, nullptr);
+                EXPECT_EQ(period->isEnabled(), what == 2);
+                for (int part = 0; part < 2 && what == 2; ++part) {
+                    apptest::TypeIntoPeriod(period, part, ProgramDate(days[part]));
+                    EXPECT_EQ(ui::SendMessage(period, WM_SP_DATEPERIOD_GETPART, ui::WPARAM(part)), days[part]);
                 }
                 SaveScreenShot(shot);
                 apptest::WhenFileDialog(path);

@@ -59,7 +59,11 @@ TEST_F(SessionTest, FromTheDemoPlanToAProtectedCopyAndBack) {
     QTest::mouseClick(Grid(), Qt::LeftButton, {}, cell);
     const int day = probed + offset;
     ASSERT_EQ(Selection().first, day);
-    WhenModal<CBookingDlg>([](CBookingDlg* dialog) {
+    WhenModal<CBookingDlg>([day](CBookingDlg* dialog) {
+        // The program's date format, which the export's period shows too (step 9).
+        const QString from = PeriodText(dialog->GetDlgItem(IDC_BOOKING_DATES), 0);
+        EXPECT_FALSE(from.isEmpty());
+        EXPECT_EQ(from, ProgramDate(day));
         QWidget* combo = dialog->GetDlgItem(IDC_BOOKING_TASK);
         bool picked = false;
         dlgtest::WhenPopup<QWidget>([&picked](QWidget* popup) {

@@ -12,8 +12,6 @@
 
 class QAction;
 class QComboBox;
-class QDateEdit;
-class QDate;
 class QMainWindow;
 class QWidget;
 
@@ -29,7 +27,10 @@ void Click(QWidget* widget);
 void ClickToolButton(QAction* action);
 // Selects everything in the edit and types the text over it.
 void TypeInto(QWidget* edit, const QString& text);
-void TypeDate(QDateEdit* edit, const QDate& date);
+// Types the text into a part (0 from, 1 to) of one of the control library's
+// period controls, then leaves the part with Tab; the part must still show
+// the text as typed, in the control's own form.
+void TypeIntoPeriod(QWidget* period, int part, const QString& text);
 // Moves the combo box to the entry with the arrow keys.
 void ChooseEntry(QComboBox* combo, int index);
 
