@@ -253,8 +253,9 @@ int QtDevice::Replay(const Page& page, ReportDC dc, ReportAttribDC attribDc, con
     const Mapper map(frame, EffectiveMargins(requested, frame.paper));
     const int paintedDpi = dc->device()->logicalDpiY();
     const double fontScale = paintedDpi > 0 ? frame.dpiY / paintedDpi : 1.0;
+    // The caller's render hints stand: the preview smooths the pages it
+    // shrinks to the screen, printing draws them as they are.
     dc->save();
-    dc->setRenderHint(QPainter::Antialiasing, false);
     dc->setClipRect(map.Printable(), dc->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     const OpPainter painter(*dc, map, fontScale);
     for (const DrawOp& op : page.ops) std::visit(painter, op);

@@ -112,6 +112,30 @@ TEST(ReplayTest, LinesAreCentredAndEndAtTheirEndPoints) {
     EXPECT_EQ(InkOf(image.copy(150, 0, 150, 300), qRgb(0, 0, 0)).bounds, QRect(49, 10, 3, 50));
 }
 
+// As the preview shows a page: replayed at the device's resolution through
+// a painter that shrinks it five times and smooths. Lines of 0.6 pixels on
+// the screen must all stay visible, so the replay keeps the caller's hints.
+TEST(ReplayTest, LinesShrunkBelowAPixelStayWhenTheCallerSmooths) {
+    constexpr int kLines = 50;
+    QImage page = WhiteImage(1000, 500, 254);
+    QImage screen = WhiteImage(200, 100, 254);
+    ReportDocument document(std::make_unique<QtDevice>());
+    QPainter painter(&screen);
+    document.BeginPrinting(&painter, &page);
+    document.SetPen(3, 0);
+    for (int i = 0; i < kLines; ++i) document.DrawLine(10 + 20 * i, 0, 10 + 20 * i, 400);
+    document.EndPrinting();
+    painter.scale(0.2, 0.2);
+    painter.setRenderHint(QPainter::Antialiasing);
+    ASSERT_EQ(document.PrintPage(&painter, &page, 1), 0);
+    painter.end();
+    for (int i = 0; i < kLines; ++i) {
+        // Line i lands in the screen pixels [4i, 4i + 4).
+        const Ink ink = InkOtherThan(screen.copy(4 * i, 10, 4, 1), kWhite);
+        EXPECT_GT(ink.pixels, 0) << "line " << i;
+    }
+}
+
 TEST(ReplayTest, ClippedTextStaysInItsBox) {
     const QRect box(40, 40, 60, 30);
     const QImage image = Render(WhiteImage(300, 200, 254), [&](ReportDocument& d) {

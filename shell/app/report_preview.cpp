@@ -60,7 +60,11 @@ CNewPreviewView::CNewPreviewView(CReportRun& run, CReportDocument* document, QPr
     // document again from the report's settings.
     connect(pages_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
         QPainter painter(target);
-        filled_ = run_.Fill(document_, painter) && run_.Replay(document_, painter, *target);
+        filled_ = run_.Fill(document_, painter);
+        // The pages are drawn at the printer's resolution and shrunk to the
+        // screen: unsmoothed, a line thinner than a screen pixel would vanish.
+        painter.setRenderHint(QPainter::Antialiasing);
+        filled_ = filled_ && run_.Replay(document_, painter, *target);
     });
     connect(pages_, &QPrintPreviewWidget::previewChanged, this, [this] { UpdateButtons(); });
 }
