@@ -42,6 +42,9 @@ protected:
         };
     }
     std::string Get(const char* key) { return settings.Getter()(key); }
+    void Set(std::initializer_list<std::pair<const char*, const char*>> values) {
+        for (const auto& [key, value] : values) settings.Set(key, value);
+    }
 
     reports_test::ReportEnvironment environment;
     ::testing::ScopedLocale locale{::testing::EnglishUnitedStates()};
@@ -249,33 +252,28 @@ TEST_F(SettingsDialogsTest, NumberEditsKeepTypedValuesWithinTheirBounds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + " " + c.typed);
-        Settings stored;
-        stored.Set("ReportsCalendarWeeksMax", "8");
-        stored.Set("ReportsSchedulePageMax", "20");
-        const SettingSetter set = [&stored](std::string_view key, std::string_view value) {
-            stored.Set(std::string(key), std::string(value));
-        };
+        settings = Settings{{"ReportsCalendarWeeksMax", "8"}, {"ReportsSchedulePageMax", "20"}};
         if (std::string_view(c.key) == "ReportsCalendarWeeks") {
             CalendarSettingsValues values;
-            values.Load(stored.Getter());
+            values.Load(settings.Getter());
             CalendarSettingsDialog dialog(nullptr, values);
             dialog.show();
             TypeOver(dialog.weeks.GetSafeHwnd(), c.typed);
             dialog.accept();
             ASSERT_EQ(dialog.result(), QDialog::Accepted);
-            dialog.Values().Store(set);
+            dialog.Values().Store(Setter());
         } else {
             ScheduleReportSettingsValues values;
-            values.Load(stored.Getter(), true);
+            values.Load(settings.Getter(), true);
             ScheduleReportSettingsDialog dialog(nullptr, values);
             dialog.show();
             const bool pages = std::string_view(c.key) == "ReportsSchedulePages";
             TypeOver((pages ? static_cast<CSPCtrl&>(dialog.pages) : dialog.labelWidth).GetSafeHwnd(), c.typed);
             dialog.accept();
             ASSERT_EQ(dialog.result(), QDialog::Accepted);
-            dialog.Values().Store(set);
+            dialog.Values().Store(Setter());
         }
-        EXPECT_EQ(stored.Getter()(c.key), c.stored);
+        EXPECT_EQ(Get(c.key), c.stored);
     }
 }
 
@@ -283,11 +281,9 @@ TEST_F(SettingsDialogsTest, NumberEditsKeepTypedValuesWithinTheirBounds) {
 // message and the dialog stays open; OK stores the seven keys and the range.
 TEST_F(SettingsDialogsTest, ScheduleDialogShowsStatesRefusesReversedRangesAndStores) {
     ui::ScriptedPrompts prompts;
-    settings.Set("ReportsSchedulePrinterWidthLabelColumn", "");
-    settings.Set("ReportsSchedulePages", "500");
-    settings.Set("ReportsSchedulePageMax", "20");
-    settings.Set("ReportsScheduleDateRangeFixedStartDate", "20250106");
-    settings.Set("ReportsScheduleDateRangeFixedEndDate", "20250111");
+    Set({{"ReportsSchedulePrinterWidthLabelColumn", ""}, {"ReportsSchedulePages", "500"},
+         {"ReportsSchedulePageMax", "20"}, {"ReportsScheduleDateRangeFixedStartDate", "20250106"},
+         {"ReportsScheduleDateRangeFixedEndDate", "20250111"}});
     ScheduleReportSettingsValues values;
     values.Load(settings.Getter(), true);
     ScheduleReportSettingsDialog dialog(nullptr, values);
@@ -378,12 +374,9 @@ TEST_F(SettingsDialogsTest, ScheduleTimesAreReadAsTypedAndRefusedWhenUnreadableO
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.start) + " - " + c.end);
         ui::ScriptedPrompts prompts;
-        settings.Set("ViewScheduleBaseUnit", "2");
-        settings.Set("ReportsScheduleDateRangeFixed", "1");
-        settings.Set("ReportsScheduleDateRangeFixedStartDate", "20250106");
-        settings.Set("ReportsScheduleDateRangeFixedEndDate", "20250106");
-        settings.Set("ReportsScheduleTimeRangeFixedStartTime", "60");
-        settings.Set("ReportsScheduleTimeRangeFixedEndTime", "120");
+        Set({{"ViewScheduleBaseUnit", "2"}, {"ReportsScheduleDateRangeFixed", "1"},
+             {"ReportsScheduleDateRangeFixedStartDate", "20250106"}, {"ReportsScheduleDateRangeFixedEndDate", "20250106"},
+             {"ReportsScheduleTimeRangeFixedStartTime", "60"}, {"ReportsScheduleTimeRangeFixedEndTime", "120"}});
         ScheduleReportSettingsValues values;
         values.Load(settings.Getter(), true);
         ScheduleReportSettingsDialog dialog(nullptr, values);
