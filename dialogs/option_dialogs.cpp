@@ -277,8 +277,7 @@ void CUnitsOnScreenDlg::OnInitDialog() {
     if (baseUnit < 0 || baseUnit >= kTimeBarUnitCount) baseUnit = 4;
     maximum = std::clamp(maximum, 1, 32767);
     value_ = units[baseUnit];
-    edit_.SendMessage(WM_SP_LONGEDIT_SETLOWER, 0, 1);
-    edit_.SendMessage(WM_SP_LONGEDIT_SETUPPER, 0, maximum);
+    edit_.SetLimits(1, maximum);
     DialogBase::OnInitDialog();
 }
 

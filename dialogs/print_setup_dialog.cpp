@@ -101,12 +101,7 @@ void CPrintSetupDlg::OnInitDialog() {
     font_.SendMessage(WM_SP_FONTCOMBO_FILL);
     fontSubstitute_.Show(font_, fontName);
     metric = plat::CurrentLocale().metric;
-    double lower = 0.0, step = 0.1, page = metric ? 1.0 : 0.4;
-    for (CSPDoubleEditCtrl& edit : marginEdits_) {
-        edit.SendMessage(WM_SP_DOUBLEEDIT_SETLOWER, 0, reinterpret_cast<ui::LPARAM>(&lower));
-        edit.SendMessage(WM_SP_DOUBLEEDIT_SETSTEP, 0, reinterpret_cast<ui::LPARAM>(&step));
-        edit.SendMessage(WM_SP_DOUBLEEDIT_SETPAGESTEP, 0, reinterpret_cast<ui::LPARAM>(&page));
-    }
+    for (const CSPDoubleEditCtrl& edit : marginEdits_) edit.SetLowerAndSteps(0.0, 0.1, metric ? 1.0 : 0.4);
     static_cast<QLabel*>(GetDlgItem(IDC_PRINT_UNIT))->setText(Text(metric ? LABEL_UNIT_CM : LABEL_UNIT_INCH));
     if (!metric)
         for (double& margin : margins) margin = CmToInch(margin);

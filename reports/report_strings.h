@@ -9,6 +9,7 @@ inline constexpr unsigned kStrDateEnd = 14001;
 inline constexpr unsigned kStrTimeStart = 14010;
 inline constexpr unsigned kStrTimeEnd = 14011;
 inline constexpr unsigned kStrDateMissing = 14062;
+inline constexpr unsigned kStrTimeMissing = 14063;
 inline constexpr unsigned kStrReportsDescription = 25000;
 inline constexpr unsigned kStrBookingListTitle = 26000;
 inline constexpr unsigned kStrColumnResource = 26050;

@@ -4,14 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSpinBox>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "plat/resource_strings.h"
@@ -205,7 +203,7 @@ BookingListSettingsValues BookingListSettingsDialog::Values() const {
 }
 
 CalendarSettingsDialog::CalendarSettingsDialog(QWidget* parent, const CalendarSettingsValues& values)
-    : PeriodDialog(parent, values.rangeStart, values.rangeEnd), weeksMax_(values.weeksMax) {
+    : PeriodDialog(parent, values.rangeStart, values.rangeEnd), values_(values) {
     setWindowTitle(Q(plat::LoadResString(kStrCalendarTitle)));
     auto* layout = new QVBoxLayout(this);
     BuildPageControls(this, layout, values, page);
@@ -220,10 +218,8 @@ CalendarSettingsDialog::CalendarSettingsDialog(QWidget* parent, const CalendarSe
     byDay->setChecked(values.groupBookingsByDay);
     bookings->addWidget(byDay);
     auto* weeksRow = new QFormLayout;
-    weeks = new QSpinBox(bookingsBox);
-    weeks->setRange(1, weeksMax_);
-    weeks->setValue(values.weeks);
-    weeksRow->addRow(BuddyLabel(tr("&Weeks per page:"), weeks, bookingsBox), weeks);
+    QWidget* weeksEdit = weeks.Create(bookingsBox, IDC_REPORT_WEEKS);
+    weeksRow->addRow(BuddyLabel(tr("&Weeks per page:"), weeksEdit, bookingsBox), weeksEdit);
     bookings->addLayout(weeksRow);
     layout->addWidget(bookingsBox);
     Follow(this, {additional}, [this] {
@@ -235,62 +231,86 @@ CalendarSettingsDialog::CalendarSettingsDialog(QWidget* parent, const CalendarSe
 }
 
 CalendarSettingsValues CalendarSettingsDialog::Values() const {
-    CalendarSettingsValues values;
+    CalendarSettingsValues values = values_;
     ReadPageControls(*this, page, values);
     values.showAdditionalBookings = additional->isChecked();
     values.additionalAfterEveryPage = where->checkedId() == 0;
     values.groupBookingsByDay = byDay->isChecked();
-    values.weeks = weeks->value();
-    values.weeksMax = weeksMax_;
     return values;
 }
 
+void CalendarSettingsDialog::DoDataExchange(ui::DataExchange& dx) {
+    PeriodDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_REPORT_WEEKS, weeks);
+    DDX_SPLongEdit(dx, IDC_REPORT_WEEKS, values_.weeks);
+}
+
+void CalendarSettingsDialog::OnInitDialog() {
+    weeks.SetLimits(1, values_.weeksMax);
+    PeriodDialog::OnInitDialog();
+}
+
 ScheduleReportSettingsDialog::ScheduleReportSettingsDialog(QWidget* parent, const ScheduleReportSettingsValues& values)
-    : PeriodDialog(parent, values.rangeStart, values.rangeEnd), loaded_(values) {
+    : PeriodDialog(parent, values.rangeStart, values.rangeEnd), values_(values) {
     setWindowTitle(Q(plat::LoadResString(kStrScheduleTitle)));
     auto* layout = new QVBoxLayout(this);
     BuildPageControls(this, layout, values, page);
 
     // The times sit under the dates, in the range's box.
     QWidget* rangeBox = period.GetSafeHwnd()->parentWidget();
-    times = new QWidget(rangeBox);
-    auto* timeForm = new QFormLayout(times);
-    timeForm->setContentsMargins(0, 0, 0, 0);
-    startTime = new QTimeEdit(QTime(values.startTime / 60, values.startTime % 60), times);
-    endTime = new QTimeEdit(QTime(values.endTime / 60, values.endTime % 60), times);
-    timeForm->addRow(BuddyLabel(Q(plat::LoadResString(kStrTimeStart)), startTime, times), startTime);
-    timeForm->addRow(BuddyLabel(Q(plat::LoadResString(kStrTimeEnd)), endTime, times), endTime);
-    rangeBox->layout()->addWidget(times);
-    times->setVisible(!values.dayOrCoarser);
-    Follow(this, {page.rangeChoice->button(1)}, [this] { times->setEnabled(page.rangeChoice->checkedId() == 1); });
+    QWidget* timeParts = times.Create(rangeBox, IDC_REPORT_TIMES);
+    rangeBox->layout()->addWidget(timeParts);
+    timeParts->setVisible(!values.dayOrCoarser);
+    Follow(this, {page.rangeChoice->button(1)},
+           [this, timeParts] { timeParts->setEnabled(page.rangeChoice->checkedId() == 1); });
 
     auto* pagesBox = new QGroupBox(tr("Pages"), this);
     auto* form = new QFormLayout(pagesBox);
-    pages = new QSpinBox(pagesBox);
-    pages->setRange(1, values.pagesMax);
-    pages->setValue(values.pages);
-    form->addRow(BuddyLabel(tr("Pages &across:"), pages, pagesBox), pages);
-    labelWidth = new QDoubleSpinBox(pagesBox);
-    labelWidth->setDecimals(2);
-    labelWidth->setSingleStep(0.1);
-    // A wider stored column stays as it is.
-    labelWidth->setRange(0.0, std::max(values.metric ? 5.0 : 2.0, values.labelWidth));
-    labelWidth->setValue(values.labelWidth);
-    labelWidth->setSuffix(" " + Q(plat::LoadResString(values.metric ? kStrUnitCentimetres : kStrUnitInches)));
-    form->addRow(BuddyLabel(tr("&Label column width:"), labelWidth, pagesBox), labelWidth);
+    QWidget* pagesEdit = pages.Create(pagesBox, IDC_REPORT_PAGES);
+    form->addRow(BuddyLabel(tr("Pages &across:"), pagesEdit, pagesBox), pagesEdit);
+    QWidget* widthEdit = labelWidth.Create(pagesBox, IDC_REPORT_LABEL_WIDTH);
+    unit = new QLabel(Q(plat::LoadResString(values.metric ? kStrUnitCentimetres : kStrUnitInches)), pagesBox);
+    auto* widthRow = new QHBoxLayout;
+    widthRow->addWidget(widthEdit);
+    widthRow->addWidget(unit);
+    form->addRow(BuddyLabel(tr("&Label column width:"), widthEdit, pagesBox), widthRow);
     layout->addWidget(pagesBox);
     layout->addWidget(OkCancel(this));
 }
 
 ScheduleReportSettingsValues ScheduleReportSettingsDialog::Values() const {
-    ScheduleReportSettingsValues values = loaded_;
+    ScheduleReportSettingsValues values = values_;
     ReadPageControls(*this, page, values);
-    const QTime start = startTime->time(), end = endTime->time();
-    values.startTime = start.hour() * 60 + start.minute();
-    values.endTime = end.hour() * 60 + end.minute();
-    values.pages = pages->value();
-    values.labelWidth = labelWidth->value();
     return values;
+}
+
+void ScheduleReportSettingsDialog::DoDataExchange(ui::DataExchange& dx) {
+    PeriodDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_REPORT_TIMES, times);
+    CTimeOfDay shown[2] = {values_.startTime, values_.endTime};
+    DDX_SPTimePeriod(dx, IDC_REPORT_TIMES, shown[0], 0);
+    DDX_SPTimePeriod(dx, IDC_REPORT_TIMES, shown[1], 1);
+    if (dx.saving() && !dx.failed()) {
+        const QWidget* parts = times.GetSafeHwnd();
+        if (parts->isEnabled() && !parts->isHidden() && (shown[0].IsEmpty() || shown[1].IsEmpty()))
+            return dx.Fail(IDC_REPORT_TIMES, kStrTimeMissing);
+        if (!shown[0].IsEmpty()) values_.startTime = shown[0].GetMinutes();
+        if (!shown[1].IsEmpty()) values_.endTime = shown[1].GetMinutes();
+    }
+    DDX_Control(dx, IDC_REPORT_PAGES, pages);
+    DDX_SPLongEdit(dx, IDC_REPORT_PAGES, values_.pages);
+    DDX_Control(dx, IDC_REPORT_LABEL_WIDTH, labelWidth);
+    DDX_SPDoubleEdit(dx, IDC_REPORT_LABEL_WIDTH, values_.labelWidth);
+}
+
+void ScheduleReportSettingsDialog::OnInitDialog() {
+    times.SetFormat(plat::LoadResString(kStrTimeStart), 0);
+    times.SetFormat(plat::LoadResString(kStrTimeEnd), 1);
+    pages.SetLimits(1, values_.pagesMax);
+    pages.SendMessage(WM_SP_LONGEDIT_OPTION, 4, 0);
+    labelWidth.SetLowerAndSteps(0.0, 0.1, values_.metric ? 5.0 : 2.0);
+    PeriodDialog::OnInitDialog();
+    FitPeriodEdits(times.GetSafeHwnd());
 }
 
 void ScheduleReportSettingsDialog::OnOK() {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The report settings dialogs and the export dialog: thin windows over the
-// settings values, with the control library's date period as the program's
-// own dialogs have it.
+// settings values, with the control library's date and time periods and
+// number edits as the program's own dialogs have them.
 
 #include <string>
 
@@ -13,13 +13,15 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
-class QTimeEdit;
+class QLabel;
 class QLineEdit;
-class QSpinBox;
 class QWidget;
 
 inline constexpr int IDC_REPORT_PERIOD = 1016;
+inline constexpr int IDC_REPORT_WEEKS = 1022;
+inline constexpr int IDC_REPORT_PAGES = 1030;
+inline constexpr int IDC_REPORT_LABEL_WIDTH = 1031;
+inline constexpr int IDC_REPORT_TIMES = 1062;
 
 // A dialog with the period (start and end): captioned and shown in the
 // program's date format when the dialog opens, read back on OK. OK refuses
@@ -50,7 +52,8 @@ struct ReportPageControls {
     QButtonGroup* rangeChoice = nullptr;   // 0 visible range, 1 fixed range; the period follows it
 };
 
-// Values(): what the dialog shows, with the period's dates as OK took them.
+// Values(): what the dialog shows, with what the control library's controls
+// show (dates, times, numbers) as OK took it.
 class BookingListSettingsDialog : public PeriodDialog {
 public:
     BookingListSettingsDialog(QWidget* parent, const BookingListSettingsValues& values);
@@ -74,10 +77,14 @@ public:
     QCheckBox* additional = nullptr;
     QButtonGroup* where = nullptr;         // 0 after every page, 1 at the end
     QCheckBox* byDay = nullptr;
-    QSpinBox* weeks = nullptr;
+    CSPLongEditCtrl weeks;   // 1 to the stored maximum
+
+protected:
+    void DoDataExchange(ui::DataExchange& dx) override;
+    void OnInitDialog() override;
 
 private:
-    int weeksMax_;
+    CalendarSettingsValues values_;   // as opened, and after OK the weeks as chosen
 };
 
 class ScheduleReportSettingsDialog : public PeriodDialog {
@@ -86,19 +93,23 @@ public:
     ScheduleReportSettingsValues Values() const;
 
     ReportPageControls page;
-    QWidget* times = nullptr;              // hidden for a day or coarser unit
-    QTimeEdit* startTime = nullptr;
-    QTimeEdit* endTime = nullptr;
-    QSpinBox* pages = nullptr;
-    QDoubleSpinBox* labelWidth = nullptr;
+    CSPTimePeriodCtrl times;               // hidden for a day or coarser unit
+    CSPLongEditCtrl pages;                 // 1 to the stored maximum
+    CSPDoubleEditCtrl labelWidth;          // not below 0
+    QLabel* unit = nullptr;                // of the label width
 
 protected:
+    // A time the control cannot read is refused while the times are in
+    // use, as the period refuses a date; a disabled or hidden part keeps
+    // the time the dialog opened with.
+    void DoDataExchange(ui::DataExchange& dx) override;
+    void OnInitDialog() override;
     // A fixed range that does not end after its start is refused with a
     // message and the dialog stays open.
     void OnOK() override;
 
 private:
-    ScheduleReportSettingsValues loaded_;
+    ScheduleReportSettingsValues values_;   // as opened, and after OK the times, pages and width as chosen
 };
 
 // Each edits its report's settings; true when closed with OK (the settings

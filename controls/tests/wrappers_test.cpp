@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -184,6 +185,26 @@ TEST_F(WrapperTest, WrappersDriveTheirControls) {
     tasks.DeleteAllItems();
     EXPECT_EQ(tasks.GetSelectedItem(), nullptr);
     EXPECT_EQ(tasks.GetTree()->topLevelItemCount(), 0);
+
+    CSPLongEditCtrl pages;
+    pages.Create(&parent, 1054);
+    pages.SetLimits(1, 10);
+    for (const auto& [set, kept] : {std::pair{0, 1}, {11, 10}, {7, 7}}) {
+        pages.SendMessage(WM_SP_LONGEDIT_SETVALUE, 0, set);
+        EXPECT_EQ(pages.SendMessage(WM_SP_LONGEDIT_GETVALUE), kept) << set;
+    }
+
+    // Page Up and the arrow keys, from below the lower limit.
+    CSPDoubleEditCtrl width;
+    QWidget* widthEdit = width.Create(&parent, 1014);
+    width.SetLowerAndSteps(0.0, 0.1, 0.4);
+    double value = -1.0;
+    width.SendMessage(WM_SP_DOUBLEEDIT_SETVALUE, 0, reinterpret_cast<ui::LPARAM>(&value));
+    for (const auto& [key, shown] : {std::pair{Qt::Key_PageUp, 0.4}, {Qt::Key_Up, 0.5}, {Qt::Key_PageDown, 0.1}}) {
+        QTest::keyClick(widthEdit, key);
+        width.SendMessage(WM_SP_DOUBLEEDIT_GETVALUE, 0, reinterpret_cast<ui::LPARAM>(&value));
+        EXPECT_DOUBLE_EQ(value, shown) << key;
+    }
 
     CSPAssignGridCtrl grid;
     grid.Create(&parent, 31009);

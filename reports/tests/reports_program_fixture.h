@@ -21,6 +21,7 @@
 #include "settings_store.h"
 #include "support/calendar_values.h"
 #include "testing/temp_directory.h"
+#include "tools/plan_generator.h"
 #include "ui/scripted_prompts.h"
 
 namespace reports_program_test {
@@ -51,6 +52,21 @@ protected:
         app->ExitInstance();
         app.reset();
         SettingsStore().Clear();
+    }
+
+    // A plan generated around 15 March 2025, the schedule view (0
+    // resources, 1 tasks) showing from 0:00 of the first day to 0:00 of the
+    // last in the base unit, as the view writes it.
+    void ShowSchedule(int view, int baseUnit, const char* firstDay, const char* lastDay) {
+        PlanShape shape;
+        shape.centreDay = DateToJulianDay(3, 15, 2025);
+        ASSERT_EQ(GeneratePlan(*frame->Data(), shape), kDataOk);
+        SetSetting("ViewActive", std::to_string(view));
+        SetSetting("ViewScheduleBaseUnit", std::to_string(baseUnit));
+        SetSetting("ViewVisibleDateFirst", firstDay);
+        SetSetting("ViewVisibleTimeFirst", "0");
+        SetSetting("ViewVisibleDateLast", lastDay);
+        SetSetting("ViewVisibleTimeLast", "0");
     }
 
     CNewPreviewView* Preview() const { return frame->findChild<CNewPreviewView*>("CNewPreviewView"); }

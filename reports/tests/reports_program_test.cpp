@@ -106,16 +106,8 @@ TEST_F(ReportsProgramTest, PluginFileChooserTakesTheProgramsScriptedAnswer) {
 // them all to a PDF that names every resource and the tasks of the bookings.
 TEST_F(ReportsProgramTest, ScheduleReportToPreviewAndPdf) {
     ASSERT_TRUE(testing::HaveTool("pdfinfo", "poppler-utils"));
-    PlanShape shape;
-    shape.centreDay = DateToJulianDay(3, 15, 2025);
+    ASSERT_NO_FATAL_FAILURE(ShowSchedule(0, 4, "20250310", "20250324"));
     CPlanData& data = *frame->Data();
-    ASSERT_EQ(GeneratePlan(data, shape), kDataOk);
-    SetSetting("ViewActive", "0");
-    SetSetting("ViewScheduleBaseUnit", "4");
-    SetSetting("ViewVisibleDateFirst", "20250310");
-    SetSetting("ViewVisibleTimeFirst", "0");
-    SetSetting("ViewVisibleDateLast", "20250324");
-    SetSetting("ViewVisibleTimeLast", "0");
     SetSetting("ReportsSchedulePages", "2");
 
     std::vector<CBooking*> bookings(static_cast<std::size_t>(data.bookings->GetCount()));
@@ -153,13 +145,7 @@ TEST_F(ReportsProgramTest, ScheduleReportToPreviewAndPdf) {
 // the user chooses: a valid page whose images are valid PNGs showing the
 // tasks in the label column.
 TEST_F(ReportsProgramTest, TaskScheduleReportToHtml) {
-    PlanShape shape;
-    shape.centreDay = DateToJulianDay(3, 15, 2025);
-    ASSERT_EQ(GeneratePlan(*frame->Data(), shape), kDataOk);
-    SetSetting("ViewActive", "1");
-    SetSetting("ViewScheduleBaseUnit", "4");
-    SetSetting("ViewVisibleDateFirst", "20250310");
-    SetSetting("ViewVisibleDateLast", "20250317");
+    ASSERT_NO_FATAL_FAILURE(ShowSchedule(1, 4, "20250310", "20250317"));
     SetSetting("ReportsHtmlImageSizeMax", "200000");   // several images
     frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
     ASSERT_NE(Preview(), nullptr);

@@ -4,12 +4,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QTest>
-#include <QTimeEdit>
 
 #include <map>
 #include <set>
@@ -17,6 +14,7 @@
 #include "report_test_support.h"
 #include "reports/report_strings.h"
 #include "reports/settings_dialogs.h"
+#include "ui/message.h"
 #include "ui/win_types.h"
 #include "ui/scripted_prompts.h"
 #include "testing/fake_locales.h"
@@ -25,12 +23,18 @@ namespace {
 
 using reports_test::Settings;
 
-// The period shows dates as the program's dialogs do, in the picture the
-// program hands to the control library.
+// The periods show dates and times as the program's dialogs do, in the
+// pictures the program hands to the control library.
 class SettingsDialogsTest : public ::testing::Test {
 protected:
-    SettingsDialogsTest() { spcc_setdateformat("d.M.yyyy"); }
-    ~SettingsDialogsTest() override { spcc_setdateformat(nullptr); }
+    SettingsDialogsTest() {
+        spcc_setdateformat("d.M.yyyy");
+        spcc_settimeformat("HH:mm");
+    }
+    ~SettingsDialogsTest() override {
+        spcc_setdateformat(nullptr);
+        spcc_settimeformat(nullptr);
+    }
 
     SettingSetter Setter() {
         return [this](std::string_view key, std::string_view value) {
@@ -38,24 +42,35 @@ protected:
         };
     }
     std::string Get(const char* key) { return settings.Getter()(key); }
+    void Set(std::initializer_list<std::pair<const char*, const char*>> values) {
+        for (const auto& [key, value] : values) settings.Set(key, value);
+    }
 
     reports_test::ReportEnvironment environment;
     ::testing::ScopedLocale locale{::testing::EnglishUnitedStates()};
     Settings settings;
 };
 
-QLineEdit* PeriodPart(const PeriodDialog& dialog, int part) {
-    return dialog.period.GetSafeHwnd()->findChildren<QLineEdit*>().at(part);
+// The edit of a part (0 from, 1 to) of a period control.
+QLineEdit* Part(const CSPCtrl& period, int part) {
+    return period.GetSafeHwnd()->findChildren<QLineEdit*>().at(part);
 }
 
-// Types the text over what the part shows, as a user does.
-void TypeDate(const PeriodDialog& dialog, int part, const QString& text) {
-    QLineEdit* edit = PeriodPart(dialog, part);
+QLineEdit* PeriodPart(const PeriodDialog& dialog, int part) { return Part(dialog.period, part); }
+
+// Types the text over what the edit shows, as a user does: everything
+// selected, deleted, then the text key by key.
+void TypeOver(QWidget* edit, const QString& text) {
     edit->setFocus();
-    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
 }
+
+void TypeDate(const PeriodDialog& dialog, int part, const QString& text) { TypeOver(PeriodPart(dialog, part), text); }
+
+// What a number edit of the control library shows.
+QString Shown(const CSPCtrl& edit) { return edit.GetSafeHwnd()->findChild<QLineEdit*>()->text(); }
 
 // Every label, box and button shows its whole text, and no two of them
 // share a mnemonic letter.
@@ -189,14 +204,15 @@ TEST_F(SettingsDialogsTest, CalendarDialogShowsStatesAndStoresEverySetting) {
     ExpectReadable(dialog);
 
     EXPECT_EQ(dialog.page.title->text().toStdString(), "Month");
-    EXPECT_EQ(dialog.weeks->value(), 8);
-    EXPECT_EQ(dialog.weeks->maximum(), 8);
+    EXPECT_EQ(Shown(dialog.weeks), "8");
     EXPECT_FALSE(dialog.byDay->isEnabled());
     EXPECT_FALSE(dialog.where->button(1)->isEnabled());
     dialog.additional->setChecked(true);
     EXPECT_TRUE(dialog.byDay->isEnabled());
     dialog.where->button(1)->setChecked(true);
-    dialog.weeks->setValue(3);
+    TypeOver(dialog.weeks.GetSafeHwnd(), "3");
+    dialog.accept();
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     dialog.Values().Store(Setter());
 
     const std::map<std::string, std::string> expected = {
@@ -208,15 +224,66 @@ TEST_F(SettingsDialogsTest, CalendarDialogShowsStatesAndStoresEverySetting) {
     for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
 }
 
+// The number edits keep what the user types within the bounds the settings
+// give: a key that would leave them is not taken, and a text they cannot
+// read leaves the value they showed before.
+TEST_F(SettingsDialogsTest, NumberEditsKeepTypedValuesWithinTheirBounds) {
+    const struct {
+        const char* key;
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {"ReportsCalendarWeeks", "3", "3"},
+        {"ReportsCalendarWeeks", "8", "8"},   // the maximum
+        {"ReportsCalendarWeeks", "9", "4"},
+        {"ReportsCalendarWeeks", "0", "4"},
+        {"ReportsCalendarWeeks", "", "4"},
+        {"ReportsCalendarWeeks", "x", "4"},
+        {"ReportsSchedulePages", "20", "20"},   // the maximum
+        {"ReportsSchedulePages", "25", "2"},
+        {"ReportsSchedulePages", "0", "1"},
+        {"ReportsSchedulePages", "-3", "3"},
+        {"ReportsSchedulePrinterWidthLabelColumn", "7.25", "725"},
+        {"ReportsSchedulePrinterWidthLabelColumn", "0", "0"},
+        {"ReportsSchedulePrinterWidthLabelColumn", "-1", "500"},   // the 1 after the minus is not taken
+        {"ReportsSchedulePrinterWidthLabelColumn", "40", "4000"},   // the report cuts it to half the page
+        {"ReportsSchedulePrinterWidthLabelColumn", "", "500"},
+        {"ReportsSchedulePrinterWidthLabelColumn", "cm", "500"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " " + c.typed);
+        settings = Settings{{"ReportsCalendarWeeksMax", "8"}, {"ReportsSchedulePageMax", "20"}};
+        if (std::string_view(c.key) == "ReportsCalendarWeeks") {
+            CalendarSettingsValues values;
+            values.Load(settings.Getter());
+            CalendarSettingsDialog dialog(nullptr, values);
+            dialog.show();
+            TypeOver(dialog.weeks.GetSafeHwnd(), c.typed);
+            dialog.accept();
+            ASSERT_EQ(dialog.result(), QDialog::Accepted);
+            dialog.Values().Store(Setter());
+        } else {
+            ScheduleReportSettingsValues values;
+            values.Load(settings.Getter(), true);
+            ScheduleReportSettingsDialog dialog(nullptr, values);
+            dialog.show();
+            const bool pages = std::string_view(c.key) == "ReportsSchedulePages";
+            TypeOver((pages ? static_cast<CSPCtrl&>(dialog.pages) : dialog.labelWidth).GetSafeHwnd(), c.typed);
+            dialog.accept();
+            ASSERT_EQ(dialog.result(), QDialog::Accepted);
+            dialog.Values().Store(Setter());
+        }
+        EXPECT_EQ(Get(c.key), c.stored);
+    }
+}
+
 // By the day the times stay hidden; a reversed range is refused with a
 // message and the dialog stays open; OK stores the seven keys and the range.
 TEST_F(SettingsDialogsTest, ScheduleDialogShowsStatesRefusesReversedRangesAndStores) {
     ui::ScriptedPrompts prompts;
-    settings.Set("ReportsSchedulePrinterWidthLabelColumn", "");
-    settings.Set("ReportsSchedulePages", "500");
-    settings.Set("ReportsSchedulePageMax", "20");
-    settings.Set("ReportsScheduleDateRangeFixedStartDate", "20250106");
-    settings.Set("ReportsScheduleDateRangeFixedEndDate", "20250111");
+    Set({{"ReportsSchedulePrinterWidthLabelColumn", ""}, {"ReportsSchedulePages", "500"},
+         {"ReportsSchedulePageMax", "20"}, {"ReportsScheduleDateRangeFixedStartDate", "20250106"},
+         {"ReportsScheduleDateRangeFixedEndDate", "20250111"}});
     ScheduleReportSettingsValues values;
     values.Load(settings.Getter(), true);
     ScheduleReportSettingsDialog dialog(nullptr, values);
@@ -225,10 +292,10 @@ TEST_F(SettingsDialogsTest, ScheduleDialogShowsStatesRefusesReversedRangesAndSto
 
     EXPECT_EQ(dialog.page.title->text().toStdString(), "Schedule");
     EXPECT_FALSE(dialog.period.GetSafeHwnd()->isEnabled());
-    EXPECT_FALSE(dialog.times->isVisible());
-    EXPECT_EQ(dialog.pages->value(), 20);
-    EXPECT_EQ(dialog.pages->maximum(), 20);
-    EXPECT_DOUBLE_EQ(dialog.labelWidth->value(), 5.0);   // a missing width shows 5 cm
+    EXPECT_FALSE(dialog.times.GetSafeHwnd()->isVisible());
+    EXPECT_EQ(Shown(dialog.pages), "20");
+    EXPECT_EQ(Shown(dialog.labelWidth), "5.000");   // a missing width shows 5 cm
+    EXPECT_EQ(dialog.unit->text(), "cm");
     EXPECT_EQ(PeriodPart(dialog, 1)->text(), "10.1.2025");   // the last day, not the day after
 
     dialog.page.rangeChoice->button(1)->setChecked(true);
@@ -243,8 +310,8 @@ TEST_F(SettingsDialogsTest, ScheduleDialogShowsStatesRefusesReversedRangesAndSto
     EXPECT_TRUE(Get("ReportsScheduleDateRangeFixed").empty());
 
     TypeDate(dialog, 1, "6.1.2025");
-    dialog.pages->setValue(3);
-    dialog.labelWidth->setValue(4.1);
+    TypeOver(dialog.pages.GetSafeHwnd(), "3");
+    TypeOver(dialog.labelWidth.GetSafeHwnd(), "4.1");
     dialog.page.footer->setText("Draft");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -264,13 +331,77 @@ TEST_F(SettingsDialogsTest, ScheduleDialogShowsStatesRefusesReversedRangesAndSto
     };
     for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
 
+    // In inches the width shows to a thousandth, so OK keeps it as stored.
     settings.Set("ViewScheduleBaseUnit", "2");
     values.Load(settings.Getter(), false);
     ScheduleReportSettingsDialog hours(nullptr, values);
     hours.show();
-    EXPECT_TRUE(hours.times->isVisible());
-    EXPECT_NEAR(hours.labelWidth->value(), 4.1 * 0.3937, 0.01);   // in inches
-    EXPECT_NE(hours.labelWidth->suffix().indexOf("in"), -1);
+    EXPECT_TRUE(hours.times.GetSafeHwnd()->isVisible());
+    EXPECT_EQ(Part(hours.times, 0)->text(), "00:00");
+    EXPECT_EQ(Shown(hours.labelWidth), "1.614");
+    EXPECT_EQ(hours.unit->text(), "in");
+    hours.accept();
+    ASSERT_EQ(hours.result(), QDialog::Accepted);
+    hours.Values().Store(Setter());
+    EXPECT_EQ(Get("ReportsSchedulePrinterWidthLabelColumn"), "410");
+}
+
+// Below the day the times are shown and typed in the program's time
+// format. While the fixed range is chosen, a time the control cannot read
+// is refused on the times and a start not before the end on the dates;
+// with the visible range the times stay as they were.
+TEST_F(SettingsDialogsTest, ScheduleTimesAreReadAsTypedAndRefusedWhenUnreadableOrReversed) {
+    const struct {
+        const char* start;
+        const char* end;
+        bool thenVisibleRange;
+        unsigned refusal;   // 0: accepted
+        const char* storedStart;
+        const char* storedEnd;
+    } cases[] = {
+        {"8:00", "17:30", false, 0, "480", "1050"},
+        {"830", "9", false, 0, "510", "540"},
+        {"0:00", "23:59", false, 0, "0", "1439"},
+        {"25:00", "17:30", false, kStrTimeMissing, "", ""},
+        {"8:00", "", false, kStrTimeMissing, "", ""},
+        {"noon", "17:30", false, kStrTimeMissing, "", ""},
+        {"10:00", "9:00", false, kStrPeriodReversed, "", ""},
+        {"9:00", "9:00", false, kStrPeriodReversed, "", ""},
+        {"8:00", "24:00", false, kStrPeriodReversed, "", ""},   // 24:00 reads as 0:00
+        {"25:00", "", true, 0, "60", "120"},
+        {"8:00", "17:30", true, 0, "480", "1050"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " - " + c.end);
+        ui::ScriptedPrompts prompts;
+        Set({{"ViewScheduleBaseUnit", "2"}, {"ReportsScheduleDateRangeFixed", "1"},
+             {"ReportsScheduleDateRangeFixedStartDate", "20250106"}, {"ReportsScheduleDateRangeFixedEndDate", "20250106"},
+             {"ReportsScheduleTimeRangeFixedStartTime", "60"}, {"ReportsScheduleTimeRangeFixedEndTime", "120"}});
+        ScheduleReportSettingsValues values;
+        values.Load(settings.Getter(), true);
+        ScheduleReportSettingsDialog dialog(nullptr, values);
+        dialog.show();
+        EXPECT_EQ(Part(dialog.times, 0)->text(), "01:00");
+        EXPECT_EQ(Part(dialog.times, 1)->text(), "02:00");
+        TypeOver(Part(dialog.times, 0), c.start);
+        TypeOver(Part(dialog.times, 1), c.end);
+        if (c.thenVisibleRange) dialog.page.rangeChoice->button(0)->setChecked(true);
+        if (c.refusal != 0) prompts.AnswerMessage(ui::IDOK);
+        dialog.accept();
+        if (c.refusal != 0) {
+            EXPECT_TRUE(dialog.isVisible());
+            ASSERT_EQ(prompts.asked().size(), 1u);
+            EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(c.refusal));
+            EXPECT_EQ(dialog.focusWidget(),
+                      c.refusal == kStrTimeMissing ? Part(dialog.times, 0) : PeriodPart(dialog, 0));
+            continue;
+        }
+        EXPECT_TRUE(prompts.asked().empty());
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+        dialog.Values().Store(Setter());
+        EXPECT_EQ(Get("ReportsScheduleTimeRangeFixedStartTime"), c.storedStart);
+        EXPECT_EQ(Get("ReportsScheduleTimeRangeFixedEndTime"), c.storedEnd);
+    }
 }
 
 }  // namespace

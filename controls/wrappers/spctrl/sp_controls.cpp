@@ -47,6 +47,17 @@ bool CSPTimePeriodCtrl::SetFormat(const std::string& format, int part, int reser
     return SendFormat(*this, WM_SP_TIMEPERIOD_SETFORMAT, format, part, reserved, length);
 }
 
+void CSPLongEditCtrl::SetLimits(int lower, int upper) const {
+    SendMessage(WM_SP_LONGEDIT_SETLOWER, 0, lower);
+    SendMessage(WM_SP_LONGEDIT_SETUPPER, 0, upper);
+}
+
+void CSPDoubleEditCtrl::SetLowerAndSteps(double lower, double step, double pageStep) const {
+    SendMessage(WM_SP_DOUBLEEDIT_SETLOWER, 0, reinterpret_cast<ui::LPARAM>(&lower));
+    SendMessage(WM_SP_DOUBLEEDIT_SETSTEP, 0, reinterpret_cast<ui::LPARAM>(&step));
+    SendMessage(WM_SP_DOUBLEEDIT_SETPAGESTEP, 0, reinterpret_cast<ui::LPARAM>(&pageStep));
+}
+
 QComboBox* CSPFontComboBoxCtrl::GetCombo() const {
     return reinterpret_cast<QComboBox*>(SendMessage(WM_SP_FONTCOMBO_GETCOMBO));
 }

@@ -67,11 +67,16 @@ public:
 class CSPLongEditCtrl : public CSPCtrl {
 public:
     CSPLongEditCtrl() : CSPCtrl(SPCC_LONGEDIT) {}
+    // The control keeps its value from lower to upper.
+    void SetLimits(int lower, int upper) const;
 };
 
 class CSPDoubleEditCtrl : public CSPCtrl {
 public:
     CSPDoubleEditCtrl() : CSPCtrl(SPCC_DOUBLEEDIT) {}
+    // No value below lower; the arrow keys move by step, Page Up and Page
+    // Down by pageStep.
+    void SetLowerAndSteps(double lower, double step, double pageStep) const;
 };
 
 class CSPColorPickerCtrl : public CSPCtrl {
