@@ -165,6 +165,7 @@ void CCalendarViewWnd::ScrollToDate(const CDate& date) {
     vScroll_.SetScrollPos(WeekPositionOf(model_, date, last));
     LayoutWeeks();
     update();
+    ResendMouseMove();
 }
 
 // ---- scrolling and keys --------------------------------------------------

@@ -251,6 +251,12 @@ void CScheduleGridWnd::UpdateStatusBar(const QPoint& p) {
     SendStatusBarText(name.c_str(), at.c_str());
 }
 
+void CScheduleGridWnd::RefreshStatusBar() {
+    if (!isVisible()) return;
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    if (rect().contains(p)) UpdateStatusBar(p);
+}
+
 void CScheduleGridWnd::OnHoverTimer() {
     const QPoint p = mapFromGlobal(QCursor::pos());
     const bool shown = window()->isActiveWindow() && isVisible();

@@ -41,6 +41,9 @@ public:
     // After the rows changed; false when the selection was dropped.
     bool ClampSelection();
     void GetSelection(SelectionRecord& record) const;
+    // The rows or columns moved under a resting mouse: the status panes
+    // name what is under it now.
+    void RefreshStatusBar();
     // The period of the first visibleColumns columns; false with none.
     bool GetVisiblePeriod(int visibleColumns, BookingRange& period) const;
     // A change of the document: a drag or a hover ends, a selected booking

@@ -94,6 +94,7 @@ void CScheduleViewWnd::UpdateRows(bool repaint) {
     vScroll_.SetScrollInfo({0, vScrollMax_, std::max(1, page), vScroll_.GetScrollPos(), 0},
                            ui::SIF_RANGE | ui::SIF_PAGE | ui::SIF_DISABLENOSCROLL);
     chart_->Grid()->ClampSelection();
+    chart_->Grid()->RefreshStatusBar();
     if (repaint) RedrawRows();
     firstVisible_ = chart_->GetFirstVisibleDateTime();
 }
@@ -121,6 +122,7 @@ void CScheduleViewWnd::OnVScroll(int code, int thumbPos) {
     label_->EndHover();
     vScroll_.SetScrollPos(pos);
     RedrawRows();
+    chart_->Grid()->RefreshStatusBar();
 }
 
 void CScheduleViewWnd::ShowTrackTip(int line) {

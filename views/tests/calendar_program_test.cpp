@@ -368,4 +368,21 @@ TEST_F(CalendarProgramTest, TheFilterLeavesHiddenBookingsOut) {
     EXPECT_TRUE(FindColour(Calendar()->grab().toImage(), kRed).Found());
 }
 
+// A go-to under a resting mouse: the status pane names the day now under it.
+TEST_F(CalendarProgramTest, StatusBarFollowsAGoToUnderARestingMouse) {
+    app->MainFrame()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
+    GoTo(Calendar(), Day(13));
+    const QPoint at(60, 80);
+    QTest::mouseMove(Calendar(), at);
+    const QString before = app->MainFrame()->PaneText(1);
+    EXPECT_FALSE(before.isEmpty());
+    GoTo(Calendar(), Day(5, 5));
+    const QString after = app->MainFrame()->PaneText(1);
+    EXPECT_NE(after, before);
+    QTest::mouseMove(Calendar(), at + QPoint(200, 200));
+    QTest::mouseMove(Calendar(), at);
+    EXPECT_EQ(app->MainFrame()->PaneText(1), after);
+}
+
 }  // namespace

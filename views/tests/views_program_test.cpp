@@ -844,4 +844,29 @@ TEST_F(GridProgramTest, RestingOnABarShowsItsTooltip) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
 }
 
+// The status panes name the row and the day under the mouse; when the chart
+// scrolls beneath a resting mouse they name what is under it now, as a
+// fresh move there would.
+TEST_F(GridProgramTest, StatusBarFollowsScrollingUnderARestingMouse) {
+    ShowActive();
+    const QPoint at(3 * ColumnWidth() + ColumnWidth() / 2, MarkedBar().center().y());
+    const auto panes = [&] { return app->MainFrame()->PaneText(0) + "|" + app->MainFrame()->PaneText(1); };
+    const auto freshMove = [&] {
+        QTest::mouseMove(Grid(), at + QPoint(0, 200));
+        QTest::mouseMove(Grid(), at);
+        return panes();
+    };
+    QTest::mouseMove(Grid(), at);
+    const QString start = panes();
+    EXPECT_TRUE(start.startsWith("B|")) << start.toStdString();
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LINEDOWN, 0);
+    const QString right = panes();
+    EXPECT_NE(right, start);
+    EXPECT_EQ(right, freshMove());
+    VScroll(ui::SB_LINEDOWN);
+    const QString down = panes();
+    EXPECT_TRUE(down.startsWith("R2|")) << down.toStdString();
+    EXPECT_EQ(down, freshMove());
+}
+
 }  // namespace

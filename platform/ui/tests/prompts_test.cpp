@@ -1,7 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
 #include "plat/resource_strings.h"
 #include "ui/prompts.h"
+#include "ui/qt_prompts.h"
 #include "ui/scripted_prompts.h"
 #include "ui/win_types.h"
 
@@ -92,6 +102,37 @@ TEST(Prompts, FileFiltersBecomeQtFilterLists) {
         {"Plans (*.qel);;All files (*)", "Plans (*.qel);;All files (*)"},
     };
     for (const Case& c : cases) EXPECT_EQ(ui::QtFileFilter(c.in).toStdString(), c.out) << c.in;
+}
+
+// The size and the date of a file show whole in the open dialog's columns.
+TEST(QtPrompts, FileDialogColumnsHoldTheirWholeTexts) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("plan.qel"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(15 * 1024 + 300, 'x'));
+    file.close();
+    std::vector<std::pair<int, int>> widthAndNeed;   // per detail column
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        QTreeView* tree = dialog->findChild<QTreeView*>();
+        if (tree != nullptr && QTest::qWaitFor([&] { return tree->model()->rowCount(tree->rootIndex()) > 0; }, 5000)) {
+            QTest::qWait(50);
+            // The widths the view itself wants for the rows' texts.
+            for (int column = 1; column < tree->header()->count(); ++column)
+                widthAndNeed.push_back({tree->columnWidth(column), static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(column)});
+        }
+        dialog->reject();
+    });
+    ui::QtPrompts prompts;
+    ui::FileDialogRequest request;
+    request.title = "Open";
+    request.filter = "Plans (*.qel)|*.qel||";
+    request.initialDir = dir.path().toStdString();
+    request.mustExist = true;
+    EXPECT_EQ(prompts.OpenFile(nullptr, request), std::nullopt);
+    ASSERT_EQ(widthAndNeed.size(), 3u);
+    for (const auto& [width, need] : widthAndNeed) EXPECT_GE(width, need);
 }
 
 }  // namespace

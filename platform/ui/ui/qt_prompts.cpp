@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 #include "ui/win_types.h"
 
@@ -40,6 +43,18 @@ QString StartPath(const FileDialogRequest& request) {
     return name.isEmpty() ? dir : QDir(dir).filePath(name);
 }
 
+// Qt's own dialog sizes its columns for short sample texts, which cut the
+// sizes and dates of a long locale; they take their texts' width as each
+// folder is read.
+void FitDetailColumns(QFileDialog& dialog) {
+    auto* tree = dialog.findChild<QTreeView*>();
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (tree == nullptr || model == nullptr) return;
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree] {
+        for (int column = 1; column < tree->header()->count(); ++column) tree->resizeColumnToContents(column);
+    });
+}
+
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
                                          bool save) {
     QFileDialog dialog(parent, QString::fromStdString(request.title), StartPath(request),
@@ -49,6 +64,7 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
                                                   : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
     if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    FitDetailColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }
