@@ -78,7 +78,7 @@ constexpr Entry kStrings[] = {
     {ids::SAVE_OLDER_FORMAT,
      "\"%s\" was made in an older format. It will be saved in the current format, "
      "which older versions of the program cannot read. Save it?"},
-    {ids::SAVE_FAILED, "The document could not be saved."},
+    {ids::SAVE_FAILED, "\"%s\" could not be saved. The document stays open with all its changes; save it in another folder or under another name."},
     {ids::REOPEN_DISCARDS, "\"%s\" has unsaved changes. Opening it again discards them. Continue?"},
     {ids::REOPEN_FAILED, "The document could not be opened again."},
     {ids::OPEN_CANNOT, "The file \"%s\" cannot be opened."},

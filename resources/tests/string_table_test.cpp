@@ -26,6 +26,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::MENU_REDO, "s"},
     {ids::FILE_NOT_FOUND, "s"},
     {ids::SAVE_OLDER_FORMAT, "s"},
+    {ids::SAVE_FAILED, "s"},
     {ids::REOPEN_DISCARDS, "s"},
     {ids::OPEN_CANNOT, "s"},
     {ids::OPEN_FAILED, "s"},

@@ -130,7 +130,7 @@ bool CFileCommands::SaveDocumentTo(const std::string& path) {
         const ScopedWaitCursor wait(&site_);
         status = data_->Save(path.c_str());
     }
-    if (status != kDataOk) ui::MessageBoxById(site_.Window(), ids::SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+    if (status != kDataOk) ui::MessageBoxById(site_.Window(), ids::SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP, {path});
     site_.UpdateTitle();
     if (status != kDataOk) return false;
     if (!path.empty()) site_.AddRecentFile(path);

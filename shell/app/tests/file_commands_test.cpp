@@ -225,7 +225,7 @@ TEST_F(FileCommandsTest, FailedSaveReportsAndKeepsEverything) {
     plan.modified = true;
     plan.saveStatuses = {kDataIoError};
     EXPECT_FALSE(commands.OnFileSave());
-    EXPECT_EQ(Messages(), std::vector<std::string>{Shown(ids::SAVE_FAILED)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{Shown(ids::SAVE_FAILED, plan.fileName)});
     EXPECT_TRUE(site.recent.empty());
     EXPECT_TRUE(site.opened.empty());
     EXPECT_EQ(site.titles, 1);

@@ -46,6 +46,7 @@
 #include "working_time_ids.h"
 #include "controls_api.h"
 #include "support/locale_names.h"
+#include "support/paths.h"
 #include "ui/message.h"
 
 namespace {
@@ -305,6 +306,27 @@ TEST_F(MainFrameTest, TitleAndUndoItemsFollowEveryChange) {
     EXPECT_EQ(data->resources->GetCount(), 1);
     const Lines trace = dir.Trace();
     EXPECT_NE(std::find(trace.begin(), trace.end(), "KeyDispatch 90 32"), trace.end());
+}
+
+// A save into a folder that is not there names the file, and the plan
+// stays open with its changes, under its old name.
+TEST_F(MainFrameTest, FailedSaveAsKeepsThePlanAndItsChanges) {
+    const std::string path = dir.Path() + "plan.qel";
+    prompts.AnswerFile(path);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    AddResource("Crane");
+    frame->OnCommand(app_ids::ID_FILE_SAVE_AS);
+    AddResource("Digger");
+    const std::string nowhere = dir.Path() + "gone/plan.qel";
+    prompts.AnswerFile(nowhere);
+    frame->OnCommand(app_ids::ID_FILE_SAVE_AS);
+    ASSERT_EQ(prompts.asked().size(), 3u);
+    EXPECT_EQ(prompts.asked()[2].text, "\"" + nowhere + "\" could not be saved. The document stays open with all "
+                                       "its changes; save it in another folder or under another name.");
+    EXPECT_EQ(frame->windowTitle().toStdString(), "plan.qel * - QEL Planner");
+    EXPECT_EQ(data->GetFileName(), path);
+    EXPECT_EQ(data->resources->GetCount(), 2);
+    EXPECT_FALSE(PathExists(nowhere, false));
 }
 
 // A working session through the window: each step shows in the title and the undo item.
