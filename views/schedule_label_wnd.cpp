@@ -1,5 +1,6 @@
 #include "schedule_label_wnd.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -222,13 +223,23 @@ void CScheduleLabelWnd::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void CScheduleLabelWnd::mouseMoveEvent(QMouseEvent* e) {
+    UpdateStatusBar(e->position().toPoint());
+    hover_.MouseMoved(e->position().toPoint());
+}
+
+void CScheduleLabelWnd::UpdateStatusBar(QPoint at) {
     bool onExpander = false;
-    const int row = HitTest(e->position().toPoint().x(), e->position().toPoint().y(), onExpander);
+    const int row = HitTest(at.x(), at.y(), onExpander);
     std::string text;
     bool isGroup = false, indented = false;
     if (row >= 0) view_->Model().GetRowLabel(row, text, isGroup, indented);
     SendStatusBarText(text.c_str(), "");
-    hover_.MouseMoved(e->position().toPoint());
+}
+
+void CScheduleLabelWnd::RefreshStatusBar() {
+    if (!isVisible()) return;
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (rect().contains(at)) UpdateStatusBar(at);
 }
 
 void CScheduleLabelWnd::leaveEvent(QEvent* e) {

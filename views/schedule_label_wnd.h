@@ -28,6 +28,9 @@ public:
     // The row's name when it does not fit beside its inset, else empty.
     std::string CutOffName(int row) const;
     void EndHover() { hover_.End(); }
+    // The rows moved under a resting mouse: the status pane names the row
+    // under it now.
+    void RefreshStatusBar();
     // The row menu at (x, y): add, and edit and delete for the row there.
     void ShowRowMenu(int x, int y);
     const CViewTooltipWnd& Tooltip() const { return hover_.Tooltip(); }
@@ -41,6 +44,7 @@ protected:
 
 private:
     int HeaderHeight() const;
+    void UpdateStatusBar(QPoint at);
     // The header's text for the rows mode.
     std::string Title() const;
     void DrawExpander(QelDC& dc, int left, const ui::Rect& line, bool collapsed) const;

@@ -94,7 +94,7 @@ void CScheduleViewWnd::UpdateRows(bool repaint) {
     vScroll_.SetScrollInfo({0, vScrollMax_, std::max(1, page), vScroll_.GetScrollPos(), 0},
                            ui::SIF_RANGE | ui::SIF_PAGE | ui::SIF_DISABLENOSCROLL);
     chart_->Grid()->ClampSelection();
-    chart_->Grid()->RefreshStatusBar();
+    RefreshStatusBar();
     if (repaint) RedrawRows();
     firstVisible_ = chart_->GetFirstVisibleDateTime();
 }
@@ -103,6 +103,11 @@ void CScheduleViewWnd::RedrawRows() {
     label_->update();
     chart_->TimeBar()->update();
     chart_->Grid()->update();
+}
+
+void CScheduleViewWnd::RefreshStatusBar() {
+    label_->RefreshStatusBar();
+    chart_->Grid()->RefreshStatusBar();
 }
 
 void CScheduleViewWnd::OnVScroll(int code, int thumbPos) {
@@ -122,7 +127,7 @@ void CScheduleViewWnd::OnVScroll(int code, int thumbPos) {
     label_->EndHover();
     vScroll_.SetScrollPos(pos);
     RedrawRows();
-    chart_->Grid()->RefreshStatusBar();
+    RefreshStatusBar();
 }
 
 void CScheduleViewWnd::ShowTrackTip(int line) {

@@ -41,6 +41,8 @@ public:
     const CScheduleModel& Model() const;
     CScheduleModel& Model();
     void RedrawRows();
+    // The status panes after the rows or columns moved under the mouse.
+    void RefreshStatusBar();
     const CViewTooltipWnd& Tooltip() const { return tooltip_; }
 
     bool OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) override;

@@ -844,9 +844,9 @@ TEST_F(GridProgramTest, RestingOnABarShowsItsTooltip) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
 }
 
-// The status panes name the row and the day under the mouse; when the chart
-// scrolls beneath a resting mouse they name what is under it now, as a
-// fresh move there would.
+// The status panes name the row and the day under the mouse; when the rows
+// or columns scroll beneath a resting mouse they name what is under it now,
+// as a fresh move there would.
 TEST_F(GridProgramTest, StatusBarFollowsScrollingUnderARestingMouse) {
     ShowActive();
     const QPoint at(3 * ColumnWidth() + ColumnWidth() / 2, MarkedBar().center().y());
@@ -867,6 +867,12 @@ TEST_F(GridProgramTest, StatusBarFollowsScrollingUnderARestingMouse) {
     const QString down = panes();
     EXPECT_TRUE(down.startsWith("R2|")) << down.toStdString();
     EXPECT_EQ(down, freshMove());
+    // Resting on the label column, the row's name follows too.
+    QWidget* labels = Find("CScheduleLabelWnd");
+    QTest::mouseMove(labels, QPoint(20, labels->mapFromGlobal(Grid()->mapToGlobal(at)).y()));
+    EXPECT_EQ(app->MainFrame()->PaneText(0), "R2");
+    VScroll(ui::SB_LINEUP);
+    EXPECT_EQ(app->MainFrame()->PaneText(0), "B");
 }
 
 }  // namespace
