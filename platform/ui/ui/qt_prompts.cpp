@@ -7,7 +7,9 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeView>
+#include <algorithm>
 
 #include "ui/win_types.h"
 
@@ -45,13 +47,18 @@ QString StartPath(const FileDialogRequest& request) {
 
 // Qt's own dialog sizes its columns for short sample texts, which cut the
 // sizes and dates of a long locale; they take their texts' width as each
-// folder is read.
+// folder is read, and the dialog grows, within the screen, to show them.
 void FitDetailColumns(QFileDialog& dialog) {
     auto* tree = dialog.findChild<QTreeView*>();
     auto* model = dialog.findChild<QFileSystemModel*>();
     if (tree == nullptr || model == nullptr) return;
-    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree] {
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree, &dialog] {
         for (int column = 1; column < tree->header()->count(); ++column) tree->resizeColumnToContents(column);
+        const int missing = tree->header()->length() - tree->viewport()->width();
+        if (missing <= 0) return;
+        const QScreen* screen = dialog.screen();
+        const int room = screen != nullptr ? screen->availableGeometry().width() : dialog.width() + missing;
+        dialog.resize(std::min(dialog.width() + missing, std::max(dialog.width(), room)), dialog.height());
     });
 }
 
