@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 #include "plat/resource_strings.h"
 #include "ui/prompts.h"
+#include "ui/name_only_icons.h"
 #include "ui/qt_prompts.h"
 #include "ui/scripted_prompts.h"
 #include "ui/win_types.h"
@@ -139,6 +141,25 @@ TEST(QtPrompts, FileDialogColumnsHoldTheirWholeTexts) {
     ASSERT_EQ(widthAndNeed.size(), 3u);
     for (const auto& [width, need] : widthAndNeed) EXPECT_GE(width, need);
     EXPECT_LE(headerLength, viewWidth) << "every column in sight";
+}
+
+// The file dialogs tell a file's type by its name: the content is not read,
+// as some files block a reader for good.
+TEST(QtPrompts, FileTypesComeFromTheNameOnly) {
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return QFileInfo(file.fileName());
+    };
+    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const QFileInfo disguised = write("plan.qel", png), image = write("chart.png", png);
+    const ui::NameOnlyIcons icons;
+    EXPECT_EQ(icons.type(image), QFileIconProvider().type(image));
+    EXPECT_EQ(QFileIconProvider().type(disguised), QFileIconProvider().type(image)) << "Qt's own reads the bytes";
+    EXPECT_NE(icons.type(disguised), icons.type(image));
+    EXPECT_EQ(icons.type(QFileInfo(dir.path())), QFileIconProvider().type(QFileInfo(dir.path())));
 }
 
 }  // namespace

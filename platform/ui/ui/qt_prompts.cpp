@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "ui/name_only_icons.h"
 #include "ui/win_types.h"
 
 namespace ui {
@@ -64,8 +65,10 @@ void FitDetailColumns(QFileDialog& dialog) {
 
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
                                          bool save) {
+    NameOnlyIcons icons;   // outlives the dialog that uses it
     QFileDialog dialog(parent, QString::fromStdString(request.title), StartPath(request),
                        QtFileFilter(request.filter));
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
                                                   : QFileDialog::ExistingFile);
