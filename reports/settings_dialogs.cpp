@@ -66,7 +66,7 @@ void BuildPageControls(PeriodDialog* dialog, QVBoxLayout* layout, const Values& 
     page.showHeader = new QCheckBox(QObject::tr("Show &header"), box);
     page.showHeader->setChecked(values.showHeader);
     page.title = new QLineEdit(Q(values.title), box);
-    QLabel* titleLabel = BuddyLabel(QObject::tr("&Title:"), page.title, box);
+    QLabel* titleLabel = BuddyLabel(QObject::tr("Tit&le:"), page.title, box);
     page.showFooter = new QCheckBox(QObject::tr("Show &footer"), box);
     page.showFooter->setChecked(values.showFooter);
     page.footer = new QLineEdit(Q(values.footerNotice), box);
@@ -78,7 +78,7 @@ void BuildPageControls(PeriodDialog* dialog, QVBoxLayout* layout, const Values& 
 
     auto* rangeBox = new QGroupBox(QObject::tr("Date range"), dialog);
     auto* range = new QVBoxLayout(rangeBox);
-    page.rangeChoice = Radios(rangeBox, range, {"&Visible range", "F&ixed range"}, values.fixedRange ? 1 : 0);
+    page.rangeChoice = Radios(rangeBox, range, {"&Visible range", "Fi&xed range"}, values.fixedRange ? 1 : 0);
     QWidget* period = dialog->CreatePeriod(rangeBox);
     range->addWidget(period);
     layout->addWidget(rangeBox);
@@ -177,7 +177,7 @@ BookingListSettingsDialog::BookingListSettingsDialog(QWidget* parent, const Book
     }
     formatRow->addRow(BuddyLabel(tr("Date f&ormat:"), dateFormat, listBox), dateFormat);
     list->addLayout(formatRow);
-    alignment = Radios(listBox, list, {"Dates &left", "Dates ri&ght"}, values.dateAlignment != 0 ? 1 : 0);
+    alignment = Radios(listBox, list, {"Da&tes left", "Dates ri&ght"}, values.dateAlignment != 0 ? 1 : 0);
     notes = new QCheckBox(tr("Show note&s"), listBox);
     duration = new QCheckBox(tr("Show d&uration"), listBox);
     total = new QCheckBox(tr("Sho&w duration total"), listBox);
@@ -273,7 +273,7 @@ ScheduleReportSettingsDialog::ScheduleReportSettingsDialog(QWidget* parent, cons
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(widthEdit);
     widthRow->addWidget(unit);
-    form->addRow(BuddyLabel(tr("&Label column width:"), widthEdit, pagesBox), widthRow);
+    form->addRow(BuddyLabel(tr("Label &column width:"), widthEdit, pagesBox), widthRow);
     layout->addWidget(pagesBox);
     layout->addWidget(OkCancel(this));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// A real document, the program's own texts, settings from a table and
-// scripted prompts, for the booking dialogs.
+// A real document, the program's own texts, settings from a table,
+// scripted prompts and the host's booking commands, for the booking dialogs.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QTest>
 
+#include "booking_list.h"
 #include "data_library.h"
 #include "plan_builder.h"
 #include "plat/resource_strings.h"
@@ -21,6 +22,48 @@
 #include "ui/scripted_prompts.h"
 
 namespace dlgtest {
+
+// The host's booking commands, done on the real document.
+class BookingCommands : public IBookingListCommands {
+public:
+    explicit BookingCommands(CPlanData* data) : data_(data) {}
+    bool EditBooking(CBooking* booking) override {
+        calls.push_back("edit " + std::string(booking->resource->name));
+        if (!editChanges) return false;
+        Change([&] {
+            booking->BeginChange();
+            booking->startDay -= 7;
+        });
+        return true;
+    }
+    bool DeleteBookings(const std::vector<CBooking*>& bookings) override {
+        calls.push_back("delete " + std::to_string(bookings.size()));
+        Change([&] {
+            for (CBooking* booking : bookings) booking->Delete();
+        });
+        return true;
+    }
+    bool CopyBookingToClipboard(CBooking* booking) override {
+        calls.push_back("copy " + std::string(booking->resource->name));
+        return true;
+    }
+    bool CutBooking(CBooking* booking) override {
+        calls.push_back("cut " + std::string(booking->resource->name));
+        Change([&] { booking->Delete(); });
+        return true;
+    }
+    std::vector<std::string> calls;
+    bool editChanges = false;
+
+private:
+    template <class F>
+    void Change(F change) {
+        EXPECT_EQ(data_->BeginTransaction("Change"), kDataOk);
+        change();
+        EXPECT_EQ(data_->CommitTransaction(), kDataOk);
+    }
+    CPlanData* data_;
+};
 
 class BookingFixture : public ::testing::Test {
 protected:

@@ -18,48 +18,6 @@ using namespace booking_ids;
 
 constexpr int32_t kMonday = 2460556;
 
-// The host's booking commands, done on the real document.
-class Commands : public IBookingListCommands {
-public:
-    explicit Commands(CPlanData* data) : data_(data) {}
-    bool EditBooking(CBooking* booking) override {
-        calls.push_back("edit " + std::string(booking->resource->name));
-        if (!editChanges) return false;
-        Change([&] {
-            booking->BeginChange();
-            booking->startDay -= 7;
-        });
-        return true;
-    }
-    bool DeleteBookings(const std::vector<CBooking*>& bookings) override {
-        calls.push_back("delete " + std::to_string(bookings.size()));
-        Change([&] {
-            for (CBooking* booking : bookings) booking->Delete();
-        });
-        return true;
-    }
-    bool CopyBookingToClipboard(CBooking* booking) override {
-        calls.push_back("copy " + std::string(booking->resource->name));
-        return true;
-    }
-    bool CutBooking(CBooking* booking) override {
-        calls.push_back("cut " + std::string(booking->resource->name));
-        Change([&] { booking->Delete(); });
-        return true;
-    }
-    std::vector<std::string> calls;
-    bool editChanges = false;
-
-private:
-    template <class F>
-    void Change(F change) {
-        EXPECT_EQ(data_->BeginTransaction("Change"), kDataOk);
-        change();
-        EXPECT_EQ(data_->CommitTransaction(), kDataOk);
-    }
-    CPlanData* data_;
-};
-
 class BookingListTest : public dlgtest::BookingFixture {
 protected:
     void SetUp() override {
@@ -103,7 +61,7 @@ protected:
     CResource *crane, *digger, *van;
     CTask *roof, *wall;
     CBooking *vanRoof, *craneWall, *diggerRoof;
-    Commands commands{data};
+    dlgtest::BookingCommands commands{data};
 };
 
 TEST_F(BookingListTest, ColumnClicksSortAndTheSecondClickReversesKeepingTheSelection) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "fake_list_commands.h"
 #include "item_dialogs.h"
 #include "item_ids.h"
 #include "item_list_delegate.h"
@@ -165,51 +166,13 @@ TEST_F(ItemDialogsTest, AReadOnlyDocumentShowsTheRecordWithOkDisabled) {
     EXPECT_EQ(dialog.name, "Crane");
 }
 
-// A list kept in memory: two groups, one with two items, and an ungrouped item.
-class FakeListCommands : public IItemListCommands {
-public:
-    FakeListCommands() {
-        g1.orderIndex = 0;
-        a.orderIndex = 0;
-        b.orderIndex = 1;
-        c.orderIndex = 1;
-        g2.orderIndex = 2;
-        entries = {{&g1, nullptr}, {&g1, &a}, {&g1, &b}, {nullptr, &c}, {&g2, nullptr}};
-    }
-    std::vector<ListEntry> Entries() override { return entries; }
-    bool ReadOnly() override { return readOnly; }
-    CNamedRecord* AddItem(const AddPlace&) override { return nullptr; }
-    CNamedRecord* AddGroup(std::int32_t) override { return nullptr; }
-    bool Edit(const ListEntry&) override { return false; }
-    // A group's items go to the top level; nothing is renumbered here.
-    bool Delete(const ListEntry& entry) override {
-        std::vector<ListEntry> left;
-        for (const ListEntry& e : entries) {
-            if (e == entry) continue;
-            left.push_back(entry.IsGroup() && e.group == entry.group ? ListEntry{nullptr, e.item} : e);
-        }
-        entries = left;
-        return true;
-    }
-    bool Move(const ListMove& move) override {
-        moves.push_back(move);
-        return false;
-    }
-    bool Sort() override { return false; }
-
-    CNamedRecord g1, g2, a, b, c;
-    std::vector<ListEntry> entries;
-    std::vector<ListMove> moves;
-    bool readOnly = false;
-};
-
 void PressAlt(QWidget* list, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::AltModifier);
     QApplication::sendEvent(list, &press);
 }
 
 TEST_F(ItemDialogsTest, AltWithTheArrowsMovesAndLeftRightButtonsFollowTheSetting) {
-    FakeListCommands commands;
+    dlgtest::FakeListCommands commands;
     for (const char* setting : {"", "1"}) {
         SCOPED_TRACE(setting);
         settings["DlgButtonsLeftRight"] = setting;
@@ -232,7 +195,7 @@ TEST_F(ItemDialogsTest, AltWithTheArrowsMovesAndLeftRightButtonsFollowTheSetting
 }
 
 TEST_F(ItemDialogsTest, DeletingAGroupRemovesTheLinesOfItsItemsUnderIt) {
-    FakeListCommands commands;
+    dlgtest::FakeListCommands commands;
     CItemListDlg dialog(kResourceListTexts, commands, Settings());
     dialog.show();
     auto* list = static_cast<QListWidget*>(dialog.GetDlgItem(IDC_ITEM_LIST));
@@ -249,7 +212,7 @@ TEST_F(ItemDialogsTest, DeletingAGroupRemovesTheLinesOfItsItemsUnderIt) {
 
 // The document changed behind the list: the first gesture reads the list again and moves nothing.
 TEST_F(ItemDialogsTest, AGroupDeletedWhileTheListIsOpenIsNotMoved) {
-    FakeListCommands commands;
+    dlgtest::FakeListCommands commands;
     CItemListDlg dialog(kResourceListTexts, commands, Settings());
     dialog.show();
     auto* list = static_cast<QListWidget*>(dialog.GetDlgItem(IDC_ITEM_LIST));
@@ -264,7 +227,7 @@ TEST_F(ItemDialogsTest, AGroupDeletedWhileTheListIsOpenIsNotMoved) {
 }
 
 TEST_F(ItemDialogsTest, AReadOnlyListOnlyViews) {
-    FakeListCommands commands;
+    dlgtest::FakeListCommands commands;
     commands.readOnly = true;
     CItemListDlg dialog(kTaskListTexts, commands, Settings());
     dialog.show();

@@ -17,12 +17,14 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "app_fixture.h"
 #include "app_ids.h"
 #include "data_library.h"
 #include "main_app.h"
 #include "main_frame.h"
+#include "mnemonics.h"
 #include "password_dialogs.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"
@@ -186,6 +188,21 @@ TEST_F(ImportPluginTest, SubmenuStandsBeforeExportWithThreeCommands) {
         EXPECT_GE(a->data().toUInt(), PLUGIN_COMMAND_FIRST_ID);
     }
     EXPECT_EQ(texts, (QStringList{"&Resources...", "&Tasks...", "&Bookings..."}));
+}
+
+// The dialog of each import command: Alt and a letter leads to one control.
+TEST_F(ImportPluginTest, EachLetterOfTheDialogsLeadsToOneControl) {
+    emit FileMenu()->aboutToShow();
+    for (QAction* command : ImportMenu()->actions()) {
+        SCOPED_TRACE(command->text().toStdString());
+        std::optional<dlgtest::MnemonicTexts> repeats;
+        dlgtest::WhenModal<QDialog>([&repeats](QDialog* dialog) {
+            repeats = dlgtest::RepeatedMnemonics(*dialog);
+            dialog->reject();
+        });
+        command->trigger();
+        EXPECT_EQ(repeats, dlgtest::MnemonicTexts{});
+    }
 }
 
 TEST_F(ImportPluginTest, CommandsAreDisabledOnAReadOnlyDocument) {

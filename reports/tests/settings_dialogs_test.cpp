@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 
+#include "mnemonics.h"
 #include "report_test_support.h"
 #include "reports/report_strings.h"
 #include "reports/settings_dialogs.h"
@@ -18,6 +22,7 @@
 #include "ui/win_types.h"
 #include "ui/scripted_prompts.h"
 #include "testing/fake_locales.h"
+#include "when_modal.h"
 
 namespace {
 
@@ -77,19 +82,14 @@ QString Shown(const CSPCtrl& edit) { return edit.GetSafeHwnd()->findChild<QLineE
 void ExpectReadable(QDialog& dialog) {
     dialog.adjustSize();
     dialog.show();
-    std::map<QChar, QString> mnemonics;
-    auto check = [&](QWidget* widget, const QString& text) {
+    auto check = [](QWidget* widget, const QString& text) {
         if (!widget->isVisible()) return;
         EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << text.toStdString();
-        const int amp = text.indexOf('&');
-        if (amp < 0 || amp + 1 >= text.size()) return;
-        const QChar letter = text[amp + 1].toLower();
-        EXPECT_FALSE(mnemonics.count(letter)) << text.toStdString() << " and " << mnemonics[letter].toStdString();
-        mnemonics[letter] = text;
     };
     for (QLabel* label : dialog.findChildren<QLabel*>()) check(label, label->text());
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) check(button, button->text());
-    EXPECT_GE(mnemonics.size(), 8u);
+    EXPECT_EQ(dlgtest::RepeatedMnemonics(dialog), dlgtest::MnemonicTexts{});
+    EXPECT_GE(dlgtest::Mnemonics(dialog).size(), 8u);
     dialog.hide();
 }
 
@@ -402,6 +402,43 @@ TEST_F(SettingsDialogsTest, ScheduleTimesAreReadAsTypedAndRefusedWhenUnreadableO
         EXPECT_EQ(Get("ReportsScheduleTimeRangeFixedStartTime"), c.storedStart);
         EXPECT_EQ(Get("ReportsScheduleTimeRangeFixedEndTime"), c.storedEnd);
     }
+}
+
+// Every report dialog with all of its controls shown (the schedule's times
+// below the day): Alt and a letter leads to one control. The export dialog
+// only runs modally.
+TEST_F(SettingsDialogsTest, EachLetterLeadsToOneControl) {
+    settings.Set("ViewScheduleBaseUnit", "2");
+    BookingListSettingsValues bookingList;
+    bookingList.Load(settings.Getter());
+    CalendarSettingsValues calendar;
+    calendar.Load(settings.Getter());
+    ScheduleReportSettingsValues schedule;
+    schedule.Load(settings.Getter(), true);
+    ASSERT_FALSE(schedule.dayOrCoarser);
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<QDialog>()> make;
+    } cases[] = {
+        {"booking list", [&] { return std::make_unique<BookingListSettingsDialog>(nullptr, bookingList); }},
+        {"calendar", [&] { return std::make_unique<CalendarSettingsDialog>(nullptr, calendar); }},
+        {"schedule", [&] { return std::make_unique<ScheduleReportSettingsDialog>(nullptr, schedule); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<QDialog> dialog = c.make();
+        dialog->show();
+        EXPECT_EQ(dlgtest::RepeatedMnemonics(*dialog), dlgtest::MnemonicTexts{});
+    }
+
+    std::optional<dlgtest::MnemonicTexts> exportRepeats;
+    dlgtest::WhenModal<QDialog>([&](QDialog* dialog) {
+        exportRepeats = dlgtest::RepeatedMnemonics(*dialog);
+        dialog->reject();
+    });
+    ExportChoice choice;
+    EXPECT_FALSE(RunExportDialog(nullptr, choice, settings.Getter(), Setter()));
+    EXPECT_EQ(exportRepeats, dlgtest::MnemonicTexts{});
 }
 
 }  // namespace
