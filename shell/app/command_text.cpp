@@ -8,9 +8,11 @@ namespace {
 std::string KeyName(int virtualKey) {
     constexpr int kF1 = 0x70;
     constexpr int kF24 = 0x87;
+    constexpr int kDelete = 0x2E;
     if ((virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z'))
         return std::string(1, char(virtualKey));
     if (virtualKey >= kF1 && virtualKey <= kF24) return "F" + std::to_string(virtualKey - kF1 + 1);
+    if (virtualKey == kDelete) return "Del";
     return "";
 }
 

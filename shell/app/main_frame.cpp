@@ -47,9 +47,11 @@ struct Accelerator {
     unsigned command;
 };
 constexpr Accelerator kAccelerators[] = {
-    {'N', KEY_MODIFIER_CTRL, app_ids::ID_FILE_NEW},  {'O', KEY_MODIFIER_CTRL, app_ids::ID_FILE_OPEN},
-    {'S', KEY_MODIFIER_CTRL, app_ids::ID_FILE_SAVE}, {'Z', KEY_MODIFIER_CTRL, app_ids::ID_UNDO},
-    {'Y', KEY_MODIFIER_CTRL, app_ids::ID_REDO},
+    {'N', KEY_MODIFIER_CTRL, app_ids::ID_FILE_NEW},   {'O', KEY_MODIFIER_CTRL, app_ids::ID_FILE_OPEN},
+    {'S', KEY_MODIFIER_CTRL, app_ids::ID_FILE_SAVE},  {'P', KEY_MODIFIER_CTRL, app_ids::ID_REPORT_PRINT},
+    {'Z', KEY_MODIFIER_CTRL, app_ids::ID_UNDO},       {'Y', KEY_MODIFIER_CTRL, app_ids::ID_REDO},
+    {'X', KEY_MODIFIER_CTRL, app_ids::ID_BOOKING_CUT}, {'C', KEY_MODIFIER_CTRL, app_ids::ID_BOOKING_COPY},
+    {'V', KEY_MODIFIER_CTRL, app_ids::ID_BOOKING_PASTE}, {ui::VK_DELETE, 0, app_ids::ID_BOOKING_DELETE},
 };
 
 std::string AcceleratorText(unsigned command) {

@@ -15,6 +15,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "booking_list.h"
 #include "data_library.h"
 #include "host_messages.h"
 #include "host_objects.h"
@@ -873,6 +874,38 @@ TEST_F(GridProgramTest, StatusBarFollowsScrollingUnderARestingMouse) {
     EXPECT_EQ(app->MainFrame()->PaneText(0), "R2");
     VScroll(ui::SB_LINEUP);
     EXPECT_EQ(app->MainFrame()->PaneText(0), "B");
+}
+
+// The main window's editing keys act on the booking selected in the view:
+// Del asks and deletes, Ctrl+X cuts, Ctrl+V pastes into the selected cell.
+TEST_F(GridProgramTest, EditingKeysActOnTheSelectedBooking) {
+    ShowActive();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : app->MainFrame(), key, modifiers);
+    };
+    const QRect bar = MarkedBar();
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, bar.center());
+    bool asked = false;
+    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
+        asked = true;
+        dialog->accept();
+    });
+    press(Qt::Key_Delete);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(BookingOf("B"), nullptr);
+    EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_DELETE_BOOKING) + "\tCtrl+Z");
+    Undo();
+    ASSERT_NE(BookingOf("B"), nullptr);
+
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, bar.center());
+    press(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(BookingOf("B"), nullptr);
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, QPoint(10 * ColumnWidth() + ColumnWidth() / 2, bar.center().y()));
+    press(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_NE(BookingOf("B"), nullptr);
+    EXPECT_EQ(BookingOf("B")->startDay, Day(11));
+    EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_PASTE_BOOKINGS) + "\tCtrl+Z");
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ TEST(CommandText, ShortcutNames) {
     EXPECT_EQ(ShortcutText('4', KEY_MODIFIER_ALT), "Alt+4");
     EXPECT_EQ(ShortcutText(0x70, 0), "F1");
     EXPECT_EQ(ShortcutText(0x7B, KEY_MODIFIER_SHIFT), "Shift+F12");
-    EXPECT_EQ(ShortcutText(0x2E, KEY_MODIFIER_CTRL), "");   // Delete has no name here
+    EXPECT_EQ(ShortcutText(0x2E, 0), "Del");
+    EXPECT_EQ(ShortcutText(0x2D, KEY_MODIFIER_CTRL), "");   // Insert has no name here
 }
 
 }  // namespace

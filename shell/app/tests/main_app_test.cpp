@@ -807,6 +807,11 @@ TEST_F(MainFrameTest, MenusShowMnemonicsAndShortcuts) {
         {app_ids::ID_FILE_SAVE, "&Save\tCtrl+S"},
         {app_ids::ID_FILE_SAVE_AS, "Save &As..."},
         {app_ids::ID_UNDO, "&Undo \tCtrl+Z"},
+        {app_ids::ID_REPORT_PRINT, "&Print Report...\tCtrl+P"},
+        {app_ids::ID_BOOKING_CUT, "Cu&t Booking\tCtrl+X"},
+        {app_ids::ID_BOOKING_COPY, "&Copy Booking\tCtrl+C"},
+        {app_ids::ID_BOOKING_PASTE, "&Paste Booking\tCtrl+V"},
+        {app_ids::ID_BOOKING_DELETE, "&Delete Bookings\tDel"},
     };
     for (const Case& c : cases) EXPECT_EQ(ActionText(c.id), c.text);
     // The toolbar shows the names alone.
