@@ -16,6 +16,7 @@
 #include "booking_tooltip.h"
 #include "context_menu.h"
 #include "drawing.h"
+#include "host_messages.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
@@ -23,7 +24,7 @@
 #include "support/time_bar_labels.h"
 #include "support/working_time.h"
 #include "tooltip_markup.h"
-#include "view_messages.h"
+#include "ui/scroll_bar.h"
 
 namespace {
 

@@ -4,14 +4,15 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "host_messages.h"
 #include "plugin_base.h"
 #include "schedule_geometry.h"
 #include "schedule_grid_wnd.h"
 #include "schedule_view_wnd.h"
+#include "support/time_bar_labels.h"
 #include "time_bar_wnd.h"
 #include "ui/key_codes.h"
-#include "view_messages.h"
-#include "support/time_bar_labels.h"
+#include "ui/scroll_bar.h"
 
 CScheduleChartWnd::CScheduleChartWnd(CScheduleViewWnd* view, QWidget* parent)
     : ui::MessageWidget<QWidget>(parent),

@@ -12,6 +12,7 @@
 #include "context_menu.h"
 #include "drag_tooltip.h"
 #include "drawing.h"
+#include "host_messages.h"
 #include "plugin_base.h"
 #include "res_cursor.h"
 #include "schedule_chart_paint.h"
@@ -19,10 +20,10 @@
 #include "schedule_geometry.h"
 #include "schedule_view_wnd.h"
 #include "string_ids.h"
-#include "view_messages.h"
 #include "support/time_bar_labels.h"
 #include "ui/message.h"
 #include "ui/prompts.h"
+#include "ui/scroll_bar.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "host_messages.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
@@ -12,12 +13,12 @@
 #include "schedule_geometry.h"
 #include "schedule_grid_wnd.h"
 #include "schedule_label_wnd.h"
-#include "support/ini_transfer.h"
 #include "string_ids.h"
+#include "support/ini_transfer.h"
 #include "time_bar_wnd.h"
 #include "tooltip_markup.h"
 #include "ui/key_codes.h"
-#include "view_messages.h"
+#include "ui/scroll_bar.h"
 
 namespace {
 constexpr std::string_view kLabelWidthKey = "ViewScheduleLabelWidth";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing.h"
+#include "host_messages.h"
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
 #include "schedule_chart_wnd.h"
@@ -14,7 +15,7 @@
 #include "support/time_bar_labels.h"
 #include "ui/message.h"
 #include "ui/popup_menu.h"
-#include "view_messages.h"
+#include "ui/scroll_bar.h"
 
 namespace {
 

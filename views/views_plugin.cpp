@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "calendar_view_wnd.h"
+#include "host_messages.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "plugin_base.h"
@@ -22,7 +23,6 @@
 #include "support/working_time.h"
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
-#include "view_messages.h"
 
 namespace {
 

@@ -1,6 +1,10 @@
 #include "main_view.h"
 
+#include <QWheelEvent>
+#include <cstdlib>
+
 #include "ui/message.h"
+#include "ui/scroll_bar.h"
 
 CQEL2View::CQEL2View(QWidget* parent) : QWidget(parent) { setObjectName("CQEL2View"); }
 
@@ -30,4 +34,16 @@ void CQEL2View::LayoutViews() {
 void CQEL2View::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     LayoutViews();
+}
+
+void CQEL2View::wheelEvent(QWheelEvent* e) {
+    constexpr int kLine = 120;
+    const int delta = e->angleDelta().y();
+    if ((delta > 0) != (wheelRest_ > 0)) wheelRest_ = 0;
+    wheelRest_ += delta;
+    const int lines = wheelRest_ / kLine;
+    wheelRest_ %= kLine;
+    for (int i = 0; i < std::abs(lines); ++i)
+        SendToVisibleView(WM_VSCROLL_CODE, lines > 0 ? ui::SB_LINEUP : ui::SB_LINEDOWN, 0);
+    e->accept();
 }

@@ -21,7 +21,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // The wheel over a view that does not take it scrolls the visible view
+    // by lines: 120 a line, up for a positive delta.
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     std::vector<QPointer<QWidget>> windows_;
+    int wheelRest_ = 0;   // a delta short of a line, kept for the next turn the same way
 };

@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QImage>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <sstream>
 
@@ -279,6 +281,26 @@ TEST_F(ViewsProgramTest, DividerDragClampsAndSavesTheLabelWidth) {
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(300, 200));
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(300, 200));
     EXPECT_EQ(GetSetting("ViewScheduleLabelWidth"), "150");
+}
+
+// The wheel over the schedule scrolls its rows: a notch of 120 is a line,
+// down for a negative delta; less than a notch waits for more the same way.
+TEST_F(ViewsProgramTest, WheelScrollsTheRowsByLines) {
+    QWidget* grid = Find("CScheduleGridWnd");
+    const auto wheel = [&](int delta) {
+        const QPointF at(50, 50);
+        QWheelEvent event(at, grid->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        // As the window system's, which goes up to the parents; sendEvent would make it the program's own.
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(grid, &event);
+        return VerticalBar()->value();
+    };
+    VScroll(ui::SB_TOP);
+    const struct {
+        int delta, line;
+    } turns[] = {{-240, 2}, {60, 2}, {60, 1}, {-100, 1}, {100, 1}, {-360, 4}, {480, 0}};
+    for (const auto& turn : turns) EXPECT_EQ(wheel(turn.delta), turn.line) << turn.delta;
 }
 
 TEST_F(ViewsProgramTest, VerticalScrollCodesAndTheThumbsSnap) {

@@ -9,6 +9,11 @@
 
 class QScrollBar;
 
+// The messages that carry a scroll code (low word) and a thumb position
+// (high word) to a window.
+inline constexpr unsigned WM_HSCROLL_CODE = 0x0114;
+inline constexpr unsigned WM_VSCROLL_CODE = 0x0115;
+
 namespace ui {
 
 inline constexpr int SB_LINEUP = 0, SB_LINELEFT = 0;
