@@ -20,6 +20,7 @@
 #include "print_setup_values.h"
 #include "spctrl/sp_ddx.h"
 #include "ui/data_exchange.h"
+#include "ui/prompts.h"
 
 namespace {
 
@@ -110,6 +111,7 @@ void CPrintSetupDlg::OnInitDialog() {
 
 void CPrintSetupDlg::OnOK() {
     if (!UpdateData(true)) return;
+    if (!MarginsFitThePage()) return;
     if (!metric) {
         for (double& margin : margins) margin = InchToCm(margin);
         UpdateData(false);
@@ -126,6 +128,21 @@ void CPrintSetupDlg::OnCancel() {
         printer_->setPageLayout(layoutAtOpening_);
     }
     DialogBase::OnCancel();
+}
+
+// Margins that meet across the paper leave the reports no page to lay out.
+bool CPrintSetupDlg::MarginsFitThePage() {
+    const QPageLayout layout = printer_ != nullptr ? printer_->pageLayout()
+                                                   : QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {});
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const double factor = metric ? 10.0 : 25.4;   // millimetres in the unit shown
+    const double width = paper.width() / factor, height = paper.height() / factor;
+    if (margins[0] + margins[2] < width && margins[1] + margins[3] < height) return true;
+    const auto shown = [this](double value) {
+        return QString::number(value, 'f', 2).toStdString() + " " + (metric ? "cm" : "in");
+    };
+    ui::MessageBoxById(this, MARGINS_TOO_LARGE, ui::MB_OK | ui::MB_ICONEXCLAMATION, {shown(width), shown(height)});
+    return false;
 }
 
 void CPrintSetupDlg::ApplyChosenPrinter() {

@@ -34,6 +34,7 @@ protected:
     void OnCancel() override;
 
 private:
+    bool MarginsFitThePage();
     void ApplyChosenPrinter();
 
     QPrinter* printer_;

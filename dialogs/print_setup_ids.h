@@ -20,6 +20,7 @@ inline constexpr unsigned BUTTON_PAGE_SETUP = 41547;
 inline constexpr unsigned LABEL_NO_PRINTER = 41548;
 inline constexpr unsigned CAPTION_ABOUT = 41549;
 inline constexpr unsigned LABEL_PRINTER = 41550;
+inline constexpr unsigned MARGINS_TOO_LARGE = 41551;   // %s page width, %s page height
 
 }  // namespace print_setup_ids
 

@@ -455,6 +455,8 @@ constexpr Entry kStrings[] = {
     {41548, "No printer"},
     {41549, "About QEL Planner"},
     {41550, "&Printer:"},
+    {41551, "The margins leave no room on the page: left and right together must be less than its width (%s), "
+            "top and bottom together less than its height (%s)."},
     {41580, "Filter"},
     {41581, "&Resources:"},
     {41582, "&Tasks:"},

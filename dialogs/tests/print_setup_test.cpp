@@ -18,6 +18,7 @@
 #include "print_setup_ids.h"
 #include "print_setup_values.h"
 #include "ui/message.h"
+#include "ui/scripted_prompts.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ const char* Texts(unsigned id) {
     switch (id) {
     case print_setup_ids::LABEL_UNIT_INCH: return "inches";
     case print_setup_ids::LABEL_UNIT_CM: return "centimetres";
+    case print_setup_ids::MARGINS_TOO_LARGE: return "room %s %s";
     default: return "";
     }
 }
@@ -169,6 +171,38 @@ TEST_F(PrintSetupDialogTest, NegativeMarginCannotBeEntered) {
     ui::SendMessage(dialog.GetDlgItem(IDC_PRINT_MARGIN_RIGHT), WM_SP_DOUBLEEDIT_SETVALUE, 0,
                     reinterpret_cast<ui::LPARAM>(&negative));
     EXPECT_DOUBLE_EQ(Shown(dialog, IDC_PRINT_MARGIN_RIGHT), 0.0);
+}
+
+// Margins that meet across the paper are refused with the page's size in the
+// unit shown, and the dialog stays open; margins that fit are taken.
+TEST_F(PrintSetupDialogTest, MarginsThatLeaveNoPageAreRefused) {
+    plat::LocaleInfo locale;
+    locale.metric = true;
+    plat::SetCurrentLocale(locale);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    struct Case {
+        std::array<double, 4> margins;   // cm
+        bool taken;
+    } cases[] = {
+        {{1.0, 1.0, 1.0, 1.0}, true},
+        {{10.0, 1.0, 10.0, 1.0}, true},      // 20 cm of 21
+        {{10.5, 1.0, 10.5, 1.0}, false},     // the width used up
+        {{20.0, 1.0, 20.0, 1.0}, false},
+        {{1.0, 15.0, 1.0, 15.0}, false},     // 30 cm of 29.7
+    };
+    for (const Case& c : cases) {
+        ui::ScriptedPrompts prompts;
+        CPrintSetupDlg dialog(&printer);
+        dialog.margins = c.margins;
+        dialog.show();
+        QTest::mouseClick(static_cast<QAbstractButton*>(dialog.GetDlgItem(ui::IDOK)), Qt::LeftButton);
+        EXPECT_EQ(dialog.isVisible(), !c.taken) << c.margins[0] << " " << c.margins[1];
+        ASSERT_EQ(prompts.asked().size(), c.taken ? 0u : 1u);
+        if (!c.taken) EXPECT_EQ(prompts.asked()[0].text, "room 21.00 cm 29.70 cm");
+    }
 }
 
 }  // namespace

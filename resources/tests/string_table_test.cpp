@@ -27,6 +27,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::FILE_NOT_FOUND, "s"},
     {ids::SAVE_OLDER_FORMAT, "s"},
     {ids::SAVE_FAILED, "s"},
+    {41551, "ss"},
     {ids::REOPEN_DISCARDS, "s"},
     {ids::OPEN_CANNOT, "s"},
     {ids::OPEN_FAILED, "s"},
