@@ -149,6 +149,7 @@ void PeriodDialog::DoDataExchange(ui::DataExchange& dx) {
     if (!dx.saving() || dx.failed()) return;
     if (period.GetSafeHwnd()->isEnabled() && !(shown[0].IsValid() && shown[1].IsValid()))
         return dx.Fail(IDC_REPORT_PERIOD, kStrDateMissing);
+    if (period.GetSafeHwnd()->isEnabled() && shown[1] < shown[0]) return dx.Fail(IDC_REPORT_PERIOD, kStrPeriodReversed);
     if (shown[0].IsValid()) start = shown[0];
     if (shown[1].IsValid()) end = shown[1];
 }

@@ -25,8 +25,9 @@ inline constexpr int IDC_REPORT_TIMES = 1062;
 
 // A dialog with the period (start and end): captioned and shown in the
 // program's date format when the dialog opens, read back on OK. OK refuses
-// a date that is not valid while the period is enabled; a disabled period
-// keeps, for such a date, the one the dialog opened with.
+// a date that is not valid, or an end before the start, while the period is
+// enabled; a disabled period keeps, for such a date, the one the dialog
+// opened with.
 class PeriodDialog : public ui::DialogBase {
 public:
     // The period control, a child of parent.

@@ -170,6 +170,7 @@ TEST_F(SettingsDialogsTest, PeriodRefusesDatesItCannotRead) {
         ui::ScriptedPrompts prompts;
         settings.Set("ReportsBookingListDateRangeFixed", "1");
         settings.Set("ReportsBookingListDateRangeFixedStart", "20250106");
+        settings.Set("ReportsBookingListDateRangeFixedEnd", "20250131");
         BookingListSettingsValues values;
         values.Load(settings.Getter());
         BookingListSettingsDialog dialog(nullptr, values);
@@ -190,6 +191,36 @@ TEST_F(SettingsDialogsTest, PeriodRefusesDatesItCannotRead) {
         ASSERT_EQ(dialog.result(), QDialog::Accepted);
         dialog.Values().Store(Setter());
         EXPECT_EQ(Get("ReportsBookingListDateRangeFixedStart"), c.stored);
+    }
+}
+
+// A fixed range whose end lies before its start is refused on OK; with the
+// visible range chosen the stored dates do not matter.
+TEST_F(SettingsDialogsTest, ReversedFixedRangeIsRefused) {
+    for (const char* prefix : {"ReportsBookingList", "ReportsCalendar"}) {
+        for (bool fixed : {true, false}) {
+            SCOPED_TRACE(std::string(prefix) + (fixed ? " fixed" : " visible"));
+            ui::ScriptedPrompts prompts;
+            settings.Set(std::string(prefix) + "DateRangeFixed", fixed ? "1" : "0");
+            settings.Set(std::string(prefix) + "DateRangeFixedStart", "20250110");
+            settings.Set(std::string(prefix) + "DateRangeFixedEnd", "20250105");
+            std::unique_ptr<QDialog> dialog;
+            if (std::string(prefix) == "ReportsCalendar") {
+                CalendarSettingsValues values;
+                values.Load(settings.Getter());
+                dialog = std::make_unique<CalendarSettingsDialog>(nullptr, values);
+            } else {
+                BookingListSettingsValues values;
+                values.Load(settings.Getter());
+                dialog = std::make_unique<BookingListSettingsDialog>(nullptr, values);
+            }
+            dialog->show();
+            if (fixed) prompts.AnswerMessage(ui::IDOK);
+            dialog->accept();
+            EXPECT_EQ(dialog->isVisible(), fixed);
+            ASSERT_EQ(prompts.asked().size(), fixed ? 1u : 0u);
+            if (fixed) EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(kStrPeriodReversed));
+        }
     }
 }
 
