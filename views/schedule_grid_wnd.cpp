@@ -60,7 +60,9 @@ void CScheduleGridWnd::LoadSettings() {
     model_.horzGridColor = GetColorSetting(get, "ViewScheduleColorHorzGrid", 0);
     const QFont font = CreatePointFont(logicalDpiY(), size, face, 400);
     setFont(font);
-    barHeight_ = std::max(1, barFactor * QFontMetrics(font).height() / 100);
+    // With notes a bar holds two lines of text, the name above the note; the
+    // line height takes the row factor of one and adds the second.
+    barHeight_ = std::max(1, barFactor * QFontMetrics(font).height() / 100) * (model_.notesOnBookings ? 2 : 1);
     lineHeight_ = GridLineHeight(barHeight_, lineFactor, model_.notesOnBookings);
 }
 

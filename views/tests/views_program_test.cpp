@@ -930,4 +930,20 @@ TEST_F(GridProgramTest, EditingKeysActOnTheSelectedBooking) {
     EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_PASTE_BOOKINGS) + "\tCtrl+Z");
 }
 
+// With notes on bookings a bar holds two lines of text: it is twice as high,
+// and its line holds it whole.
+TEST_F(GridProgramTest, NotesOnBookingsMakeTheBarsTwoLinesHigh) {
+    const QRect plain = MarkedBar();
+    SetSetting("ViewShowNotesOnBookings", "1");
+    QELA_OnSettingsChanged();
+    const QRect withNotes = MarkedBar();
+    SetSetting("ViewShowNotesOnBookings", "0");
+    QELA_OnSettingsChanged();
+    ASSERT_FALSE(plain.isEmpty());
+    EXPECT_GE(withNotes.height(), 2 * plain.height());
+    EXPECT_LE(withNotes.height(), 2 * plain.height() + 2);
+    const QRect next = MarkedBar();
+    EXPECT_EQ(next.height(), plain.height());
+}
+
 }  // namespace
