@@ -132,6 +132,7 @@ bool CMainFrame::Create() {
     const int widthDefaults[] = {300, 150, 50};
     for (int pane = 0; pane < 3; ++pane) {
         panes_[pane] = new QLabel(this);
+        panes_[pane]->setContentsMargins(4, 0, 4, 0);   // no text against a neighbour or the window's edge
         panes_[pane]->setMinimumWidth(std::max(0, IntSetting(widthKeys[pane], widthDefaults[pane])));
         if (pane == 0) statusBar()->addWidget(panes_[pane], 1);
         else statusBar()->addPermanentWidget(panes_[pane]);
