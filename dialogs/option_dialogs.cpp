@@ -240,6 +240,10 @@ bool CScheduleOptionsDlg::OnCommand(int id, unsigned code, QWidget*) {
 
 void CScheduleOptionsDlg::OnOK() {
     if (!UpdateData(true)) return;
+    if (PeriodReversed(fromDate, toDate)) {
+        Refuse(IDC_SCHEDULE_PERIOD, booking_ids::PERIOD_REVERSED);
+        return;
+    }
     if (!CheckPeriodHasWorkingDays(fromDate, toDate, workingDays_, allowWithout_)) {
         Refuse(IDC_SCHEDULE_PERIOD, working_time_ids::NO_WORKING_DAY_IN_PERIOD);
         return;

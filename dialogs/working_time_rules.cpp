@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include "booking_ids.h"
 #include "working_time_ids.h"
+
+bool PeriodReversed(CDate from, CDate to) {
+    return from.IsValid() && to.IsValid() && to.GetJulianDay() < from.GetJulianDay();
+}
 
 bool CheckPeriodHasWorkingDays(CDate from, CDate to, const std::uint8_t (&flags)[7], bool allowWithout) {
     if (!from.IsValid() || !to.IsValid() || to.GetJulianDay() < from.GetJulianDay()) return false;
@@ -19,6 +24,7 @@ WorkingTimeRefusal CheckWorkingTime(const WorkingTimeInput& input) {
     bool anyDay = false;
     for (std::uint8_t flag : input.flags) anyDay = anyDay || flag != 0;
     if (!anyDay) return {working_time_ids::NO_WEEKDAY, IDC_WORKING_WEEKDAYS};
+    if (PeriodReversed(input.from, input.to)) return {booking_ids::PERIOD_REVERSED, IDC_WORKING_PERIOD};
     if (!CheckPeriodHasWorkingDays(input.from, input.to, input.flags, input.allowWithoutWorkingDays))
         return {working_time_ids::NO_WORKING_DAY_IN_PERIOD, IDC_WORKING_PERIOD};
     if (input.dayStart.IsEmpty() || input.dayEnd.IsEmpty())

@@ -16,6 +16,9 @@ struct WorkingTimeRefusal {
     friend bool operator==(const WorkingTimeRefusal&, const WorkingTimeRefusal&) = default;
 };
 
+// Both ends are dates and the last lies before the first.
+bool PeriodReversed(CDate from, CDate to);
+
 // Whether the period holds a working day, judged by its first eight days
 // only (a longer period repeats the same week). A period that does not name
 // two days, or ends before it starts, holds none. allowWithout accepts any

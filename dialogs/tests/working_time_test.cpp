@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QTest>
 
+#include "booking_ids.h"
 #include "controls_api.h"
 #include "data_library.h"
 #include "period_pick.h"
@@ -97,6 +98,7 @@ TEST(CheckWorkingTimeTest, RulesInOrder) {
         {input(mon, fri, emptyTime, 1020), {DAY_END_NOT_AFTER_START, IDC_WORKING_DAY}},
         {input(mon, fri, 480, emptyTime), {DAY_END_NOT_AFTER_START, IDC_WORKING_DAY}},
         {input(sat, sun, 480, 1020), {NO_WORKING_DAY_IN_PERIOD, IDC_WORKING_PERIOD}},
+        {input(fri, mon, 480, 1020), {booking_ids::PERIOD_REVERSED, IDC_WORKING_PERIOD}},
         {input(CDate::FromJulianDay(CDate::kEmpty), fri, 480, 1020), {NO_WORKING_DAY_IN_PERIOD, IDC_WORKING_PERIOD}},
         // Every weekday off comes first, before the period and the day.
         {input(sat, sun, 480, 480, false), {NO_WEEKDAY, IDC_WORKING_WEEKDAYS}},
