@@ -65,6 +65,8 @@ CItemDlg::CItemDlg(const ItemDialogTexts& texts, bool withColors, bool readOnly,
     auto* layout = dlg::AddDialogLayout(this);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
+    // Created in the order they are shown, which is the order Tab follows.
+    QLineEdit* nameEdit = NameEdit(this);
     auto* combo = new QComboBox(this);
     ui::SetControlId(combo, IDC_ITEM_GROUP);
     auto* notesEdit = new QPlainTextEdit(this);
@@ -73,7 +75,7 @@ CItemDlg::CItemDlg(const ItemDialogTexts& texts, bool withColors, bool readOnly,
     notesEdit->setFixedHeight(notesEdit->fontMetrics().lineSpacing() * 4 + 2 * notesEdit->frameWidth() + 8);
     ui::SetByteLimit(notesEdit, kItemNotesMaxBytes);
     int row = 0;
-    AddRow(grid, row++, ids::ITEM_LABEL_NAME, NameEdit(this));
+    AddRow(grid, row++, ids::ITEM_LABEL_NAME, nameEdit);
     AddRow(grid, row++, ids::ITEM_LABEL_GROUP, combo);
     AddRow(grid, row++, ids::ITEM_LABEL_NOTES, notesEdit);
     if (withColors_) {

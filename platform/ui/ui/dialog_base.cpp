@@ -9,6 +9,18 @@
 
 namespace ui {
 
+namespace {
+
+// The last widget of the window's focus chain that takes the focus at all;
+// setTabOrder ignores the others.
+QWidget* LastFocusable(QWidget* window) {
+    QWidget* last = window->previousInFocusChain();
+    while (last != window && last->focusPolicy() == Qt::NoFocus) last = last->previousInFocusChain();
+    return last;
+}
+
+}  // namespace
+
 QWidget* DataExchange::Control(int id) {
     if (failed_) return nullptr;
     QWidget* control = dialog_.GetDlgItem(id);
@@ -82,6 +94,10 @@ void DialogBase::setVisible(bool visible) {
     if (visible && !initialised_) {
         initialised_ = true;
         OnInitDialog();
+        // Controls that OnInitDialog adds come after OK and Cancel in the
+        // focus chain; Tab reaches the buttons only after every field.
+        for (int id : {IDOK, IDCANCEL})
+            if (QWidget* button = GetDlgItem(id)) setTabOrder(LastFocusable(this), button);
     }
     MessageWidget<QDialog>::setVisible(visible);
 }
