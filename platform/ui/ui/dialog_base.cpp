@@ -96,8 +96,11 @@ void DialogBase::setVisible(bool visible) {
         OnInitDialog();
         // Controls that OnInitDialog adds come after OK and Cancel in the
         // focus chain; Tab reaches the buttons only after every field.
-        for (int id : {IDOK, IDCANCEL})
-            if (QWidget* button = GetDlgItem(id)) setTabOrder(LastFocusable(this), button);
+        for (int id : {IDOK, IDCANCEL}) {
+            QWidget* button = GetDlgItem(id);
+            QWidget* last = LastFocusable(this);
+            if (button != nullptr && last != button && last != this) setTabOrder(last, button);
+        }
     }
     MessageWidget<QDialog>::setVisible(visible);
 }
