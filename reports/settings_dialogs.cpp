@@ -147,9 +147,10 @@ void PeriodDialog::DoDataExchange(ui::DataExchange& dx) {
     DDX_SPDatePeriod(dx, IDC_REPORT_PERIOD, shown[0], 0);
     DDX_SPDatePeriod(dx, IDC_REPORT_PERIOD, shown[1], 1);
     if (!dx.saving() || dx.failed()) return;
-    if (period.GetSafeHwnd()->isEnabled() && !(shown[0].IsValid() && shown[1].IsValid()))
-        return dx.Fail(IDC_REPORT_PERIOD, kStrDateMissing);
-    if (period.GetSafeHwnd()->isEnabled() && shown[1] < shown[0]) return dx.Fail(IDC_REPORT_PERIOD, kStrPeriodReversed);
+    if (period.GetSafeHwnd()->isEnabled()) {
+        if (!(shown[0].IsValid() && shown[1].IsValid())) return dx.Fail(IDC_REPORT_PERIOD, kStrDateMissing);
+        if (shown[1] < shown[0]) return dx.Fail(IDC_REPORT_PERIOD, kStrPeriodReversed);
+    }
     if (shown[0].IsValid()) start = shown[0];
     if (shown[1].IsValid()) end = shown[1];
 }

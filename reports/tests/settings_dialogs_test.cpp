@@ -47,6 +47,13 @@ protected:
         };
     }
     std::string Get(const char* key) { return settings.Getter()(key); }
+    // A report dialog opened on what the settings hold now.
+    template <class Values, class Dialog>
+    std::unique_ptr<QDialog> DialogFromSettings() {
+        Values values;
+        values.Load(settings.Getter());
+        return std::make_unique<Dialog>(nullptr, values);
+    }
     void Set(std::initializer_list<std::pair<const char*, const char*>> values) {
         for (const auto& [key, value] : values) settings.Set(key, value);
     }
@@ -197,23 +204,22 @@ TEST_F(SettingsDialogsTest, PeriodRefusesDatesItCannotRead) {
 // A fixed range whose end lies before its start is refused on OK; with the
 // visible range chosen the stored dates do not matter.
 TEST_F(SettingsDialogsTest, ReversedFixedRangeIsRefused) {
-    for (const char* prefix : {"ReportsBookingList", "ReportsCalendar"}) {
+    const struct {
+        const char* prefix;
+        std::function<std::unique_ptr<QDialog>()> make;
+    } dialogs[] = {
+        {"ReportsBookingList",
+         [&] { return DialogFromSettings<BookingListSettingsValues, BookingListSettingsDialog>(); }},
+        {"ReportsCalendar", [&] { return DialogFromSettings<CalendarSettingsValues, CalendarSettingsDialog>(); }},
+    };
+    for (const auto& d : dialogs) {
         for (bool fixed : {true, false}) {
-            SCOPED_TRACE(std::string(prefix) + (fixed ? " fixed" : " visible"));
+            SCOPED_TRACE(std::string(d.prefix) + (fixed ? " fixed" : " visible"));
             ui::ScriptedPrompts prompts;
-            settings.Set(std::string(prefix) + "DateRangeFixed", fixed ? "1" : "0");
-            settings.Set(std::string(prefix) + "DateRangeFixedStart", "20250110");
-            settings.Set(std::string(prefix) + "DateRangeFixedEnd", "20250105");
-            std::unique_ptr<QDialog> dialog;
-            if (std::string(prefix) == "ReportsCalendar") {
-                CalendarSettingsValues values;
-                values.Load(settings.Getter());
-                dialog = std::make_unique<CalendarSettingsDialog>(nullptr, values);
-            } else {
-                BookingListSettingsValues values;
-                values.Load(settings.Getter());
-                dialog = std::make_unique<BookingListSettingsDialog>(nullptr, values);
-            }
+            settings.Set(std::string(d.prefix) + "DateRangeFixed", fixed ? "1" : "0");
+            settings.Set(std::string(d.prefix) + "DateRangeFixedStart", "20250110");
+            settings.Set(std::string(d.prefix) + "DateRangeFixedEnd", "20250105");
+            const std::unique_ptr<QDialog> dialog = d.make();
             dialog->show();
             if (fixed) prompts.AnswerMessage(ui::IDOK);
             dialog->accept();
@@ -440,10 +446,6 @@ TEST_F(SettingsDialogsTest, ScheduleTimesAreReadAsTypedAndRefusedWhenUnreadableO
 // only runs modally.
 TEST_F(SettingsDialogsTest, EachLetterLeadsToOneControl) {
     settings.Set("ViewScheduleBaseUnit", "2");
-    BookingListSettingsValues bookingList;
-    bookingList.Load(settings.Getter());
-    CalendarSettingsValues calendar;
-    calendar.Load(settings.Getter());
     ScheduleReportSettingsValues schedule;
     schedule.Load(settings.Getter(), true);
     ASSERT_FALSE(schedule.dayOrCoarser);
@@ -451,8 +453,8 @@ TEST_F(SettingsDialogsTest, EachLetterLeadsToOneControl) {
         const char* name;
         std::function<std::unique_ptr<QDialog>()> make;
     } cases[] = {
-        {"booking list", [&] { return std::make_unique<BookingListSettingsDialog>(nullptr, bookingList); }},
-        {"calendar", [&] { return std::make_unique<CalendarSettingsDialog>(nullptr, calendar); }},
+        {"booking list", [&] { return DialogFromSettings<BookingListSettingsValues, BookingListSettingsDialog>(); }},
+        {"calendar", [&] { return DialogFromSettings<CalendarSettingsValues, CalendarSettingsDialog>(); }},
         {"schedule", [&] { return std::make_unique<ScheduleReportSettingsDialog>(nullptr, schedule); }},
     };
     for (const auto& c : cases) {
