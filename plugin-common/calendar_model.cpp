@@ -173,8 +173,11 @@ void CCalendarModel::GetWeekBounds(CDate& first, CDate& last) const {
     first.MoveToWeekday(context_.FirstDayOfWeek() - 1, false);
     last.MoveToWeekday(context_.LastDayOfWeek() - 1, true);
     last = CDate::FromJulianDay(std::min(last.GetJulianDay(), CDate::kLastDay));
-    for (int i = 0; i < 6 && !IsShownWeekday(first); ++i) first = AddDays(first, 1);
     for (int i = 0; i < 6 && !IsShownWeekday(last); ++i) last = AddDays(last, -1);
+    // The calendar can end before first's week shows a day: the week before
+    // is the last one shown.
+    if (last < first) first = AddDays(first, -7);
+    for (int i = 0; i < 6 && !IsShownWeekday(first); ++i) first = AddDays(first, 1);
 }
 
 int CCalendarModel::GetVisibleWeekdays(std::vector<int>& weekdays) const {
@@ -234,22 +237,25 @@ int CCalendarModel::GetBookingLineHeight() const {
 
 void CCalendarModel::GetLinesPerDay(int& lines, int& fullLines) const {
     lines = fullLines = 0;
-    const int lineHeight = GetBookingLineHeight();
-    const int pitch = lineHeight + 2 * bookingDistance;
-    const int room = dayHeight - dayHeaderHeight;
-    // A cell too small for a line, or sizes that are not sizes, hold none.
-    if (pitch <= 0 || room <= 0) return;
-    const int e = (room - 1) / pitch;
-    lines = fullLines = e + 1;
-    if (static_cast<std::int64_t>(room) <
-        static_cast<std::int64_t>(lineHeight) + static_cast<std::int64_t>(pitch) * e + bookingDistance)
-        fullLines = e;
+    // Wide enough for any sizes the owner sets; the division goes toward zero.
+    const std::int64_t lineHeight = GetBookingLineHeight();
+    const std::int64_t pitch = lineHeight + 2 * static_cast<std::int64_t>(bookingDistance);
+    if (pitch == 0) return;
+    const std::int64_t room = static_cast<std::int64_t>(dayHeight) - dayHeaderHeight;
+    const std::int64_t e = (room - 1) / pitch;
+    const std::int64_t full = room < lineHeight + pitch * e + bookingDistance ? e : e + 1;
+    const auto count = [](std::int64_t n) { return static_cast<int>(std::clamp<std::int64_t>(n, 0, INT32_MAX)); };
+    lines = count(e + 1);
+    fullLines = count(full);
 }
 
-void CCalendarModel::Layout(const CDate& first, const CDate& last) {
+void CCalendarModel::Layout(const CDate& first, const CDate& requestedLast) {
     // The weeks keep their segment buffers from the last layout.
     for (CalendarWeek& week : weeks_) week.segments.clear();
     cells_.clear();
+    // Pages of whole weeks may reach past the calendar's end: up to its end.
+    const CDate last = requestedLast.GetJulianDay() > CDate::kLastDay ? CDate::FromJulianDay(CDate::kLastDay)
+                                                                       : requestedLast;
     if (!first.IsValid() || !last.IsValid() || last < first) {
         weeks_.clear();
         return;

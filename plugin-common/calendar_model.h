@@ -82,8 +82,8 @@ public:
 
     // One booking's height: two text lines, three with notes.
     int GetBookingLineHeight() const;
-    // The booking lines a day cell holds, and those that fit whole; 0 and 0
-    // when a cell holds none.
+    // The booking lines a day cell holds (the last perhaps in part), and
+    // those that fit whole; 0 and 0 without a line pitch, never below 0.
     void GetLinesPerDay(int& lines, int& fullLines) const;
 
     // Cells, week lists and packing of the weeks from first to last.

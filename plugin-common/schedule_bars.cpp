@@ -13,6 +13,17 @@ long long MinuteKey(const CDateTime& dateTime) {
     return MinuteKey(dateTime.date.GetJulianDay(), dateTime.time.GetMinutes());
 }
 
+std::int32_t DayOfKey(long long key) {
+    const long long day = key / CTimeOfDay::kMinutesPerDay - (key % CTimeOfDay::kMinutesPerDay < 0 ? 1 : 0);
+    return static_cast<std::int32_t>(std::clamp<long long>(day, INT32_MIN, INT32_MAX));
+}
+
+CDateTime DateTimeOfKey(long long key) {
+    const std::int32_t day = DayOfKey(key);
+    return CDateTime(CDate::FromJulianDay(day),
+                     CTimeOfDay(static_cast<int>(key - static_cast<long long>(day) * CTimeOfDay::kMinutesPerDay)));
+}
+
 StretchGeometry::StretchGeometry(const std::vector<ScheduleColumn>& columns, int columnWidth, bool dayOffsets)
     : columns_(columns), width_(columnWidth), dayOffsets_(dayOffsets) {
     startKeys_.reserve(columns.size());
@@ -47,6 +58,7 @@ bool StretchGeometry::Overlapped(long long bs, long long be, int& first, int& la
 }
 
 bool StretchGeometry::BarOf(const CBooking& booking, int minimumBarWidth, int& left, int& right) const {
+    // Minutes outside the day are carried into the day they reach.
     const long long bs = MinuteKey(booking.startDay, booking.startMinutes);
     const long long be = MinuteKey(booking.endDay, booking.endMinutes);
     int first, last;
@@ -56,17 +68,18 @@ bool StretchGeometry::BarOf(const CBooking& booking, int minimumBarWidth, int& l
     const ScheduleColumn& firstColumn = columns_[static_cast<std::size_t>(first)];
     left = first * width_;
     if (dayOffsets_ && bs >= startKeys_[first] && bs < endKeys_[first])
-        left += (booking.startDay - firstColumn.start.date.GetJulianDay()) * firstColumn.pixelsPerDay;
+        left += (DayOfKey(bs) - firstColumn.start.date.GetJulianDay()) * firstColumn.pixelsPerDay;
     const ScheduleColumn& lastColumn = columns_[static_cast<std::size_t>(last)];
     right = last * width_ + width_ - 1;
-    if (dayOffsets_ && be > startKeys_[last] && be < endKeys_[last]) {
+    // A booking of no length at the column's start lies inside it, on its first day.
+    if (dayOffsets_ && be >= startKeys_[last] && be < endKeys_[last]) {
         // An end at 0:00 closes the day before, unless the booking starts there too.
-        int endDay = booking.endDay;
-        const bool sameMidnight = booking.startMinutes == 0 && booking.endMinutes == 0 &&
-                                  booking.startDay == booking.endDay;
-        if (booking.endMinutes == 0 && !sameMidnight) --endDay;
+        const bool atMidnight = be % CTimeOfDay::kMinutesPerDay == 0;
+        const int endDay = DayOfKey(be) - (atMidnight && bs != be ? 1 : 0);
         right = last * width_ + (endDay - lastColumn.start.date.GetJulianDay() + 1) * lastColumn.pixelsPerDay - 1;
     }
-    right = std::max(right, left + std::max(0, minimumBarWidth));
+    // No wider than the stretch, so that the right edge stays a number.
+    const long long stretch = static_cast<long long>(columns_.size()) * width_;
+    right = std::max(right, left + static_cast<int>(std::clamp<long long>(minimumBarWidth, 0, stretch)));
     return true;
 }

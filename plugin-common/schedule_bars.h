@@ -12,6 +12,10 @@ struct ScheduleColumn;
 
 long long MinuteKey(std::int32_t day, int minutes);
 long long MinuteKey(const CDateTime& dateTime);
+// The day and the date-time of a minute key: minutes outside 0..1439 are
+// carried into the days they reach.
+std::int32_t DayOfKey(long long key);
+CDateTime DateTimeOfKey(long long key);
 
 class StretchGeometry {
 public:

@@ -205,12 +205,8 @@ void CScheduleModel::AppendRow(const ScheduleRowItem& item, const std::vector<CB
         p.startKey = MinuteKey(booking->startDay, booking->startMinutes);
         p.endKey = MinuteKey(booking->endDay, booking->endMinutes);
         p.order = k;
-        p.bar.startGrip = p.startKey >= geometry.Start() &&
-                          IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->startDay),
-                                                     CTimeOfDay(booking->startMinutes)), false);
-        p.bar.endGrip = p.endKey <= geometry.End() &&
-                        IsNonWorkingTime(CDateTime(CDate::FromJulianDay(booking->endDay),
-                                                   CTimeOfDay(booking->endMinutes)), true);
+        p.bar.startGrip = p.startKey >= geometry.Start() && IsNonWorkingTime(DateTimeOfKey(p.startKey), false);
+        p.bar.endGrip = p.endKey <= geometry.End() && IsNonWorkingTime(DateTimeOfKey(p.endKey), true);
         pending.push_back(p);
     }
     std::sort(pending.begin(), pending.end(), CompareRowBookings);

@@ -92,7 +92,7 @@ void CScheduleTimeBar::DrawMajorBand(QelDC& dc, const CScheduleModel& model, con
         CTimeScaleIterator iterator(model, start, (band.width() + width - 1) / width);
         int segmentLeft = band.left;
         CDateTime segmentStart = start;
-        CDateTime boundary;
+        CDateTime nextSegmentStart;
         int offset = 0;
         const auto label = [&](int right) {
             const ui::Rect segment{segmentLeft, band.top, std::min(right, band.right), band.bottom};
@@ -100,14 +100,14 @@ void CScheduleTimeBar::DrawMajorBand(QelDC& dc, const CScheduleModel& model, con
             DrawTextInRect(dc, FormatTimeBarLabel(segmentStart, code, false), GetTextRect(segment), segment,
                            orientation, false);
         };
-        while (iterator.Run(boundary, offset)) {
+        while (iterator.Run(nextSegmentStart, offset)) {
             const int x = band.left + offset;
             if (x > band.right) break;
             label(x);
             dc.MoveTo(x - 1, band.top);
             dc.LineTo(x - 1, band.bottom);
             segmentLeft = x;
-            segmentStart = boundary;
+            segmentStart = nextSegmentStart;
         }
         // The segment the band ends in.
         label(band.right);

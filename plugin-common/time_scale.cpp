@@ -31,7 +31,7 @@ CDateTime NextUnitStart(const CDateTime& dateTime, int unit, int firstDayOfWeek)
 CTimeScaleIterator::CTimeScaleIterator(const CScheduleModel& model, const CDateTime& start, int limit)
     : model_(model), start_(start), current_(start), position_(start), limit_(limit) {}
 
-bool CTimeScaleIterator::Run(CDateTime& boundary, int& offset) {
+bool CTimeScaleIterator::Run(CDateTime& segmentStart, int& offset) {
     const PlanContext& context = model_.Context();
     const int width = model_.ColumnWidth();
     const CDateTime next = NextUnitStart(current_, model_.MajorUnit(), context.FirstDayOfWeek());
@@ -41,7 +41,8 @@ bool CTimeScaleIterator::Run(CDateTime& boundary, int& offset) {
         const long long pixels = days * width / 7;
         if (pixels > static_cast<long long>(limit_) * width) return false;
         current_ = next;
-        boundary = next;
+        // Week columns are cut by day: the segment starts on the boundary's day.
+        segmentStart = next;
         offset = static_cast<int>(pixels);
         return true;
     }
@@ -54,7 +55,9 @@ bool CTimeScaleIterator::Run(CDateTime& boundary, int& offset) {
         if (++count_ > limit_) return false;
     }
     current_ = std::max(next, position_);
-    boundary = next;
+    // A boundary in hidden time is not shown: the segment starts with the
+    // column reached.
+    segmentStart = position_;
     offset = static_cast<int>(count_ * width);
     return true;
 }

@@ -18,9 +18,11 @@ public:
     // Walks from start, at most limit columns of the model.
     CTimeScaleIterator(const CScheduleModel& model, const CDateTime& start, int limit);
 
-    // The next major boundary and its offset in pixels from start; false
-    // when the boundary lies beyond the limit or the axis cannot advance.
-    bool Run(CDateTime& boundary, int& offset);
+    // The next major boundary: its offset in pixels from start and the
+    // first date-time shown after it (the start of the first column at or
+    // past it; with week columns, the boundary's day). False when the
+    // boundary lies beyond the limit or the axis cannot advance.
+    bool Run(CDateTime& segmentStart, int& offset);
 
 private:
     const CScheduleModel& model_;

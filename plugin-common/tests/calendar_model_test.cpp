@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 
 #include "schedule_fixture.h"
@@ -82,6 +83,26 @@ TEST_F(CalendarTest, PeriodAtTheEndsOfTheCalendar) {
     EXPECT_EQ(calendar.Cells().size(), 42u);
 }
 
+// Only the weekend working and the rest hidden: the calendar's last week
+// (Monday 27 to Friday 31 December 9999) shows no day, so a period in it or
+// reaching into it ends with the weekend before.
+TEST_F(CalendarTest, WeekendOnlyPeriodEndingWithTheCalendar) {
+    struct Case { int first, weeks; };
+    for (const Case& c : {Case{Day(27, 12, 9999), 1}, Case{Day(29, 12, 9999), 1}, Case{Day(1, 12, 9999), 4}}) {
+        SCOPED_TRACE(CDate::FromJulianDay(c.first).Format(0, "yyyy-MM-dd"));
+        Show(c.first, Day(31, 12, 9999), true, {0, 0, 0, 0, 0, 1, 1});
+        EXPECT_EQ(calendar.lastDay, CDate(26, 12, 9999));
+        ASSERT_EQ(calendar.Weeks().size(), static_cast<std::size_t>(c.weeks));
+        const CalendarWeek& last = calendar.Weeks().back();
+        ASSERT_EQ(last.cellCount, 2);
+        EXPECT_EQ(calendar.Cells()[static_cast<std::size_t>(last.firstCell)].start, CDateTime(CDate(25, 12, 9999)));
+    }
+    // A page of six weeks from there reaches past the calendar.
+    calendar.Layout(CDate(25, 12, 9999), AddDays(CDate(25, 12, 9999), 6 * 7 - 1));
+    ASSERT_EQ(calendar.Weeks().size(), 1u);
+    EXPECT_EQ(calendar.Cells().size(), 2u);
+}
+
 TEST_F(CalendarTest, SundayFirstLocaleStartsWeeksOnSunday) {
     testing::ScopedLocale locale(testing::EnglishUnitedStates());
     CLocaleNames names;
@@ -113,6 +134,7 @@ TEST_F(CalendarTest, BookingSegmentsPerWeek) {
         {"no length at noon", 9, 720, 9, 720, false, {{0, 3, 3, 1, 1}}},
         {"only on a hidden Saturday", 11, 540, 11, 600, true, {}},
         {"before the period into it", 1, 0, 7, 600, false, {{0, 0, 1, 0, 1}}},
+        {"minutes past the day carried into later days", 6, 2 * 1440 + 540, 8, 1440 + 600, false, {{0, 2, 3, 1, 1}}},
     };
     for (const SegmentCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -221,10 +243,14 @@ TEST_F(CalendarTest, LinesPerDayOfOddSizes) {
         {100, 20, 10, 5, false, 3, 2},    // pitch 30: 80 holds two whole lines and part of a third
         {100, 20, 10, 5, true, 2, 2},     // pitch 40
         {100, 20, 0, 0, false, 0, 0},     // no pitch
-        {0, 20, 10, 5, false, 0, 0},
-        {-50, 20, 10, 5, false, 0, 0},
+        {20, 20, 10, 5, false, 1, 0},     // no room: (0 - 1) / 30 goes toward zero
+        {0, 20, 10, 5, false, 1, 0},
+        {-50, 20, 10, 5, false, 0, 0},    // (-70 - 1) / 30 is -2: never below 0
         {100000, 20, 10, 5, false, 3333, 3332},
         {100, 20, 10, -10, false, 0, 0},  // a negative distance that leaves no pitch
+        {100, 20, 10, -15, false, 0, 0},  // a negative pitch
+        {INT_MAX, INT_MIN, 10, 5, false, 143165577, 143165576},
+        {100, 20, 10, INT_MAX, false, 1, 0},
     };
     for (const Case& c : cases) {
         calendar.dayHeight = c.dayHeight;

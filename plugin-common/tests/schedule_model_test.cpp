@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <random>
 #include <tuple>
@@ -210,6 +211,16 @@ TEST_F(ScheduleTest, BarsAndLinesTable) {
          {{6, 120, 6, 120}}, {{0, 20, 29}}, 1},
         {"a Saturday booking with hidden weekends has no bar", 4, true, 20,
          {{11, 480, 11, 600}, {10, 480, 10, 600}}, {{0, 80, 99}}, 1},
+        {"no length at 0:00 on a week column's first day keeps that day", 5, false, 70,
+         {{6, 0, 6, 0}}, {{0, 0, 9}}, 1},
+        {"no length at 0:00 on a month column's first day keeps that day", 6, false, 62,
+         {{1, 0, 1, 0}}, {{0, 0, 1}}, 1},
+        {"minutes past the day carry into the days they reach", 5, false, 70,
+         {{6, 2 * 1440 + 600, 8, 1020}, {13, 2 * 1440, 13, 4 * 1440}}, {{0, 20, 29}, {0, 90, 109}}, 1},
+        {"minutes before the day carry back", 5, false, 70,
+         {{13, -7 * 1440 + 600, 6, 1020}}, {{0, 0, 9}}, 1},
+        {"a start day before the column whose minutes reach into it", 5, false, 70,
+         {{1, 5 * 1440 + 600, 6, 1020}}, {{0, 0, 9}}, 1},
         {"overlapping bookings stack", 4, false, 10,
          {{6, 0, 9, 0}, {7, 0, 8, 0}, {8, 0, 10, 0}, {9, 0, 9, 60}},
          {{0, 0, 29}, {0, 30, 39}, {1, 10, 19}, {1, 20, 39}}, 2},
@@ -232,6 +243,35 @@ TEST_F(ScheduleTest, BarsAndLinesTable) {
         resource->Delete();
         task->Delete();
         root.CommitTransaction();
+    }
+}
+
+// A week column of 7 pixels has one pixel a day, a month column of 20 none:
+// a one-day booking keeps a bar only through the least bar width, which
+// never reaches past the stretch.
+TEST_F(ScheduleTest, LeastBarWidthKeepsShortBookings) {
+    struct Case {
+        int unit, width, minimum;
+        bool bar;
+        int left, right;
+    };
+    const Case cases[] = {
+        {5, 7, 0, false, 0, 0},          {5, 7, 3, true, 2, 5},
+        {6, 20, 0, false, 0, 0},         {6, 20, 3, true, 0, 3},
+        {6, 20, INT_MIN, false, 0, 0},   {6, 20, INT_MAX, true, 0, 40 * 20},
+        {4, 20, 3, true, 40, 59},
+    };
+    SetPlan(Day(6), Day(20));
+    CBooking* booking = AddBooking(Resource("R", 0), Task("T", 0), Day(8), 480, Day(8), 1020);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "unit " << c.unit << " least width " << c.minimum);
+        model.minimumBarWidth = c.minimum;
+        Layout(c.unit, 40, false, c.width);
+        const ScheduleBar* bar = model.FindBookingEntry(booking);
+        ASSERT_EQ(bar != nullptr, c.bar);
+        if (bar == nullptr) continue;
+        EXPECT_EQ(bar->left, c.left);
+        EXPECT_EQ(bar->right, c.right);
     }
 }
 

@@ -15,16 +15,34 @@ using painttest::PaintImage;
 
 ui::COLORREF At(const QImage& image, int x, int y) { return ui::ToColorRef(image.pixelColor(x, y)); }
 
+// Each boundary's offset, and the first date-time shown after it, which
+// names the segment: a boundary in hidden time is followed by the next
+// shown column.
 TEST_F(ScheduleTest, TimeScaleBoundariesTable) {
-    struct Case { const char* name; int unit; bool hide; int width; int startDay, startMinutes, limit; std::vector<int> offsets; };
+    struct Start { int day, minutes; };
+    struct Case {
+        const char* name;
+        int unit;
+        bool hide;
+        int width;
+        int startDay, startMinutes, limit;
+        std::vector<int> offsets;
+        std::vector<Start> starts;
+    };
     const Case cases[] = {
-        {"months over days", 4, false, 10, 6, 0, 60, {260, 540}},
-        {"months over working days; the 1st on a hidden Saturday", 4, true, 10, 6, 0, 60, {200, 400}},
-        {"days over hidden nights and a weekend", 3, true, 10, 10, 480, 20, {90, 180}},
-        {"months over weeks", 5, false, 70, 6, 0, 10, {260, 540}},
-        {"years over months", 6, false, 30, 1, 0, 30, {360, 720}},
-        {"years over years", 7, false, 40, 1, 0, 3, {40, 80, 120}},
-        {"hours over quarter hours from an unaligned start", 2, false, 5, 6, 470, 10, {5, 25, 45}},
+        {"months over days", 4, false, 10, 6, 0, 60, {260, 540}, {{Day(1, 2), 0}, {Day(1, 3), 0}}},
+        {"months over working days; the 1st on a hidden Saturday", 4, true, 10, 6, 0, 60, {200, 400},
+         {{Day(3, 2), 0}, {Day(3, 3), 0}}},
+        {"days over hidden nights and a weekend", 3, true, 10, 10, 480, 20, {90, 180},
+         {{Day(13), 480}, {Day(14), 480}}},
+        {"hours over quarter hours across a hidden night", 2, true, 5, 6, 990, 10, {10, 30, 50},
+         {{Day(7), 480}, {Day(7), 540}, {Day(7), 600}}},
+        {"months over weeks", 5, false, 70, 6, 0, 10, {260, 540}, {{Day(1, 2), 0}, {Day(1, 3), 0}}},
+        {"years over months", 6, false, 30, 1, 0, 30, {360, 720}, {{Day(1, 1, 2026), 0}, {Day(1, 1, 2027), 0}}},
+        {"years over years", 7, false, 40, 1, 0, 3, {40, 80, 120},
+         {{Day(1, 1, 2026), 0}, {Day(1, 1, 2027), 0}, {Day(1, 1, 2028), 0}}},
+        {"hours over quarter hours from an unaligned start", 2, false, 5, 6, 470, 10, {5, 25, 45},
+         {{Day(6), 485}, {Day(6), 545}, {Day(6), 605}}},
     };
     SetPlan(Day(1), Day(28, 2));
     for (const Case& c : cases) {
@@ -36,10 +54,18 @@ TEST_F(ScheduleTest, TimeScaleBoundariesTable) {
         CTimeScaleIterator iterator(model, CDateTime(CDate::FromJulianDay(Day(c.startDay)), CTimeOfDay(c.startMinutes)),
                                     c.limit);
         std::vector<int> offsets;
-        CDateTime boundary;
+        std::vector<CDateTime> starts;
+        CDateTime segmentStart;
         int offset;
-        while (iterator.Run(boundary, offset) && offsets.size() < 100) offsets.push_back(offset);
+        while (iterator.Run(segmentStart, offset) && offsets.size() < 100) {
+            offsets.push_back(offset);
+            starts.push_back(segmentStart);
+        }
         EXPECT_EQ(offsets, c.offsets);
+        std::vector<CDateTime> expected;
+        for (const Start& start : c.starts)
+            expected.emplace_back(CDate::FromJulianDay(start.day), CTimeOfDay(start.minutes));
+        EXPECT_EQ(starts, expected);
     }
 }
 

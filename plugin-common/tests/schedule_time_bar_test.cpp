@@ -83,10 +83,10 @@ class TimeBarTest : public ScheduleTest {
 protected:
     TimeBarTest() { g_localeNames.Load(nullptr); }
 
-    QImage Draw(int width = 400) {
+    QImage Draw(int width = 400, const CDateTime& start = CDateTime(CDate::FromJulianDay(Day(20)))) {
         return painttest::PaintImage(width, 40, [&](QelDC& dc) {
             dc.SelectFont(CreateSizedFont(11, "DejaVu Sans", 400));
-            bar.Draw(dc, model, 0, 0, width, 20, CDateTime(CDate::FromJulianDay(Day(20))));
+            bar.Draw(dc, model, 0, 0, width, 20, start);
         });
     }
     static ui::COLORREF At(const QImage& image, int x, int y) { return ui::ToColorRef(image.pixelColor(x, y)); }
@@ -118,6 +118,23 @@ TEST_F(TimeBarTest, TwoBandsOfADaySchedule) {
         EXPECT_EQ(At(image, column * 20 + 19, 30), 0x808080u) << column;
         EXPECT_FALSE(InkOf(image, {column * 20, 20, column * 20 + 19, 39}, 0xE0E0E0).isEmpty()) << column;
     }
+}
+
+// Hours with the weekend and the nights hidden: nine columns a day. The
+// day after Friday's segment is Monday, labelled as it is when the bar
+// starts with it.
+TEST_F(TimeBarTest, ASegmentAfterHiddenTimeIsNamedByItsFirstColumn) {
+    SetPlan(Day(1), Day(28, 2));
+    model.baseUnit = 3;
+    model.hideNonWorkingTime = true;
+    model.columnWidth = 20;
+    model.BuildDayTable();
+    const QImage afterFriday = Draw(360, CDateTime(CDate::FromJulianDay(Day(10)), CTimeOfDay(480)));
+    const QImage fromMonday = Draw(360, CDateTime(CDate::FromJulianDay(Day(13)), CTimeOfDay(480)));
+    const QImage monday = fromMonday.copy(0, 0, 179, 19);
+    EXPECT_FALSE(InkOf(fromMonday, {0, 0, 178, 18}, 0xE0E0E0).isEmpty());
+    EXPECT_EQ(afterFriday.copy(180, 0, 179, 19), monday);
+    EXPECT_NE(afterFriday.copy(0, 0, 179, 19), monday);
 }
 
 TEST_F(TimeBarTest, MajorCodeZeroLeavesThePlainBand) {
