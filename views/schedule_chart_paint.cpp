@@ -26,7 +26,7 @@ void PaintScheduleChart(QelDC& dc, const CScheduleModel& model, const ChartPaint
     const int lineHeight = std::max(1, g.lineHeight);
     const int firstLine = std::max(0, g.firstLine + (area.top - g.client.top) / lineHeight);
     const int width = model.ColumnWidth();
-    dc.SelectPen(0);
+    dc.SelectPen(g.barFrameColor);
     for (int line = firstLine; line < model.GetTotalLines(); ++line) {
         const int top = g.client.top + (line - g.firstLine) * lineHeight;
         if (top >= area.bottom) break;
@@ -38,7 +38,7 @@ void PaintScheduleChart(QelDC& dc, const CScheduleModel& model, const ChartPaint
             dc.SelectPen(model.horzGridColor);
             dc.MoveTo(area.left, lineRect.bottom - 1);
             dc.LineTo(area.right, lineRect.bottom - 1);
-            dc.SelectPen(0);
+            dc.SelectPen(g.barFrameColor);
         }
         if (known && marks.cells != nullptr && row >= marks.cells->LowRow() && row <= marks.cells->HighRow()) {
             const int left = g.client.left + width * marks.cells->LowColumn();

@@ -15,6 +15,7 @@ struct ChartPaintGeometry {
     int firstLine = 0;      // the vertical scroll position
     int lineHeight = 1;
     int barHeight = 1;
+    ui::COLORREF barFrameColor = 0;   // the pen of the bars' frames
 };
 
 // What the user marked: the selected booking, the selected cells (inverted

@@ -29,7 +29,10 @@ void CScheduleChartWnd::LoadSettings() {
     model_.Context() = PluginPlanContext();
     model_.LoadSettings();
     const SettingGetter get = PluginSettingGetter();
-    columnWidthMin_ = std::max(1, GetIntSetting(get, "ViewScheduleColumnWidthMin", 3));
+    // The least width of a column is also the least width of a bar, so a
+    // short booking in a week or month column keeps a bar.
+    model_.minimumBarWidth = ClampColumnWidthMin(GetIntSetting(get, "ViewScheduleColumnWidthMin", 3));
+    columnWidthMin_ = std::max(1, model_.minimumBarWidth);
     model_.markToday = GetBoolSetting(get, "ViewMarkToday", model_.markToday);
     model_.todayColor = GetColorSetting(get, "ViewColorToday", model_.todayColor);
     model_.BuildDayTable();

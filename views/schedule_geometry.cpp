@@ -40,6 +40,8 @@ int ClampDivider(int x, int left, int right) {
     return x;
 }
 
+int ClampColumnWidthMin(int value) { return std::clamp(value, 0, 1 << 16); }
+
 int ColumnWidthFor(int clientWidth, int units, int columnWidthMin) {
     units = std::max(1, units);
     int width = clientWidth / units;

@@ -34,6 +34,9 @@ int SnapToRowStart(const CScheduleModel& model, int line, const ScrollState& sta
 // The divider's left edge for a drag to x, inside [left, right].
 int ClampDivider(int x, int left, int right);
 
+// "ViewScheduleColumnWidthMin" brought into 0..65536: wider than any
+// screen, narrow enough that the pixel sums of a stretch stay numbers.
+int ClampColumnWidthMin(int value);
 // Pixels per column: the client width shared by units (at least 1) columns,
 // at least 1 and at least columnWidthMin.
 int ColumnWidthFor(int clientWidth, int units, int columnWidthMin);

@@ -58,6 +58,7 @@ void CScheduleGridWnd::LoadSettings() {
     borderDetect_ = std::max(0, GetIntSetting(get, "ViewScheduleBookingMinBorderDetect", 4));
     hoverDelay_ = std::clamp(GetIntSetting(get, "ViewTimerDelay", 500), 0, 60000);
     model_.horzGridColor = GetColorSetting(get, "ViewScheduleColorHorzGrid", 0);
+    barFrameColor_ = GetColorSetting(get, "ViewScheduleColorBookingGrid", 0);
     const QFont font = CreatePointFont(logicalDpiY(), size, face, 400);
     setFont(font);
     // With notes a bar holds two lines of text, the name above the note; the
@@ -109,7 +110,8 @@ void CScheduleGridWnd::paintEvent(QPaintEvent* e) {
     QelDC& dc = mem.dc();
     dc.SelectFont(font());
     const GridGeometry g = Geometry();
-    const ChartPaintGeometry geometry{{0, 0, width(), height()}, g.firstLine, g.lineHeight, g.barHeight};
+    const ChartPaintGeometry geometry{{0, 0, width(), height()}, g.firstLine, g.lineHeight, g.barHeight,
+                                      barFrameColor_};
     ChartMarks marks;
     marks.selected = FindBooking(selectedBookingId_);
     marks.cells = hasSelection_ ? &selection_ : nullptr;

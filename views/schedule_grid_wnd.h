@@ -137,4 +137,5 @@ private:
     int lineHeight_ = 22;
     int borderDetect_ = 4;
     int hoverDelay_ = 500;
+    ui::COLORREF barFrameColor_ = 0;
 };

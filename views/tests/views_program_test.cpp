@@ -395,6 +395,41 @@ TEST_F(ViewsProgramTest, TimeBarHasTwoBandsForEveryBaseUnit) {
     }
 }
 
+// Hours with the nights and the weekend hidden: nine columns a working day.
+// Monday's segment after Friday's reads as it does when the bar starts with
+// Monday, not as the hidden weekend before it.
+TEST_F(ViewsProgramTest, HoursAfterAHiddenWeekendAreLabelledMonday) {
+    SetSetting("ViewScheduleBaseUnit", "3");
+    SetSetting("ViewScheduleNonWorkingTimeHide", "1");
+    SetSetting("ViewScheduleUnitsOnScreen", "30 30 30 24 31 13 12 3");
+    QELA_OnSettingsChanged();
+    QWidget* bar = Find("CTimeBarWnd");
+    const auto upperBandFrom = [&](int day) {
+        CDateTime target(CDate::FromJulianDay(Day(day)), CTimeOfDay(480));
+        ui::SendMessage(Schedule(), WM_PLUGIN_GOTO_DATE, 1, reinterpret_cast<ui::LPARAM>(&target));
+        EXPECT_EQ(FirstVisible(), target);
+        return bar->grab().toImage();
+    };
+    const int band = bar->height() / 2;
+    const QImage afterFriday = upperBandFrom(10);
+    const QImage fromMonday = upperBandFrom(13);
+    // Friday's segment ends with the first boundary line across the band.
+    int day = 0;
+    for (int x = 1; x < afterFriday.width() && day == 0; ++x) {
+        bool line = true;
+        for (int y = 0; y < band - 1 && line; ++y) line = (afterFriday.pixel(x, y) & 0xFFFFFF) == 0;
+        if (line) day = x;
+    }
+    ASSERT_GT(day, 0);
+    const QImage monday = fromMonday.copy(0, 0, day, band - 1);
+    EXPECT_NE(afterFriday.copy(0, 0, day, band - 1), monday);   // Friday has its own label
+    EXPECT_EQ(afterFriday.copy(day + 1, 0, day, band - 1), monday);
+    // The plugin stays loaded and keeps what it read.
+    SetSetting("ViewScheduleNonWorkingTimeHide", "0");
+    SetSetting("ViewScheduleBaseUnit", "4");
+    QELA_OnSettingsChanged();
+}
+
 // A double click zooms out on the upper band and in on the lower one, by the
 // tables of units (a list in the settings replaces only its first entries);
 // with zooming off it opens the host's schedule options instead.
@@ -513,13 +548,15 @@ TEST_F(ViewsProgramTest, BadSettingsAreClamped) {
         {"ViewScheduleUnitsOnScreen", "0 0 0 0 0 0 0 0"},
         {"ViewScheduleUnitsOnScreen", "40000 40000 40000 40000 40000 40000 40000 40000"},
         {"ViewScheduleColumnWidthMin", "0"},
+        {"ViewScheduleColumnWidthMin", "-2147483648"},
+        {"ViewScheduleColumnWidthMin", "2147483647"},
         {"ViewScheduleLabelWidth", "-5"},
         {"ViewScheduleHeightRowFactor", "0"},
         {"ViewScheduleLabelHeightRowFactor", "0"},
         {"ViewScheduleBookingHeightRowFactor", "0"},
         {"ViewScheduleTimeBarHeightRowFactor", "0"},
     };
-    for (int unit : {0, 4, 7}) {
+    for (int unit : {0, 4, 5, 6, 7}) {
         SetSetting("ViewScheduleBaseUnit", std::to_string(unit));
         for (const auto& s : settings) {
             SetSetting(s[0], s[1]);
@@ -932,11 +969,27 @@ TEST_F(GridProgramTest, EditingKeysActOnTheSelectedBooking) {
 
 // With notes on bookings a bar holds two lines of text: it is twice as high,
 // and its line holds it whole.
+// With notes the bar holds the task's name in its upper half and the note
+// in its lower half: both leave ink on the bar's colour.
 TEST_F(GridProgramTest, NotesOnBookingsMakeTheBarsTwoLinesHigh) {
+    Edit([&](CPlanData&) {
+        CBooking* b = BookingOf("B");
+        b->BeginChange();
+        b->SetText("Note\nmore");
+    });
     const QRect plain = MarkedBar();
     SetSetting("ViewShowNotesOnBookings", "1");
     QELA_OnSettingsChanged();
     const QRect withNotes = MarkedBar();
+    const QImage image = Grid()->grab().toImage();
+    const auto inkIn = [&](int top, int bottom) {
+        int ink = 0;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = withNotes.left(); x <= withNotes.right(); ++x) ink += (image.pixel(x, y) & 0xFFFFFF) != 0xC00000;
+        return ink;
+    };
+    EXPECT_GT(inkIn(withNotes.top(), withNotes.center().y() - 1), 0) << "the name";
+    EXPECT_GT(inkIn(withNotes.center().y() + 1, withNotes.bottom()), 0) << "the note";
     SetSetting("ViewShowNotesOnBookings", "0");
     QELA_OnSettingsChanged();
     ASSERT_FALSE(plain.isEmpty());
@@ -944,6 +997,52 @@ TEST_F(GridProgramTest, NotesOnBookingsMakeTheBarsTwoLinesHigh) {
     EXPECT_LE(withNotes.height(), 2 * plain.height() + 2);
     const QRect next = MarkedBar();
     EXPECT_EQ(next.height(), plain.height());
+}
+
+// A one-day booking in week and month columns of one pixel a day or none
+// keeps a bar as wide as "ViewScheduleColumnWidthMin" (less its frame).
+TEST_F(GridProgramTest, ShortBookingsKeepABarInWeeksAndMonths) {
+    struct Case {
+        int unit;
+        int columnWidth;   // about: the grid's width shared by the units on screen
+        const char* widthMin;
+        int barWidth;      // the colour inside the frame
+    };
+    const Case cases[] = {
+        {5, 10, "", 2}, {5, 5, "", 2}, {6, 40, "", 2}, {6, 20, "", 2}, {6, 20, "12", 11}, {5, 10, "8", 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "unit " << c.unit << " column " << c.columnWidth << " least '"
+                                          << c.widthMin << "'");
+        const int count = Grid()->width() / c.columnWidth;
+        const std::string units = c.unit == 5 ? "30 30 30 24 31 " + std::to_string(count) + " 12 3"
+                            : "30 30 30 24 31 13 " + std::to_string(count) + " 3";
+        SetSetting("ViewScheduleBaseUnit", std::to_string(c.unit));
+        SetSetting("ViewScheduleUnitsOnScreen", units);
+        SetSetting("ViewScheduleColumnWidthMin", c.widthMin);
+        QELA_OnSettingsChanged();
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+        EXPECT_EQ(MarkedBar().width(), c.barWidth);
+    }
+}
+
+// "ViewScheduleColorBookingGrid" frames the bars.
+TEST_F(GridProgramTest, BarsAreFramedInTheBookingGridColour) {
+    struct Case {
+        const char* setting;
+        QRgb frame;
+    } cases[] = {{"", qRgb(0, 0, 0)}, {"65280", qRgb(0, 0xFF, 0)}, {"16711680", qRgb(0, 0, 0xFF)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        SetSetting("ViewScheduleColorBookingGrid", c.setting);
+        QELA_OnSettingsChanged();
+        const QRect bar = MarkedBar();
+        ASSERT_FALSE(bar.isEmpty());
+        const QImage image = Grid()->grab().toImage();
+        const QPoint sides[] = {{bar.left() - 1, bar.center().y()}, {bar.right() + 1, bar.center().y()},
+                                {bar.center().x(), bar.top() - 1}, {bar.center().x(), bar.bottom() + 1}};
+        for (const QPoint& side : sides) EXPECT_EQ(image.pixel(side) & 0xFFFFFF, c.frame & 0xFFFFFF) << side.x() << "," << side.y();
+    }
 }
 
 }  // namespace
