@@ -300,9 +300,11 @@ TEST_F(ScheduleTest, GripsWhereTheBorderIsVisible) {
     CBooking* inside = AddBooking(resource, task, Day(7), 600, Day(7), 700);
     CBooking* early = AddBooking(resource, task, Day(6), 300, Day(6), 700);
     CBooking* beyond = AddBooking(resource, task, Day(7), 900, Day(30), 700);
+    // Saturday less 14 hours is Friday 10:00; Friday and three days 11:00 is Monday 11:00.
+    CBooking* carried = AddBooking(resource, task, Day(11), -1440 + 600, Day(10), 3 * 1440 + 660);
     settings.values["ViewScheduleNonWorkingTimeHide"] = "1";
     model.LoadSettings();
-    Layout(3, 30, true);
+    Layout(3, 60, true);
     const ScheduleBar* bar = model.FindBookingEntry(inside);
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->startGrip && bar->endGrip);
@@ -312,6 +314,9 @@ TEST_F(ScheduleTest, GripsWhereTheBorderIsVisible) {
     ASSERT_NE(model.FindBookingEntry(beyond), nullptr);
     EXPECT_TRUE(model.FindBookingEntry(beyond)->startGrip);
     EXPECT_FALSE(model.FindBookingEntry(beyond)->endGrip);   // past the stretch
+    ASSERT_NE(model.FindBookingEntry(carried), nullptr);
+    EXPECT_TRUE(model.FindBookingEntry(carried)->startGrip);
+    EXPECT_TRUE(model.FindBookingEntry(carried)->endGrip);
 }
 
 TEST_F(ScheduleTest, RowsTable) {
