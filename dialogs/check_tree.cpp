@@ -105,9 +105,16 @@ QRect CCheckTreeCtrl::LabelRect(const QTreeWidgetItem* item) const {
     initViewItemOption(&option);
     option.rect = visualItemRect(item);
     option.text = item->text(0);
+    if (const QVariant font = item->data(0, Qt::FontRole); font.isValid())
+        option.font = font.value<QFont>().resolve(option.font);
     option.features |= QStyleOptionViewItem::HasDisplay;
     if (GetCheckState(item) != CHECK_NONE) option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    return style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    // The style gives the text the rest of the row; the label is only as
+    // wide as its text with the margins the style draws it in.
+    const QRect room = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, this) + 1;
+    const QSize text(QFontMetrics(option.font).horizontalAdvance(option.text) + 2 * margin, room.height());
+    return QStyle::alignedRect(option.direction, option.displayAlignment, text, room) & room;
 }
 
 void CCheckTreeCtrl::mousePressEvent(QMouseEvent* e) {

@@ -1,11 +1,14 @@
 #include "item_list_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 
 #include "item_ids.h"
@@ -18,6 +21,9 @@ const ItemListTexts kResourceListTexts{ids::RESOURCE_LIST_CAPTION, ids::ITEM_LIS
 const ItemListTexts kTaskListTexts{ids::TASK_LIST_CAPTION, ids::ITEM_LIST_NEW_TASK, ids::ITEM_LIST_NEW_TASK_GROUP};
 
 namespace {
+
+// One line scrolls by at each tick while a drag rests against an edge.
+constexpr int kDragScrollMs = 100;
 
 QString Text(unsigned id) { return QString::fromStdString(plat::LoadResString(id)); }
 
@@ -47,6 +53,15 @@ QIcon ListButtonIcon(int id) {
 CImageDragListBox::CImageDragListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new CItemListDelegate(this));
+    scroll_.setInterval(kDragScrollMs);
+    connect(&scroll_, &QTimer::timeout, this, [this] {
+        const int direction = ScrollDirection();
+        if (direction == 0) scroll_.stop();
+        else verticalScrollBar()->triggerAction(direction < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                              : QAbstractSlider::SliderSingleStepAdd);
+    });
+    // Lines pass under a resting pointer while the list scrolls.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { Track(); });
 }
 
 void CImageDragListBox::keyPressEvent(QKeyEvent* event) {
@@ -74,22 +89,42 @@ void CImageDragListBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void CImageDragListBox::mouseMoveEvent(QMouseEvent* event) {
-    if (dragSource_ < 0 || (event->pos() - pressAt_).manhattanLength() < QApplication::startDragDistance()) {
+    if (dragSource_ < 0 ||
+        (!dragging_ && (event->pos() - pressAt_).manhattanLength() < QApplication::startDragDistance())) {
         QListWidget::mouseMoveEvent(event);
         return;
     }
-    const int row = indexAt(event->pos()).row();
+    dragging_ = true;
+    pointer_ = event->pos();
+    Track();
+}
+
+void CImageDragListBox::Track() {
+    if (!dragging_) return;
+    // Past an edge no line is under the pointer: a release there drops nothing.
+    const int row = viewport()->rect().contains(pointer_) ? indexAt(pointer_).row() : -1;
     if (row != marker_) {
         marker_ = row;
         viewport()->update();
     }
+    if (ScrollDirection() != 0 && !scroll_.isActive()) scroll_.start();
+}
+
+int CImageDragListBox::ScrollDirection() const {
+    if (!dragging_) return 0;
+    const int margin = std::min(autoScrollMargin(), viewport()->height() / 4);
+    if (pointer_.y() < margin) return -1;
+    if (pointer_.y() >= viewport()->height() - margin) return 1;
+    return 0;
 }
 
 void CImageDragListBox::mouseReleaseEvent(QMouseEvent* event) {
     const int source = dragSource_;
     const int target = marker_;
     dragSource_ = -1;
+    dragging_ = false;
     marker_ = -1;
+    scroll_.stop();
     viewport()->update();
     QListWidget::mouseReleaseEvent(event);
     if (source >= 0 && target >= 0 && source != target) emit dropped(source, target);

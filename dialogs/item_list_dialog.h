@@ -10,13 +10,16 @@
 #include <vector>
 
 #include <QListWidget>
+#include <QTimer>
 
 #include "item_list_logic.h"
 #include "support/setting_values.h"
 #include "ui/dialog_base.h"
 
 // A list whose lines move with Alt and the arrow keys (Up and Left up, Down
-// and Right down) and by dragging one line onto another.
+// and Right down) and by dragging one line onto another. While a drag rests
+// at or past the top or bottom edge the list scrolls, so any line can be
+// reached.
 class CImageDragListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -36,10 +39,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The line under the pointer becomes the drop place; the pointer
+    // against an edge starts the scrolling (its timer stops it).
+    void Track();
+    // -1 up, +1 down, 0 where the pointer does not scroll the list.
+    int ScrollDirection() const;
+
     bool moves_ = true;
     int dragSource_ = -1;
+    bool dragging_ = false;   // the pointer went far enough from the press
     int marker_ = -1;
     QPoint pressAt_;
+    QPoint pointer_;   // while dragging, in viewport coordinates
+    QTimer scroll_;
 };
 
 struct ItemListTexts {

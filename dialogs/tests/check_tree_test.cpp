@@ -154,6 +154,33 @@ TEST_F(CheckTreeUserTest, BoxClickTogglesWithoutSelectingLabelClickAlsoSelects) 
     EXPECT_EQ(tree->currentItem(), t.boxless);
 }
 
+// Only the box and the label's text toggle; the row to the right of a short
+// label is empty space.
+TEST_F(CheckTreeUserTest, OnlyTheBoxAndTheLabelTextToggle) {
+    const auto textEnd = [this](QTreeWidgetItem* item) {
+        return tree->CheckBoxRect(item).right() + tree->fontMetrics().horizontalAdvance(item->text(0));
+    };
+    const struct {
+        const char* what;
+        QTreeWidgetItem* item;
+        int x;
+        bool toggles;
+    } cases[] = {
+        {"the box", t.second, tree->CheckBoxRect(t.second).center().x(), true},
+        {"the label's text", t.second, LabelPoint(t.second).x(), true},
+        {"past the label's end", t.second, textEnd(t.second) + 30, false},
+        {"the far right of the row", t.second, tree->viewport()->width() - 4, false},
+        {"past the end of a child's label", t.other, textEnd(t.other) + 30, false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        ASSERT_LT(textEnd(test.item) + 30, tree->viewport()->width() - 4);
+        const bool before = tree->GetCheck(test.item);
+        ClickAt(QPoint(test.x, tree->visualItemRect(test.item).center().y()));
+        EXPECT_EQ(tree->GetCheck(test.item), test.toggles ? !before : before);
+    }
+}
+
 TEST_F(CheckTreeUserTest, SpaceTogglesTheSelectedItemAndButtonsCheckEverything) {
     tree->setFocus();
     tree->setCurrentItem(t.group);

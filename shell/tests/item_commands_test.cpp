@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data_status.h"
 #include "item_fixture.h"
 #include "testing/temp_directory.h"
 
@@ -127,6 +128,36 @@ TEST_F(ItemCommandsTest, SortPutsItemsBeforeGroupsOfTheSameNameAndAlwaysMakesASt
     EXPECT_EQ(Order(data), sorted);
     ASSERT_EQ(history.undoList.size(), 1u);
     EXPECT_EQ(LastStep(), plat::LoadResString(ids::UNDO_SORT_RESOURCES));
+}
+
+std::vector<uint32_t> heardChanges;
+void HearChange(uint32_t mask) { heardChanges.push_back(mask); }
+
+// A sort that finds everything in order still tells the listeners, of the
+// kind of the first record: an item, else a group; nothing when both lists are empty.
+TEST_F(ItemCommandsTest, ASortWithNothingToReorderStillTellsTheListeners) {
+    CTaskCommands tasks{data, dialogs};
+    ASSERT_TRUE(commands.SortByName());
+    ASSERT_TRUE(data->AddListener(&HearChange));
+    const struct {
+        const char* what;
+        std::function<void()> arrange;
+        std::function<bool()> sort;
+        std::vector<uint32_t> heard;
+    } cases[] = {
+        {"resources in order", [] {}, [&] { return commands.SortByName(); }, {kChangeResources}},
+        {"no tasks at all", [] {}, [&] { return tasks.SortByName(); }, {}},
+        {"task groups without tasks", [&] { plan.TaskGroup("Digging", 0); }, [&] { return tasks.SortByName(); },
+         {kChangeTaskGroups}},
+        {"tasks in order", [&] { plan.Task("Lift", 1); }, [&] { return tasks.SortByName(); }, {kChangeTasks}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        test.arrange();
+        heardChanges.clear();
+        EXPECT_TRUE(test.sort());
+        EXPECT_EQ(heardChanges, test.heard);
+    }
 }
 
 TEST_F(ItemCommandsTest, RenumberOrderMovesTheRangeOfOneSequence) {

@@ -207,6 +207,27 @@ TEST_F(FilterProgramTest, HiddenGroupLeavesViewsAndReportAndComesBackFromTheDocu
     EXPECT_TRUE(loaded.others);
 }
 
+// In the filter's tree a click right of a short label changes nothing; one
+// on its text unchecks the resource, which OK then hides.
+TEST_F(FilterProgramTest, OnlyTheTextOfALabelTogglesItsResource) {
+    const int lines = ScheduleLines(0);
+    RunFilterDialog([](CFilterDlg* dialog) {
+        auto* tree = dialog->GetDlgItem(IDC_FILTER_RESOURCES)->findChild<CCheckTreeCtrl*>();
+        QTreeWidgetItem* bert = tree->findItems("Bert", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        ASSERT_NE(bert, nullptr);
+        tree->scrollToItem(bert);
+        const int textStart = tree->CheckBoxRect(bert).right();
+        const int textWidth = tree->fontMetrics().horizontalAdvance(bert->text(0));
+        const int y = tree->visualItemRect(bert).center().y();
+        ASSERT_LT(textStart + textWidth + 30, tree->viewport()->width());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(textStart + textWidth + 30, y));
+        EXPECT_TRUE(tree->GetCheck(bert));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(textStart + textWidth / 2 + 6, y));
+        EXPECT_FALSE(tree->GetCheck(bert));
+    });
+    EXPECT_EQ(ScheduleLines(0), lines - 1);
+}
+
 }  // namespace
 
 namespace {
