@@ -237,6 +237,9 @@ constexpr Entry kStrings[] = {
     {26521, "in"},
     {26550, "Resources"},
     {26551, "Tasks"},
+    {ids::REPORT_SCHEDULE_PERIOD_TOO_WIDE,
+     "The period does not fit the schedule report: its %s columns would each be narrower than a dot. "
+     "Choose a shorter period, a longer base unit or more pages across."},
     {26600, "Resource"},
     {26601, "Resource Group"},
     {26602, "Description"},
