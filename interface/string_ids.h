@@ -233,6 +233,7 @@ inline constexpr unsigned SAVE_CHANGES = 15000;          // %s file name
 // Reports.
 inline constexpr unsigned REPORT_BOOKING_LIST_SUBTITLE = 26020;  // %s first day, %s last day
 inline constexpr unsigned REPORT_CALENDAR_PERIOD_CUT = 26310;  // %s weeks, %s last day
+inline constexpr unsigned REPORT_SCHEDULE_PERIOD_TOO_WIDE = 26560;  // %s columns
 inline constexpr unsigned REPORT_FILE_NOT_WRITTEN = 27300;  // %s path, %s reason
 inline constexpr unsigned REPORT_HTML_FOOTER = 27600;       // placeholders %ds %dl %ts %ti
 inline constexpr unsigned REPORT_FOOTER_LEFT = 27610;       // placeholders as above and %pc %pt

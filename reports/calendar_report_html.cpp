@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 #include "drawing.h"
@@ -23,6 +22,8 @@ constexpr ui::COLORREF kWhite = 0xFFFFFF;
 constexpr int kMarkerIndent = 4;
 constexpr int kMarkerGap = 10;
 constexpr int kBookingTextIndent = 2;
+// Pixels above and below a booking entry.
+constexpr int kMaxBookingDistance = 1000;
 
 int Height(const QFont& font, int percent) { return QFontMetrics(font).height() * percent / 100; }
 
@@ -45,7 +46,7 @@ CCalendarHtml::CCalendarHtml(PlanContext context)
     bookingsPerDay = CalendarHtmlBookingsPerDay(GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDay", -1),
                                                 GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDayDefault", 3),
                                                 GetIntSetting(get, "ReportsCalendarHtmlBookingsPerDayFixed", -1));
-    bookingDistance = GetIntSetting(get, "ReportsCalendarHtmlBookingDistance", 5);
+    bookingDistance = GetIntSettingIn(get, "ReportsCalendarHtmlBookingDistance", 5, 0, kMaxBookingDistance);
     if (GetBoolSetting(get, "ReportsCalendarShowHeader", true)) title = GetTitle(get);
 }
 
@@ -82,13 +83,13 @@ int CCalendarHtml::Render(const std::string& path) {
             const int firstWeek = index * images.weeksPerImage;
             const int count = std::min(images.weeksPerImage, weeks - firstWeek);
             const QImage image = PaintImage(index, AddDays(first, 7 * firstWeek), count);
-            if (image.isNull()) return Failed(kWriteFailed);
-            if (const int result = WriteImage(out, path, index, image); result != 0) return Failed(result);
+            if (image.isNull()) return kWriteFailed;
+            if (const int result = WriteImage(out, path, index, image); result != 0) return result;
         }
     }
     if (showAdditional) WriteAdditional(out);
-    if (const int result = WriteFooter(out); result != 0) return Failed(result);
-    return Failed(WriteFile(out, path));
+    if (const int result = WriteFooter(out); result != 0) return result;
+    return WriteFile(out, path);
 }
 
 QImage CCalendarHtml::PaintImage(int index, const CDate& first, int weeks) {
@@ -106,7 +107,7 @@ QImage CCalendarHtml::PaintImage(int index, const CDate& first, int weeks) {
     std::vector<int> weekdays;
     GetVisibleWeekdays(weekdays);
     for (std::size_t column = 0; column < weekdays.size(); ++column) {
-        const ui::COLORREF colour = ColumnColor(weekdays[column]);
+        const ui::COLORREF colour = ColumnColor(weekdays[column], kWhite);
         const int x = static_cast<int>(column) * dayWidth;
         if (colour != kWhite) dc.FillSolidRect({x, headers, x + dayWidth, image.height()}, colour);
     }
@@ -243,10 +244,4 @@ void CCalendarHtml::WriteAdditional(std::string& out) {
         row.Write(out);
     }
     CHtmlTable::WriteEnd(out);
-}
-
-int CCalendarHtml::Failed(int result) {
-    if (result == 0) return 0;
-    for (const std::string& file : WrittenFiles()) std::remove(file.c_str());
-    return result;
 }

@@ -50,7 +50,6 @@ private:
     void PaintHeaders(QelDC& dc);
     void PaintWeek(QelDC& dc, const CalendarWeek& week, int top);
     void WriteAdditional(std::string& out);
-    int Failed(int result);
 
     QFont monthYearFont_;
     QFont weekdayFont_;

@@ -67,10 +67,10 @@ bool CCalendarReport::IsWorkingWeekday(int weekday) const {
     return workingTime.workingDays[static_cast<std::size_t>(weekday)] != 0;
 }
 
-ui::COLORREF CCalendarReport::ColumnColor(int weekday) const {
+ui::COLORREF CCalendarReport::ColumnColor(int weekday, ui::COLORREF workingColor) const {
     const ui::COLORREF own = weekdayColors[static_cast<std::size_t>(weekday)];
     if (own != 0xFFFFFF) return own;
-    return IsWorkingWeekday(weekday) ? backgroundColor : nonWorkingColor;
+    return IsWorkingWeekday(weekday) ? workingColor : nonWorkingColor;
 }
 
 bool CCalendarReport::CellOverflows(const CalendarDayCell& cell, int bookingsPerDay) {

@@ -39,10 +39,11 @@ public:
     // The range caption and the weekday names of the columns.
     std::string RangeCaption() const;
     std::vector<std::string> ColumnNames() const;
-    // The fill of a column body: the plan's working days in the calendar
-    // background, other days in the non-working colour, and a weekday colour
+    // The fill of a column body: the plan's working days in workingColor
+    // (the printed page's calendar background; white, left as it is, in
+    // HTML), other days in the non-working colour, and a weekday colour
     // other than white over either.
-    ui::COLORREF ColumnColor(int weekday) const;
+    ui::COLORREF ColumnColor(int weekday, ui::COLORREF workingColor) const;
     bool IsWorkingWeekday(int weekday) const;
 
     // True when a booking of the cell lies on a line at or below

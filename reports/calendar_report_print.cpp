@@ -90,7 +90,7 @@ void CCalendarPrint::PrintPage(CReportDocument& document, int top) {
         document.SetBrush(dayNameHeaderBackgroundColor, 0);
         document.DrawText(names[static_cast<std::size_t>(column)].c_str(), x, headerTop, dayWidth, weekdayHeaderHeight,
                           0, 1, 1, 1);
-        document.SetBrush(ColumnColor(weekdays[static_cast<std::size_t>(column)]), 0);
+        document.SetBrush(ColumnColor(weekdays[static_cast<std::size_t>(column)], backgroundColor), 0);
         document.FillRect(x, bodyTopY, dayWidth, bodyHeight);
         document.SetPen(gridLinesWidth, 0);
         document.DrawLine(x, headerTop, x, bodyTopY + bodyHeight);

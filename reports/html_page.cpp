@@ -1,5 +1,10 @@
 #include "reports/html_page.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
 #include "plat/files.h"
 #include "plat/resource_strings.h"
 #include "plat/utf8.h"
@@ -46,6 +51,8 @@ CHtmlPage::CHtmlPage(const SettingGetter& get)
       footerFormat(plat::LoadResString(ids::REPORT_HTML_FOOTER)) {
     LoadSettings(get);
 }
+
+CHtmlPage::~CHtmlPage() { DiscardStagedImages(); }
 
 void CHtmlPage::LoadSettings(const SettingGetter& get) {
     backgroundColor = ReadColor(get, "ReportsHtmlColorBk", backgroundColor);
@@ -105,6 +112,17 @@ int CHtmlPage::WriteFile(std::string_view text, const std::string& path) {
     std::string error;
     if (!plat::WriteFileAtomic(path, EncodeHtmlPage(text, DeclaresUtf8(metaLine)), &error))
         return Fail(path, error);
+    // The page is in place: its images take their names.
+    const std::vector<StagedImage> staged = std::exchange(staged_, {});
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        if (std::rename(staged[i].staging.c_str(), staged[i].path.c_str()) != 0) {
+            const std::string reason = std::strerror(errno);
+            staged_.assign(staged.begin() + static_cast<std::ptrdiff_t>(i), staged.end());
+            writtenFiles_.push_back(path);
+            return Fail(staged[i].path, reason);
+        }
+        writtenFiles_.push_back(staged[i].path);
+    }
     writtenFiles_.push_back(path);
     return 0;
 }
@@ -118,9 +136,11 @@ int CHtmlPage::WriteImage(std::string& out, const std::string& pagePath, int ind
     const std::string fileName = name + ".png";
     const std::string path = directory + fileName;
 
+    // Beside the page, hidden, until the page is written.
+    const std::string staging = directory + "." + fileName + ".new";
     std::string error;
-    if (!SavePng(path, image, &error)) return Fail(path, error);
-    writtenFiles_.push_back(path);
+    if (!SavePng(staging, image, &error)) return Fail(path, error);
+    staged_.push_back({staging, path});
 
     const std::string tag = "<img src=\"" + PercentEncode(fileName) + "\" alt=\"\" width=\"" +
                             std::to_string(image.width()) + "\" height=\"" + std::to_string(image.height()) + "\">";
@@ -134,7 +154,13 @@ int CHtmlPage::WriteImage(std::string& out, const std::string& pagePath, int ind
     return 0;
 }
 
+void CHtmlPage::DiscardStagedImages() {
+    for (const StagedImage& image : staged_) std::remove(image.staging.c_str());
+    staged_.clear();
+}
+
 int CHtmlPage::Fail(const std::string& path, const std::string& reason) {
+    DiscardStagedImages();
     lastError_ = reason;
     if (showErrors)
         ui::MessageBoxById(nullptr, ids::REPORT_FILE_NOT_WRITTEN, ui::MB_OK | ui::MB_ICONSTOP, {path, reason});

@@ -21,6 +21,10 @@ public:
 
     // Sets the defaults, then reads the "ReportsHtml..." settings.
     explicit CHtmlPage(const SettingGetter& get);
+    // Removes the images of a page that was not written.
+    ~CHtmlPage() override;
+    CHtmlPage(const CHtmlPage&) = delete;
+    CHtmlPage& operator=(const CHtmlPage&) = delete;
 
     // Builds the page and writes it to path; 0 written.
     virtual int Render(const std::string& path) = 0;
@@ -38,15 +42,19 @@ public:
 
     // Writes the page atomically (a temporary file renamed into place), so
     // a failure leaves no partial file under path and an older file there
-    // untouched. On failure the user is told (unless "ReportsErrorMessage"
-    // is off) and 1 is returned; on success path joins WrittenFiles().
+    // untouched; then the page's images take their names. On failure the
+    // user is told (unless "ReportsErrorMessage" is off), the images not yet
+    // named are removed and 1 is returned; on success the images and path
+    // join WrittenFiles().
     int WriteFile(std::string_view text, const std::string& path);
 
-    // Saves the image beside the page, as the page's name (plus index + 1
-    // when the page has more than one image) and ".png", and appends its
-    // tag; several images stand in a table, one in a paragraph. 0 saved;
-    // otherwise the user is told (as for WriteFile), nothing is appended and
-    // 1 is returned.
+    // Saves the image beside the page and appends its tag; several images
+    // stand in a table, one in a paragraph. Its name is the page's name
+    // (plus index + 1 when the page has more than one image) and ".png",
+    // which it takes only when WriteFile has written the page: until then
+    // the images of an earlier page of that name stay as they were. 0
+    // saved; otherwise the user is told (as for WriteFile), nothing is
+    // appended, the page's saved images are removed and 1 is returned.
     int WriteImage(std::string& out, const std::string& pagePath, int index, const QImage& image);
 
     const std::vector<std::string>& WrittenFiles() const { return writtenFiles_; }
@@ -67,9 +75,18 @@ public:
     bool showErrors = true;
 
 private:
-    // Records a failure and tells the user; returns kWriteFailed.
-    int Fail(const std::string& path, const std::string& reason);
+    // An image saved under a name of its own until the page is written.
+    struct StagedImage {
+        std::string staging;
+        std::string path;
+    };
 
+    // Records a failure, removes the staged images and tells the user;
+    // returns kWriteFailed.
+    int Fail(const std::string& path, const std::string& reason);
+    void DiscardStagedImages();
+
+    std::vector<StagedImage> staged_;
     std::vector<std::string> writtenFiles_;
     std::string lastError_;
 };

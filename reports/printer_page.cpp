@@ -12,6 +12,15 @@ namespace {
 
 // Space between the centre footer text and the texts beside it.
 constexpr int kFooterCenterGap = 20;
+// The spaces and indents of header and footer, and the widths of their
+// rules: none below 0, and so small that a header made of the largest of
+// them still leaves room for the body of a landscape page.
+constexpr int kMaxLength = 250;
+constexpr int kMaxRuleWidth = 100;
+
+void ReadLength(const SettingGetter& get, std::string_view key, int& value, int high = kMaxLength) {
+    value = GetIntSettingIn(get, key, value, 0, high);
+}
 
 short FontSizeField(int size) {
     return static_cast<short>(std::clamp(size, 1, static_cast<int>(std::numeric_limits<short>::max())));
@@ -25,7 +34,8 @@ void ReadIndent(const SettingGetter& get, std::string_view key, CPrinterPage::In
     std::vector<std::string> parts;
     GetListSetting(get, key, parts, " \t");
     int* const fields[] = {&indent.left, &indent.top, &indent.right, &indent.bottom};
-    for (std::size_t i = 0; i < parts.size() && i < std::size(fields); ++i) *fields[i] = ParseInt(parts[i], *fields[i]);
+    for (std::size_t i = 0; i < parts.size() && i < std::size(fields); ++i)
+        *fields[i] = std::clamp(ParseInt(parts[i], *fields[i]), 0, kMaxLength);
 }
 
 int TextWidth(CReportDocument& document, const std::string& text) {
@@ -59,12 +69,12 @@ void CPrinterPage::LoadSettings(const SettingGetter& get) {
     headerItalic = GetBoolSetting(get, "ReportsPrinterHeaderFontItalic", headerItalic);
     footerItalic = GetBoolSetting(get, "ReportsPrinterFooterFontItalic", footerItalic);
     headerUnderline = GetBoolSetting(get, "ReportsPrinterHeaderFontUnderline", headerUnderline);
-    headerTopRule = GetIntSetting(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule);
-    headerBottomRule = GetIntSetting(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule);
-    footerTopRule = GetIntSetting(get, "ReportsPrinterFooterTopLineWidth", footerTopRule);
-    footerBottomRule = GetIntSetting(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule);
-    headerSpaceToBody = GetIntSetting(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
-    footerSpaceToBody = GetIntSetting(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
+    ReadLength(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule, kMaxRuleWidth);
+    ReadLength(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule, kMaxRuleWidth);
+    ReadLength(get, "ReportsPrinterFooterTopLineWidth", footerTopRule, kMaxRuleWidth);
+    ReadLength(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule, kMaxRuleWidth);
+    ReadLength(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
+    ReadLength(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
     ReadText(get, "ReportsPrinterHeaderInfoLeft", headerLeft);
     ReadText(get, "ReportsPrinterHeaderInfoCenter", headerCenter);
     ReadText(get, "ReportsPrinterHeaderInfoRight", headerRight);

@@ -51,6 +51,14 @@ void TellPeriodCut(CCalendarReport& report) {
                        {std::to_string(kCalendarMaxWeeks), last.Format(0, nullptr)});
 }
 
+// Tells the user why a schedule report output nothing.
+int TellPeriodTooWide(const CScheduleReport& report, int result) {
+    if (result == CScheduleReport::kPeriodTooWide)
+        ui::MessageBoxById(nullptr, ids::REPORT_SCHEDULE_PERIOD_TOO_WIDE, ui::MB_OK | ui::MB_ICONSTOP,
+                           {std::to_string(report.columnCount)});
+    return result;
+}
+
 }  // namespace
 
 std::int32_t BookingListReportCallback(std::int32_t mode) {
@@ -127,7 +135,7 @@ std::int32_t DoScheduleReportPrint(CReportDocument* document, QelDC* printer, Qe
     if (document == nullptr || printer == nullptr || attributes == nullptr) return 1;
     const WaitCursor wait;
     CSchedulePrintRenderer report(PluginPlanContext());
-    return report.Print(*document, &printer->painter(), attributes->painter().device());
+    return TellPeriodTooWide(report, report.Print(*document, &printer->painter(), attributes->painter().device()));
 }
 
 std::int32_t DoScheduleReportSettings(QelWnd) {
@@ -144,7 +152,7 @@ std::int32_t DoScheduleReportHtml() {
     if (!path) return kCancelled;
     const WaitCursor wait;
     CScheduleHtmlRenderer report(PluginPlanContext());
-    return report.Render(*path);
+    return TellPeriodTooWide(report, report.Render(*path));
 }
 
 std::int32_t CalendarPrintCallback(CReportDocument* document, QelDC* printer, QelDC* attributes) {

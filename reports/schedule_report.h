@@ -16,6 +16,11 @@ public:
     // More columns than this are not laid out: the period is cut there.
     static constexpr int kMaxColumns = 100000;
     static constexpr int kMaxPagesAcross = 1000;
+    // The widest a bar's minimum width may be set (document units or pixels).
+    static constexpr int kMaxMinimumBarWidth = 1000;
+    // The result of a print or HTML run whose columns would be narrower
+    // than the output's unit: nothing is output.
+    static constexpr int kPeriodTooWide = 2;
 
     // Reads the parameters at once.
     explicit CScheduleReport(PlanContext context);
@@ -48,6 +53,8 @@ public:
     int pagesAcross = 1;
     int bookingIndent = 0;
     int timeBarIndent = 0;
+    // The columns of the last layout (CountColumns).
+    int columnCount = 0;
 
 private:
     void LoadCollapsedGroups();

@@ -16,6 +16,10 @@ namespace {
 constexpr unsigned kStrDefaultFont = 270;
 constexpr int kDefaultPageWidth = 1000;
 constexpr int kPrintedPageWidth = 2970;
+// Font sizes in tenths of a point: up to a thousand points.
+constexpr int kMaxFontSize = 10000;
+constexpr double kMinFontFactor = 0.1;
+constexpr double kMaxFontFactor = 10.0;
 
 }  // namespace
 
@@ -30,10 +34,13 @@ void CScheduleHtmlRenderer::LoadSettings() {
     fontFace = GetStringSetting(get, "ViewFont", "");
     if (fontFace.empty()) fontFace = plat::LoadResString(kStrDefaultFont);
     showFooter = GetBoolSetting(get, "ReportsScheduleShowFooter", showFooter);
-    const double factor = GetDoubleSetting(get, "ViewFontSizeFactor", 1.0);
-    timeBarFontSize = GetIntSetting(get, "ReportsScheduleHtmlTimebarFontSize", static_cast<int>(70 * factor));
-    labelFontSize = GetIntSetting(get, "ReportsScheduleHtmlLabelFontSize", static_cast<int>(100 * factor));
-    bookingFontSize = GetIntSetting(get, "ReportsScheduleHtmlBookingFontSize", static_cast<int>(77 * factor));
+    const double factor = GetDoubleSettingIn(get, "ViewFontSizeFactor", 1.0, kMinFontFactor, kMaxFontFactor);
+    const auto fontSize = [&](std::string_view key, int size) {
+        return GetIntSettingIn(get, key, static_cast<int>(size * factor), 1, kMaxFontSize);
+    };
+    timeBarFontSize = fontSize("ReportsScheduleHtmlTimebarFontSize", 70);
+    labelFontSize = fontSize("ReportsScheduleHtmlLabelFontSize", 100);
+    bookingFontSize = fontSize("ReportsScheduleHtmlBookingFontSize", 77);
     labelIndent = GetIntSetting(get, "ReportsScheduleHtmlLabelIndent", 3);
     labelIndentSubitem = GetIntSetting(get, "ReportsScheduleHtmlLabelIndentSubitem", 25);
     htmlPageWidth = GetIntSetting(get, "ReportsScheduleHtmlPageWidth", kDefaultPageWidth);
@@ -44,7 +51,7 @@ void CScheduleHtmlRenderer::LoadSettings() {
     dividerWidth = std::max(0, GetIntSetting(get, "ReportsScheduleHtmlDividerWidth", 2));
     colorDivider = GetColorSetting(get, "ReportsScheduleHtmlColorDivider", 0);
     colorBookingGrid = GetColorSetting(get, "ViewScheduleColorBookingGrid", 0);
-    minimumBarWidth = GetIntSetting(get, "ReportsScheduleHtmlColumnWidthMin", 3);
+    minimumBarWidth = GetIntSettingIn(get, "ReportsScheduleHtmlColumnWidthMin", 3, 0, kMaxMinimumBarWidth);
     title = GetBoolSetting(get, "ReportsScheduleShowHeader", true) ? GetTitle(get) : std::string();
 }
 
@@ -70,8 +77,10 @@ int CScheduleHtmlRenderer::Render(const std::string& path) {
         const int timeBar = 2 * barRowHeight;
         int width = ScheduleImageWidth(pagesAcross, htmlPageWidth, imageSizeMax, timeBar + lineHeight);
         BuildDayTable();
-        const int columns = width > 0 && lineHeight > 0 ? CountColumns() : 0;
+        columnCount = width > 0 && lineHeight > 0 ? CountColumns() : 0;
+        const int columns = columnCount;
         const int cw = columns > 0 ? (width - htmlLabelWidth) / columns : 0;
+        if (columns > 0 && cw < 1) return kPeriodTooWide;
         if (cw >= 1) {
             width = htmlLabelWidth + columns * cw;
             columnWidth = cw;

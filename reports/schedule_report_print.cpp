@@ -46,7 +46,7 @@ void CSchedulePrintRenderer::LoadSettings() {
     thinLinesWidth = GetIntSetting(get, "ReportsSchedulePrinterThinLinesWidth", thin);
     thickLinesWidth = GetIntSetting(get, "ReportsSchedulePrinterThickLinesWidth", penThickWidth);
     colorGridTimebarHorz = GetColorSetting(get, "ReportsSchedulePrinterColorGridTimebarHorz", 0);
-    minimumBarWidth = GetIntSetting(get, "ReportsSchedulePrinterColumnWidthMin", 3);
+    minimumBarWidth = GetIntSettingIn(get, "ReportsSchedulePrinterColumnWidthMin", 3, 0, kMaxMinimumBarWidth);
     rowHeightFactor = GetIntSetting(get, "ReportsSchedulePrinterLabelHeightRowFactor", 135);
 }
 
@@ -68,11 +68,11 @@ int CSchedulePrintRenderer::PrintBody(CReportDocument& document) {
     frame.barHeight = notesOnBookings ? 2 * bookingHeight_ : bookingHeight_;
 
     BuildDayTable();
-    const int columnCount = CountColumns();
+    columnCount = CountColumns();
     frame.columns = SplitColumns(columnCount, pagesAcross);
     if (frame.columns.empty()) return 0;
     frame.columnWidth = bodyWidth / frame.columns.front();
-    if (frame.columnWidth < 1) return 0;
+    if (frame.columnWidth < 1) return kPeriodTooWide;
     columnWidth = frame.columnWidth;
     LayoutRows(PeriodStart(), columnCount);
     const int totalLines = GetTotalLines();

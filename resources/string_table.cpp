@@ -237,6 +237,9 @@ constexpr Entry kStrings[] = {
     {26521, "in"},
     {26550, "Resources"},
     {26551, "Tasks"},
+    {ids::REPORT_SCHEDULE_PERIOD_TOO_WIDE,
+     "The period does not fit the schedule report: its %s columns would each be narrower than a dot. "
+     "Choose a shorter period, a longer base unit or more pages across."},
     {26600, "Resource"},
     {26601, "Resource Group"},
     {26602, "Description"},
@@ -474,7 +477,7 @@ constexpr Entry kStrings[] = {
     {0xE101, "Opens an existing document\n&Open..."},
     {0xE103, "Saves the document\n&Save"},
     {0xE104, "Saves the document under a new name\nSave &As..."},
-    {0xE106, "Sets the printer's margins and font\nPage Set&up..."},
+    {0xE106, "Chooses the printer and sets the font and margins of printed reports\nPrint Set&up..."},
     {0xE107, "Prints the report again\nPrint"},
     {0xE140, "Shows the program's version\n&About QEL Planner..."},
     {0xE141, "Quits the program\nE&xit"},

@@ -1,6 +1,8 @@
 #include "support/setting_values.h"
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
@@ -110,6 +112,16 @@ int GetIntSetting(const SettingGetter& get, std::string_view key, int defaultVal
 
 double GetDoubleSetting(const SettingGetter& get, std::string_view key, double defaultValue) {
     return ParseDoubleOr(get(key), defaultValue);
+}
+
+int GetIntSettingIn(const SettingGetter& get, std::string_view key, int defaultValue, int low, int high) {
+    return std::clamp(GetIntSetting(get, key, defaultValue), low, high);
+}
+
+double GetDoubleSettingIn(const SettingGetter& get, std::string_view key, double defaultValue, double low,
+                          double high) {
+    const double value = GetDoubleSetting(get, key, defaultValue);
+    return std::isnan(value) ? defaultValue : std::clamp(value, low, high);
 }
 
 std::uint32_t GetColorSetting(const SettingGetter& get, std::string_view key,

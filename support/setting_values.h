@@ -35,6 +35,11 @@ std::string GetStringSetting(const SettingGetter& get, std::string_view key,
 bool GetBoolSetting(const SettingGetter& get, std::string_view key, bool defaultValue);
 int GetIntSetting(const SettingGetter& get, std::string_view key, int defaultValue);
 double GetDoubleSetting(const SettingGetter& get, std::string_view key, double defaultValue);
+// The setting brought into [low, high], where arithmetic on it stays
+// defined; a real number that is no number (NaN) gives the default.
+int GetIntSettingIn(const SettingGetter& get, std::string_view key, int defaultValue, int low, int high);
+double GetDoubleSettingIn(const SettingGetter& get, std::string_view key, double defaultValue, double low,
+                          double high);
 std::uint32_t GetColorSetting(const SettingGetter& get, std::string_view key,
                               std::uint32_t defaultValue);
 std::size_t GetListSetting(const SettingGetter& get, std::string_view key,

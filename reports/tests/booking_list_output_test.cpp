@@ -90,6 +90,39 @@ TEST_F(BookingListOutputTest, HtmlPagesPassTheCheckersInEveryForm) {
     }
 }
 
+// Every row of the HTML table covers all its columns: the heading and the
+// group rows span them, the totals cell joins those up to the end date,
+// with and without notes and duration.
+TEST_F(BookingListOutputTest, EveryHtmlRowCoversEveryColumn) {
+    HostilePlan();
+    for (const bool notes : {false, true}) {
+        for (const bool duration : {false, true}) {
+            SCOPED_TRACE(std::string(notes ? "notes " : "") + (duration ? "duration" : ""));
+            settings.Set("ReportsBookingListDateShowNotes", notes ? "1" : "0");
+            settings.Set("ReportsBookingListDateShowDuration", duration ? "1" : "0");
+            CBookingListHtml page(settings.Getter());
+            page.BuildModel(Context());
+            const std::string html = page.BuildPage();
+            const int columns = 4 + notes + duration;
+            const std::regex cell("<t[dh] (?:rowspan=\\d+ )?(?:colspan=(\\d+) )?");
+            int rows = 0;
+            bool totals = false;
+            for (std::size_t at = html.find("<tr"); at != std::string::npos; ++rows) {
+                const std::size_t next = html.find("<tr", at + 1);
+                const std::string row = html.substr(at, next == std::string::npos ? std::string::npos : next - at);
+                int covered = 0;
+                for (std::sregex_iterator it(row.begin(), row.end(), cell), end; it != end; ++it)
+                    covered += (*it)[1].matched ? std::stoi((*it)[1]) : 1;
+                EXPECT_EQ(covered, columns) << row;
+                totals = totals || row.find("Total:") != std::string::npos;
+                at = next;
+            }
+            EXPECT_EQ(rows, 2 + 2 + 3 + (duration ? 1 : 0));   // headings, groups, bookings, a total
+            EXPECT_EQ(totals, duration);
+        }
+    }
+}
+
 // The printed list: one table row per booking, totals and continuation
 // titles only where a group has more than one row.
 TEST_F(BookingListOutputTest, PrintedTableHoldsEveryBookingAndTheCaption) {

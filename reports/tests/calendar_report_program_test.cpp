@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "app_ids.h"
@@ -12,6 +13,7 @@
 #include "plan_data.h"
 #include "reports_program_fixture.h"
 #include "testing/external_tools.h"
+#include "testing/temp_directory.h"
 #include "tools/plan_generator.h"
 
 namespace {
@@ -60,6 +62,38 @@ TEST_F(CalendarProgramTest, PreviewThenHtml) {
     }
     EXPECT_GE(images, 1);
     EXPECT_NE(reports_test::CellTextsByPython(html).find("Resource"), std::string::npos);
+}
+
+// A page that cannot be written takes none of its images' names: the
+// images of an earlier page beside it, whose names the new ones share,
+// stay as they were, and nothing else is left behind.
+TEST_F(CalendarProgramTest, FailedHtmlKeepsTheImagesOfAnEarlierPage) {
+    const auto images = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(out.path()))
+            if (entry.is_regular_file()) files[entry.path().filename().string()] = testing::ReadFile(entry.path());
+        return files;
+    };
+    const auto exportTo = [this](const std::string& path) {
+        frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+        ASSERT_NE(Preview(), nullptr);
+        prompts.AnswerFile(path);
+        Press(CNewPreviewView::ID_EXPORT);
+    };
+    ASSERT_NO_FATAL_FAILURE(exportTo(out.path() + "/calendar.html"));
+    ASSERT_EQ(Preview(), nullptr);
+    const std::map<std::string, std::string> before = images();
+    ASSERT_GE(before.size(), 2u);   // the page and its images
+
+    // Another page whose images take the same names, drawn differently.
+    SetSetting("ReportsCalendarHtmlFontSizeMonthYear", "30");
+    std::filesystem::create_directory(out.path() + "/calendar.htm");
+    const std::size_t asked = prompts.asked().size();
+    ASSERT_NO_FATAL_FAILURE(exportTo(out.path() + "/calendar.htm"));
+    EXPECT_NE(Preview(), nullptr);   // not written: the preview stays
+    ASSERT_EQ(prompts.asked().size(), asked + 2);
+    EXPECT_NE(prompts.asked().back().text.find("calendar.htm"), std::string::npos);
+    EXPECT_EQ(images(), before);
 }
 
 // Printing from the preview writes as many PDF pages as it showed: the

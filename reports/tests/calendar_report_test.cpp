@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "reports/calendar_report_html.h"
 #include "reports/calendar_report_pages.h"
 #include "reports/calendar_report_print.h"
+#include "testing/temp_directory.h"
 #include "tests/fixed_backend.h"
 
 namespace {
@@ -206,6 +210,50 @@ TEST_F(CalendarPrintTest, BookingEntriesSitOnTheirLinesInTheirColours) {
     EXPECT_EQ(entries[1].box.y, lineTop + entry + report.bookingDistance);
     EXPECT_EQ(entries[1].fill, 0xFFC000u);
     EXPECT_TRUE(Has(StringsOn(*document, 1), "line one line two"));
+}
+
+// Each weekday's column takes the weekday's own colour where it has one,
+// else the calendar's background on a working day and the non-working
+// colour on another; in HTML a working day without a colour of its own
+// stays as the image is.
+TEST_F(CalendarPrintTest, ColumnsTakeTheirWeekdaysColour) {
+    settings.Set("ViewCalendarColorBk", std::to_string(0xF0FFF0));
+    settings.Set("ViewScheduleNonWorkingTimeColor", std::to_string(0xD4D4D4));
+    settings.Set("ViewBkColorWednesday", std::to_string(0x80C0FF));
+    settings.Set("ViewBkColorSunday", std::to_string(0xFFE0C0));
+    struct Case {
+        int column;   // from Monday
+        ReportColor printed;
+        ReportColor html;
+    };
+    const Case cases[] = {
+        {1, 0xF0FFF0, 0xFFFFFF},   // Tuesday works
+        {2, 0x80C0FF, 0x80C0FF},   // Wednesday has its own
+        {5, 0xD4D4D4, 0xD4D4D4},   // Saturday does not work
+        {6, 0xFFE0C0, 0xFFE0C0},   // Sunday has its own
+    };
+
+    CCalendarPrint report(Context(), {});
+    ASSERT_EQ(Print(report), 0);
+    const int weekTop = report.monthYearHeaderHeight + report.weekdayHeaderHeight;
+    std::map<int, ReportColor> columns;
+    for (const doc::FillOp& fill : OpsOn<doc::FillOp>(*document, 1))
+        if (fill.box.y == weekTop && fill.box.width == report.dayWidth && fill.box.x % report.dayWidth == 0)
+            columns.emplace(fill.box.x / report.dayWidth, fill.fill);
+    ASSERT_EQ(columns.size(), 7u);
+
+    ::testing::TempDirectory dir;
+    CCalendarHtml page(Context());
+    ASSERT_EQ(page.Render(dir.File("week.html")), 0);
+    const QImage image(QString::fromStdString(dir.File("week.png")));
+    ASSERT_FALSE(image.isNull());
+    const int y = page.monthYearHeaderHeight + page.weekdayHeaderHeight + page.dayHeaderHeight + 3;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        EXPECT_EQ(columns[c.column], c.printed);
+        const QRgb pixel = image.pixel(c.column * page.dayWidth + page.dayWidth / 2, y);
+        EXPECT_EQ(pixel, qRgb(c.html & 0xFF, (c.html >> 8) & 0xFF, (c.html >> 16) & 0xFF));
+    }
 }
 
 // What the preview's page fitted is what an HTML page made from it uses.

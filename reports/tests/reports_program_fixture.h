@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app_fixture.h"
+#include "data_status.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "report_preview.h"

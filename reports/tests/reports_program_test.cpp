@@ -20,7 +20,10 @@
 #include "main_frame.h"
 #include "main_view.h"
 #include "plan_data.h"
+#include "plat/checked_format.h"
+#include "plat/resource_strings.h"
 #include "reports_program_fixture.h"
+#include "string_ids.h"
 #include "support/calendar_values.h"
 #include "testing/external_tools.h"
 #include "tools/plan_generator.h"
@@ -139,6 +142,42 @@ TEST_F(ReportsProgramTest, ScheduleReportToPreviewAndPdf) {
     for (const std::string& name : resources) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
     for (const std::string& name : tasks) EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << name;
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// A schedule whose columns would be narrower than the page's unit (hours
+// over four months on one page) is refused with the reason, whether
+// previewed, printed or written as HTML: no preview, no PDF, no page.
+TEST_F(ReportsProgramTest, ScheduleThatDoesNotFitIsRefusedWithTheReason) {
+    ASSERT_NO_FATAL_FAILURE(ShowSchedule(0, 4, "20250310", "20250324"));
+    SetSetting("ViewScheduleNonWorkingTimeHide", "0");
+    frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);   // a fortnight by the day fits
+
+    const std::string tooWide = plat::FormatChecked(plat::LoadResString(ids::REPORT_SCHEDULE_PERIOD_TOO_WIDE), {"2880"});
+    const auto expectTold = [&](std::vector<std::string> texts) {
+        std::vector<std::string> asked;
+        for (const ui::ScriptedPrompts::Asked& question : prompts.asked())
+            if (question.kind == ui::ScriptedPrompts::Kind::Message) asked.push_back(question.text);
+        EXPECT_EQ(asked, texts);
+    };
+    // Hours from 1 January to 1 May.
+    SetSetting("ViewScheduleBaseUnit", "3");
+    SetSetting("ViewVisibleDateFirst", "20250101");
+    SetSetting("ViewVisibleDateLast", "20250501");
+    const std::string html = out.path() + "/Schedule.html";
+    prompts.AnswerFile(html);
+    Press(CNewPreviewView::ID_EXPORT);
+    ASSERT_NE(Preview(), nullptr);   // nothing written: the preview stays
+    expectTold({tooWide});
+    Press(CNewPreviewView::ID_CLOSE);
+
+    frame->OnCommand(app_ids::ID_REPORT_PREVIEW);
+    EXPECT_EQ(Preview(), nullptr);
+    expectTold({tooWide, tooWide, plat::LoadResString(ids::COMMAND_FAILED)});
+
+    frame->OnCommand(app_ids::ID_REPORT_PRINT);
+    expectTold({tooWide, tooWide, plat::LoadResString(ids::COMMAND_FAILED), tooWide});
+    EXPECT_TRUE(std::filesystem::is_empty(out.path()));
 }
 
 // The task schedule's report written as HTML from the preview, to the file

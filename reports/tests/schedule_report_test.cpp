@@ -123,6 +123,35 @@ TEST_F(ScheduleReportTest, RowsContinuedOnTheNextBandRepeatTheirLabel) {
     EXPECT_EQ(BarFills(1).size() + BarFills(2).size(), 46u);
 }
 
+// Every band of lines has pages of its own: with two pages across, the
+// bars of the lines of the first band stand on pages 1 and 2, those of the
+// second band on pages 3 and 4, each within its page's body.
+TEST_F(ScheduleReportTest, BarsOfEachBandStandOnThatBandsPages) {
+    CTask* build = Task("Build", 0);
+    CResource* busy = Resource("Busy", 0);
+    for (int i = 0; i < 45; ++i) Bar(busy, build, 9, 12);   // one line each, across both pages
+    Bar(Resource("Next", 1), build, 9, 12);
+    settings.Set("ReportsSchedulePages", "2");
+    CSchedulePrintRenderer report(Context());
+    ASSERT_EQ(Print(report), 0);
+    ASSERT_EQ(document->GetPageCount(), 4);
+
+    const std::size_t firstBand = BarFills(1).size();
+    EXPECT_GT(firstBand, 0u);
+    EXPECT_LT(firstBand, 46u);
+    EXPECT_EQ(BarFills(2).size(), firstBand);
+    EXPECT_EQ(BarFills(3).size(), 46 - firstBand);
+    EXPECT_EQ(BarFills(4).size(), 46 - firstBand);
+    for (int page = 1; page <= 4; ++page) {
+        for (const doc::FillOp& bar : BarFills(page)) {
+            EXPECT_GE(bar.box.y, report.bodyTop) << page;
+            EXPECT_LE(bar.box.Bottom(), report.bodyBottom) << page;
+        }
+    }
+    EXPECT_TRUE(Shows(3, "Next"));
+    EXPECT_FALSE(Shows(1, "Next"));
+}
+
 // Settings out of range are clamped: pages across, the label column, a
 // line taller than the page, a period of nine thousand years.
 TEST_F(ScheduleReportTest, SettingsOutOfRangeAreClamped) {
@@ -142,10 +171,6 @@ TEST_F(ScheduleReportTest, SettingsOutOfRangeAreClamped) {
         {"label wider than the page", {{"ReportsSchedulePrinterWidthLabelColumn", "5000"}}, 1, halfPage},
         {"no label column", {{"ReportsSchedulePrinterWidthLabelColumn", "-3"}}, 1, -1},
         {"a line taller than the page", {{"ReportsSchedulePrinterLabelFontSize", "20000"}}, 3, 400},
-        {"nine thousand years by the day",
-         {{"ReportsScheduleDateRangeFixed", "1"}, {"ReportsScheduleDateRangeFixedStartDate", "10010101"},
-          {"ReportsScheduleDateRangeFixedEndDate", "99991231"}},
-         1, -1},
         {"nine thousand years by the hour",
          {{"ViewScheduleBaseUnit", "1"}, {"ReportsScheduleDateRangeFixed", "1"},
           {"ReportsScheduleDateRangeFixedStartDate", "10010101"}, {"ReportsScheduleDateRangeFixedEndDate", "99991231"},
@@ -165,6 +190,89 @@ TEST_F(ScheduleReportTest, SettingsOutOfRangeAreClamped) {
         for (const doc::LineOp& line : OpsOn<doc::LineOp>(*document, 1))
             if (line.pen.width == report.thickLinesWidth && line.x1 == line.x2) dividers.insert(line.x1);
         EXPECT_EQ(dividers, c.divider < 0 ? std::set<int>{} : std::set<int>{c.divider}) << c.name;
+        settings = saved;
+    }
+}
+
+// A period whose columns would be narrower than the output's unit (a
+// hundredth of a centimetre printed, a pixel in HTML) is refused: nothing
+// is printed or written and the column count is kept for the message.
+// More pages across make it fit.
+TEST_F(ScheduleReportTest, PeriodsTooWideForThePageAreRefused) {
+    Bar(Resource("Anna", 0), Task("Build", 0), 7, 8);
+    struct Case {
+        const char* name;
+        bool html;
+        const char* base;   // "ViewScheduleBaseUnit"
+        const char* last;   // the fixed range's end date, from 1 January 2025
+        const char* pages;
+        int result;
+        int columns;
+    };
+    const Case cases[] = {
+        {"hours over four months", false, "3", "20250501", "1", CScheduleReport::kPeriodTooWide, 2880},
+        {"the same on two pages across", false, "3", "20250501", "2", 0, 2880},
+        {"nine thousand years by the day", false, "4", "99991231", "1", CScheduleReport::kPeriodTooWide,
+         CScheduleReport::kMaxColumns},
+        {"hours over two months in HTML", true, "3", "20250301", "1", CScheduleReport::kPeriodTooWide, 1416},
+        {"hours over one month in HTML", true, "3", "20250201", "1", 0, 744},
+        {"the two months on two pages", true, "3", "20250301", "2", 0, 1416},
+    };
+    settings.Set("ReportsScheduleDateRangeFixed", "1");
+    settings.Set("ReportsScheduleDateRangeFixedStartDate", "20250101");
+    settings.Set("ViewScheduleNonWorkingTimeHide", "0");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.Set("ViewScheduleBaseUnit", c.base);
+        settings.Set("ReportsScheduleDateRangeFixedEndDate", c.last);
+        settings.Set("ReportsSchedulePages", c.pages);
+        if (c.html) {
+            const std::string path = dir.File(std::string(c.name) + ".html");
+            CScheduleHtmlRenderer page(Context());
+            EXPECT_EQ(page.Render(path), c.result);
+            EXPECT_EQ(page.columnCount, c.columns);
+            EXPECT_EQ(plat::GetPathKind(path) == plat::PathKind::File, c.result == 0);
+            if (c.result != 0) {
+                EXPECT_TRUE(page.WrittenFiles().empty());
+            }
+        } else {
+            document = doc::testing::MakeDocument(kPaper);
+            CSchedulePrintRenderer report(Context());
+            EXPECT_EQ(Print(report), c.result);
+            EXPECT_EQ(report.columnCount, c.columns);
+            if (c.result == 0) {
+                EXPECT_TRUE(Shows(1, "Anna"));
+            }
+        }
+    }
+}
+
+// Settings far outside their range come within one that still draws; a
+// font size factor that is no number is taken as 1.
+TEST_F(ScheduleReportTest, HtmlSizesFarOutOfRangeAreClamped) {
+    struct Case {
+        const char* key;
+        const char* value;
+        int timeBar, label, booking, minimumBar;
+    };
+    const Case cases[] = {
+        {"ViewFontSizeFactor", "NaN", 70, 100, 77, 3},
+        {"ViewFontSizeFactor", "1e300", 700, 1000, 770, 3},
+        {"ViewFontSizeFactor", "-1e300", 7, 10, 7, 3},
+        {"ReportsScheduleHtmlTimebarFontSize", "16500000", 10000, 100, 77, 3},
+        {"ReportsScheduleHtmlTimebarFontSize", "-2147483648", 1, 100, 77, 3},
+        {"ReportsScheduleHtmlColumnWidthMin", "2147483647", 70, 100, 77, 1000},
+        {"ReportsScheduleHtmlColumnWidthMin", "-1", 70, 100, 77, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        const reports_test::Settings saved = settings;
+        settings.Set(c.key, c.value);
+        const CScheduleHtmlRenderer page(Context());
+        EXPECT_EQ(page.timeBarFontSize, c.timeBar);
+        EXPECT_EQ(page.labelFontSize, c.label);
+        EXPECT_EQ(page.bookingFontSize, c.booking);
+        EXPECT_EQ(page.minimumBarWidth, c.minimumBar);
         settings = saved;
     }
 }

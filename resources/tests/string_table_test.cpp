@@ -61,6 +61,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::OPEN_TEXTS_SHORTENED, "s"},
     {ids::REPORT_BOOKING_LIST_SUBTITLE, "ss"},
     {ids::REPORT_CALENDAR_PERIOD_CUT, "ss"},
+    {ids::REPORT_SCHEDULE_PERIOD_TOO_WIDE, "s"},
     {ids::CALENDAR_WEEK_TOOLTIP, "s"},
     {ids::CALENDAR_OVERFLOW_DAY, "s"},
     {ids::CALENDAR_OVERFLOW_COUNT, "i"},

@@ -108,6 +108,7 @@ private:
         frame_.ShowWaitCursor(false);
         if (!filled) {
             delete preview_;
+            ui::MessageBoxById(&frame_, ids::COMMAND_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
             return false;
         }
         stack_->setCurrentWidget(preview_);

@@ -16,6 +16,7 @@
 #include "plat/resource_strings.h"
 #include "report_printing.h"
 #include "string_ids.h"
+#include "ui/prompts.h"
 
 CNewPreviewView::CNewPreviewView(CReportRun& run, CReportDocument* document, QPrinter* printer, Actions actions,
                                  QWidget* parent)
@@ -56,8 +57,9 @@ CNewPreviewView::CNewPreviewView(CReportRun& run, CReportDocument* document, QPr
         if (actions_.close) actions_.close();
     }));
 
-    // Every page is drawn anew on each update, so each update fills the
-    // document again from the report's settings.
+    // The pages are asked for only when the preview is laid out
+    // (Paginate); painting, zooming and paging show what they recorded. So
+    // each layout fills the document once, from the report's settings.
     connect(pages_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
         QPainter painter(target);
         filled_ = run_.Fill(document_, painter);
@@ -110,7 +112,9 @@ void CNewPreviewView::Relayout() {
     const int current = CurrentPage();
     if (!Paginate()) {
         // Nothing is left to show of a report that no longer fills.
+        QWidget* owner = window();
         if (actions_.close) actions_.close();
+        ui::MessageBoxById(owner, ids::COMMAND_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
         return;
     }
     // A report laid out to fewer pages keeps the nearest one.

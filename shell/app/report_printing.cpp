@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
+#include "plat/files.h"
 #include "report_document.h"
 #include "ui/painter.h"
 
@@ -106,7 +107,12 @@ ReportPrintResult PrintReport(CReportRun& run, CReportDocument* document, QPrint
     if (part) {
         printer.setOutputFileName(finalName);
         std::error_code error;
-        if (written) std::filesystem::rename(part->toStdString(), finalName.toStdString(), error);
+        // The part file was made private; the report takes the permissions
+        // of the program's other files.
+        if (written)
+            std::filesystem::permissions(part->toStdString(),
+                                         std::filesystem::perms(plat::NewFileMode(finalName.toStdString())), error);
+        if (written && !error) std::filesystem::rename(part->toStdString(), finalName.toStdString(), error);
         if (!written || error) {
             RemoveFile(*part);
             return ReportPrintResult::OutputFailed;

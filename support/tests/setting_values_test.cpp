@@ -135,4 +135,30 @@ TEST(SettingValues, TypedAccessorsOverCallbacks) {
     EXPECT_EQ(settings.values["NoDay"], "");
 }
 
+// Values far outside a range come back inside it; a real number that is
+// no number gives the default.
+TEST(SettingValues, RangedReadersClamp) {
+    struct Case {
+        const char* text;   // "" none stored
+        int integer;        // in [0, 100], default 7
+        double real;        // in [0.5, 4], default 1
+    } cases[] = {
+        {"", 7, 1.0},
+        {"3", 3, 3.0},
+        {"-2147483648", 0, 0.5},
+        {"2147483647", 100, 4.0},
+        {"99999999999999999999", 100, 4.0},
+        {"1e300", 1, 4.0},
+        {"-1e300", 0, 0.5},
+        {"NaN", 0, 1.0},
+        {"inf", 0, 4.0},
+    };
+    for (const Case& c : cases) {
+        FakeSettings settings;
+        if (*c.text != '\0') settings.values["Key"] = c.text;
+        EXPECT_EQ(GetIntSettingIn(settings.Getter(), "Key", 7, 0, 100), c.integer) << c.text;
+        EXPECT_EQ(GetDoubleSettingIn(settings.Getter(), "Key", 1.0, 0.5, 4.0), c.real) << c.text;
+    }
+}
+
 }  // namespace

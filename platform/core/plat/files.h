@@ -57,6 +57,10 @@ private:
     bool writable_ = false;
 };
 
+// The permissions a file written to path gets: those of the file it
+// replaces, else 0666 less the process's umask.
+unsigned NewFileMode(const std::string& path);
+
 // Writes bytes to a new file in the directory of path, flushes it to disk,
 // renames it over path and flushes the directory. On failure the old file
 // is untouched and error says why. The new file has no name until it is

@@ -198,6 +198,14 @@ bool File::ReadAt(std::int64_t offset, void* out, std::size_t n) const {
     return true;
 }
 
+unsigned NewFileMode(const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
     const auto fail = [&](const std::string& text) {
         if (error != nullptr) *error = text;
@@ -209,12 +217,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
     if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
 
     const std::string directory = DirectoryOf(target);
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
+    const auto mode = static_cast<mode_t>(NewFileMode(target));
 
     // The new file is written unnamed, so a write killed half way leaves
     // nothing behind. It gets a name only to be renamed over the target; that

@@ -399,9 +399,9 @@ TEST_F(MainFrameTest, WorkingTimeCommandIsOneUndoStep) {
     EXPECT_FALSE(data->IsModified());
 }
 
-// About shows the program's own version block; page setup stores the
+// About shows the program's own version block; print setup stores the
 // margins in hundredths of a centimetre.
-TEST_F(MainFrameTest, AboutAndPageSetupCommands) {
+TEST_F(MainFrameTest, AboutAndPrintSetupCommands) {
     std::string product, version;
     dlgtest::WhenModal<CAboutDlg>([&](CAboutDlg* dialog) {
         product = static_cast<QLabel*>(dialog->GetDlgItem(IDC_ABOUT_PRODUCT))->text().toStdString();
@@ -414,13 +414,17 @@ TEST_F(MainFrameTest, AboutAndPageSetupCommands) {
     EXPECT_EQ(version.find(','), std::string::npos);
 
     SetSetting("ReportsPrinterMarginsLeft", "-50");
-    dlgtest::WhenModal<CPrintSetupDlg>([](CPrintSetupDlg* dialog) {
+    QString title;
+    dlgtest::WhenModal<CPrintSetupDlg>([&title](CPrintSetupDlg* dialog) {
+        title = dialog->windowTitle();
         double top = 1.5;
         ui::SendMessage(dialog->GetDlgItem(IDC_PRINT_MARGIN_TOP), WM_SP_DOUBLEEDIT_SETVALUE, 0,
                         reinterpret_cast<ui::LPARAM>(&top));
         dialog->accept();
     });
     frame->OnCommand(app_ids::ID_FILE_PRINT_SETUP);
+    // The dialog is called what its menu item says.
+    EXPECT_EQ(title, QString::fromStdString(ActionText(app_ids::ID_FILE_PRINT_SETUP)).remove('&').remove("..."));
     EXPECT_EQ(GetSetting("ReportsPrinterMarginsLeft"), "0");
     EXPECT_EQ(GetSetting("ReportsPrinterMarginsTop"), "150");
     EXPECT_EQ(GetSetting("ReportsPrinterMarginsBottom"), "100");

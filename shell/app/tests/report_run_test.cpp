@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
 #include <filesystem>
 #include <functional>
@@ -133,6 +135,12 @@ protected:
         EXPECT_TRUE(frame->menuBar()->isVisible());
         EXPECT_TRUE(frame->ToolBar()->isVisible());
     }
+    // The one question asked so far told that the command failed.
+    void ExpectCommandFailedOnce() {
+        ASSERT_EQ(prompts.asked().size(), 1u);
+        EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(ids::COMMAND_FAILED));
+        EXPECT_EQ(prompts.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+    }
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(out.path())) {
@@ -228,10 +236,39 @@ TEST_F(ReportRunTest, PagingAndRelayout) {
     EXPECT_EQ(preview->PageDisplay(), "2/2");
     EXPECT_FALSE(preview->Button(CNewPreviewView::ID_LAST_PAGE)->isEnabled());
 
-    // A report that no longer fills ends the preview.
+    // A report that no longer fills ends the preview and says so.
     g_report.fail = true;
     Press(preview, CNewPreviewView::ID_RELAYOUT);
     ExpectViewsShown();
+    ExpectCommandFailedOnce();
+}
+
+// The report fills its pages once for the preview and again only when it
+// is laid out anew: showing, painting, resizing, zooming and paging the
+// preview draw the pages already filled.
+TEST_F(ReportRunTest, PreviewFillsOncePerLayout) {
+    ASSERT_EQ(DoReport(true), 1);
+    CNewPreviewView* preview = Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(g_report.fills, 1);
+    const std::function<void()> looks[] = {
+        [&] { EXPECT_FALSE(preview->grab().isNull()); },
+        [&] { frame->resize(frame->width() + 40, frame->height() + 30); },
+        [&] { Press(preview, CNewPreviewView::ID_ZOOM_IN); },
+        [&] { Press(preview, CNewPreviewView::ID_NEXT_PAGE); },
+        [&] { preview->hide(), preview->show(); },
+        [&] { ui::SendMessage(preview, WM_PREVIEW_SCROLL, 1); },
+    };
+    for (const auto& look : looks) {
+        look();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(frame->grab().isNull());
+    }
+    EXPECT_EQ(g_report.fills, 1);
+    Press(preview, CNewPreviewView::ID_RELAYOUT);
+    EXPECT_EQ(g_report.fills, 2);
+    EXPECT_FALSE(frame->grab().isNull());
+    EXPECT_EQ(g_report.fills, 2);
 }
 
 TEST_F(ReportRunTest, ExportClosesThePreviewWhenItSucceeds) {
@@ -454,7 +491,8 @@ TEST_F(ReportRunTest, CommandsDuringThePreviewLoseNothing) {
 }
 
 // A report that fails to fill prints nothing and leaves no file; the
-// command answers 0 and the window is as it was.
+// command answers 0 and the window is as it was. A preview that cannot
+// start says so (a failed print leaves that to the report).
 TEST_F(ReportRunTest, FailingReportLeavesNothingBehind) {
     g_report.fail = true;
     for (bool preview : {true, false}) {
@@ -467,7 +505,7 @@ TEST_F(ReportRunTest, FailingReportLeavesNothingBehind) {
     EXPECT_EQ(QELA_Command("DoReport", &noCallback), 0);
     EXPECT_FALSE(frame->FrameCommands().IsEnabled(app_ids::ID_FILE_PRINT));
     EXPECT_EQ(dialogs, 1);   // only the print run asked for a printer
-    EXPECT_TRUE(prompts.asked().empty());
+    ExpectCommandFailedOnce();
 }
 
 TEST_F(ReportRunTest, PrintOptions) {
@@ -503,6 +541,38 @@ TEST_F(ReportRunTest, PrintOptions) {
         EXPECT_LE(FolderEntries().size(), 1u);
     }
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// A PDF file gets the permissions of the program's other files: those of
+// the file it replaces, else 0666 less the umask.
+TEST_F(ReportRunTest, PdfFileTakesTheUsualPermissions) {
+    struct Case {
+        mode_t umask;
+        int oldMode;   // -1: no file before
+        int mode;
+    } cases[] = {
+        {022, -1, 0644},
+        {002, -1, 0664},
+        {077, -1, 0600},
+        {022, 0640, 0640},
+    };
+    SetSetting("ReportsPrintDirect", "1");
+    app->Printer()->setOutputFileName(QString::fromStdString(pdf));
+    const mode_t saved = ::umask(022);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        std::filesystem::remove(pdf);
+        if (c.oldMode >= 0) {
+            out.Write("report.pdf", "old");
+            std::filesystem::permissions(pdf, std::filesystem::perms(c.oldMode));
+        }
+        ::umask(c.umask);
+        EXPECT_EQ(DoReport(false), 1);
+        ::umask(022);
+        EXPECT_EQ(static_cast<int>(std::filesystem::status(pdf).permissions()), c.mode);
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"report.pdf"});
+    }
+    ::umask(saved);
 }
 
 // An output file that cannot be written is reported, and nothing is left.
