@@ -982,8 +982,8 @@ protected:
             data.bookings->Add(wide);
         });
     }
-    // Shows the unit with units columns on the screen from 13 January.
-    void ShowUnit(int unit, int units, bool hide) {
+    // Shows the unit with units columns on the screen from the day.
+    void ShowUnit(int unit, int units, bool hide, int from) {
         int onScreen[8] = {30, 30, 30, 24, 31, 13, 12, 3};
         onScreen[unit] = units;
         std::string text;
@@ -992,7 +992,7 @@ protected:
         SetSetting("ViewScheduleNonWorkingTimeHide", hide ? "1" : "0");
         SetSetting("ViewScheduleUnitsOnScreen", text);
         QELA_OnSettingsChanged();
-        GoTo(Schedule(), Day(13));
+        GoTo(Schedule(), from);
         Grid()->grab();
     }
 
@@ -1007,27 +1007,33 @@ TEST_F(WideBookingProgramTest, AMoveKeepsThePlaceGrabbedUnderThePointer) {
         const char* name;
         int unit, units;
         bool hide;
+        int first;                    // the first day shown
         int daysPerColumn;            // 0: a cell is a column
         int pressCell, targetCell;    // cells from the first visible one
         bool up;                      // onto B's row, the line above
         BookingTimes times;
         const char* resource;
     } cases[] = {
-        {"days: grabbed on the second day, straight up", 4, 31, false, 0, 1, 1, true,
+        {"days: grabbed on the second day, straight up", 4, 31, false, Day(13), 0, 1, 1, true,
          {Day(13), 480, Day(17), 1020}, "B"},
         // Five working days from Wednesday 8:00 end on Tuesday 17:00.
-        {"days: two on", 4, 31, false, 0, 1, 3, false, {Day(15), 480, Day(21), 1020}, "R2"},
+        {"days: two on", 4, 31, false, Day(13), 0, 1, 3, false, {Day(15), 480, Day(21), 1020}, "R2"},
+        {"days: a start before the shown days, a day on", 4, 31, false, Day(15), 0, 1, 2, false,
+         {Day(14), 480, Day(20), 1020}, "R2"},
         // Nine shown hours a day: twelve on is Tuesday 11:00; five working days on, Tuesday 11:00.
-        {"hours with hidden time: twelve on", 3, 24, true, 0, 2, 14, false, {Day(14), 660, Day(21), 660}, "R2"},
-        {"hours with hidden time: straight up", 3, 24, true, 0, 4, 4, true, {Day(13), 480, Day(17), 1020}, "B"},
-        {"weeks: two days on", 5, 13, false, 7, 1, 3, false, {Day(15), 480, Day(21), 1020}, "R2"},
-        {"weeks: into the next week, straight up", 5, 13, false, 7, 1, 8, true, {Day(20), 480, Day(24), 1020}, "B"},
-        {"months: three days on", 6, 4, false, 31, 13, 16, false, {Day(16), 480, Day(22), 1020}, "R2"},
-        {"months: straight up", 6, 4, false, 31, 14, 14, true, {Day(13), 480, Day(17), 1020}, "B"},
+        {"hours with hidden time: twelve on", 3, 24, true, Day(13), 0, 2, 14, false, {Day(14), 660, Day(21), 660},
+         "R2"},
+        {"hours with hidden time: straight up", 3, 24, true, Day(13), 0, 4, 4, true, {Day(13), 480, Day(17), 1020},
+         "B"},
+        {"weeks: two days on", 5, 13, false, Day(13), 7, 1, 3, false, {Day(15), 480, Day(21), 1020}, "R2"},
+        {"weeks: into the next week, straight up", 5, 13, false, Day(13), 7, 1, 8, true,
+         {Day(20), 480, Day(24), 1020}, "B"},
+        {"months: three days on", 6, 4, false, Day(13), 31, 13, 16, false, {Day(16), 480, Day(22), 1020}, "R2"},
+        {"months: straight up", 6, 4, false, Day(13), 31, 14, 14, true, {Day(13), 480, Day(17), 1020}, "B"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ShowUnit(c.unit, c.units, c.hide);
+        ShowUnit(c.unit, c.units, c.hide, c.first);
         const QRect bar = BarOf(kGreen);
         ASSERT_FALSE(bar.isEmpty());
         const int column = Grid()->width() / c.units;
