@@ -192,15 +192,15 @@ void BM_DragMoveStep(benchmark::State& state) {
     const ScheduleBar* bar = model.BarsOfLine(last).data();
     const BookingRange range = RangeOf(*bar->booking);
     const WorkingTime wt = WorkingTimeOf(*Plan().root.properties);
-    const int working = static_cast<int>(BookingWorkingMinutes(wt, range.start, range.end, 0, false));
+    const GridCell pressed = CellOfStart(model, range.start);
     const int minWidth = MinFeedbackWidth(model.baseUnit, model.ColumnWidth());
     int i = 0;
     for (auto _ : state) {
         const GridCell cell{i++ % kColumns, 0};
         benchmark::DoNotOptimize(FindBarById(model, bar->booking->id, bar->line));
-        const BookingRange moved = MovedRange(model, wt, range, cell, DragRules{}, working);
-        const ui::Rect frame =
-            MoveFeedback(model, cell, CellOfEnd(model, moved.end), 200, 400, kBarHeight, kWindowHeight, minWidth);
+        const BookingRange moved = MovedRange(model, wt, range, pressed, cell, DragRules{});
+        const ui::Rect frame = MoveFeedback(model, CellOfStart(model, moved.start), CellOfEnd(model, moved.end), 200,
+                                            400, kBarHeight, kWindowHeight, minWidth);
         benchmark::DoNotOptimize(frame);
     }
 }

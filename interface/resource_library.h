@@ -20,10 +20,13 @@ struct ResCursor {
     const char* rows[kCursorSize];
 };
 
-// The schedule grid's cursors.
+// The views' cursors: moving a booking, over a bar's body, over a bar's
+// border; over the calendar's column and row borders.
 inline constexpr unsigned kCursorMoving = 0x83;
 inline constexpr unsigned kCursorOverBooking = 0x84;
 inline constexpr unsigned kCursorOverBorder = 0x85;
+inline constexpr unsigned kCursorOverColumnBorder = 0x86;
+inline constexpr unsigned kCursorOverRowBorder = 0x87;
 
 // The cursor of an identifier; null for an unknown one.
 QEL_API const ResCursor* QELRes_GetCursor(unsigned id);

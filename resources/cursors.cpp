@@ -1,4 +1,4 @@
-// The cursors of the schedule grid, drawn as text so that they stay
+// The cursors of the views, drawn as text so that they stay
 // readable and need no image files: 'X' black, '.' white, ' ' transparent.
 
 #include <algorithm>
@@ -35,6 +35,20 @@ constexpr CursorEntry kCursors[] = {
        "  .X. .X. .X.   ", " .XX. .X. .XX.  ", ".XXXXX.X.XXXXX. ", " .XX. .X. .XX.  ",
        "  .X. .X. .X.   ", "   .. .X. ..    ", "      .X.       ", "      .X.       ",
        "      ...       ", "                ", "                ", "                "}}},
+    // Over a calendar column border: a two-way arrow left and right of a double line.
+    {kCursorOverColumnBorder,
+     {7, 7,
+      {"     .X.X.      ", "     .X.X.      ", "     .X.X.      ", "   . .X.X. .    ",
+       "  .X..X.X..X.   ", " .XX..X.X..XX.  ", ".XXXXXX.XXXXXX. ", " .XX..X.X..XX.  ",
+       "  .X..X.X..X.   ", "   . .X.X. .    ", "     .X.X.      ", "     .X.X.      ",
+       "     .X.X.      ", "     .....      ", "                ", "                "}}},
+    // Over a calendar row border: a two-way arrow above and below a double line.
+    {kCursorOverRowBorder,
+     {7, 7,
+      {"      .X.       ", "     .XXX.      ", "    .XXXXX.     ", "   ...XXX...    ",
+       "      .X.       ", "............... ", ".XXXXXXXXXXXXX. ", "............... ",
+       ".XXXXXXXXXXXXX. ", "............... ", "      .X.       ", "   ...XXX...    ",
+       "    .XXXXX.     ", "     .XXX.      ", "      .X.       ", "                "}}},
 };
 
 constexpr bool Sorted() {

@@ -1,7 +1,6 @@
 #include "booking_commands.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "booking_clipboard.h"
@@ -98,19 +97,8 @@ void SetBookingToDialog(CBooking* booking, BookingDialogRecord& record) {
 
 CDateTime PastedBookingEnd(const CBooking& source, const CDateTime& start, const WorkingTime& wt,
                            bool keepWorkingTime) {
-    const CDateTime sourceStart = DateTimeOf(source.startDay, source.startMinutes);
-    const CDateTime sourceEnd = DateTimeOf(source.endDay, source.endMinutes);
-    CDateTime end = start;
-    if (sourceEnd <= sourceStart) return end;
-    if (keepWorkingTime) {
-        const double minutes = BookingWorkingMinutes(wt, sourceStart, sourceEnd, kUnitMinutes, false);
-        return AddWorkingMinutes(wt, start, static_cast<int>(std::lround(minutes)));
-    }
-    int days = 0;
-    int minutes = 0;
-    sourceStart.DiffMinutes(sourceEnd, days, minutes);
-    end.date = AddDays(end.date, days);
-    return end.AddMinutes(minutes);
+    return MovedBookingEnd(wt, DateTimeOf(source.startDay, source.startMinutes),
+                           DateTimeOf(source.endDay, source.endMinutes), start, keepWorkingTime);
 }
 
 bool CBookingCommands::WriteProtected() const { return data_->properties->IsWriteProtected(); }

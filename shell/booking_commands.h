@@ -66,7 +66,8 @@ bool GetBookingFromDialog(CBooking* booking, const BookingDialogRecord& record);
 void SetBookingToDialog(CBooking* booking, BookingDialogRecord& record);
 
 // The end of a pasted booking that starts at start: the clipboard booking's
-// length in working time, or in real minutes.
+// length in working time, or in real minutes (MovedBookingEnd: a booking
+// with no working minutes keeps its real length).
 CDateTime PastedBookingEnd(const CBooking& source, const CDateTime& start, const WorkingTime& wt,
                            bool keepWorkingTime);
 

@@ -234,3 +234,16 @@ CDateTime AddWorkingMinutes(const WorkingTime& wt, const CDateTime& start, int n
     }
     return CDateTime(date, CTimeOfDay(m));
 }
+
+CDateTime MovedBookingEnd(const WorkingTime& wt, const CDateTime& start, const CDateTime& end,
+                          const CDateTime& newStart, bool keepWorkingTime) {
+    if (!(start < end)) return newStart;
+    if (keepWorkingTime) {
+        const double working = BookingWorkingMinutes(wt, start, end, kUnitMinutes, false);
+        if (working >= 1) return AddWorkingMinutes(wt, newStart, static_cast<int>(std::lround(working)));
+    }
+    int days = 0, minutes = 0;
+    start.DiffMinutes(end, days, minutes);
+    CDateTime moved(AddDays(newStart.date, days), newStart.time);
+    return moved.AddMinutes(minutes);
+}

@@ -60,3 +60,10 @@ double BookingWorkingMinutes(const WorkingTime& wt, const CDateTime& start, cons
 // The date-time reached after n working minutes from start; start itself
 // when n < 1, the working day has no length or no weekday is a working day.
 CDateTime AddWorkingMinutes(const WorkingTime& wt, const CDateTime& start, int n);
+// Where a booking from start to end ends once it starts at newStart: its
+// working length kept (keepWorkingTime), else its real length. A booking
+// with a real length but no working minutes (an evening, a day off) keeps
+// its real length either way, never shrinking to nothing. A booking that
+// does not end after its start gets no length.
+CDateTime MovedBookingEnd(const WorkingTime& wt, const CDateTime& start, const CDateTime& end,
+                          const CDateTime& newStart, bool keepWorkingTime);

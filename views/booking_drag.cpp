@@ -87,21 +87,60 @@ BookingRange ResizedRange(const CScheduleModel& model, const WorkingTime& wt, co
     return range;
 }
 
-BookingRange MovedRange(const CScheduleModel& model, const WorkingTime& wt, const BookingRange& booking,
-                        GridCell cell, const DragRules& rules, int workingMinutes) {
-    if (model.Columns().empty()) return booking;
-    CDateTime start = CellStart(model, cell);
-    if (model.baseUnit < 4) start = model.AdjustToWorkingDay(start, model.baseUnit, model.hideNonWorkingTime, false);
-    else start.time = booking.start.time;
-    if (start == booking.start) return booking;
-    if (!rules.keepWorkingTime || rules.realTime) {
-        int days = 0, minutes = 0;
-        booking.start.DiffMinutes(booking.end, days, minutes);
-        CDateTime end(AddDays(start.date, days), start.time);
-        end.AddMinutes(minutes);
-        return {start, end};
+namespace {
+
+// Where a start lies on the axis of a unit finer than a day: a start in
+// hidden time moves on to the next shown minute, as its bar does.
+CDateTime ShownStart(const CScheduleModel& model, CDateTime at) {
+    if (!model.hideNonWorkingTime) return at;
+    const int minutes = at.time.GetMinutes();
+    if (minutes >= model.DayEnd()) at = CDateTime(AddDays(at.date, 1), CTimeOfDay(model.DayStart()));
+    else if (minutes < model.DayStart()) at.time = CTimeOfDay(model.DayStart());
+    for (int i = 0; i < 7 && at.date.IsValid() && !model.IsShownWeekday(at.date); ++i)
+        at = CDateTime(AddDays(at.date, 1), CTimeOfDay(model.DayStart()));
+    return at;
+}
+
+CDateTime MovedStart(const CScheduleModel& model, const CDateTime& start, GridCell pressed, GridCell cell) {
+    if (model.baseUnit > 4) {
+        const int days = CellStart(model, cell).date.GetJulianDay() - CellStart(model, pressed).date.GetJulianDay();
+        return CDateTime(AddDays(start.date, days), start.time);
     }
-    return {start, AddWorkingMinutes(wt, start, workingMinutes)};
+    const int steps = cell.column - pressed.column;
+    if (steps == 0) return start;
+    if (model.baseUnit == 4) return model.StepUnits(start, steps);
+    const CDateTime moved = model.StepUnits(ShownStart(model, start), steps);
+    return model.AdjustToWorkingDay(moved, model.baseUnit, model.hideNonWorkingTime, false);
+}
+
+// The cell of a date-time in the column found for it.
+GridCell CellIn(const CScheduleModel& model, int column, const CDate& date) {
+    const ScheduleColumn& found = model.Columns()[static_cast<std::size_t>(column)];
+    if (!model.IsMultiDayUnit() || found.days <= 0) return {column, 0};
+    return {column, std::clamp(date.GetJulianDay() - found.start.date.GetJulianDay(), 0, found.days - 1)};
+}
+
+}  // namespace
+
+BookingRange MovedRange(const CScheduleModel& model, const WorkingTime& wt, const BookingRange& booking,
+                        GridCell pressed, GridCell cell, const DragRules& rules) {
+    if (model.Columns().empty()) return booking;
+    const CDateTime start = MovedStart(model, booking.start, pressed, cell);
+    if (start == booking.start || !start.date.IsValid()) return booking;
+    const CDateTime end =
+        MovedBookingEnd(wt, booking.start, booking.end, start, rules.keepWorkingTime && !rules.realTime);
+    if (!end.date.IsValid()) return booking;
+    return {start, end};
+}
+
+GridCell CellOfStart(const CScheduleModel& model, const CDateTime& start) {
+    const auto& columns = model.Columns();
+    if (columns.empty()) return {};
+    // The first column ending after the start.
+    const auto after = std::partition_point(columns.begin(), columns.end(),
+                                            [&](const ScheduleColumn& c) { return !(start < c.end); });
+    const int column = std::min(static_cast<int>(after - columns.begin()), static_cast<int>(columns.size()) - 1);
+    return CellIn(model, column, start.date);
 }
 
 GridCell CellOfEnd(const CScheduleModel& model, const CDateTime& end) {
@@ -111,12 +150,7 @@ GridCell CellOfEnd(const CScheduleModel& model, const CDateTime& end) {
     const auto after = std::partition_point(columns.begin(), columns.end(),
                                             [&](const ScheduleColumn& c) { return c.start < end; });
     const int column = std::max(0, static_cast<int>(after - columns.begin()) - 1);
-    const ScheduleColumn& found = columns[static_cast<std::size_t>(column)];
-    if (!model.IsMultiDayUnit() || found.days <= 0) return {column, 0};
-    const bool beyond = after == columns.end() && !(end < found.end);
-    CDate last = end.time.GetMinutes() == 0 ? AddDays(end.date, -1) : end.date;
-    const int day = beyond ? found.days - 1 : last.GetJulianDay() - found.start.date.GetJulianDay();
-    return {column, std::clamp(day, 0, found.days - 1)};
+    return CellIn(model, column, end.time.GetMinutes() == 0 ? AddDays(end.date, -1) : end.date);
 }
 
 ui::Rect MoveFeedback(const CScheduleModel& model, GridCell startCell, GridCell endCell, int y, int rowBottom,

@@ -40,11 +40,20 @@ ui::Rect ResizeFeedback(const CScheduleModel& model, const ui::Rect& bar, bool s
 BookingRange ResizedRange(const CScheduleModel& model, const WorkingTime& wt, const BookingRange& booking,
                           bool start, GridCell borderCell, GridCell cell, bool realTime);
 
-// The booking's range when its start is dropped on the cell. Day and longer
-// units keep the clock time; the length stays in working minutes
-// (workingMinutes) when the rules say so, else in real time.
+// The booking's range moved as far as the pointer went from the cell
+// pressed to the cell now, so the place grabbed stays under the pointer.
+// Units finer than a day and the day unit step over the shown cells (finer
+// units then move on to a working day when non-working time is hidden, and
+// a start in hidden time first moves to the next shown minute); week,
+// month and year units count the days from cell start to cell start. Days
+// and longer keep the clock time. An unmoved start keeps the end; otherwise
+// the end follows MovedBookingEnd. A move that would leave the calendar
+// keeps the booking where it is.
 BookingRange MovedRange(const CScheduleModel& model, const WorkingTime& wt, const BookingRange& booking,
-                        GridCell cell, const DragRules& rules, int workingMinutes);
+                        GridCell pressed, GridCell cell, const DragRules& rules);
+// The visible cell holding a range starting at start; the first visible
+// cell for a start before them, the last for one beyond.
+GridCell CellOfStart(const CScheduleModel& model, const CDateTime& start);
 // The visible cell holding the last minute of a range ending at end; the
 // last visible cell for an end beyond them.
 GridCell CellOfEnd(const CScheduleModel& model, const CDateTime& end);

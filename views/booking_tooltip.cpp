@@ -26,16 +26,23 @@ bool HasWorkingTime(const PlanContext& context) {
     return context.plan != nullptr && context.plan->properties != nullptr;
 }
 
-// The working length from start to end in the settings' duration style.
 std::string DurationText(const PlanContext& context, const CDateTime& start, const CDateTime& end) {
-    const WorkingTime wt = WorkingTimeOf(*context.plan->properties);
-    const bool realTime = GetBoolSetting(context.settings, "DurationRealTime", false);
-    const double minutes = BookingWorkingMinutes(wt, start, end, kUnitMinutes, realTime);
-    const int style = GetIntSetting(context.settings, "ViewFormatDuration", kDurationHoursMinutes);
-    return FormatDuration(wt, minutes, style, kUnitMinutes);
+    return TooltipDurationText(context, TooltipMinutes(context, start, end));
 }
 
 }  // namespace
+
+double TooltipMinutes(const PlanContext& context, const CDateTime& start, const CDateTime& end) {
+    if (!HasWorkingTime(context)) return 0;
+    const bool realTime = GetBoolSetting(context.settings, "DurationRealTime", false);
+    return BookingWorkingMinutes(WorkingTimeOf(*context.plan->properties), start, end, kUnitMinutes, realTime);
+}
+
+std::string TooltipDurationText(const PlanContext& context, double minutes) {
+    if (!HasWorkingTime(context)) return {};
+    const int style = GetIntSetting(context.settings, "ViewFormatDuration", kDurationHoursMinutes);
+    return FormatDuration(WorkingTimeOf(*context.plan->properties), minutes, style, kUnitMinutes);
+}
 
 std::string FormatBookingTooltip(const CBooking& booking, std::string_view duration) {
     std::string out;

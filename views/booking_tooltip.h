@@ -10,6 +10,12 @@
 #include "plan_context.h"
 #include "support/calendar_values.h"
 
+// The working length from start to end in minutes, every minute counting
+// with "DurationRealTime"; 0 without a plan.
+double TooltipMinutes(const PlanContext& context, const CDateTime& start, const CDateTime& end);
+// Minutes as text in the style "ViewFormatDuration"; empty without a plan.
+std::string TooltipDurationText(const PlanContext& context, double minutes);
+
 // The lines of booking with duration as the duration's text.
 std::string FormatBookingTooltip(const CBooking& booking, std::string_view duration);
 

@@ -26,23 +26,14 @@ CDate LastDayOf(const BookingRange& period) {
     return std::max(last, period.start.date);
 }
 
-
-
-BookingRange MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules) {
-    const auto [start, end] = RangeOf(booking);
-    BookingRange moved{CDateTime(day, start.time), end};
-    if (moved.start == start) return moved;
-    int days = 0, minutes = 0;
-    start.DiffMinutes(end, days, minutes);
-    const int working = static_cast<int>(BookingWorkingMinutes(rules.workingTime, start, end, 0, rules.realTime));
-    const bool realLength = !rules.keepWorkingTime || rules.realTime || (working < 1 && end > start);
-    if (realLength) {
-        moved.end = CDateTime(AddDays(moved.start.date, days), moved.start.time);
-        moved.end.AddMinutes(minutes);
-    } else {
-        moved.end = AddWorkingMinutes(rules.workingTime, moved.start, working);
-    }
-    return moved;
+BookingRange MoveBookingByDays(const CBooking& booking, int days, const CalendarDragRules& rules) {
+    const BookingRange range = RangeOf(booking);
+    const CDateTime start(AddDays(range.start.date, days), range.start.time);
+    if (start == range.start || !start.date.IsValid()) return range;
+    const CDateTime end = MovedBookingEnd(rules.workingTime, range.start, range.end, start,
+                                          rules.keepWorkingTime && !rules.realTime);
+    if (!end.date.IsValid()) return range;
+    return {start, end};
 }
 
 BookingRange ResizeBookingToDay(const CBooking& booking, bool startBorder, const CDate& day,

@@ -31,10 +31,11 @@ CDate LastDayOf(const CBooking& booking);
 // The last day a period covers, by the same rule.
 CDate LastDayOf(const BookingRange& period);
 
-// The booking moved to day at its own time of day. Its length is kept in
-// working minutes, or in real time when asked or when it has no working
-// minutes at all (a booking at night or on a weekend keeps its length).
-BookingRange MoveBookingToDay(const CBooking& booking, const CDate& day, const CalendarDragRules& rules);
+// The booking moved by days calendar days at its own time of day. An
+// unmoved booking keeps its end; a moved one's end follows MovedBookingEnd
+// (its working length, or its real length when asked, in real time or when
+// it has no working minutes). A move out of the calendar changes nothing.
+BookingRange MoveBookingByDays(const CBooking& booking, int days, const CalendarDragRules& rules);
 
 // One border of a booking dragged to day: the start border stops at the
 // booking's last day, the end border at its first; the booking's own day

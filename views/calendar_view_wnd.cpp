@@ -15,13 +15,14 @@
 #include "booking_placement.h"
 #include "booking_tooltip.h"
 #include "context_menu.h"
+#include "drag_tooltip.h"
 #include "drawing.h"
 #include "host_messages.h"
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
+#include "res_cursor.h"
 #include "string_ids.h"
-#include "support/time_bar_labels.h"
 #include "support/working_time.h"
 #include "tooltip_markup.h"
 #include "ui/scroll_bar.h"
@@ -443,11 +444,11 @@ void CCalendarViewWnd::SetCursorKind(int kind) {
     if (kind == cursorKind_) return;
     cursorKind_ = kind;
     switch (kind) {
-    case kMovingCursor: setCursor(Qt::ClosedHandCursor); break;
-    case kBodyCursor: setCursor(Qt::OpenHandCursor); break;
-    case kBorderCursor: setCursor(Qt::SizeHorCursor); break;
-    case kColumnBorder: setCursor(Qt::SplitHCursor); break;
-    case kRowBorder: setCursor(Qt::SplitVCursor); break;
+    case kMovingCursor: setCursor(LoadResCursor(kCursorMoving)); break;
+    case kBodyCursor: setCursor(LoadResCursor(kCursorOverBooking)); break;
+    case kBorderCursor: setCursor(LoadResCursor(kCursorOverBorder)); break;
+    case kColumnBorder: setCursor(LoadResCursor(kCursorOverColumnBorder)); break;
+    case kRowBorder: setCursor(LoadResCursor(kCursorOverRowBorder)); break;
     default: unsetCursor(); break;
     }
 }
@@ -487,6 +488,7 @@ bool CCalendarViewWnd::BeginDrag(int x, int y, bool right) {
         dragBooking_ = selectedBooking_;
         if (hit.part == kBarBody) {
             hoverState_ = kMovePending;
+            pressDay_ = DayUnder(x, y);
         } else {
             hoverState_ = kResizePending;
             resizingStart_ = hit.part == kBarStart;
@@ -561,7 +563,7 @@ void CCalendarViewWnd::ResizeStep(int x, int y) {
         return g.LineTop(row, 0);
     });
     update();
-    const std::string text = BookingTipText(*dragBooking_, dragPeriod_);
+    const std::string text = DragTipText();
     if (text != tipText_) ShowTip(mapToGlobal(QPoint(x + 10, hoverRect_.bottom + 6)), text);
 }
 
@@ -570,9 +572,9 @@ void CCalendarViewWnd::MoveStep(int x, int y) {
     int cursorRow = 0;
     const CDate day = DayUnder(x, y, &cursorRow);
     if (IsValidDay(day) && day != moveLastDay_) {
-        dragPeriod_ = MoveBookingToDay(*dragBooking_, day, DragRules());
+        dragPeriod_ = MoveBookingByDays(*dragBooking_, day.GetJulianDay() - pressDay_.GetJulianDay(), DragRules());
         moveLastDay_ = day;
-        const std::string text = BookingTipText(*dragBooking_, dragPeriod_);
+        const std::string text = DragTipText();
         if (text != tipText_) ShowTip(mapToGlobal(QPoint(x + 10, hoverRect_.bottom + 6)), text);
     }
     const CalendarGeometry& g = geometry_;
@@ -706,12 +708,12 @@ void CCalendarViewWnd::HideTip() {
     }
 }
 
-std::string CCalendarViewWnd::BookingTipText(const CBooking& booking, const BookingRange& period) const {
-    std::string text;
-    if (booking.resource != nullptr) text += std::string(booking.resource->name) + "\n";
-    if (booking.task != nullptr) text += std::string(booking.task->name) + "\n";
-    return PlainTipLines(text + FormatTimeBarLabel(period.start, 1, false) + " - " +
-                         FormatTimeBarLabel(period.end, 1, true));
+// The schedule's drag tooltips; the calendar never changes resource or task.
+std::string CCalendarViewWnd::DragTipText() const {
+    if (dragBooking_ == nullptr) return {};
+    if (resizing_) return BuildResizeTooltip(model_.Context(), *dragBooking_, dragPeriod_);
+    return MoveTooltip(*dragBooking_, {nullptr, dragBooking_->resource, nullptr, dragBooking_->task}, true,
+                       dragPeriod_);
 }
 
 std::string CCalendarViewWnd::SelectionTipText() const {

@@ -106,8 +106,8 @@ private:
     // off avoid (screen coordinates).
     void ShowTip(const QPoint& at, const std::string& markup, const QRect& avoid = QRect());
     void HideTip();
-    // Tooltip markup of a dragged booking's new period and of the day selection.
-    std::string BookingTipText(const CBooking& booking, const BookingRange& period) const;
+    // Tooltip markup of the drag under way and of the day selection.
+    std::string DragTipText() const;
     std::string SelectionTipText() const;
     void Commit(CBooking* booking, const BookingRange& period, unsigned undoNameId);
 
@@ -151,6 +151,7 @@ private:
     bool moving_ = false;
     bool resizing_ = false;
     BookingRange dragPeriod_;
+    CDate pressDay_;      // under the pointer at the press: a move keeps it under the pointer
     CDate moveLastDay_;
     std::vector<ui::Rect> feedback_;
 };

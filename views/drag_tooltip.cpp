@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "booking_tooltip.h"
 #include "plat/resource_strings.h"
 #include "string_ids.h"
 #include "support/time_bar_labels.h"
@@ -48,4 +49,12 @@ std::string ResizeTooltip(const CBooking& booking, const BookingRange& range, do
     AddPeriod(out, booking, range);
     AddLine(out, ids::TOOLTIP_DURATION, durationText, std::fabs(newMinutes - oldMinutes) > 0.001);
     return out;
+}
+
+std::string BuildResizeTooltip(const PlanContext& context, const CBooking& booking, const BookingRange& range) {
+    if (context.plan == nullptr || context.plan->properties == nullptr) return {};
+    const BookingRange old = RangeOf(booking);
+    const double before = TooltipMinutes(context, old.start, old.end);
+    const double after = TooltipMinutes(context, range.start, range.end);
+    return ResizeTooltip(booking, range, before, after, TooltipDurationText(context, after));
 }

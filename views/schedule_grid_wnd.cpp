@@ -301,15 +301,8 @@ std::string CScheduleGridWnd::BookingTipText(int bookingId) const {
 std::string CScheduleGridWnd::DragTipText() const {
     const CBooking* booking = FindBooking(drag_.bookingId);
     if (booking == nullptr) return "";
-    if (pointer_.State() == kHoverResizing || pointer_.State() == kHoverResizePending) {
-        const SettingGetter get = PluginSettingGetter();
-        const WorkingTime wt = Wt();
-        const bool realTime = GetBoolSetting(get, "DurationRealTime", false);
-        const double before = BookingWorkingMinutes(wt, drag_.original.start, drag_.original.end, kUnitMinutes, realTime);
-        const double after = BookingWorkingMinutes(wt, drag_.range.start, drag_.range.end, kUnitMinutes, realTime);
-        const int style = GetIntSetting(get, "ViewFormatDuration", kDurationHoursMinutes);
-        return ResizeTooltip(*booking, drag_.range, before, after, FormatDuration(wt, after, style, kUnitMinutes));
-    }
+    if (pointer_.State() == kHoverResizing || pointer_.State() == kHoverResizePending)
+        return BuildResizeTooltip(model_.Context(), *booking, drag_.range);
     const auto& rows = model_.Rows();
     const ScheduleRowItem target = drag_.row >= 0 && drag_.row < static_cast<int>(rows.size())
                                        ? rows[static_cast<std::size_t>(drag_.row)].item
@@ -391,8 +384,7 @@ bool CScheduleGridWnd::BeginDrag(const QPoint& p, bool leftButton) {
         drag_.endCell = ClampedCellAtX(model_, hit.rect.right - 2, width());
         drag_.original = RangeOf(*booking);
         drag_.range = drag_.original;
-        drag_.workingMinutes = static_cast<int>(
-            BookingWorkingMinutes(Wt(), drag_.original.start, drag_.original.end, 0, Rules().realTime));
+        drag_.pressCell = ClampedCellAtX(model_, p.x(), width());
         SetCursorKind(hit.part == BarPart::Body ? kCursorBody : kCursorBorder);
         dragTimer_.start(kDragDelayMs);
         return true;
@@ -480,14 +472,15 @@ void CScheduleGridWnd::TrackMove(const QPoint& p) {
     const auto& rows = model_.Rows();
     if (rows.empty()) return;
     const GridGeometry g = Geometry();
-    const int x = std::clamp(p.x(), 0, width()), y = std::clamp(p.y(), 0, height());
+    const int x = std::clamp(p.x(), 0, width() - 1), y = std::clamp(p.y(), 0, height() - 1);
     int row = RowAtY(model_, g, y);
     if (row < 0) row = static_cast<int>(rows.size()) - 1;
     drag_.row = row;
     GridCell cell = drag_.cell;
     CellAtX(model_, x, width(), cell);
     if (!(cell == drag_.cell) && cell.column >= 0) {
-        drag_.range = MovedRange(model_, Wt(), drag_.original, cell, Rules(), drag_.workingMinutes);
+        drag_.range = MovedRange(model_, Wt(), drag_.original, drag_.pressCell, cell, Rules());
+        drag_.startOfMove = CellOfStart(model_, drag_.range.start);
         drag_.endOfMove = CellOfEnd(model_, drag_.range.end);
         drag_.cell = cell;
     }
@@ -496,7 +489,7 @@ void CScheduleGridWnd::TrackMove(const QPoint& p) {
     if (drag_.cell.column < 0) return;
     const ScheduleRow& target = rows[static_cast<std::size_t>(row)];
     const int rowBottom = (target.firstLine + target.lineCount - g.firstLine) * g.lineHeight;
-    SetFeedback(MoveFeedback(model_, drag_.cell, drag_.endOfMove, y, rowBottom, g.barHeight, height(),
+    SetFeedback(MoveFeedback(model_, drag_.startOfMove, drag_.endOfMove, y, rowBottom, g.barHeight, height(),
                              drag_.minFeedbackWidth));
 }
 

@@ -73,9 +73,9 @@ private:
         ui::Rect barRect;
         GridCell startCell, endCell;   // of the bar when the button went down
         BookingRange original;
-        int workingMinutes = 0;
+        GridCell pressCell;            // under the pointer at the press: a move keeps it under the pointer
         GridCell cell{-1, -1};         // the last cell computed
-        GridCell endOfMove;
+        GridCell startOfMove, endOfMove;
         BookingRange range;            // the new range
         int row = -1;                  // the move's target row
         int minFeedbackWidth = 0;

@@ -181,8 +181,9 @@ TEST(ResourceLibrary, CarriesItsVersionBlock) {
 
 }  // namespace
 
-TEST(ResourceLibrary, GridCursorsAreWholeImages) {
-    for (unsigned id : {kCursorMoving, kCursorOverBooking, kCursorOverBorder}) {
+TEST(ResourceLibrary, ViewCursorsAreWholeImages) {
+    for (unsigned id :
+         {kCursorMoving, kCursorOverBooking, kCursorOverBorder, kCursorOverColumnBorder, kCursorOverRowBorder}) {
         const ResCursor* cursor = QELRes_GetCursor(id);
         ASSERT_NE(cursor, nullptr) << id;
         EXPECT_TRUE(cursor->hotX >= 0 && cursor->hotX < kCursorSize && cursor->hotY >= 0 && cursor->hotY < kCursorSize);
@@ -193,4 +194,5 @@ TEST(ResourceLibrary, GridCursorsAreWholeImages) {
         }
     }
     EXPECT_EQ(QELRes_GetCursor(0x82), nullptr);
+    EXPECT_EQ(QELRes_GetCursor(0x88), nullptr);
 }

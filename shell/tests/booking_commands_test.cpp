@@ -318,22 +318,29 @@ TEST_F(BookingCommandsTest, NewBookingMakesOneBookingPerChosenResourceFromTheDia
 
 TEST_F(BookingCommandsTest, PasteTakesTheClipboardBookingToTheTargetWithItsLength) {
     // Friday 16:00 to Monday 9:00 is 120 working minutes (8:00 to 17:00,
-    // Monday to Friday) and 3060 real ones.
+    // Monday to Friday) and 3060 real ones; an evening and a Saturday have
+    // none, and keep their real two hours.
     CBooking* weekend = plan.Booking(truck, dig, kFriday, 960, kFriday + 3, 540);
+    CBooking* evening = plan.Booking(truck, dig, kMonday, 1080, kMonday, 1200);
+    CBooking* saturday = plan.Booking(truck, dig, kFriday + 1, 600, kFriday + 1, 720);
     const struct {
         const char* what;
+        CBooking* source;
         const char* keepWorkingTime;
         const char* realTime;
         CDateTime end;
     } cases[] = {
-        {"working time not kept", "0", "", At(kFriday, 540)},
-        {"real time wins over keeping working time", "1", "1", At(kFriday, 540)},
+        {"working time kept", weekend, "1", "", At(kTuesday + 1, 540)},
+        {"working time not kept", weekend, "0", "", At(kFriday, 540)},
+        {"real time wins over keeping working time", weekend, "1", "1", At(kFriday, 540)},
+        {"an evening keeps its real length", evening, "1", "", At(kTuesday, 1080)},
+        {"a Saturday keeps its real length", saturday, "1", "", At(kTuesday, 1080)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         settings["ViewBookingMoveKeepWorkingTime"] = c.keepWorkingTime;
         settings["DurationRealTime"] = c.realTime;
-        ASSERT_TRUE(commands.CopyBooking(weekend));
+        ASSERT_TRUE(commands.CopyBooking(c.source));
         const int before = data->bookings->GetCount();
         ASSERT_TRUE(commands.PasteBookings(At(kTuesday, 960), {}, {}));
         ASSERT_EQ(data->bookings->GetCount(), before + 1);

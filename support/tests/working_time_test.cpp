@@ -81,6 +81,33 @@ TEST(WorkingTime, AddWorkingMinutes) {
             << Text(AddWorkingMinutes(kOffice, c.start, c.minutes));
 }
 
+// A moved booking keeps its working length, or its real one when asked; a
+// booking without working minutes keeps its real length either way.
+TEST(WorkingTime, MovedBookingEnd) {
+    struct Case {
+        const char* what;
+        CDateTime start, end, newStart;
+        bool keepWorkingTime;
+        CDateTime expected;
+    };
+    const Case cases[] = {
+        {"two working hours over the weekend", At(kMon, 10), At(kMon, 12), At(kFri, 16), true, At(kNextMon, 9)},
+        {"the real length over the weekend", At(kMon, 10), At(kMon, 12), At(kFri, 16), false, At(kFri, 18)},
+        {"a weekend span in working time", At(kFri, 16), At(kNextMon, 9), At(kTue, 16), true, At(kWed, 9)},
+        {"a weekend span in real time", At(kFri, 16), At(kNextMon, 9), At(kTue, 16), false, At(kFri, 9)},
+        {"an evening keeps its two hours", At(kMon, 18), At(kMon, 20), At(kTue, 18), true, At(kTue, 20)},
+        {"an evening moved into the day", At(kMon, 18), At(kMon, 20), At(kWed, 9), true, At(kWed, 11)},
+        {"a Saturday keeps its length", At(kSat, 10), At(kSat, 12), At(kSun, 10), true, At(kSun, 12)},
+        {"a night over midnight", At(kMon, 22), At(kTue, 2), At(kWed, 22), true, At(kTue + 2, 2)},
+        {"an end at 0:00 in real time", At(kMon, 8), At(kTue, 0), At(kWed, 8), false, At(kWed + 1, 0)},
+        {"no length", At(kMon, 10), At(kMon, 10), At(kTue, 9), true, At(kTue, 9)},
+        {"an end before the start", At(kMon, 12), At(kMon, 10), At(kTue, 9), false, At(kTue, 9)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MovedBookingEnd(kOffice, c.start, c.end, c.newStart, c.keepWorkingTime), c.expected)
+            << c.what << ": gave " << Text(MovedBookingEnd(kOffice, c.start, c.end, c.newStart, c.keepWorkingTime));
+}
+
 // Days that end at midnight: whole days from the day start end at 0:00 of
 // the day after the last working day they cover.
 TEST(WorkingTime, AddWorkingMinutesOnDaysEndingAtMidnight) {

@@ -9,6 +9,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "booking_times.h"
 #include "host_messages.h"
 #include "main_app.h"
 #include "main_frame.h"
@@ -16,11 +17,14 @@
 #include "period_tip_text.h"
 #include "plan_data.h"
 #include "plat/checked_format.h"
+#include "plat/dynlib.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
+#include "resource_library.h"
 #include "settings_store.h"
 #include "string_ids.h"
 #include "support/calendar_values.h"
+#include "support/time_bar_labels.h"
 #include "ui/message.h"
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
@@ -383,6 +387,161 @@ TEST_F(CalendarProgramTest, StatusBarFollowsAGoToUnderARestingMouse) {
     QTest::mouseMove(Calendar(), at + QPoint(200, 200));
     QTest::mouseMove(Calendar(), at);
     EXPECT_EQ(app->MainFrame()->PaneText(1), after);
+}
+
+// The red bar: Tuesday 14 January 10:00 to Wednesday 15:00 in the first
+// week row, and how wide a day is.
+class CalendarDragTest : public CalendarProgramTest {
+protected:
+    void SetUp() override {
+        CalendarProgramTest::SetUp();
+        GoTo(Calendar(), Day(13));
+        const QImage image = Calendar()->grab().toImage();
+        red = FindColour(image, kRed);
+        const PixelBox blue = FindColour(image, kBlue);
+        ASSERT_TRUE(red.Found() && blue.Found());
+        day = (blue.left - red.left) / 3;
+        ASSERT_GT(day, 20);
+    }
+    QPoint RedCentre() const { return {(red.left + red.right) / 2, (red.top + red.bottom) / 2}; }
+    QWidget* Tip() const { return Calendar()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly); }
+    // Press, wait for the drag, move on to the point and stop there.
+    void StartDrag(QPoint from, QPoint to) {
+        QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+        QTest::qWait(400);
+        QTest::mouseMove(Calendar(), (from + to) / 2);
+        QTest::mouseMove(Calendar(), to);
+    }
+    BookingTimes Times() const { return TimesOf(moved); }
+    static CDateTime At(int d, int minutes) { return CDateTime(CDate::FromJulianDay(Day(d)), CTimeOfDay(minutes)); }
+
+    PixelBox red;
+    int day = 0;
+};
+
+// Grabbed on its second day, the booking goes as many days as the pointer
+// does: straight up it stays; a week row lower is a week later.
+TEST_F(CalendarDragTest, AMoveKeepsTheDayGrabbedUnderThePointer) {
+    const QPoint wednesday(red.right - day / 2, (red.top + red.bottom) / 2);
+    struct Case {
+        const char* name;
+        QPoint by;
+        BookingTimes times;
+    } cases[] = {
+        {"straight up", QPoint(0, -(red.bottom - red.top)), {Day(14), 600, Day(15), 900}},
+        {"a day on, keeping the working time", QPoint(day, 0), {Day(15), 600, Day(16), 900}},
+        {"a day back", QPoint(-day, 0), {Day(13), 600, Day(14), 900}},
+        {"a week row lower", QPoint(0, 100), {Day(21), 600, Day(22), 900}},
+    };
+    const std::string undoBefore = UndoText();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartDrag(wednesday, wednesday + c.by);
+        QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, wednesday + c.by);
+        EXPECT_EQ(Times(), c.times);
+        if (UndoText() != undoBefore) {
+            EXPECT_EQ(UndoText(), plat::FormatChecked(plat::LoadResString(ids::MENU_UNDO),
+                                                      {plat::LoadResString(ids::UNDO_MOVE_BOOKING)}));
+            app->MainFrame()->OnCommand(app_ids::ID_UNDO);
+        }
+        EXPECT_EQ(Times(), (BookingTimes{Day(14), 600, Day(15), 900}));
+    }
+}
+
+// The window's resize path: a press on a grip, the drag delay, the border
+// held at the booking's other end, one step named as a resize.
+TEST_F(CalendarDragTest, ABorderDragIsOneResizeStepAndStopsAtTheOtherEnd) {
+    const int y = (red.top + red.bottom) / 2;
+    const QPoint startGrip(red.left, y), endGrip(red.right, y);
+    struct Case {
+        const char* name;
+        QPoint grip;
+        int days;
+        BookingTimes times;
+    } cases[] = {
+        {"the end two days on, to the working day's end", endGrip, 2, {Day(14), 600, Day(17), 1020}},
+        {"the end before the start stops on the start's day", endGrip, -3, {Day(14), 600, Day(14), 1020}},
+        {"the start a day earlier, from the working day's start", startGrip, -1, {Day(13), 480, Day(15), 900}},
+        {"the start past the end stops on the end's day", startGrip, 3, {Day(15), 480, Day(15), 900}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartDrag(c.grip, c.grip + QPoint(c.days * day, 0));
+        QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, c.grip + QPoint(c.days * day, 0));
+        EXPECT_EQ(Times(), c.times);
+        EXPECT_EQ(UndoText(), plat::FormatChecked(plat::LoadResString(ids::MENU_UNDO),
+                                                  {plat::LoadResString(ids::UNDO_RESIZE_BOOKING)}));
+        app->MainFrame()->OnCommand(app_ids::ID_UNDO);
+        EXPECT_EQ(Times(), (BookingTimes{Day(14), 600, Day(15), 900}));
+    }
+}
+
+// The drag tooltips are the schedule's: resource, task, start and end of a
+// move; start, end and duration of a resize.
+TEST_F(CalendarDragTest, DragTooltipsReadAsTheSchedules) {
+    const QPoint wednesday(red.right - day / 2, (red.top + red.bottom) / 2);
+    StartDrag(wednesday, wednesday + QPoint(day, 0));
+    ASSERT_TRUE(Tip()->isVisible());
+    EXPECT_EQ(Tip()->accessibleName().toStdString(), ReadableMoveTip("A", "Work", At(15, 600), At(16, 900)));
+    QTest::mouseClick(Calendar(), Qt::RightButton, {}, wednesday + QPoint(day, 0));   // cancels
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, wednesday + QPoint(day, 0));
+    EXPECT_EQ(Times(), (BookingTimes{Day(14), 600, Day(15), 900}));
+
+    // Tuesday 10:00 to Friday 17:00: seven working hours, then three days of nine.
+    const QPoint endGrip(red.right, wednesday.y());
+    StartDrag(endGrip, endGrip + QPoint(2 * day, 0));
+    ASSERT_TRUE(Tip()->isVisible());
+    EXPECT_EQ(Tip()->accessibleName().toStdString(), ReadablePeriodTip(At(14, 600), At(17, 1020), "34:00 h"));
+    QTest::mouseClick(Calendar(), Qt::RightButton, {}, endGrip + QPoint(2 * day, 0));
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, endGrip + QPoint(2 * day, 0));
+    EXPECT_EQ(Times(), (BookingTimes{Day(14), 600, Day(15), 900}));
+}
+
+// True when the cursor is the resource library's cursor id: the same hot
+// spot and its black pixels where the image has them.
+bool IsResCursor(const QCursor& cursor, unsigned id) {
+    static void* const library = plat::LoadLibrary(QEL_RES_LIBRARY);
+    const auto get = reinterpret_cast<QELResGetCursorFn>(plat::GetSymbol(library, QELRES_GETCURSOR_SYMBOL));
+    const ResCursor* record = get != nullptr ? get(id) : nullptr;
+    if (record == nullptr || cursor.shape() != Qt::BitmapCursor || cursor.hotSpot() != QPoint(record->hotX, record->hotY))
+        return false;
+    const QImage bits = cursor.bitmap().toImage();
+    int black = -1;
+    for (int y = 0; y < kCursorSize; ++y)
+        for (int x = 0; x < kCursorSize; ++x) {
+            const bool isBlack = record->rows[y][x] == 'X';
+            if (black < 0 && isBlack) black = bits.pixelIndex(x, y);
+            if (black >= 0 && (bits.pixelIndex(x, y) == black) != isBlack) return false;
+        }
+    return black >= 0;
+}
+
+// Over a bar's body and its border, over a column and a row border, and
+// while moving: the cursors of the resource library.
+TEST_F(CalendarDragTest, CursorsComeFromTheResourceLibrary) {
+    // Moves without a button reach the view through the window system: shown.
+    app->MainFrame()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
+    red = FindColour(Calendar()->grab().toImage(), kRed);
+    ASSERT_TRUE(red.Found());
+    const int y = (red.top + red.bottom) / 2;
+    const auto cursorAt = [&](QPoint at) {
+        QTest::mouseMove(Calendar(), at);
+        return Calendar()->cursor();
+    };
+    EXPECT_TRUE(IsResCursor(cursorAt({red.left + day / 2, y}), kCursorOverBooking));
+    EXPECT_TRUE(IsResCursor(cursorAt({red.right, y}), kCursorOverBorder));
+    // Monday's right border, below the bars.
+    EXPECT_TRUE(IsResCursor(cursorAt({red.left - 2, red.bottom + 30}), kCursorOverColumnBorder));
+    // The first week row's bottom border lies somewhere in the next hundred pixels.
+    bool rowBorder = false;
+    for (int below = red.bottom; below < red.bottom + 100 && !rowBorder; ++below)
+        rowBorder = IsResCursor(cursorAt({red.left + day / 2, below}), kCursorOverRowBorder);
+    EXPECT_TRUE(rowBorder);
+    StartDrag({red.left + day / 2, y}, {red.left + day, y});
+    EXPECT_TRUE(IsResCursor(Calendar()->cursor(), kCursorMoving));
+    QTest::mouseClick(Calendar(), Qt::RightButton, {}, {red.left + day, y});
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, {red.left + day, y});
 }
 
 }  // namespace

@@ -313,6 +313,11 @@ TEST_F(CalendarBarsTest, MovingByDaysKeepsTheTimeAndTheLength) {
          {At(Day(12), 600), At(Day(12), 720)}},
         {"ending at 0:00", Day(6), 480, Day(8), 0, Day(7), false, false, {At(Day(7), 480), At(Day(9), 0)}},
         {"the same day keeps the end", Day(6), 480, Day(7), 900, Day(6), true, false, {At(Day(6), 480), At(Day(7), 900)}},
+        {"an evening keeps its length", Day(6), 1080, Day(6), 1200, Day(8), true, false,
+         {At(Day(8), 1080), At(Day(8), 1200)}},
+        {"a day back", Day(7), 480, Day(8), 1020, Day(6), true, false, {At(Day(6), 480), At(Day(7), 1020)}},
+        {"out of the calendar it stays", Day(6), 480, Day(7), 900, CDate::kLastDay + 1, true, false,
+         {At(Day(6), 480), At(Day(7), 900)}},
     };
     for (const Case& k : cases) {
         CBooking* booking = NewBooking(resource, task, k.startDay, static_cast<int16_t>(k.startMinutes), k.endDay,
@@ -320,7 +325,7 @@ TEST_F(CalendarBarsTest, MovingByDaysKeepsTheTimeAndTheLength) {
         CalendarDragRules rules;
         rules.keepWorkingTime = k.keepWorkingTime;
         rules.realTime = k.realTime;
-        const BookingRange moved = MoveBookingToDay(*booking, CDate::FromJulianDay(k.toDay), rules);
+        const BookingRange moved = MoveBookingByDays(*booking, k.toDay - k.startDay, rules);
         EXPECT_EQ(moved, k.expected) << k.name;
         booking->Delete();
     }

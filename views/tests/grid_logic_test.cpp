@@ -112,6 +112,11 @@ TEST_F(GridModelTest, HitTestFindsTheBarAndItsPartUnderThePoint) {
         EXPECT_EQ(hit.bar != nullptr ? hit.bar->booking : nullptr, c.booking) << c.x << "," << c.y;
         EXPECT_EQ(hit.part, c.part) << c.x << "," << c.y;
     }
+    // A bar running on right of the client area is hit only inside it.
+    GridGeometry narrow = geometry;
+    narrow.clientWidth = rect.left + 10;
+    EXPECT_EQ(HitTestBooking(model, narrow, rect.left + 5, middleY, 4).bar, bar);
+    EXPECT_EQ(HitTestBooking(model, narrow, rect.left + 12, middleY, 4).bar, nullptr);
     GridGeometry flat = geometry;
     flat.lineHeight = 0;
     EXPECT_EQ(HitTestBooking(model, flat, rect.left + 5, middleY, 4).bar, nullptr);
@@ -373,34 +378,70 @@ TEST_F(GridModelTest, ResizedRangeStopsAtTheOtherEnd) {
     EXPECT_EQ(ResizedRange(model, Wt(), range, false, {5, 0}, {6, 0}, true).end, at(8, 0));
 }
 
-TEST_F(GridModelTest, MovesKeepClockTimesAndWorkingMinutes) {
-    LayoutDays();
-    const auto at = [](int day, int minutes) { return CDateTime(CDate::FromJulianDay(Day(day)), CTimeOfDay(minutes)); };
+// A move takes the booking as far as the pointer went from the cell pressed,
+// wherever on the bar the press was.
+TEST_F(GridModelTest, MovesGoAsFarAsThePointerAndKeepTheLength) {
+    const auto at = [](int day, int minutes, int month = 1) {
+        return CDateTime(CDate::FromJulianDay(Day(day, month)), CTimeOfDay(minutes));
+    };
     // Thursday 9 January 14:00 to Friday 10:00: 180 working minutes on
     // Thursday, 120 on Friday.
     const BookingRange thursday{at(9, 840), at(10, 600)};
-    const int working = static_cast<int>(BookingWorkingMinutes(Wt(), thursday.start, thursday.end, 0, false));
-    ASSERT_EQ(working, 180 + 120);
+    const BookingRange evening{at(9, 1080), at(9, 1200)};
+    const CDateTime lastMonday(CDate::FromJulianDay(Day(30, 12, 2024)), CTimeOfDay(480));
+    const DragRules working{true, false};
     struct Case {
         const char* name;
-        int column;
+        int unit;
+        bool hide;
+        int width;
+        BookingRange booking;
+        GridCell pressed, cell;
         DragRules rules;
         BookingRange expected;
     } cases[] = {
-        {"whole days keep the clock", 13, {true, false}, {at(14, 840), at(15, 600)}},
+        // Days from 1 January, weekends shown: column n is 1 January + n.
+        {"grabbed on its second day, moved straight", 4, false, 20, thursday, {9, 0}, {9, 0}, working, thursday},
         // Friday 14:00 plus 300 working minutes runs over the weekend to Monday 10:00.
-        {"over a weekend in working time", 9, {true, false}, {at(10, 840), at(13, 600)}},
-        {"over a weekend in real time", 9, {true, true}, {at(10, 840), at(11, 600)}},
-        {"keeping the real span", 9, {false, false}, {at(10, 840), at(11, 600)}},
-        {"back to its own day", 8, {true, false}, thursday},
+        {"grabbed on its second day, a day on", 4, false, 20, thursday, {9, 0}, {10, 0}, working,
+         {at(10, 840), at(13, 600)}},
+        {"whole days keep the clock", 4, false, 20, thursday, {8, 0}, {13, 0}, working, {at(14, 840), at(15, 600)}},
+        {"a day back", 4, false, 20, thursday, {9, 0}, {8, 0}, working, {at(8, 840), at(9, 600)}},
+        {"over a weekend in real time", 4, false, 20, thursday, {8, 0}, {9, 0}, {true, true},
+         {at(10, 840), at(11, 600)}},
+        {"keeping the real span", 4, false, 20, thursday, {8, 0}, {9, 0}, {false, false}, {at(10, 840), at(11, 600)}},
+        // 14:00 to 20:00: recomputing the end from its 180 working minutes would give 17:00.
+        {"an unmoved start keeps the end", 4, false, 20, {at(9, 840), at(9, 1200)}, {8, 0}, {8, 0}, working,
+         {at(9, 840), at(9, 1200)}},
+        {"an evening keeps its real length", 4, false, 20, evening, {8, 0}, {9, 0}, working,
+         {at(10, 1080), at(10, 1200)}},
+        // Monday 30 December to Friday 3 January: five working days from Wednesday 1 January.
+        {"a start before the stretch", 4, false, 20, {lastMonday, at(3, 1020)}, {1, 0}, {3, 0}, working,
+         {at(1, 480), at(7, 1020)}},
+        // Days with weekends hidden: Friday 3 January is column 2, Monday the 6th column 3.
+        {"hidden weekends count shown days", 4, true, 20, thursday, {2, 0}, {3, 0}, working,
+         {at(10, 840), at(13, 600)}},
+        // Hours with non-working time hidden: nine columns a day from
+        // Wednesday 1 January 8:00; Thursday 10:00 is column 11.
+        {"hours: seven shown hours on", 3, true, 20, {at(2, 600), at(3, 720)}, {13, 0}, {20, 0}, working,
+         {at(3, 480), at(6, 600)}},
+        {"hours: over the hidden weekend", 3, true, 20, {at(2, 600), at(3, 720)}, {13, 0}, {31, 0}, working,
+         {at(6, 600), at(7, 720)}},
+        {"hours: a start in hidden time moves from its first shown hour", 3, true, 20, {at(2, 360), at(2, 720)},
+         {9, 0}, {10, 0}, working, {at(2, 540), at(2, 780)}},
+        // Weeks of 70 pixels from Monday 30 December: the 9th is day 3 of column 1.
+        {"weeks: grabbed on its second day, a column on", 5, false, 70, thursday, {1, 4}, {2, 4}, working,
+         {at(16, 840), at(17, 600)}},
+        {"weeks: two days on", 5, false, 70, thursday, {1, 4}, {1, 6}, working, {at(11, 840), at(13, 780)}},
+        // Months of 62 pixels: two pixels a day in January.
+        {"months: a week on", 6, false, 62, thursday, {0, 9}, {0, 16}, working, {at(16, 840), at(17, 600)}},
+        {"months: into February", 6, false, 62, thursday, {0, 9}, {1, 2}, working,
+         {at(2, 840, 2), at(3, 780, 2)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const BookingRange moved = MovedRange(model, Wt(), thursday, {c.column, 0}, c.rules, working);
-        EXPECT_EQ(moved, c.expected);
-        if (!c.rules.realTime && c.rules.keepWorkingTime) {
-            EXPECT_EQ(BookingWorkingMinutes(Wt(), moved.start, moved.end, 0, false), working);
-        }
+        Layout(c.unit, 40, c.hide, c.width);
+        EXPECT_EQ(MovedRange(model, Wt(), c.booking, c.pressed, c.cell, c.rules), c.expected);
     }
 }
 
@@ -418,6 +459,10 @@ TEST_F(GridModelTest, MoveFeedbackCoversTheNewRangeAndAMinimumWidth) {
     EXPECT_EQ(frame.right, 14);
     // A booking ending at 0:00 ends on the day before.
     EXPECT_EQ(CellOfEnd(model, at(3, 2, 0)), (GridCell{1, 1}));
+    EXPECT_EQ(CellOfStart(model, at(3, 2, 480)), (GridCell{1, 2}));
+    EXPECT_EQ(CellOfStart(model, at(3, 2, 0)), (GridCell{1, 2}));
+    EXPECT_EQ(CellOfStart(model, CDateTime(CDate::FromJulianDay(Day(20, 12, 2024)), CTimeOfDay(480))),
+              (GridCell{0, 0}));   // before the stretch
     // A one-day booking is never narrower than the minimum.
     frame = MoveFeedback(model, {0, 5}, {0, 5}, 30, 60, 14, 400, MinFeedbackWidth(6, 62));
     EXPECT_EQ(frame.width(), 2);
@@ -431,6 +476,12 @@ TEST_F(GridModelTest, MoveFeedbackCoversTheNewRangeAndAMinimumWidth) {
     frame = MoveFeedback(model, {2, 0}, {2, 0}, 0, 60, 14, 400, MinFeedbackWidth(4, 20));
     EXPECT_EQ(frame.width(), 20);
     EXPECT_EQ(CellOfEnd(model, at(1, 3, 0)), (GridCell{9, 0}));
+    EXPECT_EQ(CellOfStart(model, at(1, 3, 0)), (GridCell{9, 0}));
+    EXPECT_EQ(CellOfStart(model, at(3, 1, 600)), (GridCell{2, 0}));
+    // Hours with hidden time: a start before the working day is in its first shown hour.
+    Layout(3, 20, true, 20);
+    EXPECT_EQ(CellOfStart(model, at(2, 1, 360)), (GridCell{9, 0}));
+    EXPECT_EQ(CellOfEnd(model, at(2, 1, 600)), (GridCell{10, 0}));
 }
 
 // --- Writing the new place ---------------------------------------------------

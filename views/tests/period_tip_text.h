@@ -1,7 +1,7 @@
 #pragma once
 
-// What the tooltip of a selected period reads out (its accessible name):
-// one line each for start, end and duration, label and value blank-separated.
+// What the tooltips of a selected period, a resize and a move read out
+// (their accessible names): one line each, label and value blank-separated.
 
 #include <string>
 
@@ -14,4 +14,12 @@ inline std::string ReadablePeriodTip(const CDateTime& start, const CDateTime& en
     return plat::LoadResString(ids::TOOLTIP_START) + " " + FormatTimeBarLabel(start, 1, false) + "\n" +
            plat::LoadResString(ids::TOOLTIP_END) + " " + FormatTimeBarLabel(end, 1, true) + "\n" +
            plat::LoadResString(ids::TOOLTIP_DURATION) + " " + duration;
+}
+
+// A moved booking's resource, task, start and end.
+inline std::string ReadableMoveTip(const std::string& resource, const std::string& task, const CDateTime& start,
+                                   const CDateTime& end) {
+    return plat::LoadResString(ids::TOOLTIP_RESOURCE) + " " + resource + "\n" + plat::LoadResString(ids::TOOLTIP_TASK) +
+           " " + task + "\n" + plat::LoadResString(ids::TOOLTIP_START) + " " + FormatTimeBarLabel(start, 1, false) +
+           "\n" + plat::LoadResString(ids::TOOLTIP_END) + " " + FormatTimeBarLabel(end, 1, true);
 }

@@ -18,6 +18,7 @@
 #include "app_fixture.h"
 #include "app_ids.h"
 #include "booking_list.h"
+#include "booking_times.h"
 #include "data_library.h"
 #include "host_messages.h"
 #include "host_objects.h"
@@ -47,12 +48,6 @@ constexpr unsigned kVScroll = 0x0115;
 constexpr unsigned kHScroll = 0x0114;
 
 int Day(int day, int month = 1, int year = 2025) { return DateToJulianDay(month, day, year); }
-
-// A booking's start and end as the document holds them.
-struct BookingTimes {
-    int startDay, startMinutes, endDay, endMinutes;
-    friend bool operator==(const BookingTimes&, const BookingTimes&) = default;
-};
 
 class ViewsProgramTest : public ::testing::Test {
 protected:
@@ -621,14 +616,17 @@ protected:
         return nullptr;
     }
     // The marked bar on the screen.
-    QRect MarkedBar() const {
+    QRect MarkedBar() const { return BarOf(0xC00000); }
+    // The pixels of a bar filled with colour (RGB).
+    QRect BarOf(QRgb colour) const {
         const QImage image = Grid()->grab().toImage();
         QRect box;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if ((image.pixel(x, y) & 0xFFFFFF) == 0xC00000) box |= QRect(x, y, 1, 1);
+                if ((image.pixel(x, y) & 0xFFFFFF) == colour) box |= QRect(x, y, 1, 1);
         return box;
     }
+    QWidget* GridTip() const { return Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly); }
     // Pixels of a day column: the units on screen share the grid's width.
     int ColumnWidth() const { return Grid()->width() / 31; }
 
@@ -652,9 +650,6 @@ protected:
     std::string UndoText() const { return app->MainFrame()->Action(app_ids::ID_UNDO)->text().toStdString(); }
     void Undo() const { app->MainFrame()->Action(app_ids::ID_UNDO)->trigger(); }
     static CDateTime At(int day, int minutes) { return CDateTime(CDate::FromJulianDay(Day(day)), CTimeOfDay(minutes)); }
-    static BookingTimes TimesOf(const CBooking* b) {
-        return {b->startDay, b->startMinutes, b->endDay, b->endMinutes};
-    }
 };
 
 TEST_F(GridProgramTest, DragMovesResizesAndUndoRestoresEveryRecord) {
@@ -870,6 +865,27 @@ TEST_F(GridProgramTest, ChangesDuringADragEndIt) {
     EXPECT_EQ(Data()->bookings->GetCount(), 0);
 }
 
+// Any change of the document while the button is down ends the drag: the
+// drop writes nothing, even when the dragged booking was not touched.
+TEST_F(GridProgramTest, AnyChangeDuringADragEndsIt) {
+    const QRect bar = MarkedBar();
+    const int column = ColumnWidth();
+    CBooking* booking = BookingOf("B");
+    const BookingTimes before = TimesOf(booking);
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
+    QTest::qWait(400);
+    QTest::mouseMove(Grid(), bar.center() + QPoint(column, 0));
+    Edit([&](CPlanData&) {
+        CBooking* other = BookingOf("R2");
+        other->BeginChange();
+        other->color1 = 0x00FF00;
+    });
+    QTest::mouseMove(Grid(), bar.center() + QPoint(2 * column, 0));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, bar.center() + QPoint(2 * column, 0));
+    EXPECT_EQ(TimesOf(booking), before);
+    EXPECT_EQ(UndoText().find(plat::LoadResString(ids::UNDO_MOVE_BOOKING)), std::string::npos);
+}
+
 TEST_F(GridProgramTest, RightButtonSelectsAndRunsTheChosenMenuItem) {
     ShowActive();
     const QRect bar = MarkedBar();
@@ -1043,6 +1059,211 @@ TEST_F(GridProgramTest, BarsAreFramedInTheBookingGridColour) {
                                 {bar.center().x(), bar.top() - 1}, {bar.center().x(), bar.bottom() + 1}};
         for (const QPoint& side : sides) EXPECT_EQ(image.pixel(side) & 0xFFFFFF, c.frame & 0xFFFFFF) << side.x() << "," << side.y();
     }
+}
+
+// R2's five working days from Monday 13 January, in green: wider than a
+// column in every unit up to months.
+class WideBookingProgramTest : public GridProgramTest {
+protected:
+    static constexpr QRgb kGreen = 0x00C000;
+
+    void SetUp() override {
+        GridProgramTest::SetUp();
+        Edit([&](CPlanData& data) {
+            wide = data.bookings->Create();
+            wide->resource = ResourceNamed("R2");
+            wide->task = Data()->tasks->GetAt(0);
+            wide->startDay = Day(13);
+            wide->startMinutes = 480;
+            wide->endDay = Day(17);
+            wide->endMinutes = 1020;
+            wide->color2 = kGreen;   // 0x00BBGGRR: the same green
+            data.bookings->Add(wide);
+        });
+    }
+    // Shows the unit with units columns on the screen from the day.
+    void ShowUnit(int unit, int units, bool hide, int from) {
+        int onScreen[8] = {30, 30, 30, 24, 31, 13, 12, 3};
+        onScreen[unit] = units;
+        std::string text;
+        for (int n : onScreen) text += (text.empty() ? "" : " ") + std::to_string(n);
+        SetSetting("ViewScheduleBaseUnit", std::to_string(unit));
+        SetSetting("ViewScheduleNonWorkingTimeHide", hide ? "1" : "0");
+        SetSetting("ViewScheduleUnitsOnScreen", text);
+        QELA_OnSettingsChanged();
+        GoTo(Schedule(), from);
+        Grid()->grab();
+    }
+
+    CBooking* wide = nullptr;
+};
+
+// Grabbed anywhere on the bar, the booking goes as far as the pointer goes
+// and the grabbed place stays under it: a drag straight up changes only the
+// resource, in every unit; cells are days in week and month columns.
+TEST_F(WideBookingProgramTest, AMoveKeepsThePlaceGrabbedUnderThePointer) {
+    struct Case {
+        const char* name;
+        int unit, units;
+        bool hide;
+        int first;                    // the first day shown
+        int daysPerColumn;            // 0: a cell is a column
+        int pressCell, targetCell;    // cells from the first visible one
+        bool up;                      // onto B's row, the line above
+        BookingTimes times;
+        const char* resource;
+    } cases[] = {
+        {"days: grabbed on the second day, straight up", 4, 31, false, Day(13), 0, 1, 1, true,
+         {Day(13), 480, Day(17), 1020}, "B"},
+        // Five working days from Wednesday 8:00 end on Tuesday 17:00.
+        {"days: two on", 4, 31, false, Day(13), 0, 1, 3, false, {Day(15), 480, Day(21), 1020}, "R2"},
+        {"days: a start before the shown days, a day on", 4, 31, false, Day(15), 0, 1, 2, false,
+         {Day(14), 480, Day(20), 1020}, "R2"},
+        // Nine shown hours a day: twelve on is Tuesday 11:00; five working days on, Tuesday 11:00.
+        {"hours with hidden time: twelve on", 3, 24, true, Day(13), 0, 2, 14, false, {Day(14), 660, Day(21), 660},
+         "R2"},
+        {"hours with hidden time: straight up", 3, 24, true, Day(13), 0, 4, 4, true, {Day(13), 480, Day(17), 1020},
+         "B"},
+        {"weeks: two days on", 5, 13, false, Day(13), 7, 1, 3, false, {Day(15), 480, Day(21), 1020}, "R2"},
+        {"weeks: into the next week, straight up", 5, 13, false, Day(13), 7, 1, 8, true,
+         {Day(20), 480, Day(24), 1020}, "B"},
+        {"months: three days on", 6, 4, false, Day(13), 31, 13, 16, false, {Day(16), 480, Day(22), 1020}, "R2"},
+        {"months: straight up", 6, 4, false, Day(13), 31, 14, 14, true, {Day(13), 480, Day(17), 1020}, "B"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShowUnit(c.unit, c.units, c.hide, c.first);
+        const QRect bar = BarOf(kGreen);
+        ASSERT_FALSE(bar.isEmpty());
+        const int column = Grid()->width() / c.units;
+        const int day = c.daysPerColumn > 0 ? column / c.daysPerColumn : 0;
+        // The pixel in the middle of a cell counted from the first visible one.
+        const auto xOf = [&](int cell) {
+            if (c.daysPerColumn == 0) return cell * column + column / 2;
+            return cell / c.daysPerColumn * column + cell % c.daysPerColumn * day + day / 2;
+        };
+        const QPoint from(xOf(c.pressCell), bar.center().y());
+        ASSERT_TRUE(bar.contains(from)) << from.x() << " in " << bar.left() << ".." << bar.right();
+        const QPoint to(xOf(c.targetCell), bar.center().y() - (c.up ? bar.height() + 6 : 0));
+        Drag(from, to.x() - from.x(), to.y() - from.y());
+        EXPECT_EQ(TimesOf(wide), c.times);
+        EXPECT_EQ(std::string(wide->resource->name), c.resource);
+        Undo();
+        EXPECT_EQ(TimesOf(wide), (BookingTimes{Day(13), 480, Day(17), 1020}));
+    }
+}
+
+// During the drag the frame and the tooltip show where the booking would go.
+TEST_F(WideBookingProgramTest, TheFrameAndTheTooltipShowTheMovedRange) {
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    const QRect bar = BarOf(kGreen);
+    ASSERT_FALSE(bar.isEmpty());
+    const int column = ColumnWidth();
+    const QPoint from(bar.left() + column + column / 2, bar.center().y());   // its second day
+    const QPoint up = from - QPoint(0, bar.height() + 6);                     // B's row
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    const QImage before = Grid()->grab().toImage();
+    QTest::qWait(400);
+    QTest::mouseMove(Grid(), up);
+    QWidget* tip = GridTip();
+    ASSERT_TRUE(tip->isVisible());
+    EXPECT_EQ(tip->accessibleName().toStdString(), ReadableMoveTip("B", "Work", At(13, 480), At(17, 1020)));
+    // The frame's two-pixel sides, inverted on B's row, stand where the bar does.
+    const QImage during = Grid()->grab().toImage();
+    const int y = up.y() + 2;
+    int left = -1, right = -1;
+    for (int x = 0; x < during.width(); ++x) {
+        if (during.pixel(x, y) == before.pixel(x, y)) continue;
+        if (left < 0) left = x;
+        right = x;
+    }
+    EXPECT_NEAR(left, bar.left(), 2);
+    EXPECT_NEAR(right, bar.right(), 2);
+    // A day on: the tooltip moves with it.
+    QTest::mouseMove(Grid(), up + QPoint(column, 0));
+    EXPECT_EQ(tip->accessibleName().toStdString(), ReadableMoveTip("B", "Work", At(14, 480), At(20, 1020)));
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, up + QPoint(column, 0));
+    EXPECT_EQ(TimesOf(wide), (BookingTimes{Day(14), 480, Day(20), 1020}));
+    EXPECT_EQ(std::string(wide->resource->name), "B");
+}
+
+// The resize path of the window: a press on a grip, the drag delay, the
+// border held at the bar's other end, one named undo step.
+TEST_F(WideBookingProgramTest, BordersAreDraggedAndStopAtTheOtherEnd) {
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    const QRect bar = BarOf(kGreen);
+    ASSERT_FALSE(bar.isEmpty());
+    const int column = ColumnWidth();
+    const QPoint startGrip(bar.left(), bar.center().y()), endGrip(bar.right(), bar.center().y());
+    struct Case {
+        const char* name;
+        QPoint grip;
+        int columns;
+        BookingTimes times;
+    } cases[] = {
+        {"the start a day earlier", startGrip, -1, {Day(12), 480, Day(17), 1020}},
+        {"the start past the end stops on the end's day", startGrip, 8, {Day(17), 480, Day(17), 1020}},
+        {"the end two days on", endGrip, 2, {Day(13), 480, Day(19), 1020}},
+        {"the end before the start stops on the start's day", endGrip, -9, {Day(13), 480, Day(13), 1020}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drag(c.grip, c.columns * column, 0);
+        EXPECT_EQ(TimesOf(wide), c.times);
+        EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_RESIZE_BOOKING) + "\tCtrl+Z");
+        Undo();
+    }
+    EXPECT_EQ(TimesOf(wide), (BookingTimes{Day(13), 480, Day(17), 1020}));
+}
+
+// The host's conflict check is asked before the drop: refused, nothing is
+// written; accepted, the booking moves.
+TEST_F(GridProgramTest, ADropIntoAConflictIsWrittenOnlyWhenAccepted) {
+    SetSetting("CheckBookingConflicts", "1");
+    const QRect bar = MarkedBar();
+    const std::vector<std::string> before = Records();
+    CBooking* booking = BookingOf("B");
+    for (const bool accept : {false, true}) {
+        SCOPED_TRACE(accept ? "accepted" : "refused");
+        bool asked = false;
+        dlgtest::WhenModal<CBookingConflictsDlg>([&](CBookingConflictsDlg* dialog) {
+            asked = true;
+            if (accept) dialog->accept();
+            else dialog->reject();
+        });
+        // Onto R2's row, where R2 has a booking on the same day.
+        Drag(bar.center(), 0, bar.height() + 6);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(booking->resource, ResourceNamed(accept ? "R2" : "B"));
+        if (!accept) {
+            EXPECT_EQ(Records(), before);
+        }
+    }
+    SetSetting("CheckBookingConflicts", "0");
+}
+
+// A drop outside the window lands where the frame last stood: the pointer
+// held inside the grid, as a release at the grid's edge.
+TEST_F(GridProgramTest, ADropOutsideTheWindowLandsAtTheClampedPlace) {
+    const QRect bar = MarkedBar();
+    const QPoint corner(Grid()->width() - 1, Grid()->height() - 1);
+    CBooking* booking = BookingOf("B");
+    const auto drop = [&](QPoint release) {
+        QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
+        QTest::qWait(400);
+        QTest::mouseMove(Grid(), corner);
+        QTest::mouseMove(Grid(), release);
+        QTest::mouseRelease(Grid(), Qt::LeftButton, {}, release);
+        const std::pair<BookingTimes, std::string> place{TimesOf(booking), booking->resource->name};
+        Undo();
+        return place;
+    };
+    const auto atCorner = drop(corner);
+    EXPECT_NE(atCorner.first, TimesOf(booking));
+    EXPECT_NE(atCorner.second, "B");
+    EXPECT_EQ(drop(corner + QPoint(300, 300)), atCorner);
+    EXPECT_EQ(drop(corner + QPoint(300, 0)), atCorner);
+    EXPECT_EQ(drop(corner + QPoint(0, 300)), atCorner);
 }
 
 }  // namespace
