@@ -29,7 +29,6 @@
 #include "support/calendar_values.h"
 #include "ui/key_codes.h"
 #include "ui/message.h"
-#include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
 #include "when_modal.h"
 
@@ -76,14 +75,7 @@ protected:
         ASSERT_EQ(start.firstDay, Day(3, 3));
         ASSERT_EQ(start.firstLine, 5);
     }
-    void TearDown() override {
-        ui::ScriptedPrompts prompts;
-        prompts.AnswerMessage(ui::IDNO);   // the plan built here is not saved
-        frame->close();
-        app->ExitInstance();
-        app.reset();
-        SettingsStore().Clear();
-    }
+    void TearDown() override { apptest::EndUnsaved(app); }
 
     void BuildPlan() {
         dlgtest::PlanBuilder plan(frame->Data());
