@@ -45,6 +45,10 @@ QEL_API void spcc_setdateformat(const char* picture);
 // The time picture of the shown times ("HH:mm"; null or "" restores the
 // locale's time form without seconds).
 QEL_API void spcc_settimeformat(const char* picture);
+// The separators the number edits read and show ("," and "." under
+// de_DE; the group separator may be ""); a null or empty decimal separator
+// restores those of the locale the library reads itself.
+QEL_API void spcc_setnumberformat(const char* decimalSeparator, const char* groupSeparator);
 // A new control of a kind as a child of parent, with its dialog item id
 // (kept as the object name); null for an unknown kind. The parent owns it.
 QEL_API QWidget* spcc_createcontrol(int kind, QWidget* parent, int id);
@@ -52,9 +56,11 @@ QEL_API QWidget* spcc_createcontrol(int kind, QWidget* parent, int id);
 #define SPCC_SETAPPRESHANDLE_SYMBOL "spcc_setappreshandle"
 #define SPCC_SETDATEFORMAT_SYMBOL "spcc_setdateformat"
 #define SPCC_SETTIMEFORMAT_SYMBOL "spcc_settimeformat"
+#define SPCC_SETNUMBERFORMAT_SYMBOL "spcc_setnumberformat"
 #define SPCC_CREATECONTROL_SYMBOL "spcc_createcontrol"
 typedef void (*SpccSetAppResHandleFn)(void*);
 typedef void (*SpccSetFormatFn)(const char*);
+typedef void (*SpccSetNumberFormatFn)(const char*, const char*);
 typedef QWidget* (*SpccCreateControlFn)(int, QWidget*, int);
 
 // --- Records passed by pointer -----------------------------------------------
@@ -86,6 +92,14 @@ struct SPAssignItemRecord {
     std::int32_t reserved1;   // -1
     std::int32_t reserved2;   // 0
     std::int32_t reserved3;   // 0
+};
+
+// WM_SP_NUMBEREDIT_CHECK: the limits of the edit and a number for the user
+// to copy, as the edit writes them.
+struct SPNumberCheckRecord {
+    char lower[48];
+    char upper[48];
+    char example[48];
 };
 
 // --- Messages ------------------------------------------------------------------
@@ -123,12 +137,22 @@ struct SPAssignItemRecord {
 #define WM_SP_LONGEDIT_SETLOWER (WM_USER + 0x194)
 #define WM_SP_LONGEDIT_OPTION (WM_USER + 0x19A)   // the reports' page edit sends 4; no effect here
 
-// Floating-point edit (three decimals): lParam double*.
+// Floating-point edit (three decimals, from -10^12 to 10^12 unless limited):
+// lParam double*.
 #define WM_SP_DOUBLEEDIT_SETVALUE (WM_USER + 0x1C2)
 #define WM_SP_DOUBLEEDIT_GETVALUE (WM_USER + 0x1C3)
 #define WM_SP_DOUBLEEDIT_SETLOWER (WM_USER + 0x1C6)
 #define WM_SP_DOUBLEEDIT_SETSTEP (WM_USER + 0x1CA)
 #define WM_SP_DOUBLEEDIT_SETPAGESTEP (WM_USER + 0x1CC)
+
+// Both number edits: whether the shown text is a number within the limits.
+// lParam SPNumberCheckRecord* (may be null); result one of SP_NUMBER_*.
+// A text that is not taken is never read as another number: GETVALUE then
+// gives the number the edit held before it was typed.
+#define WM_SP_NUMBEREDIT_CHECK (WM_USER + 0x1D0)
+inline constexpr int SP_NUMBER_OK = 0;
+inline constexpr int SP_NUMBER_NOT_A_NUMBER = 1;
+inline constexpr int SP_NUMBER_OUT_OF_RANGE = 2;
 
 // Colour picker: GETCOLOR result, SETCOLOR lParam, 0x00BBGGRR.
 #define WM_SP_COLORPICKER_GETCOLOR (WM_USER + 0x1F5)

@@ -69,6 +69,8 @@ inline constexpr unsigned PREVIEW_NEXT = 1204;
 inline constexpr unsigned PREVIEW_ZOOM_IN = 1205;
 inline constexpr unsigned PREVIEW_ZOOM_OUT = 1206;
 inline constexpr unsigned PRINT_OUTPUT_FAILED = 1207;    // %s path
+inline constexpr unsigned NUMBER_NOT_A_NUMBER = 1208;    // %s a number as the edit writes it
+inline constexpr unsigned NUMBER_OUT_OF_RANGE = 1209;    // %s lowest, %s highest
 
 // Undo step names.
 inline constexpr unsigned UNDO_ADD_RESOURCE = 3000;

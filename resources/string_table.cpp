@@ -99,6 +99,8 @@ constexpr Entry kStrings[] = {
     {ids::PREVIEW_ZOOM_IN, "Enlarges the page\nZoom In"},
     {ids::PREVIEW_ZOOM_OUT, "Shrinks the page\nZoom Out"},
     {ids::PRINT_OUTPUT_FAILED, "The report could not be written to \"%s\"."},
+    {ids::NUMBER_NOT_A_NUMBER, "Enter a number, written like %s."},
+    {ids::NUMBER_OUT_OF_RANGE, "Enter a number from %s to %s."},
     {ids::UNDO_ADD_RESOURCE, "Add Resource"},
     {ids::UNDO_EDIT_RESOURCE, "Edit Resource"},
     {ids::UNDO_DELETE_RESOURCE, "Delete Resource"},

@@ -23,6 +23,7 @@ plat::LocaleInfo EnglishUnitedStates() {
     l.longDatePicture = "dddd, MMMM d, yyyy";
     l.timePicture = "h:mm:ss tt";
     l.decimalSeparator = ".";
+    l.groupSeparator = ",";
     l.metric = false;
     return l;
 }
@@ -48,6 +49,7 @@ plat::LocaleInfo GermanGermany() {
     l.longDatePicture = "dddd, d. MMMM yyyy";
     l.timePicture = "HH:mm:ss";
     l.decimalSeparator = ",";
+    l.groupSeparator = ".";
     l.metric = true;
     return l;
 }

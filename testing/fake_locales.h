@@ -7,9 +7,9 @@
 // Fixed locales for tests that must not depend on the machine's settings.
 namespace testing {
 
-// 12-hour clock, week from Sunday, month-day-year with "/".
+// 12-hour clock, week from Sunday, month-day-year with "/", "1,500.5".
 plat::LocaleInfo EnglishUnitedStates();
-// 24-hour clock, week from Monday, day-month-year with ".", decimal comma.
+// 24-hour clock, week from Monday, day-month-year with ".", "1.500,5".
 plat::LocaleInfo GermanGermany();
 
 // Installs a locale for the lifetime of the object, then restores what was

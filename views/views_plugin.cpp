@@ -21,6 +21,7 @@
 #include "support/ini_transfer.h"
 #include "support/version_reader.h"
 #include "support/working_time.h"
+#include "ui/key_codes.h"
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
 
@@ -111,7 +112,7 @@ QEL_API std::int32_t QELPlugin_OnWindowInit(QelWnd frame, QelWnd view) {
 }
 
 QEL_API std::int32_t QELPlugin_OnKeyDispatch(std::int32_t key, std::int32_t modifiers) {
-    if (!g_hostMainWnd || !g_hostMainWnd->isActiveWindow()) return 0;
+    if (!ui::HasKeyboard(g_hostMainWnd)) return 0;
     if (IsShown(g_scheduleView)) return g_scheduleView->OnKeyDown(key, modifiers);
     if (IsShown(g_calendarView)) return g_calendarView->OnKeyDown(key, modifiers);
     return 0;

@@ -12,6 +12,10 @@ QEL_API void spcc_setdateformat(const char* picture) { spcc::SetDatePicture(pict
 
 QEL_API void spcc_settimeformat(const char* picture) { spcc::SetTimePicture(picture); }
 
+QEL_API void spcc_setnumberformat(const char* decimalSeparator, const char* groupSeparator) {
+    spcc::SetSeparators(decimalSeparator, groupSeparator);
+}
+
 QEL_API QWidget* spcc_createcontrol(int kind, QWidget* parent, int id) {
     using Maker = QWidget* (*)(QWidget*);
     static const Maker makers[] = {

@@ -6,7 +6,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "plat/resource_strings.h"
 #include "spctrl/sp_ddx.h"
+#include "string_ids.h"
 #include "ui/scripted_prompts.h"
 
 namespace {
@@ -94,6 +96,58 @@ TEST_F(WrapperTest, EveryValueComesBackUnchanged) {
     EXPECT_DOUBLE_EQ(dlg.margin, 0.394);
     EXPECT_EQ(dlg.colour, 0x00336699u);
     EXPECT_EQ(dlg.font, "Arial");
+}
+
+const char* NumberTexts(unsigned id) {
+    switch (id) {
+    case ids::NUMBER_NOT_A_NUMBER: return "like %s";
+    case ids::NUMBER_OUT_OF_RANGE: return "from %s to %s";
+    default: return "";
+    }
+}
+
+// OK with a number edit that does not hold a number within its limits says
+// what the edit takes, puts the focus on it and keeps the dialog open with
+// the members as they were.
+TEST_F(WrapperTest, NumberEditThatHoldsNoNumberRefusesOk) {
+    plat::SetResourceStringSource(NumberTexts);
+    spcc_setnumberformat(",", ".");
+    struct Case {
+        int id;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {1014, "1.5", "like 1.234,5"},
+        {1014, "", "like 1.234,5"},
+        {1054, "1,5", "like 1.234"},
+        {1054, "-", "like 1.234"},
+        {1054, "3000000000", "from -2.147.483.648 to 2.147.483.647"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ui::ScriptedPrompts asked;
+        PeriodDialog dlg;
+        dlg.show();
+        QWidget* edit = dlg.GetDlgItem(c.id);
+        edit->findChild<QLineEdit*>()->setText(c.typed);
+        dlg.accept();
+        EXPECT_TRUE(dlg.isVisible());
+        ASSERT_EQ(asked.asked().size(), 1u);
+        EXPECT_EQ(asked.asked()[0].text, c.message);
+        EXPECT_EQ(asked.asked()[0].type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+        EXPECT_EQ(dlg.focusWidget(), edit);
+        EXPECT_EQ(dlg.units, 24);
+        EXPECT_DOUBLE_EQ(dlg.margin, 0.394);
+
+        // Once it holds a number, OK takes it.
+        edit->findChild<QLineEdit*>()->setText(c.id == 1014 ? "1.500,25" : "1.500");
+        dlg.accept();
+        EXPECT_EQ(dlg.result(), ui::IDOK);
+        EXPECT_EQ(dlg.units, c.id == 1054 ? 1500 : 24);
+        EXPECT_DOUBLE_EQ(dlg.margin, c.id == 1014 ? 1500.25 : 0.394);
+    }
+    spcc_setnumberformat(nullptr, nullptr);
+    plat::SetResourceStringSource(nullptr);
 }
 
 TEST_F(WrapperTest, EmptyDatesAndTimesStayEmptyAndTheEndOfDayComesBackAsMidnight) {

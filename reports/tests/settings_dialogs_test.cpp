@@ -261,43 +261,49 @@ TEST_F(SettingsDialogsTest, CalendarDialogShowsStatesAndStoresEverySetting) {
     for (const auto& [key, value] : expected) EXPECT_EQ(Get(key.c_str()), value) << key;
 }
 
-// The number edits keep what the user types within the bounds the settings
-// give: a key that would leave them is not taken, and a text they cannot
-// read leaves the value they showed before.
+// The number edits take what the user types within the bounds the settings
+// give; OK refuses a number beyond them or a text that is no number, with
+// a message and the dialog left open, and the value stays what it was.
 TEST_F(SettingsDialogsTest, NumberEditsKeepTypedValuesWithinTheirBounds) {
     const struct {
         const char* key;
         const char* typed;
         const char* stored;
+        bool refused;
     } cases[] = {
-        {"ReportsCalendarWeeks", "3", "3"},
-        {"ReportsCalendarWeeks", "8", "8"},   // the maximum
-        {"ReportsCalendarWeeks", "9", "4"},
-        {"ReportsCalendarWeeks", "0", "4"},
-        {"ReportsCalendarWeeks", "", "4"},
-        {"ReportsCalendarWeeks", "x", "4"},
-        {"ReportsSchedulePages", "20", "20"},   // the maximum
-        {"ReportsSchedulePages", "25", "2"},
-        {"ReportsSchedulePages", "0", "1"},
-        {"ReportsSchedulePages", "-3", "3"},
-        {"ReportsSchedulePrinterWidthLabelColumn", "7.25", "725"},
-        {"ReportsSchedulePrinterWidthLabelColumn", "0", "0"},
-        {"ReportsSchedulePrinterWidthLabelColumn", "-1", "500"},   // the 1 after the minus is not taken
-        {"ReportsSchedulePrinterWidthLabelColumn", "40", "4000"},   // the report cuts it to half the page
-        {"ReportsSchedulePrinterWidthLabelColumn", "", "500"},
-        {"ReportsSchedulePrinterWidthLabelColumn", "cm", "500"},
+        {"ReportsCalendarWeeks", "3", "3", false},
+        {"ReportsCalendarWeeks", "8", "8", false},   // the maximum
+        {"ReportsCalendarWeeks", "9", "4", true},
+        {"ReportsCalendarWeeks", "0", "4", true},
+        {"ReportsCalendarWeeks", "", "4", true},
+        {"ReportsCalendarWeeks", "x", "4", true},
+        {"ReportsSchedulePages", "20", "20", false},   // the maximum
+        {"ReportsSchedulePages", "25", "1", true},
+        {"ReportsSchedulePages", "0", "1", true},
+        {"ReportsSchedulePages", "-3", "1", true},
+        {"ReportsSchedulePrinterWidthLabelColumn", "7.25", "725", false},
+        {"ReportsSchedulePrinterWidthLabelColumn", "0", "0", false},
+        {"ReportsSchedulePrinterWidthLabelColumn", "-1", "500", true},
+        {"ReportsSchedulePrinterWidthLabelColumn", "40", "4000", false},   // the report cuts it to half the page
+        {"ReportsSchedulePrinterWidthLabelColumn", "", "500", true},
+        {"ReportsSchedulePrinterWidthLabelColumn", "cm", "500", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + " " + c.typed);
         settings = Settings{{"ReportsCalendarWeeksMax", "8"}, {"ReportsSchedulePageMax", "20"}};
+        ui::ScriptedPrompts prompts;
+        const auto confirm = [&](QDialog& dialog) {
+            dialog.accept();
+            EXPECT_EQ(prompts.asked().size(), c.refused ? 1u : 0u);
+            EXPECT_EQ(dialog.isVisible(), c.refused);
+        };
         if (std::string_view(c.key) == "ReportsCalendarWeeks") {
             CalendarSettingsValues values;
             values.Load(settings.Getter());
             CalendarSettingsDialog dialog(nullptr, values);
             dialog.show();
             TypeOver(dialog.weeks.GetSafeHwnd(), c.typed);
-            dialog.accept();
-            ASSERT_EQ(dialog.result(), QDialog::Accepted);
+            confirm(dialog);
             dialog.Values().Store(Setter());
         } else {
             ScheduleReportSettingsValues values;
@@ -306,8 +312,7 @@ TEST_F(SettingsDialogsTest, NumberEditsKeepTypedValuesWithinTheirBounds) {
             dialog.show();
             const bool pages = std::string_view(c.key) == "ReportsSchedulePages";
             TypeOver((pages ? static_cast<CSPCtrl&>(dialog.pages) : dialog.labelWidth).GetSafeHwnd(), c.typed);
-            dialog.accept();
-            ASSERT_EQ(dialog.result(), QDialog::Accepted);
+            confirm(dialog);
             dialog.Values().Store(Setter());
         }
         EXPECT_EQ(Get(c.key), c.stored);

@@ -32,6 +32,8 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::OPEN_CANNOT, "s"},
     {ids::OPEN_FAILED, "s"},
     {ids::PRINT_OUTPUT_FAILED, "s"},
+    {ids::NUMBER_NOT_A_NUMBER, "s"},
+    {ids::NUMBER_OUT_OF_RANGE, "ss"},
     {ids::OPEN_READ_ONLY, "s"},
     {ids::LIBRARY_NOT_LOADED, "s"},
     {ids::LIBRARY_NO_ENTRY, "s"},

@@ -14,6 +14,7 @@
 #include "plan_data.h"
 #include "plat/dynlib.h"
 #include "plat/files.h"
+#include "plat/locale_info.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "plugin_manager.h"
@@ -229,6 +230,11 @@ void CMainApp::HandFormatsToControls() {
     auto setTime = Symbol<SpccSetFormatFn>(controlsModule_, SPCC_SETTIMEFORMAT_SYMBOL);
     if (setDate && !date.empty()) setDate(date.c_str());
     if (setTime && !time.empty()) setTime(time.c_str());
+    // Numbers are read in the program's locale, the one its dates follow.
+    if (auto setNumbers = Symbol<SpccSetNumberFormatFn>(controlsModule_, SPCC_SETNUMBERFORMAT_SYMBOL)) {
+        const plat::LocaleInfo& locale = plat::CurrentLocale();
+        setNumbers(locale.decimalSeparator.c_str(), locale.groupSeparator.c_str());
+    }
 }
 
 void CMainApp::ChooseStartFileNow() {

@@ -495,12 +495,20 @@ bool CMainFrame::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Keys for an open menu, context menu or list go to it alone, though the
+    // window system may hand them to this window's focus widget first. A key
+    // that closes it (Escape) arrives here as a key press afterwards, and is
+    // not offered either.
+    if (type == QEvent::ShortcutOverride && ui::MenuHasKeyboard()) {
+        dispatched_ = DispatchedKey{key->key(), int(key->modifiers()), key->timestamp(), false};
+        return false;
+    }
     // Only where the key arrives first (the focus widget, else the window),
     // not again on its way up to the parents.
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr || target->window() != this) target = this;
     if (watched != target) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::ShortcutOverride) {
         // A shortcut (a menu's mnemonic) takes its key before the key press
         // arrives, so the key is dispatched now; accepting the override

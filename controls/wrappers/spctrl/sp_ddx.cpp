@@ -2,7 +2,24 @@
 
 #include <QComboBox>
 
+#include "string_ids.h"
 #include "ui/message.h"
+
+namespace {
+
+// A number edit's text is taken only when it is a number within the edit's
+// limits; anything else is refused with what the edit takes, never read as
+// some other number.
+bool NumberTaken(ui::DataExchange& dx, int id, QWidget* item) {
+    SPNumberCheckRecord record{};
+    switch (ui::SendMessage(item, WM_SP_NUMBEREDIT_CHECK, 0, reinterpret_cast<ui::LPARAM>(&record))) {
+    case SP_NUMBER_OK: return true;
+    case SP_NUMBER_OUT_OF_RANGE: dx.Fail(id, ids::NUMBER_OUT_OF_RANGE, {record.lower, record.upper}); return false;
+    default: dx.Fail(id, ids::NUMBER_NOT_A_NUMBER, {record.example}); return false;
+    }
+}
+
+}  // namespace
 
 void DDX_Control(ui::DataExchange& dx, int id, CSPCtrl& control) {
     QWidget* item = dx.Control(id);
@@ -34,13 +51,14 @@ void DDX_SPTimePeriod(ui::DataExchange& dx, int id, CTimeOfDay& time, int part) 
 void DDX_SPLongEdit(ui::DataExchange& dx, int id, int& value) {
     QWidget* item = dx.Control(id);
     if (!item) return;
-    if (dx.saving()) value = int(ui::SendMessage(item, WM_SP_LONGEDIT_GETVALUE));
-    else ui::SendMessage(item, WM_SP_LONGEDIT_SETVALUE, 0, value);
+    if (!dx.saving()) ui::SendMessage(item, WM_SP_LONGEDIT_SETVALUE, 0, value);
+    else if (NumberTaken(dx, id, item)) value = int(ui::SendMessage(item, WM_SP_LONGEDIT_GETVALUE));
 }
 
 void DDX_SPDoubleEdit(ui::DataExchange& dx, int id, double& value) {
     QWidget* item = dx.Control(id);
     if (!item) return;
+    if (dx.saving() && !NumberTaken(dx, id, item)) return;
     ui::SendMessage(item, dx.saving() ? WM_SP_DOUBLEEDIT_GETVALUE : WM_SP_DOUBLEEDIT_SETVALUE, 0,
                     reinterpret_cast<ui::LPARAM>(&value));
 }

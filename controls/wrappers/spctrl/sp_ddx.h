@@ -17,6 +17,8 @@ void DDX_Control(ui::DataExchange& dx, int id, CSPCtrl& control);
 void DDX_SPDatePeriod(ui::DataExchange& dx, int id, CDate& date, int part);
 // Minutes, -1 for an empty time; a negative answer empties the time.
 void DDX_SPTimePeriod(ui::DataExchange& dx, int id, CTimeOfDay& time, int part);
+// Saving refuses a text that is not a number within the edit's limits
+// (the message names what the edit takes) and keeps the value as it was.
 void DDX_SPLongEdit(ui::DataExchange& dx, int id, int& value);
 void DDX_SPDoubleEdit(ui::DataExchange& dx, int id, double& value);
 void DDX_SPColorPicker(ui::DataExchange& dx, int id, ui::COLORREF& color);

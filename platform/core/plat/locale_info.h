@@ -25,6 +25,7 @@ struct LocaleInfo {
     std::string longDatePicture = "dddd, MMMM d, yyyy";
     std::string timePicture = "h:mm:ss tt";      // picture language of FormatTime
     std::string decimalSeparator = ".";
+    std::string groupSeparator = ",";   // between groups of three digits; "" when the locale groups none
     bool metric = true;
 };
 

@@ -105,6 +105,7 @@ LocaleInfo LoadSystemLocale() {
 
     const std::string radix = text(RADIXCHAR);
     if (!radix.empty()) info.decimalSeparator = radix;
+    info.groupSeparator = text(THOUSEP);
     const char* measurement = nl_langinfo_l(_NL_MEASUREMENT_MEASUREMENT, loc);
     info.metric = measurement == nullptr || measurement[0] != 2;
 

@@ -142,6 +142,7 @@ TEST(SystemLocale, TheCLocaleStartsOnSundayWithEnglishNames) {
     EXPECT_EQ(locale.shortDatePicture, "MM/dd/yyyy");
     EXPECT_EQ(locale.timePicture, "HH:mm:ss");
     EXPECT_EQ(locale.decimalSeparator, ".");
+    EXPECT_EQ(locale.groupSeparator, "");   // "C" groups no digits
 }
 
 TEST(CurrentLocale, InstalledLocaleWinsUntilReset) {

@@ -28,10 +28,10 @@ QWidget* DataExchange::Control(int id) {
     return control;
 }
 
-void DataExchange::Fail(int controlId, unsigned stringId) {
+void DataExchange::Fail(int controlId, unsigned stringId, std::initializer_list<plat::FormatArg> args) {
     if (failed_) return;
     failed_ = true;
-    dialog_.Refuse(controlId, stringId);
+    dialog_.Refuse(controlId, stringId, args);
 }
 
 DialogBase::DialogBase(QWidget* parent) : MessageWidget<QDialog>(parent) {}

@@ -29,9 +29,10 @@ public:
     // The dialog item with this id; a missing item fails the exchange.
     // Null once the exchange has failed, so the rest of the pass is skipped.
     QWidget* Control(int id);
-    // Refuses the input: the message (stop icon), the focus on the control,
-    // and the exchange fails. Later exchanges of the same pass do nothing.
-    void Fail(int controlId, unsigned stringId);
+    // Refuses the input: the message (stop icon, the string formatted with
+    // the arguments), the focus on the control, and the exchange fails.
+    // Later exchanges of the same pass do nothing.
+    void Fail(int controlId, unsigned stringId, std::initializer_list<plat::FormatArg> args = {});
 
 private:
     DialogBase& dialog_;

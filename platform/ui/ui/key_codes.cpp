@@ -1,6 +1,7 @@
 #include "ui/key_codes.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMenuBar>
 
 namespace ui {
 
@@ -148,6 +149,16 @@ bool IsKeyDown(int virtualKey) {
     case VK_MENU: return held & Qt::AltModifier;
     default: return false;
     }
+}
+
+bool MenuHasKeyboard() {
+    // A popup never becomes the active window; it takes the keyboard all the same.
+    return QApplication::activePopupWidget() != nullptr ||
+           qobject_cast<const QMenuBar*>(QApplication::focusWidget()) != nullptr;
+}
+
+bool HasKeyboard(const QWidget* window) {
+    return window != nullptr && window->isActiveWindow() && !MenuHasKeyboard();
 }
 
 }  // namespace ui

@@ -2,6 +2,8 @@
 
 // Virtual-key numbers of the key handlers, mapped from Qt's keys.
 
+class QWidget;
+
 namespace ui {
 
 inline constexpr int VK_BACK = 0x08;
@@ -64,5 +66,13 @@ int VirtualKeyFromQt(int qtKey, bool keypad = false, unsigned scanCode = 0);
 
 // Whether Shift, Control or Alt is held now (other keys: false).
 bool IsKeyDown(int virtualKey);
+
+// Whether an open menu, context menu or list of a combo box has the
+// keyboard, or the menu bar is being worked with the keys. The window system
+// may still hand such keys to the focus widget of the window behind first.
+bool MenuHasKeyboard();
+// Whether keys typed now go to this top-level window itself: it is the
+// active window and no menu has the keyboard.
+bool HasKeyboard(const QWidget* window);
 
 }  // namespace ui

@@ -6,8 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "main_frame.h"
+#include "settings_store.h"
 #include "qel_export.h"
 #include "ui/prompts.h"
+#include "ui/scripted_prompts.h"
 
 // The plugins these tests load answer their questions from the test's
 // scripted prompts: every copy of the prompts library finds this slot.
@@ -70,6 +73,17 @@ AppEnvironment ProgramDirectory::Environment() const {
     env.runtimeDirectory = runtime_.path();
     env.hiddenWindow = true;
     return env;
+}
+
+void EndUnsaved(std::unique_ptr<CMainApp>& app) {
+    {
+        ui::ScriptedPrompts prompts;
+        prompts.AnswerMessage(ui::IDNO);
+        app->MainFrame()->close();
+    }
+    app->ExitInstance();
+    app.reset();
+    SettingsStore().Clear();
 }
 
 }  // namespace apptest

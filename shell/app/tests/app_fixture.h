@@ -4,6 +4,7 @@
 // the build, the tracing plugin, settings files as a test writes them, and a
 // log of the plugin's callbacks.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,9 @@ private:
     testing::TempDirectory runtime_;
     std::string startDirectory_;
 };
+
+// Closes the program's window without saving the plan a test built there,
+// ends the program and forgets the settings it kept.
+void EndUnsaved(std::unique_ptr<CMainApp>& app);
 
 }  // namespace apptest
