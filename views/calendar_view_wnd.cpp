@@ -1,6 +1,5 @@
 #include "calendar_view_wnd.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -635,9 +634,6 @@ void CCalendarViewWnd::mouseDoubleClickEvent(QMouseEvent* e) {
     if (daySelection_.exists && GetBoolSetting(PluginSettingGetter(), "ViewOpenAddBookingsWndOnDblClick", false))
         ui::SendMessage(window(), WM_COMMAND, ID_HOST_NEW_BOOKING, 0);
 }
-
-// The wheel scrolls by weeks, as over the scroll bar.
-void CCalendarViewWnd::wheelEvent(QWheelEvent* e) { QCoreApplication::sendEvent(vBar_, e); }
 
 void CCalendarViewWnd::leaveEvent(QEvent* e) {
     QWidget::leaveEvent(e);

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app_fixture.h"
 #include "app_ids.h"
@@ -315,6 +319,50 @@ TEST_F(CalendarProgramTest, ScrollByWeeksAndGoToWhileHidden) {
     Activate(0);
     Activate(2);
     EXPECT_EQ(FirstVisible(), top);
+}
+
+// The wheel over the calendar and over either of its scroll bars scrolls it
+// by weeks as the main view does: a notch of 120 a week, less than a notch
+// kept for more the same way, any delta within the weeks there are. The
+// thumb always shows the week the calendar shows.
+TEST_F(CalendarProgramTest, WheelScrollsByWeeksOverTheViewAndItsBars) {
+    SetSetting("ViewCalendarDayWidth", "150");   // not every weekday fits: both bars show
+    QELA_OnSettingsChanged();
+    QScrollBar* vertical = nullptr;
+    QScrollBar* horizontal = nullptr;
+    for (QScrollBar* bar : Calendar()->findChildren<QScrollBar*>())
+        (bar->orientation() == Qt::Vertical ? vertical : horizontal) = bar;
+    ASSERT_TRUE(vertical != nullptr && horizontal != nullptr);
+    ASSERT_TRUE(horizontal->isVisibleTo(Calendar()));
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_BOTTOM, 0);
+    const int last = vertical->value();
+    ASSERT_GT(last, 4);
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
+    const int top = FirstVisible();
+    const auto wheel = [&](QWidget* target, int delta) {
+        const QPointF at(5, 5);
+        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        // As the window system's, which goes up to the parents; sendEvent would make it the program's own.
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(target, &event);
+    };
+    const struct {
+        int delta, week;
+    } turns[] = {{-120, 1}, {-60, 1}, {-60, 2}, {1, 2},       {-1, 2},   {-240, 4}, {-30, 4},  {-30, 4},
+                 {-30, 4},  {-30, 5}, {-10000, last}, {10000, 0}, {120, 0}, {-360, 3}, {60, 3}, {60, 2}};
+    for (QWidget* target : {static_cast<QWidget*>(Calendar()), static_cast<QWidget*>(vertical),
+                            static_cast<QWidget*>(horizontal)}) {
+        for (const auto& turn : turns) {
+            SCOPED_TRACE(::testing::Message() << target->metaObject()->className() << " " << turn.delta);
+            wheel(target, turn.delta);
+            EXPECT_EQ(vertical->value(), turn.week);
+            EXPECT_EQ(vertical->sliderPosition(), turn.week);
+            EXPECT_EQ(FirstVisible(), top + 7 * turn.week);
+            EXPECT_EQ(horizontal->value(), 0);
+        }
+        ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
+    }
 }
 
 TEST_F(CalendarProgramTest, BadCellSizesAndPeriodsAreClamped) {

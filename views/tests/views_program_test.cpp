@@ -283,24 +283,49 @@ TEST_F(ViewsProgramTest, DividerDragClampsAndSavesTheLabelWidth) {
     EXPECT_EQ(GetSetting("ViewScheduleLabelWidth"), "150");
 }
 
-// The wheel over the schedule scrolls its rows: a notch of 120 is a line,
-// down for a negative delta; less than a notch waits for more the same way.
+// The wheel over the schedule, its label column and either of its scroll
+// bars scrolls its rows: a notch of 120 is a line, down for a negative
+// delta; less than a notch waits for more the same way; any delta stays
+// within the rows. The thumb shows the line the rows start at, which the
+// status pane names under a resting mouse.
 TEST_F(ViewsProgramTest, WheelScrollsTheRowsByLines) {
+    ShowActive();
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
     QWidget* grid = Find("CScheduleGridWnd");
-    const auto wheel = [&](int delta) {
-        const QPointF at(50, 50);
-        QWheelEvent event(at, grid->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+    QScrollBar* horizontal = Find("CScheduleChartWnd")->findChild<QScrollBar*>();
+    ASSERT_TRUE(horizontal->isVisibleTo(grid->parentWidget()));
+    const auto wheel = [&](QWidget* target, int delta) {
+        const QPointF at(5, 5);
+        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         // As the window system's, which goes up to the parents; sendEvent would make it the program's own.
         QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::instance()->notify(grid, &event);
+        QApplication::instance()->notify(target, &event);
         return VerticalBar()->value();
     };
-    VScroll(ui::SB_TOP);
+    // Lines: Team 0, A 1..3, B 4, R2.. 5..34.
+    const auto nameOfLine = [](int line) -> std::string {
+        if (line == 0) return "Team";
+        if (line <= 3) return "A";
+        return line == 4 ? "B" : "R" + std::to_string(line - 3);
+    };
+    const int last = VScroll(ui::SB_BOTTOM);
     const struct {
         int delta, line;
-    } turns[] = {{-240, 2}, {60, 2}, {60, 1}, {-100, 1}, {100, 1}, {-360, 4}, {480, 0}};
-    for (const auto& turn : turns) EXPECT_EQ(wheel(turn.delta), turn.line) << turn.delta;
+    } turns[] = {{-240, 2}, {60, 2},  {60, 1},  {-100, 1}, {100, 1},   {-360, 4},     {-30, 4}, {-30, 4},
+                 {-30, 4},  {-30, 5}, {480, 1}, {-1, 1},   {1, 1},     {-10000, last}, {10000, 0}};
+    for (QWidget* target : {grid, static_cast<QWidget*>(VerticalBar()), static_cast<QWidget*>(horizontal),
+                            Find("CScheduleLabelWnd")}) {
+        VScroll(ui::SB_TOP);
+        QTest::mouseMove(grid, QPoint(50, 2));
+        for (const auto& turn : turns) {
+            SCOPED_TRACE(::testing::Message() << target->metaObject()->className() << " " << turn.delta);
+            EXPECT_EQ(wheel(target, turn.delta), turn.line);
+            EXPECT_EQ(VerticalBar()->sliderPosition(), turn.line);
+            EXPECT_EQ(app->MainFrame()->PaneText(0).toStdString(), nameOfLine(turn.line));
+            EXPECT_EQ(horizontal->value(), 0);
+        }
+    }
 }
 
 TEST_F(ViewsProgramTest, VerticalScrollCodesAndTheThumbsSnap) {
