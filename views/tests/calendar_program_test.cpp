@@ -10,6 +10,7 @@
 #include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QWheelEvent>
+#include <climits>
 
 #include "app_fixture.h"
 #include "app_ids.h"
@@ -350,7 +351,8 @@ TEST_F(CalendarProgramTest, WheelScrollsByWeeksOverTheViewAndItsBars) {
     const struct {
         int delta, week;
     } turns[] = {{-120, 1}, {-60, 1}, {-60, 2}, {1, 2},       {-1, 2},   {-240, 4}, {-30, 4},  {-30, 4},
-                 {-30, 4},  {-30, 5}, {-10000, last}, {10000, 0}, {120, 0}, {-360, 3}, {60, 3}, {60, 2}};
+                 {-30, 4},  {-30, 5}, {-10000, last}, {10000, 0}, {120, 0}, {-360, 3}, {60, 3}, {60, 2},
+                 {INT_MIN, last}, {INT_MIN, last}, {INT_MAX, 0}};
     for (QWidget* target : {static_cast<QWidget*>(Calendar()), static_cast<QWidget*>(vertical),
                             static_cast<QWidget*>(horizontal)}) {
         for (const auto& turn : turns) {
