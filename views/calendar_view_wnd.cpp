@@ -19,6 +19,7 @@
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
+#include "selected_booking.h"
 #include "string_ids.h"
 #include "support/time_bar_labels.h"
 #include "support/working_time.h"
@@ -249,11 +250,7 @@ bool CCalendarViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
     case WM_VIEW_FILTER_CHANGED: {
         StopInteraction();
         Relayout();
-        CFilter* filter = model_.Context().publicFilter;
-        if (selectedBooking_ != nullptr && filter != nullptr &&
-            GetBoolSetting(PluginSettingGetter(), "ViewFilterActive", false) &&
-            filter->FilterBookings(&selectedBooking_, 1, nullptr) != 1)
-            selectedBooking_ = nullptr;
+        if (!PublicFilterKeeps(model_.Context(), selectedBooking_)) selectedBooking_ = nullptr;
         update();
         return true;
     }

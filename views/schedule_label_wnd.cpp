@@ -11,6 +11,7 @@
 #include "plugin_base.h"
 #include "schedule_chart_wnd.h"
 #include "schedule_geometry.h"
+#include "schedule_grid_wnd.h"
 #include "schedule_model.h"
 #include "schedule_view_wnd.h"
 #include "string_ids.h"
@@ -85,6 +86,8 @@ void CScheduleLabelWnd::ToggleGroup(int row) {
         model.SetTaskGroupCollapsed(item.taskGroup, !model.IsTaskGroupCollapsed(item.taskGroup));
     else
         return;
+    // The rows are numbered afresh: selected cells would name other rows.
+    view_->Chart()->Grid()->ClearSelection(false);
     view_->UpdateRows(true);
 }
 

@@ -14,6 +14,7 @@
 
 #include "app_fixture.h"
 #include "app_ids.h"
+#include "booking_list.h"
 #include "host_messages.h"
 #include "main_app.h"
 #include "main_frame.h"
@@ -30,6 +31,7 @@
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
+#include "when_modal.h"
 
 namespace {
 
@@ -365,6 +367,58 @@ TEST_F(CalendarProgramTest, WheelScrollsByWeeksOverTheViewAndItsBars) {
         }
         ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
     }
+}
+
+// What the calendar selected stays the host's selection while the weeks
+// scroll it away: the booking (Del then deletes it) and the days.
+TEST_F(CalendarProgramTest, SelectionsStayWhileScrolledAway) {
+    app->MainFrame()->show();
+    app->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->MainFrame()));
+    const auto query = [&](CBooking** booking) {
+        SelectionRecord record{};
+        record.bookings = booking;
+        record.bookingCapacity = booking != nullptr ? 1 : 0;
+        QELA_GetCurrentSelection(&record);
+        return record;
+    };
+    GoTo(Calendar(), Day(13));
+    const QImage image = Calendar()->grab().toImage();
+    const PixelBox red = FindColour(image, kRed), blue = FindColour(image, kBlue);
+    ASSERT_TRUE(red.Found() && blue.Found());
+    // Monday 13 to Thursday 16 January, below the bars.
+    const int day = (blue.left - red.left) / 3;
+    const QPoint from(red.left - day / 2, red.bottom + 20);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Calendar(), from + QPoint(3 * day, 0));
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, from + QPoint(3 * day, 0));
+    SelectionRecord days = query(nullptr);
+    ASSERT_EQ(days.startDate, Day(13));
+    ASSERT_EQ(days.endDate, Day(17));
+    for (int code : {ui::SB_BOTTOM, ui::SB_TOP}) {
+        ui::SendMessage(Calendar(), kVScroll, code, 0);
+        days = query(nullptr);
+        EXPECT_EQ(days.startDate, Day(13)) << code;
+        EXPECT_EQ(days.endDate, Day(17)) << code;
+    }
+
+    GoTo(Calendar(), Day(13));
+    QTest::mouseClick(Calendar(), Qt::LeftButton, {}, QPoint(red.left + 10, (red.top + red.bottom) / 2));
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_BOTTOM, 0);
+    ASSERT_FALSE(FindColour(Calendar()->grab().toImage(), kRed).Found());
+    CBooking* selected = nullptr;
+    EXPECT_EQ(query(&selected).bookingCount, 1);
+    EXPECT_EQ(selected, moved);
+    bool asked = false;
+    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
+        asked = true;
+        dialog->accept();
+    });
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : app->MainFrame(), Qt::Key_Delete);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Data()->bookings->GetCount(), 1);
+    EXPECT_EQ(query(nullptr).bookingCount, 0);
 }
 
 TEST_F(CalendarProgramTest, BadCellSizesAndPeriodsAreClamped) {

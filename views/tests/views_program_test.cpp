@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "app_fixture.h"
@@ -29,6 +30,7 @@
 #include "period_tip_text.h"
 #include "plan_dump.h"
 #include "plan_data.h"
+#include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "settings_store.h"
@@ -780,26 +782,202 @@ TEST_F(GridProgramTest, SelectingCellsShowsTheirPeriod) {
     EXPECT_EQ(record.endDate, Day(3));
 }
 
-// A date past the last page scrolls only to the last page: the selected
-// cells keep their dates.
-TEST_F(GridProgramTest, GoingPastTheLastPageKeepsTheSelectedDays) {
-    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
-    const int first = FirstVisible().date.GetJulianDay();
+// The cells stand for the period and the rows they were selected on:
+// scrolling them partly or wholly away, even while the button still
+// extends them, changes neither.
+TEST_F(GridProgramTest, ScrollingLeavesTheSelectedCellsAsSelected) {
+    const QRect bar = MarkedBar();
     const int column = ColumnWidth();
-    const QPoint from(column + column / 2, MarkedBar().center().y());
+    const auto selected = [&] {
+        CResource* resources[4] = {};
+        SelectionRecord record{};
+        record.resources = resources;
+        record.resourceCapacity = 4;
+        QELA_GetCurrentSelection(&record);
+        std::string rows;
+        for (int i = 0; i < std::min(record.resourceCount, 4); ++i) rows += std::string(resources[i]->name) + " ";
+        // Days of January.
+        return ::testing::Message() << record.startDate - Day(1) + 1 << " " << record.startTime << " - "
+                                    << record.endDate - Day(1) + 1 << " " << record.endTime << ": " << rows;
+    };
+    const auto text = [](const ::testing::Message& m) { return m.GetString(); };
+    // 2 to 4 January over B's and R2's rows.
+    const QPoint from(column + column / 2, bar.center().y());
+    const QPoint to = from + QPoint(2 * column, bar.height() + 6);
     QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(Grid(), from + QPoint(2 * column, 0));
-    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(2 * column, 0));
-    SelectionRecord record{};
-    QELA_GetCurrentSelection(&record);
-    ASSERT_EQ(record.startDate, first + 1);
-    ASSERT_EQ(record.endDate, first + 3);
-    GoTo(Schedule(), Day(1, 1, 2030));
-    EXPECT_EQ(FirstVisible().date.GetJulianDay(), first);
-    record = {};
-    QELA_GetCurrentSelection(&record);
-    EXPECT_EQ(record.startDate, first + 1);
-    EXPECT_EQ(record.endDate, first + 3);
+    QTest::mouseMove(Grid(), to);
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, to);
+    const std::string chosen = text(selected());
+    ASSERT_EQ(chosen, "2 480 - 4 1020: B R2 ");
+    const struct {
+        const char* name;
+        unsigned message;
+        int code;
+    } steps[] = {
+        {"a column on", kHScroll, ui::SB_LINEDOWN}, {"two columns on: partly away", kHScroll, ui::SB_LINEDOWN},
+        {"a page on: wholly away", kHScroll, ui::SB_PAGEDOWN}, {"rows a page down", kVScroll, ui::SB_PAGEDOWN},
+        {"back to the first rows", kVScroll, ui::SB_TOP}, {"back to the first day", kHScroll, ui::SB_LEFT},
+    };
+    for (const auto& step : steps) {
+        ui::SendMessage(step.message == kHScroll ? Find("CScheduleChartWnd") : Schedule(), step.message, step.code, 0);
+        EXPECT_EQ(text(selected()), chosen) << step.name;
+    }
+
+    // Scrolled on by three columns while the button is down: the anchor, now
+    // out of view, keeps 2 January; the end is the day under the mouse.
+    QTest::mouseMove(Grid(), from);
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    for (int n = 0; n < 3; ++n) ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LINEDOWN, 0);
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from);
+    EXPECT_EQ(text(selected()), "2 480 - 5 1020: B ");
+}
+
+// Where the rows or the columns are numbered afresh, the cells would name
+// other rows or another period: the selection goes.
+TEST_F(GridProgramTest, TheSelectedCellsGoWhereRowsOrColumnsAreNumberedAfresh) {
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const int header = Find("CTimeBarWnd")->height();
+    const auto clickExpander = [&] { QTest::mouseClick(labels, Qt::LeftButton, {}, QPoint(5, header + 3)); };
+    const auto toggleAll = [&] { ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0); };
+    const auto baseUnit = [&](const char* unit) {
+        SetSetting("ViewScheduleBaseUnit", unit);
+        QELA_OnSettingsChanged();
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    };
+    const auto filter = [] { QELA_OnFilterChanged(0); };
+    const struct {
+        const char* name;
+        std::function<void()> change, undo;
+    } cases[] = {
+        {"a group collapsed", clickExpander, clickExpander},
+        {"all groups collapsed", toggleAll, toggleAll},
+        {"hours instead of days", [&] { baseUnit("3"); }, [&] { baseUnit("4"); }},
+        {"a go-to past the last page",
+         [&] {
+             ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
+             GoTo(Schedule(), Day(1, 1, 2030));
+         },
+         [&] { ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0); }},
+        {"a change of the plan",
+         [&] {
+             Edit([&](CPlanData&) {
+                 BookingOf("R2")->BeginChange();
+                 BookingOf("R2")->color1 = 0x00FF00;
+             });
+         },
+         [] {}},
+        {"a change of the filter", filter, [] {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QRect bar = MarkedBar();
+        const int column = ColumnWidth();
+        // 2 to 4 January over R2's and R3's rows (in every case on the screen).
+        const QPoint from(column + column / 2, bar.center().y() + bar.height() + 6);
+        const QPoint to = from + QPoint(2 * column, bar.height() + 6);
+        QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Grid(), to);
+        QTest::mouseRelease(Grid(), Qt::LeftButton, {}, to);
+        SelectionRecord record{};
+        QELA_GetCurrentSelection(&record);
+        ASSERT_EQ(record.startDate, Day(2));
+        ASSERT_EQ(record.resourceCount, 2);
+        c.change();
+        record = {};
+        QELA_GetCurrentSelection(&record);
+        EXPECT_EQ(record.startDate, 0);
+        EXPECT_EQ(record.endDate, 0);
+        EXPECT_EQ(record.resourceCount, 0);
+        c.undo();
+    }
+}
+
+// A selected booking stays the host's selection while the view scrolls it
+// away (Del then deletes it); a click elsewhere, a filter that leaves it
+// out, a go-to, a toggle of the groups or its deletion drop it.
+TEST_F(GridProgramTest, ASelectedBookingStaysSelectedWhileScrolledAway) {
+    ShowActive();
+    CFilter* filter = nullptr;
+    ASSERT_EQ(QELA_GetPublicFilter(&filter), 1);
+    const auto selected = [&]() -> CBooking* {
+        CBooking* bookings[2] = {};
+        SelectionRecord record{};
+        record.bookings = bookings;
+        record.bookingCapacity = 2;
+        QELA_GetCurrentSelection(&record);
+        return record.bookingCount == 1 ? bookings[0] : nullptr;
+    };
+    const auto scroll = [&](unsigned message, int code) {
+        return [this, message, code] {
+            ui::SendMessage(message == kHScroll ? Find("CScheduleChartWnd") : Schedule(), message, code, 0);
+        };
+    };
+    const auto filterOut = [&](const char* name) {
+        return [this, filter, name] {
+            CResource* resource = ResourceNamed(name);
+            filter->SetExcludedResources(&resource, 1);
+            SetSetting("ViewFilterActive", "1");
+            QELA_OnFilterChanged(1);
+        };
+    };
+    const auto filterOff = [filter] {
+        filter->Clear();
+        SetSetting("ViewFilterActive", "0");
+        QELA_OnFilterChanged(0);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool kept;
+    } cases[] = {
+        {"a page on", scroll(kHScroll, ui::SB_PAGEDOWN), true},
+        {"to the last day", scroll(kHScroll, ui::SB_RIGHT), true},
+        {"to the last rows", scroll(kVScroll, ui::SB_BOTTOM), true},
+        {"another booking changed",
+         [&] {
+             Edit([&](CPlanData&) {
+                 BookingOf("R2")->BeginChange();
+                 BookingOf("R2")->color1 = 0x00FF00;
+             });
+         },
+         true},
+        {"a filter that lets it through", filterOut("A"), true},
+        {"a filter that leaves it out", filterOut("B"), false},
+        {"a click on a cell", [&] { QTest::mouseClick(Grid(), Qt::LeftButton, {}, QPoint(ColumnWidth() / 2, 5)); },
+         false},
+        {"a go-to", [&] { GoTo(Schedule(), Day(20)); }, false},
+        {"the groups toggled", [&] { ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        filterOff();
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+        VScroll(ui::SB_TOP);
+        QTest::mouseClick(Grid(), Qt::LeftButton, {}, MarkedBar().center());
+        ASSERT_EQ(selected(), BookingOf("B"));
+        c.change();
+        EXPECT_EQ(selected(), c.kept ? BookingOf("B") : nullptr);
+    }
+    filterOff();
+    ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0);   // the groups open again
+
+    // Scrolled away, Del asks and deletes it; then nothing is selected.
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, MarkedBar().center());
+    ASSERT_EQ(selected(), BookingOf("B"));
+    VScroll(ui::SB_BOTTOM);
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_PAGEDOWN, 0);
+    ASSERT_TRUE(MarkedBar().isEmpty());
+    bool asked = false;
+    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
+        asked = true;
+        dialog->accept();
+    });
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : app->MainFrame(), Qt::Key_Delete);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(BookingOf("B"), nullptr);
+    EXPECT_EQ(selected(), nullptr);
 }
 
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
@@ -890,6 +1068,72 @@ TEST_F(GridProgramTest, RestingOnABarShowsItsTooltip) {
     QWidget* tip = Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
+}
+
+// Scrolling moves the bars from under the mouse: the booking's tooltip goes
+// at once, and the bar that comes to rest under the mouse shows its own.
+TEST_F(GridProgramTest, ScrollingHidesTheBookingTooltipAndHoversAfresh) {
+    ShowActive();
+    QWidget* tip = Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    const struct {
+        const char* name;
+        unsigned message;
+        int code;
+        const char* next;   // the booking under the mouse afterwards, none: ""
+    } cases[] = {
+        {"a line down", kVScroll, ui::SB_LINEDOWN, "R2"},
+        {"a column on", kHScroll, ui::SB_LINEDOWN, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VScroll(ui::SB_TOP);
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+        // From elsewhere onto B's bar, so that the mouse comes to rest there.
+        QTest::mouseMove(Grid(), QPoint(5, Grid()->height() - 5));
+        ASSERT_TRUE(Hover(Grid(), MarkedBar().center()).startsWith("Resource: B\n"));
+        ui::SendMessage(c.message == kHScroll ? Find("CScheduleChartWnd") : Schedule(), c.message, c.code, 0);
+        EXPECT_FALSE(tip->isVisible());
+        if (*c.next != '\0') {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 3000));
+            EXPECT_TRUE(tip->accessibleName().startsWith(QString("Resource: ") + c.next + "\n"))
+                << tip->accessibleName().toStdString();
+        } else {
+            QTest::qWait(800);
+            EXPECT_FALSE(tip->isVisible());
+        }
+    }
+}
+
+// Dragging the horizontal thumb scrolls nothing until it is let go: the
+// pane's tooltip names the first day it would show, centred on the
+// pointer's x, its bottom 20 pixels above the pane's; letting go scrolls
+// there and hides it.
+TEST_F(GridProgramTest, TrackingTheHorizontalThumbNamesTheDayItWouldShow) {
+    ShowActive();
+    QWidget* chart = Find("CScheduleChartWnd");
+    QWidget* tip = chart->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    const QPoint pointer(Grid()->width() / 3, Grid()->height() / 2);
+    QTest::mouseMove(Grid(), pointer);
+    const int pointerX = Grid()->mapToGlobal(pointer).x();
+    const int bottom = chart->mapToGlobal(QPoint(0, chart->height() - 20)).y();
+    const auto from = [](int day) {
+        return plat::FormatChecked(plat::LoadResString(ids::SCHEDULE_COLUMN_TRACK_TIP),
+                                   {FormatDateForUnit(CDateTime(CDate::FromJulianDay(Day(day))), 4)});
+    };
+    EXPECT_EQ(from(11), "From " + FormatDateForUnit(CDateTime(CDate::FromJulianDay(Day(11))), 4));
+    for (int column : {10, 20}) {
+        ui::SendMessage(chart, kHScroll, ui::MakeWParam(ui::SB_THUMBTRACK, column), 0);
+        ASSERT_TRUE(tip->isVisible()) << column;
+        EXPECT_EQ(tip->accessibleName().toStdString(), from(1 + column));
+        EXPECT_LE(std::abs(tip->geometry().center().x() - pointerX), 1) << column;
+        EXPECT_EQ(tip->geometry().bottom() + 1, bottom) << column;
+        EXPECT_EQ(FirstVisible().date.GetJulianDay(), Day(1)) << "tracking scrolls nothing";
+    }
+    ui::SendMessage(chart, kHScroll, ui::MakeWParam(ui::SB_THUMBPOSITION, 20), 0);
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), Day(21));
 }
 
 // The status panes name the row and the day under the mouse; when the rows
