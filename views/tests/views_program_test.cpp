@@ -980,6 +980,61 @@ TEST_F(GridProgramTest, ASelectedBookingStaysSelectedWhileScrolledAway) {
     EXPECT_EQ(selected(), nullptr);
 }
 
+// A double click on the label column: the header opens the list of the
+// rows' kind, an empty area adds one, an item row edits its item, a group
+// row opens or closes (once, also on its expander); in either mode.
+TEST_F(GridProgramTest, LabelDoubleClickRunsTheHostCommandForWhereItIs) {
+    View()->resize(800, 1200);   // every row fits, with room below them
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const int header = Find("CTimeBarWnd")->height();
+    std::vector<std::string> ran;
+    for (unsigned id : {app_ids::ID_RESOURCE_LIST, app_ids::ID_TASK_LIST})
+        app->MainFrame()->FrameCommands().Set(id, {[&ran, id] { ran.push_back("command " + std::to_string(id)); }, {}, {}});
+    const auto record = [&](HostCommand command, const char* name) {
+        app->MainFrame()->NamedCommands().Set(command, [&ran, name](void* arg) {
+            std::string item;
+            if (std::string_view(name) == "EditResource") item = static_cast<CResource*>(arg)->name;
+            if (std::string_view(name) == "EditTask") item = static_cast<CTask*>(arg)->name;
+            ran.push_back(std::string(name) + (arg == nullptr ? "" : " " + item));
+            return true;
+        });
+    };
+    record(HostCommand::AddResource, "AddResource");
+    record(HostCommand::AddTask, "AddTask");
+    record(HostCommand::EditResource, "EditResource");
+    record(HostCommand::EditTask, "EditTask");
+    const int bRow = header + MarkedBar().center().y();   // B's row, its bar's height
+    const struct {
+        const char* name;
+        int view;   // 0 resources, 1 tasks
+        QPoint at;
+        const char* command;      // what ran, "" for nothing
+        const char* collapsed;    // "ViewGroupsCollapsedResources" afterwards
+    } cases[] = {
+        {"header, resources", 0, {40, header / 2}, "command 32775", ""},
+        {"header, tasks", 1, {40, header / 2}, "command 32776", ""},
+        {"below the rows, resources", 0, {40, labels->height() - 5}, "AddResource", ""},
+        {"below the rows, tasks", 1, {40, labels->height() - 5}, "AddTask", ""},
+        {"a resource's row", 0, {40, bRow}, "EditResource B", ""},
+        {"a task's row", 1, {40, header + 3}, "EditTask Work", ""},
+        {"a group's name", 0, {40, header + 3}, "", "x"},
+        {"a group's expander", 0, {5, header + 3}, "", "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Activate(c.view);
+        ran.clear();
+        // As the window system sends a double click: a click, then the second press as the double click.
+        QTest::mouseClick(labels, Qt::LeftButton, {}, c.at);
+        QTest::mouseDClick(labels, Qt::LeftButton, {}, c.at);
+        QTest::mouseRelease(labels, Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(ran, *c.command != '\0' ? std::vector<std::string>{c.command} : std::vector<std::string>{});
+        QELA_PrepareReport();
+        EXPECT_EQ(GetSetting("ViewGroupsCollapsedResources").empty(), *c.collapsed == '\0');
+        if (*c.collapsed != '\0') ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0);
+    }
+}
+
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
     const std::string path = dir.Path() + "site.qel";
     ASSERT_EQ(dlgtest::SaveProtected(Data(), path, "alpha", "beta"), kDataOk);
