@@ -1,24 +1,22 @@
 // The calendar view inside the real program, offscreen: a booking dragged
 // three days on is one undo step that undo takes back whole, and the
-// schedule shows it at its new place; keys, go-to and bad cell sizes.
+// schedule shows it at its new place; keys, the wheel, go-to, selections
+// scrolled away and bad cell sizes.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QScrollBar>
-#include <QSpontaneKeyEvent>
 #include <QTest>
-#include <QWheelEvent>
 #include <climits>
 
 #include "app_fixture.h"
 #include "app_ids.h"
-#include "booking_list.h"
 #include "host_messages.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
+#include "delete_key.h"
 #include "period_tip_text.h"
 #include "plan_data.h"
 #include "plat/checked_format.h"
@@ -31,7 +29,7 @@
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
-#include "when_modal.h"
+#include "wheel_event.h"
 
 namespace {
 
@@ -342,14 +340,6 @@ TEST_F(CalendarProgramTest, WheelScrollsByWeeksOverTheViewAndItsBars) {
     ASSERT_GT(last, 4);
     ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
     const int top = FirstVisible();
-    const auto wheel = [&](QWidget* target, int delta) {
-        const QPointF at(5, 5);
-        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        // As the window system's, which goes up to the parents; sendEvent would make it the program's own.
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::instance()->notify(target, &event);
-    };
     const struct {
         int delta, week;
     } turns[] = {{-120, 1}, {-60, 1}, {-60, 2}, {1, 2},       {-1, 2},   {-240, 4}, {-30, 4},  {-30, 4},
@@ -359,7 +349,7 @@ TEST_F(CalendarProgramTest, WheelScrollsByWeeksOverTheViewAndItsBars) {
                             static_cast<QWidget*>(horizontal)}) {
         for (const auto& turn : turns) {
             SCOPED_TRACE(::testing::Message() << target->metaObject()->className() << " " << turn.delta);
-            wheel(target, turn.delta);
+            TurnWheel(target, turn.delta);
             EXPECT_EQ(vertical->value(), turn.week);
             EXPECT_EQ(vertical->sliderPosition(), turn.week);
             EXPECT_EQ(FirstVisible(), top + 7 * turn.week);
@@ -409,14 +399,7 @@ TEST_F(CalendarProgramTest, SelectionsStayWhileScrolledAway) {
     CBooking* selected = nullptr;
     EXPECT_EQ(query(&selected).bookingCount, 1);
     EXPECT_EQ(selected, moved);
-    bool asked = false;
-    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
-        asked = true;
-        dialog->accept();
-    });
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus != nullptr ? focus : app->MainFrame(), Qt::Key_Delete);
-    EXPECT_TRUE(asked);
+    EXPECT_TRUE(PressDeleteAndConfirm(app->MainFrame()));
     EXPECT_EQ(Data()->bookings->GetCount(), 1);
     EXPECT_EQ(query(nullptr).bookingCount, 0);
 }

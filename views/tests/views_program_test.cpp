@@ -8,10 +8,8 @@
 #include <QComboBox>
 #include <QImage>
 #include <QScrollBar>
-#include <QSpontaneKeyEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <QWheelEvent>
 #include <algorithm>
 #include <functional>
 #include <sstream>
@@ -27,6 +25,7 @@
 #include "main_toolbar.h"
 #include "main_view.h"
 #include "password_dialogs.h"
+#include "delete_key.h"
 #include "period_tip_text.h"
 #include "plan_dump.h"
 #include "plan_data.h"
@@ -41,6 +40,7 @@
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
+#include "wheel_event.h"
 #include "when_modal.h"
 
 namespace {
@@ -297,12 +297,7 @@ TEST_F(ViewsProgramTest, WheelScrollsTheRowsByLines) {
     QScrollBar* horizontal = Find("CScheduleChartWnd")->findChild<QScrollBar*>();
     ASSERT_TRUE(horizontal->isVisibleTo(grid->parentWidget()));
     const auto wheel = [&](QWidget* target, int delta) {
-        const QPointF at(5, 5);
-        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        // As the window system's, which goes up to the parents; sendEvent would make it the program's own.
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::instance()->notify(target, &event);
+        TurnWheel(target, delta);
         return VerticalBar()->value();
     };
     // Lines: Team 0, A 1..3, B 4, R2.. 5..34.
@@ -968,14 +963,7 @@ TEST_F(GridProgramTest, ASelectedBookingStaysSelectedWhileScrolledAway) {
     VScroll(ui::SB_BOTTOM);
     ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_PAGEDOWN, 0);
     ASSERT_TRUE(MarkedBar().isEmpty());
-    bool asked = false;
-    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
-        asked = true;
-        dialog->accept();
-    });
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus != nullptr ? focus : app->MainFrame(), Qt::Key_Delete);
-    EXPECT_TRUE(asked);
+    EXPECT_TRUE(PressDeleteAndConfirm(app->MainFrame()));
     EXPECT_EQ(BookingOf("B"), nullptr);
     EXPECT_EQ(selected(), nullptr);
 }
@@ -1232,13 +1220,7 @@ TEST_F(GridProgramTest, EditingKeysActOnTheSelectedBooking) {
     };
     const QRect bar = MarkedBar();
     QTest::mouseClick(Grid(), Qt::LeftButton, {}, bar.center());
-    bool asked = false;
-    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
-        asked = true;
-        dialog->accept();
-    });
-    press(Qt::Key_Delete);
-    EXPECT_TRUE(asked);
+    EXPECT_TRUE(PressDeleteAndConfirm(app->MainFrame()));
     EXPECT_EQ(BookingOf("B"), nullptr);
     EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_DELETE_BOOKING) + "\tCtrl+Z");
     Undo();

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QScrollBar>
-#include <QSpontaneKeyEvent>
 #include <QWheelEvent>
 #include <vector>
 
 #include "ui/scroll_bar.h"
+#include "wheel_event.h"
 
 namespace {
 
@@ -103,14 +102,7 @@ TEST(ScrollBar, TheWheelOverTheBarGoesToItsWindow) {
     std::vector<int> codes;
     ui::ScrollBarAdapter adapter(bar, [&](int code, int) { codes.push_back(code); });
     adapter.SetScrollInfo({0, 99, 10, 20, 0}, ui::SIF_ALL);
-    for (int delta : {-120, 120, -1, 10000}) {
-        const QPointF at(2, 2);
-        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        // As the window system's, which goes up to the parents while nobody accepts it.
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        QApplication::instance()->notify(bar, &wheel);
-    }
+    for (int delta : {-120, 120, -1, 10000}) TurnWheel(bar, delta);
     EXPECT_EQ(window.deltas, (std::vector<int>{-120, 120, -1, 10000}));
     EXPECT_TRUE(codes.empty());
     EXPECT_EQ(bar->value(), 20);
