@@ -7,8 +7,8 @@
 
 #include "plan_context.h"
 
-// Its address is only ever asked of the collection, never read, and its id
-// tells it from a booking that took a freed one's address.
+// Nothing is read at its address before the collection has said it holds
+// it; its id tells it from a booking that took a freed one's address.
 struct SelectedBooking {
     CBooking* booking = nullptr;
     std::int32_t id = 0;
