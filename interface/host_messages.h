@@ -21,6 +21,8 @@
 
 // Frame commands the views send to the host main window with WM_COMMAND.
 #define ID_HOST_NEW_BOOKING 32768
+#define ID_HOST_RESOURCE_LIST 32775
+#define ID_HOST_TASK_LIST 32776
 #define ID_HOST_VIEW_OPTIONS 32777
 #define ID_HOST_GO_TO_TODAY 32779
 #define ID_HOST_UNITS_ON_SCREEN 32789

@@ -108,6 +108,7 @@ inline constexpr unsigned VIEWS_DESCRIPTION = 21000;
 inline constexpr unsigned SCHEDULE_HEADER_RESOURCES = 22000;
 inline constexpr unsigned SCHEDULE_HEADER_TASKS = 22001;
 inline constexpr unsigned SCHEDULE_ROW_TRACK_TIP = 22100;   // %s row name
+inline constexpr unsigned SCHEDULE_COLUMN_TRACK_TIP = 22101;   // %s the column's date
 inline constexpr unsigned CALENDAR_WEEK_TOOLTIP = 22102;    // %s the week's first day
 inline constexpr unsigned SCHEDULE_DROP_ON_GROUP = 22120;
 inline constexpr unsigned UNDO_MOVE_BOOKING = 22200;

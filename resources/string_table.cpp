@@ -206,6 +206,7 @@ constexpr Entry kStrings[] = {
     {ids::SCHEDULE_HEADER_RESOURCES, "Resources"},
     {ids::SCHEDULE_HEADER_TASKS, "Tasks"},
     {ids::SCHEDULE_ROW_TRACK_TIP, "%s"},
+    {ids::SCHEDULE_COLUMN_TRACK_TIP, "From %s"},
     {ids::CALENDAR_WEEK_TOOLTIP, "Week of %s"},
     {ids::SCHEDULE_DROP_ON_GROUP, "A booking cannot be placed on a group. Drop it on a resource or a task."},
     {ids::UNDO_MOVE_BOOKING, "Move Booking"},

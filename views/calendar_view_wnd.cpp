@@ -1,6 +1,5 @@
 #include "calendar_view_wnd.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -22,6 +21,7 @@
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
 #include "res_cursor.h"
+#include "selected_booking.h"
 #include "string_ids.h"
 #include "support/working_time.h"
 #include "tooltip_markup.h"
@@ -251,11 +251,7 @@ bool CCalendarViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
     case WM_VIEW_FILTER_CHANGED: {
         StopInteraction();
         Relayout();
-        CFilter* filter = model_.Context().publicFilter;
-        if (selectedBooking_ != nullptr && filter != nullptr &&
-            GetBoolSetting(PluginSettingGetter(), "ViewFilterActive", false) &&
-            filter->FilterBookings(&selectedBooking_, 1, nullptr) != 1)
-            selectedBooking_ = nullptr;
+        if (!PublicFilterKeeps(model_.Context(), selectedBooking_)) selectedBooking_ = nullptr;
         update();
         return true;
     }
@@ -637,9 +633,6 @@ void CCalendarViewWnd::mouseDoubleClickEvent(QMouseEvent* e) {
     if (daySelection_.exists && GetBoolSetting(PluginSettingGetter(), "ViewOpenAddBookingsWndOnDblClick", false))
         ui::SendMessage(window(), WM_COMMAND, ID_HOST_NEW_BOOKING, 0);
 }
-
-// The wheel scrolls by weeks, as over the scroll bar.
-void CCalendarViewWnd::wheelEvent(QWheelEvent* e) { QCoreApplication::sendEvent(vBar_, e); }
 
 void CCalendarViewWnd::leaveEvent(QEvent* e) {
     QWidget::leaveEvent(e);

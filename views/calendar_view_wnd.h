@@ -43,7 +43,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
     void leaveEvent(QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 

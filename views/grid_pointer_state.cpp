@@ -73,3 +73,9 @@ void GridPointerState::Reset() {
     state_ = kHoverIdle;
     hoverRect_ = {};
 }
+
+bool GridPointerState::EndHover() {
+    if (state_ != kHoverArmed && state_ != kHoverBookingTip) return false;
+    Reset();
+    return true;
+}

@@ -47,6 +47,9 @@ public:
     DragKind Release();
     // Back to idle: the right button during a drag, a data change, a press.
     void Reset();
+    // The hover over a bar ends (the bars moved away under it); a drag or a
+    // selection goes on. True when a hover was armed or its tooltip shown.
+    bool EndHover();
 
 private:
     int state_ = kHoverIdle;

@@ -1,7 +1,10 @@
 #include "grid_selection.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_set>
+
+#include "schedule_model.h"
 
 bool ExtendSelection(CellSelection& s, int column, int row, bool resourceMode) {
     const CellSelection old = s;
@@ -16,11 +19,40 @@ void ShiftSelection(CellSelection& s, int n) {
     s.endColumn += n;
 }
 
+ColumnPixels SelectedColumnPixels(const CellSelection& s, int columnWidth, int clientWidth) {
+    const std::int64_t width = std::max(1, columnWidth);
+    const auto edge = [&](std::int64_t column) {
+        return static_cast<int>(std::clamp<std::int64_t>(column * width, -1, std::max(0, clientWidth)));
+    };
+    return {edge(s.LowColumn()), edge(std::int64_t{s.HighColumn()} + 1)};
+}
+
 bool ClampSelection(CellSelection& s, int rowCount) {
     const int last = rowCount - 1;
     if (s.LowRow() > last) return false;
     s.startRow = std::min(s.startRow, last);
     s.endRow = std::min(s.endRow, last);
+    return true;
+}
+
+BookingRange SelectedCells::Period() const {
+    return {std::min(anchorPeriod.start, endPeriod.start), std::max(anchorPeriod.end, endPeriod.end)};
+}
+
+bool FindSelectionRows(CellSelection& s, const SelectedCells& cells, const std::vector<ScheduleRow>& rows) {
+    const int count = static_cast<int>(rows.size());
+    const auto holds = [&](int row, const ScheduleRowItem& item) {
+        return row >= 0 && row < count && rows[static_cast<std::size_t>(row)].item == item;
+    };
+    if (holds(s.startRow, cells.anchorRow) && holds(s.endRow, cells.endRow)) return true;
+    const auto rowOf = [&](const ScheduleRowItem& item) {
+        const auto found = std::find_if(rows.begin(), rows.end(), [&](const ScheduleRow& row) { return row.item == item; });
+        return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+    };
+    const int start = rowOf(cells.anchorRow), end = rowOf(cells.endRow);
+    if (start < 0 || end < 0) return ClampSelection(s, count);
+    s.startRow = start;
+    s.endRow = end;
     return true;
 }
 

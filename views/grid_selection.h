@@ -6,9 +6,12 @@
 
 #include <vector>
 
+#include "booking_range.h"
 #include "plugin_records.h"
 #include "schedule_rows.h"
 #include "support/calendar_values.h"
+
+struct ScheduleRow;
 
 // Columns and rows of a cell selection; the start is the anchor, the end the
 // cell the mouse reached (either may be the lower one).
@@ -36,9 +39,38 @@ bool ExtendSelection(CellSelection& selection, int column, int row, bool resourc
 // A selection moved by n columns (the grid scrolled by -n).
 void ShiftSelection(CellSelection& selection, int n);
 
+// The pixels of the selected columns in a client area clientWidth wide:
+// from left up to right (exclusive), both within -1 .. clientWidth however
+// far the columns lie out of view.
+struct ColumnPixels {
+    int left = 0;
+    int right = 0;
+};
+ColumnPixels SelectedColumnPixels(const CellSelection& selection, int columnWidth, int clientWidth);
+
 // Rows that no longer exist: false (and nothing to keep) when the lower row
 // lies past the last one, else both rows clamped to the last row.
 bool ClampSelection(CellSelection& selection, int rowCount);
+
+// What a cell selection was made on, apart from the numbers of its columns
+// and rows, which scrolling and a new layout change: the period of the
+// anchor's column and of the end's, each taken while it was in view, and
+// the items of the anchor's and the end's row.
+struct SelectedCells {
+    BookingRange anchorPeriod;
+    BookingRange endPeriod;
+    ScheduleRowItem anchorRow;
+    ScheduleRowItem endRow;
+
+    // From the earlier start to the later end: what was selected, wherever
+    // the columns are now.
+    BookingRange Period() const;
+};
+
+// After a new layout: the selection's rows are those of its anchor's and
+// end's items again (renumbered rows move with them); an item without a row
+// now leaves the rows clamped as ClampSelection does. False when dropped.
+bool FindSelectionRows(CellSelection& selection, const SelectedCells& cells, const std::vector<ScheduleRow>& rows);
 
 // What the record is filled from: the selected booking (or none), and for a
 // cell selection its period and its rows in order.

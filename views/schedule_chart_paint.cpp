@@ -41,9 +41,9 @@ void PaintScheduleChart(QelDC& dc, const CScheduleModel& model, const ChartPaint
             dc.SelectPen(g.barFrameColor);
         }
         if (known && marks.cells != nullptr && row >= marks.cells->LowRow() && row <= marks.cells->HighRow()) {
-            const int left = g.client.left + width * marks.cells->LowColumn();
-            const int right = std::min(g.client.right, g.client.left + width * (marks.cells->HighColumn() + 1));
-            dc.InvertRect(ui::Intersect({left, top, right, lineRect.bottom}, area));
+            const ColumnPixels columns = SelectedColumnPixels(*marks.cells, width, g.client.width());
+            dc.InvertRect(ui::Intersect(
+                {g.client.left + columns.left, top, g.client.left + columns.right, lineRect.bottom}, area));
         }
         DrawBookingRow(dc, line, lineRect, area, model, marks.selected, 0, g.barHeight);
     }

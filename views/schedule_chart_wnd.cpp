@@ -1,16 +1,20 @@
 #include "schedule_chart_wnd.h"
 
+#include <QCursor>
 #include <QScrollBar>
-#include <QToolTip>
 #include <algorithm>
 
 #include "host_messages.h"
+#include "plat/checked_format.h"
+#include "plat/resource_strings.h"
 #include "plugin_base.h"
 #include "schedule_geometry.h"
 #include "schedule_grid_wnd.h"
 #include "schedule_view_wnd.h"
+#include "string_ids.h"
 #include "support/time_bar_labels.h"
 #include "time_bar_wnd.h"
+#include "tooltip_markup.h"
 #include "ui/key_codes.h"
 #include "ui/scroll_bar.h"
 
@@ -23,6 +27,7 @@ CScheduleChartWnd::CScheduleChartWnd(CScheduleViewWnd* view, QWidget* parent)
       bar_(new QScrollBar(Qt::Horizontal, this)),
       hScroll_(bar_, [this](int code, int thumb) { OnHScroll(code, thumb); }) {
     setObjectName("CScheduleChartWnd");
+    tooltip_.Create(this);
 }
 
 void CScheduleChartWnd::LoadSettings() {
@@ -75,9 +80,11 @@ void CScheduleChartWnd::ScrollToDateTime(const CDateTime& target, bool repaint) 
     const CDateTime start(model_.FirstDay(), CTimeOfDay(model_.DayStart()));
     const int position = LastColumnNotAfter(
         hScrollMax_, [&](int n) { return n == 0 ? !(target < start) : !(target < model_.StepUnits(start, n)); });
-    // The bar keeps the last page whole: the cells move by as far as it went.
-    const int old = hScroll_.SetScrollPos(position);
-    grid_->ShiftSelection(old - hScroll_.GetScrollPos());
+    // A go-to, and a new base unit on its way here, number the columns
+    // afresh: the selected cells' numbers would mark other columns.
+    grid_->CancelAll();
+    grid_->ClearSelection(false);
+    hScroll_.SetScrollPos(position);
     view_->UpdateRows(repaint);
 }
 
@@ -117,6 +124,7 @@ void CScheduleChartWnd::ToggleAllGroups() {
                 model_.SetTaskGroupCollapsed(group, true);
         }
     }
+    grid_->ClearSelection(false);
     view_->UpdateRows(true);
 }
 
@@ -129,9 +137,7 @@ int CScheduleChartWnd::OnKeyDown(int virtualKey) {
 
 void CScheduleChartWnd::OnHScroll(int code, int thumbPos) {
     if (code == ui::SB_THUMBTRACK) {
-        const CDateTime at = model_.StepUnits(CDateTime(model_.FirstDay(), CTimeOfDay(model_.DayStart())), thumbPos);
-        QToolTip::showText(mapToGlobal(QPoint(width() / 2, height() - 20)),
-                           QString::fromStdString(FormatDateForUnit(at, model_.baseUnit)), this);
+        ShowTrackTip(thumbPos);
         return;
     }
     const int old = hScroll_.GetScrollPos();
@@ -139,12 +145,28 @@ void CScheduleChartWnd::OnHScroll(int code, int thumbPos) {
     // last page changes nothing.
     const int page = GetVisibleColumnCount(true);
     const int pos = ScrollTarget(code, {old, page, LastScrollPosition(hScrollMax_, page)}, thumbPos);
-    if (code == ui::SB_THUMBPOSITION) QToolTip::hideText();
     if (pos == old && code != ui::SB_THUMBPOSITION) return;
+    tooltip_.Hide();
     timeBar_->EndHover();
-    grid_->ShiftSelection(old - pos);
+    grid_->HideTooltip();
     hScroll_.SetScrollPos(pos);
+    grid_->ShiftSelection(old - hScroll_.GetScrollPos());
     view_->UpdateRows(true);
+    grid_->ResendMouseMove();
+}
+
+void CScheduleChartWnd::ShowTrackTip(int column) {
+    const CDateTime at = model_.StepUnits(CDateTime(model_.FirstDay(), CTimeOfDay(model_.DayStart())),
+                                          std::clamp(column, 0, hScrollMax_));
+    const std::string text = TooltipPlainText(plat::FormatChecked(
+        plat::LoadResString(ids::SCHEDULE_COLUMN_TRACK_TIP), {FormatDateForUnit(at, model_.baseUnit)}));
+    if (!tooltip_.isHidden()) {
+        tooltip_.UpdateText(text);
+        return;
+    }
+    // Centred on the pointer's x, its bottom 20 pixels above the pane's.
+    const int bottom = mapToGlobal(QPoint(0, height() - 20)).y();
+    tooltip_.ShowAt(QCursor::pos().x(), bottom, text, kTooltipCentreX | kTooltipBottomAtY);
 }
 
 bool CScheduleChartWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::LRESULT& result) {

@@ -8,6 +8,7 @@
 #include "schedule_model.h"
 #include "ui/message.h"
 #include "ui/scroll_bar.h"
+#include "view_tooltip_wnd.h"
 
 class CScheduleGridWnd;
 class CScheduleViewWnd;
@@ -40,6 +41,7 @@ public:
     int HScrollMax() const { return hScrollMax_; }
     // The grid's height, for the vertical page.
     int GridHeight() const;
+    const CViewTooltipWnd& Tooltip() const { return tooltip_; }
 
     bool OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) override;
 
@@ -47,12 +49,16 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The date of the column at the thumb's track position, above the pointer.
+    void ShowTrackTip(int column);
+
     CScheduleViewWnd* view_;
     CScheduleModel model_;
     CTimeBarWnd* timeBar_;
     CScheduleGridWnd* grid_;
     QScrollBar* bar_;
     ui::ScrollBarAdapter hScroll_;
+    CViewTooltipWnd tooltip_;
     int hScrollMax_ = 0;
     int columnWidthMin_ = 3;
 };

@@ -113,7 +113,7 @@ void CScheduleGridWnd::paintEvent(QPaintEvent* e) {
     const ChartPaintGeometry geometry{{0, 0, width(), height()}, g.firstLine, g.lineHeight, g.barHeight,
                                       barFrameColor_};
     ChartMarks marks;
-    marks.selected = FindBooking(selectedBookingId_);
+    marks.selected = Selected();
     marks.cells = hasSelection_ ? &selection_ : nullptr;
     marks.feedback = feedback_;
     PaintScheduleChart(dc, model_, geometry, clip, marks);
@@ -130,6 +130,13 @@ void CScheduleGridWnd::RedrawBooking(int id) {
     if (const ScheduleBar* bar = FindBarById(model_, id)) update(ToQRect(Inflated(BarRectOf(*bar, Geometry()), 2)));
 }
 
+CBookingCollection* CScheduleGridWnd::Bookings() const {
+    const CPlanData* plan = model_.Context().plan;
+    return plan != nullptr ? plan->bookings : nullptr;
+}
+
+CBooking* CScheduleGridWnd::Selected() const { return selected_.Get(Bookings()); }
+
 ui::Rect CScheduleGridWnd::CellsRect(const CellSelection& cells) const {
     const GridGeometry g = Geometry();
     const auto& rows = model_.Rows();
@@ -139,8 +146,8 @@ ui::Rect CScheduleGridWnd::CellsRect(const CellSelection& cells) const {
     const ScheduleRow& last = rows[static_cast<std::size_t>(high)];
     const int top = (rows[static_cast<std::size_t>(low)].firstLine - g.firstLine) * g.lineHeight;
     const int bottom = (last.firstLine + last.lineCount - g.firstLine) * g.lineHeight;
-    const int width = model_.ColumnWidth();
-    return {width * cells.LowColumn(), top, std::min(width * (cells.HighColumn() + 1), g.clientWidth), bottom};
+    const ColumnPixels columns = SelectedColumnPixels(cells, model_.ColumnWidth(), g.clientWidth);
+    return {columns.left, top, columns.right, bottom};
 }
 
 void CScheduleGridWnd::RedrawCells(const CellSelection& cells) { update(ToQRect(CellsRect(cells))); }
@@ -150,14 +157,14 @@ void CScheduleGridWnd::RedrawCells(const CellSelection& cells) { update(ToQRect(
 void CScheduleGridWnd::ClearSelection(bool redraw) {
     if (hasSelection_ && redraw) RedrawCells(selection_);
     hasSelection_ = false;
-    if (selectedBookingId_ != 0 && redraw) RedrawBooking(selectedBookingId_);
-    selectedBookingId_ = 0;
+    if (selected_.booking != nullptr && redraw) RedrawBooking(selected_.id);
+    selected_ = {};
 }
 
-bool CScheduleGridWnd::SelectBooking(int bookingId) {
-    if (FindBooking(bookingId) == nullptr) return false;
-    selectedBookingId_ = bookingId;
-    RedrawBooking(bookingId);
+bool CScheduleGridWnd::SelectBooking(const SelectedBooking& booking) {
+    if (booking.Get(Bookings()) == nullptr) return false;
+    selected_ = booking;
+    RedrawBooking(booking.id);
     return true;
 }
 
@@ -167,8 +174,14 @@ void CScheduleGridWnd::ShiftSelection(int n) {
 
 bool CScheduleGridWnd::ClampSelection() {
     if (!hasSelection_) return true;
-    hasSelection_ = ::ClampSelection(selection_, static_cast<int>(model_.Rows().size()));
+    hasSelection_ = FindSelectionRows(selection_, selectedCells_, model_.Rows());
     return hasSelection_;
+}
+
+BookingRange CScheduleGridWnd::ColumnPeriod(int column) const {
+    BookingRange period;
+    ColumnSpanPeriod(model_, Wt(), column, column, Rules().realTime, period);
+    return period;
 }
 
 bool CScheduleGridWnd::GetVisiblePeriod(int visibleColumns, BookingRange& period) const {
@@ -177,12 +190,11 @@ bool CScheduleGridWnd::GetVisiblePeriod(int visibleColumns, BookingRange& period
 
 void CScheduleGridWnd::GetSelection(SelectionRecord& record) const {
     GridSelectionSnapshot snapshot;
-    snapshot.booking = FindBooking(selectedBookingId_);
+    snapshot.booking = Selected();
     snapshot.resourceMode = rowSelectMode_;
     const auto& rows = model_.Rows();
-    BookingRange period;
-    if (hasSelection_ && !rows.empty() &&
-        ColumnSpanPeriod(model_, Wt(), selection_.LowColumn(), selection_.HighColumn(), Rules().realTime, period)) {
+    if (hasSelection_ && !rows.empty()) {
+        const BookingRange period = selectedCells_.Period();
         snapshot.hasCells = true;
         snapshot.start = period.start;
         snapshot.end = period.end;
@@ -207,14 +219,15 @@ void CScheduleGridWnd::GetSelection(SelectionRecord& record) const {
 
 void CScheduleGridWnd::OnDataChanged(std::uint32_t mask) {
     CancelAll();
-    if ((mask & kChangeDocumentReplaced) != 0) {
-        hasSelection_ = false;
-        selectedBookingId_ = 0;
-    } else if (FindBooking(selectedBookingId_) == nullptr) {
-        selectedBookingId_ = 0;
-    }
-    ClampSelection();
+    const SelectedBooking kept = (mask & kChangeDocumentReplaced) != 0 ? SelectedBooking{} : selected_;
+    ClearSelection(false);
+    SelectBooking(kept);
     update();
+}
+
+void CScheduleGridWnd::OnFilterChanged() {
+    OnDataChanged(0);
+    if (!PublicFilterKeeps(model_.Context(), Selected())) selected_ = {};
 }
 
 // --- Cursor, hover and status ------------------------------------------------
@@ -311,9 +324,8 @@ std::string CScheduleGridWnd::DragTipText() const {
 }
 
 std::string CScheduleGridWnd::SelectionTipText() const {
-    BookingRange period;
-    if (!ColumnSpanPeriod(model_, Wt(), selection_.LowColumn(), selection_.HighColumn(), Rules().realTime, period))
-        return "";
+    if (!hasSelection_) return "";
+    const BookingRange period = selectedCells_.Period();
     return BuildPeriodTooltip(model_.Context(), period.start, period.end);
 }
 
@@ -334,6 +346,11 @@ void CScheduleGridWnd::ShowTip(const std::string& text, const ui::Rect& bar) {
 }
 
 void CScheduleGridWnd::HideTip() { tooltip_.Hide(); }
+
+void CScheduleGridWnd::HideTooltip() {
+    if (pointer_.EndHover()) hoverTimer_.stop();
+    HideTip();
+}
 
 void CScheduleGridWnd::ShowContextMenuAt(const QPoint& point) { ShowContextMenu(this, point.x(), point.y(), this); }
 
@@ -373,7 +390,7 @@ bool CScheduleGridWnd::BeginDrag(const QPoint& p, bool leftButton) {
         CBooking* booking = hit.bar->booking;
         CancelAll();
         ClearSelection(true);
-        selectedBookingId_ = booking->id;
+        selected_ = SelectedBooking::Of(booking);
         update(ToQRect(Inflated(hit.rect, 2)));
         if (!pointer_.Press(hit.part, leftButton, WriteProtected())) return true;
         drag_ = {};
@@ -394,14 +411,17 @@ bool CScheduleGridWnd::BeginDrag(const QPoint& p, bool leftButton) {
     GridCell cell;
     if (row < 0 || g.lineHeight < 1 || !CellAtX(model_, p.x(), width(), cell)) return false;
     rowSelectMode_ = model_.resourceMode;
-    if (selectedBookingId_ != 0) {
-        RedrawBooking(selectedBookingId_);
-        selectedBookingId_ = 0;
+    if (selected_.booking != nullptr) {
+        RedrawBooking(selected_.id);
+        selected_ = {};
     }
     if (!leftButton && hasSelection_ && selection_.Holds(cell.column, row)) return true;
     ClearSelection(true);
     hasSelection_ = true;
     selection_ = {cell.column, cell.column, row, row};
+    const ScheduleRowItem& item = model_.Rows()[static_cast<std::size_t>(row)].item;
+    const BookingRange period = ColumnPeriod(cell.column);
+    selectedCells_ = {period, period, item, item};
     RedrawCells(selection_);
     selecting_ = leftButton;
     return true;
@@ -429,6 +449,11 @@ void CScheduleGridWnd::TrackSelection(const QPoint& p) {
     }
     const CellSelection old = selection_;
     if (!ExtendSelection(selection_, cell.column, row, rowSelectMode_)) return;
+    // The end's column is the one under the mouse, in view: its period is
+    // taken now. The anchor's was taken when it was.
+    if (selection_.endColumn != old.endColumn) selectedCells_.endPeriod = ColumnPeriod(selection_.endColumn);
+    if (selection_.endRow != old.endRow)
+        selectedCells_.endRow = model_.Rows()[static_cast<std::size_t>(selection_.endRow)].item;
     RedrawCells(old);
     RedrawCells(selection_);
     tooltip_.UpdateText(SelectionTipText());
@@ -553,10 +578,10 @@ void CScheduleGridWnd::mouseDoubleClickEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     const GridHit hit = HitTest(e->position().toPoint());
     if (hit.bar != nullptr) {
-        const int id = hit.bar->booking->id;
+        const SelectedBooking booking = SelectedBooking::Of(hit.bar->booking);
         CancelAll();
-        if (g_hostApi.IsBound()) g_hostApi.command("EditBooking", hit.bar->booking);
-        SelectBooking(id);
+        if (g_hostApi.IsBound()) g_hostApi.command("EditBooking", booking.booking);
+        SelectBooking(booking);
         return;
     }
     if (hasSelection_ && GetBoolSetting(PluginSettingGetter(), "ViewOpenAddBookingsWndOnDblClick", false)) {

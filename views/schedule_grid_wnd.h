@@ -16,6 +16,7 @@
 #include "grid_pointer_state.h"
 #include "grid_selection.h"
 #include "plugin_records.h"
+#include "selected_booking.h"
 #include "view_base.h"
 #include "view_tooltip_wnd.h"
 
@@ -31,14 +32,14 @@ public:
 
     // Drops the cell selection and the selected booking.
     void ClearSelection(bool redraw);
-    // Selects the booking with this id when it is laid out; false otherwise.
-    bool SelectBooking(int bookingId);
-    int SelectedBookingId() const { return selectedBookingId_; }
+    // Selects the booking while the plan holds it, laid out or not; false otherwise.
+    bool SelectBooking(const SelectedBooking& booking);
     bool HasCellSelection() const { return hasSelection_; }
     const CellSelection& Cells() const { return selection_; }
     // The grid scrolled by columns: the selection moves with its dates.
     void ShiftSelection(int n);
-    // After the rows changed; false when the selection was dropped.
+    // After the rows changed: the selection follows its rows; false when it
+    // was dropped.
     bool ClampSelection();
     void GetSelection(SelectionRecord& record) const;
     // The rows or columns moved under a resting mouse: the status panes
@@ -46,11 +47,19 @@ public:
     void RefreshStatusBar();
     // The period of the first visibleColumns columns; false with none.
     bool GetVisiblePeriod(int visibleColumns, BookingRange& period) const;
-    // A change of the document: a drag or a hover ends, a selected booking
-    // that is gone is dropped; a new document drops every selection.
+    // A change of the document: a drag or a hover ends and the cells are no
+    // longer selected; the selected booking stays while the plan holds it
+    // (a new document drops it).
     void OnDataChanged(std::uint32_t mask);
+    // The public filter changed: as a change of the document, and the
+    // selected booking goes when the filter leaves it out.
+    void OnFilterChanged();
     // Ends whatever the mouse started, writing nothing.
     void CancelAll();
+    // The bars moved away under the tooltip: it goes, and the hover with it.
+    void HideTooltip();
+    // A mouse move where the pointer rests, after the view moved under it.
+    void ResendMouseMove();
 
     int HoverState() const { return pointer_.State(); }
     const ui::Rect& Feedback() const { return feedback_; }
@@ -83,8 +92,8 @@ private:
 
     GridGeometry Geometry() const;
     GridHit HitTest(const QPoint& point) const;
-    // The booking of the id in the layout; the selected and the dragged one
-    // are looked for on the line where they were last seen first.
+    // The booking of the id in the layout; the dragged one is looked for on
+    // the line where it was last seen first.
     CBooking* FindBooking(int id) const;
     WorkingTime Wt() const;
     DragRules Rules() const;
@@ -104,8 +113,12 @@ private:
     void EndMouse();
     void CancelDrag();
     void SetFeedback(const ui::Rect& rect);
-    void ResendMouseMove();
     void RedrawBooking(int id);
+    CBookingCollection* Bookings() const;
+    // The selected booking, null when none is or it is gone.
+    CBooking* Selected() const;
+    // The period of one column while it is in view.
+    BookingRange ColumnPeriod(int column) const;
     // The cells' rectangle, its right edge at most the grid's.
     ui::Rect CellsRect(const CellSelection& cells) const;
     void RedrawCells(const CellSelection& cells);
@@ -126,12 +139,13 @@ private:
     ui::Rect feedback_;
     CViewTooltipWnd tooltip_;
     int cursorKind_ = 0;
-    int selectedBookingId_ = 0;
+    SelectedBooking selected_;
     mutable int lastLine_ = -1;
     bool hasSelection_ = false;
     bool selecting_ = false;
     bool rowSelectMode_ = true;
     CellSelection selection_;
+    SelectedCells selectedCells_;
 
     int barHeight_ = 14;
     int lineHeight_ = 22;

@@ -7,15 +7,18 @@
 #include <algorithm>
 
 #include "drawing.h"
+#include "host_messages.h"
 #include "plat/resource_strings.h"
 #include "plugin_base.h"
 #include "schedule_chart_wnd.h"
 #include "schedule_geometry.h"
+#include "schedule_grid_wnd.h"
 #include "schedule_model.h"
 #include "schedule_view_wnd.h"
 #include "string_ids.h"
 #include "time_bar_wnd.h"
 #include "tooltip_markup.h"
+#include "ui/message.h"
 #include "ui/popup_menu.h"
 
 namespace {
@@ -85,6 +88,8 @@ void CScheduleLabelWnd::ToggleGroup(int row) {
         model.SetTaskGroupCollapsed(item.taskGroup, !model.IsTaskGroupCollapsed(item.taskGroup));
     else
         return;
+    // The rows are numbered afresh: selected cells would name other rows.
+    view_->Chart()->Grid()->ClearSelection(false);
     view_->UpdateRows(true);
 }
 
@@ -216,10 +221,24 @@ void CScheduleLabelWnd::mousePressEvent(QMouseEvent* e) {
 
 void CScheduleLabelWnd::mouseDoubleClickEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
+    const QPoint at = e->position().toPoint();
+    const bool resourceMode = view_->Model().resourceMode;
+    // The header opens the list of the rows' kind.
+    if (at.y() < HeaderHeight()) {
+        ui::SendMessage(window(), WM_COMMAND, resourceMode ? ID_HOST_RESOURCE_LIST : ID_HOST_TASK_LIST, 0);
+        return;
+    }
     bool onExpander = false;
-    const int row = HitTest(e->position().toPoint().x(), e->position().toPoint().y(), onExpander);
+    const int row = HitTest(at.x(), at.y(), onExpander);
+    if (row < 0) {
+        RunHostCommand(resourceMode ? "AddResource" : "AddTask", nullptr);
+        return;
+    }
+    const ScheduleRowItem item = view_->Model().Rows()[static_cast<std::size_t>(row)].item;
+    if (item.resource != nullptr) RunHostCommand("EditResource", item.resource);
+    else if (item.task != nullptr) RunHostCommand("EditTask", item.task);
     // The press before this double click has toggled the expander already.
-    if (row >= 0 && !onExpander) ToggleGroup(row);
+    else if (!onExpander) ToggleGroup(row);
 }
 
 void CScheduleLabelWnd::mouseMoveEvent(QMouseEvent* e) {

@@ -126,9 +126,11 @@ void CScheduleViewWnd::OnVScroll(int code, int thumbPos) {
     tooltip_.Hide();
     chart_->TimeBar()->EndHover();
     label_->EndHover();
+    chart_->Grid()->HideTooltip();
     vScroll_.SetScrollPos(pos);
     RedrawRows();
     RefreshStatusBar();
+    chart_->Grid()->ResendMouseMove();
 }
 
 void CScheduleViewWnd::ShowTrackTip(int line) {
@@ -203,9 +205,10 @@ bool CScheduleViewWnd::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM
         return true;
     }
     case WM_VIEW_FILTER_CHANGED:
-        chart_->Grid()->OnDataChanged(0);
         Model().PruneCollapsedGroups();
-        UpdateRows(true);
+        UpdateRows(false);
+        chart_->Grid()->OnFilterChanged();
+        RedrawRows();
         return true;
     case WM_PLUGIN_GOTO_DATE: {
         auto* dateTime = reinterpret_cast<CDateTime*>(lParam);

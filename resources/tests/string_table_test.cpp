@@ -53,6 +53,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::CONFIRM_DELETE_TASK_GROUP, "s"},
     {ids::CONFIRM_DELETE_FILTER, "s"},
     {ids::SCHEDULE_ROW_TRACK_TIP, "s"},
+    {ids::SCHEDULE_COLUMN_TRACK_TIP, "s"},
     {5372, "s"},   // a saved filter of that name exists
     {ids::COPY_FILE_DONE, "s"},
     {ids::COPY_FILE_FAILED, "s"},

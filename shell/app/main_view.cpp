@@ -1,6 +1,8 @@
 #include "main_view.h"
 
 #include <QWheelEvent>
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "ui/message.h"
@@ -37,13 +39,17 @@ void CQEL2View::resizeEvent(QResizeEvent* e) {
 }
 
 void CQEL2View::wheelEvent(QWheelEvent* e) {
-    constexpr int kLine = 120;
+    constexpr std::int64_t kLine = 120;
+    // A turn scrolls at most this many lines: a bigger delta (no wheel gives
+    // one) would only keep the program busy sending lines past the end.
+    constexpr std::int64_t kMostLines = 1000;
     const int delta = e->angleDelta().y();
+    e->accept();
+    if (delta == 0) return;
     if ((delta > 0) != (wheelRest_ > 0)) wheelRest_ = 0;
-    wheelRest_ += delta;
-    const int lines = wheelRest_ / kLine;
-    wheelRest_ %= kLine;
+    const std::int64_t total = std::int64_t{wheelRest_} + delta;
+    const int lines = static_cast<int>(std::clamp(total / kLine, -kMostLines, kMostLines));
+    wheelRest_ = static_cast<int>(total % kLine);
     for (int i = 0; i < std::abs(lines); ++i)
         SendToVisibleView(WM_VSCROLL_CODE, lines > 0 ? ui::SB_LINEUP : ui::SB_LINEDOWN, 0);
-    e->accept();
 }

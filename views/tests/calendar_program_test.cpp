@@ -1,11 +1,14 @@
 // The calendar view inside the real program, offscreen: a booking dragged
 // three days on is one undo step that undo takes back whole, and the
-// schedule shows it at its new place; keys, go-to and bad cell sizes.
+// schedule shows it at its new place; keys, the wheel, go-to, selections
+// scrolled away and bad cell sizes.
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
+#include <climits>
 
 #include "app_fixture.h"
 #include "app_ids.h"
@@ -14,6 +17,7 @@
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_view.h"
+#include "delete_key.h"
 #include "period_tip_text.h"
 #include "plan_data.h"
 #include "plat/checked_format.h"
@@ -29,6 +33,7 @@
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
+#include "wheel_event.h"
 
 namespace {
 
@@ -319,6 +324,88 @@ TEST_F(CalendarProgramTest, ScrollByWeeksAndGoToWhileHidden) {
     Activate(0);
     Activate(2);
     EXPECT_EQ(FirstVisible(), top);
+}
+
+// The wheel over the calendar and over either of its scroll bars scrolls it
+// by weeks as the main view does: a notch of 120 a week, less than a notch
+// kept for more the same way, any delta within the weeks there are. The
+// thumb always shows the week the calendar shows.
+TEST_F(CalendarProgramTest, WheelScrollsByWeeksOverTheViewAndItsBars) {
+    SetSetting("ViewCalendarDayWidth", "150");   // not every weekday fits: both bars show
+    QELA_OnSettingsChanged();
+    QScrollBar* vertical = nullptr;
+    QScrollBar* horizontal = nullptr;
+    for (QScrollBar* bar : Calendar()->findChildren<QScrollBar*>())
+        (bar->orientation() == Qt::Vertical ? vertical : horizontal) = bar;
+    ASSERT_TRUE(vertical != nullptr && horizontal != nullptr);
+    ASSERT_TRUE(horizontal->isVisibleTo(Calendar()));
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_BOTTOM, 0);
+    const int last = vertical->value();
+    ASSERT_GT(last, 4);
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
+    const int top = FirstVisible();
+    const struct {
+        int delta, week;
+    } turns[] = {{-120, 1}, {-60, 1}, {-60, 2}, {1, 2},       {-1, 2},   {-240, 4}, {-30, 4},  {-30, 4},
+                 {-30, 4},  {-30, 5}, {-10000, last}, {10000, 0}, {120, 0}, {-360, 3}, {60, 3}, {60, 2},
+                 {INT_MIN, last}, {INT_MIN, last}, {INT_MAX, 0}};
+    for (QWidget* target : {static_cast<QWidget*>(Calendar()), static_cast<QWidget*>(vertical),
+                            static_cast<QWidget*>(horizontal)}) {
+        for (const auto& turn : turns) {
+            SCOPED_TRACE(::testing::Message() << target->metaObject()->className() << " " << turn.delta);
+            TurnWheel(target, turn.delta);
+            EXPECT_EQ(vertical->value(), turn.week);
+            EXPECT_EQ(vertical->sliderPosition(), turn.week);
+            EXPECT_EQ(FirstVisible(), top + 7 * turn.week);
+            EXPECT_EQ(horizontal->value(), 0);
+        }
+        ui::SendMessage(Calendar(), kVScroll, ui::SB_TOP, 0);
+    }
+}
+
+// What the calendar selected stays the host's selection while the weeks
+// scroll it away: the booking (Del then deletes it) and the days.
+TEST_F(CalendarProgramTest, SelectionsStayWhileScrolledAway) {
+    app->MainFrame()->show();
+    app->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->MainFrame()));
+    const auto query = [&](CBooking** booking) {
+        SelectionRecord record{};
+        record.bookings = booking;
+        record.bookingCapacity = booking != nullptr ? 1 : 0;
+        QELA_GetCurrentSelection(&record);
+        return record;
+    };
+    GoTo(Calendar(), Day(13));
+    const QImage image = Calendar()->grab().toImage();
+    const PixelBox red = FindColour(image, kRed), blue = FindColour(image, kBlue);
+    ASSERT_TRUE(red.Found() && blue.Found());
+    // Monday 13 to Thursday 16 January, below the bars.
+    const int day = (blue.left - red.left) / 3;
+    const QPoint from(red.left - day / 2, red.bottom + 20);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Calendar(), from + QPoint(3 * day, 0));
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, from + QPoint(3 * day, 0));
+    SelectionRecord days = query(nullptr);
+    ASSERT_EQ(days.startDate, Day(13));
+    ASSERT_EQ(days.endDate, Day(17));
+    for (int code : {ui::SB_BOTTOM, ui::SB_TOP}) {
+        ui::SendMessage(Calendar(), kVScroll, code, 0);
+        days = query(nullptr);
+        EXPECT_EQ(days.startDate, Day(13)) << code;
+        EXPECT_EQ(days.endDate, Day(17)) << code;
+    }
+
+    GoTo(Calendar(), Day(13));
+    QTest::mouseClick(Calendar(), Qt::LeftButton, {}, QPoint(red.left + 10, (red.top + red.bottom) / 2));
+    ui::SendMessage(Calendar(), kVScroll, ui::SB_BOTTOM, 0);
+    ASSERT_FALSE(FindColour(Calendar()->grab().toImage(), kRed).Found());
+    CBooking* selected = nullptr;
+    EXPECT_EQ(query(&selected).bookingCount, 1);
+    EXPECT_EQ(selected, moved);
+    EXPECT_TRUE(PressDeleteAndConfirm(app->MainFrame()));
+    EXPECT_EQ(Data()->bookings->GetCount(), 1);
+    EXPECT_EQ(query(nullptr).bookingCount, 0);
 }
 
 TEST_F(CalendarProgramTest, BadCellSizesAndPeriodsAreClamped) {

@@ -5,6 +5,8 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <climits>
+#include <functional>
 
 #include "booking_drag.h"
 #include "booking_placement.h"
@@ -15,6 +17,7 @@
 #include "plat/resource_strings.h"
 #include "res_cursor.h"
 #include "schedule_fixture.h"
+#include "selected_booking.h"
 #include "schedule_geometry.h"
 #include "string_ids.h"
 
@@ -178,6 +181,29 @@ TEST(GridSelectionTest, ExtendingKeepsTasksInTheirRow) {
     EXPECT_EQ(s, (CellSelection{0, 3, 3, 1}));
 }
 
+// The selected columns' pixels stay within the client area's edges however
+// far they have scrolled away or however wide a column is.
+TEST(GridSelectionTest, SelectedColumnPixelsStayNearTheClientArea) {
+    struct Case {
+        int low, high, width, client;
+        int left, right;
+    } cases[] = {
+        {1, 3, 20, 800, 20, 80},
+        {-2, 1, 20, 800, -1, 40},            // partly scrolled away to the left
+        {38, 45, 20, 800, 760, 800},         // partly beyond the right edge
+        {-5000000, -4999990, 1800, 1800, -1, -1},   // far to the left
+        {5000000, 5000001, 1800, 1800, 1800, 1800}, // far to the right
+        {0, 0, INT_MAX, 800, 0, 800},
+        {INT_MIN, INT_MAX, 3, 800, -1, 800},
+        {0, 2, 0, 800, 0, 3},                // no width counts as a pixel
+    };
+    for (const Case& c : cases) {
+        const ColumnPixels pixels = SelectedColumnPixels({c.high, c.low, 0, 0}, c.width, c.client);
+        EXPECT_EQ(pixels.left, c.left) << c.low << ".." << c.high << " x " << c.width;
+        EXPECT_EQ(pixels.right, c.right) << c.low << ".." << c.high << " x " << c.width;
+    }
+}
+
 TEST(GridSelectionTest, ClampAfterRowsChanged) {
     struct Case {
         CellSelection before;
@@ -198,6 +224,92 @@ TEST(GridSelectionTest, ClampAfterRowsChanged) {
             EXPECT_EQ(s, c.after);
         }
     }
+}
+
+// A new layout numbers the rows afresh: the selection stays on the rows it
+// was made on while they are there, else the rows are clamped as before.
+TEST_F(GridModelTest, SelectedRowsFollowTheirItems) {
+    const ScheduleRowItem teamRow{team, nullptr, nullptr, nullptr}, annaRow{nullptr, anna, nullptr, nullptr},
+        bertRow{nullptr, bert, nullptr, nullptr};
+    const auto rows = [](std::vector<ScheduleRowItem> items) {
+        std::vector<ScheduleRow> result;
+        for (std::size_t i = 0; i < items.size(); ++i) result.push_back({items[i], 1, static_cast<int>(i)});
+        return result;
+    };
+    SelectedCells cells;
+    cells.anchorRow = bertRow;
+    cells.endRow = annaRow;
+    struct Case {
+        const char* name;
+        std::vector<ScheduleRow> rows;
+        bool kept;
+        int startRow, endRow;
+    } cases[] = {
+        {"unchanged", rows({teamRow, annaRow, bertRow}), true, 2, 1},
+        {"renumbered", rows({bertRow, teamRow, annaRow}), true, 0, 2},
+        {"the group row gone", rows({annaRow, bertRow}), true, 1, 0},
+        {"the anchor's row gone: clamped", rows({teamRow, annaRow}), true, 1, 1},
+        {"no rows left", rows({}), false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        CellSelection s{3, 5, 2, 1};
+        EXPECT_EQ(FindSelectionRows(s, cells, c.rows), c.kept) << c.name;
+        if (c.kept) {
+            EXPECT_EQ(s, (CellSelection{3, 5, c.startRow, c.endRow})) << c.name;
+        }
+    }
+}
+
+// The period of the selected cells is that of its two ends' columns, which
+// ever lies first, wherever the columns have scrolled since.
+TEST(GridSelectionTest, PeriodRunsFromTheEarlierEndToTheLater) {
+    const auto at = [](int day, int minutes) { return CDateTime(CDate::FromJulianDay(day), CTimeOfDay(minutes)); };
+    SelectedCells cells;
+    cells.anchorPeriod = {at(100, 480), at(100, 1020)};
+    cells.endPeriod = {at(97, 480), at(97, 1020)};
+    EXPECT_EQ(cells.Period(), (BookingRange{at(97, 480), at(100, 1020)}));
+    std::swap(cells.anchorPeriod, cells.endPeriod);
+    EXPECT_EQ(cells.Period(), (BookingRange{at(97, 480), at(100, 1020)}));
+    cells.endPeriod = cells.anchorPeriod;
+    EXPECT_EQ(cells.Period(), (BookingRange{at(97, 480), at(97, 1020)}));
+}
+
+// The selected booking is the plan's while the plan holds it, laid out or
+// not; a booking gone, or another one at its address, is none.
+TEST_F(GridModelTest, SelectedBookingIsKeptWhileThePlanHoldsIt) {
+    EXPECT_EQ(SelectedBooking::Of(booking).Get(root.bookings), booking);
+    EXPECT_EQ(SelectedBooking{}.Get(root.bookings), nullptr);
+    EXPECT_EQ((SelectedBooking{booking, booking->id + 1}.Get(root.bookings)), nullptr) << "another booking's id";
+    EXPECT_EQ(SelectedBooking::Of(booking).Get(nullptr), nullptr);
+    const SelectedBooking kept = SelectedBooking::Of(booking);
+    Begin();
+    booking->Delete();
+    root.CommitTransaction();
+    EXPECT_EQ(kept.Get(root.bookings), nullptr);
+}
+
+// The public filter takes a selected booking away only while it is on.
+TEST_F(GridModelTest, PublicFilterKeepsWhatItLetsThrough) {
+    CFilter* filter = root.filters->Create();   // like the host's public filter: never added
+    CResource* hidden = anna;
+    filter->SetExcludedResources(&hidden, 1);
+    PlanContext context{&root, filter, nullptr, settings.Getter()};
+    CBooking* bertsBooking = AllBookings().back();
+    ASSERT_EQ(bertsBooking->resource, bert);
+    struct Case {
+        const char* active;
+        CBooking* booking;
+        bool kept;
+    } cases[] = {{"1", booking, false}, {"1", bertsBooking, true}, {"0", booking, true}, {"", booking, true},
+                 {"1", nullptr, true}};
+    for (const Case& c : cases) {
+        settings.values["ViewFilterActive"] = c.active;
+        EXPECT_EQ(PublicFilterKeeps(context, c.booking), c.kept) << c.active;
+    }
+    context.publicFilter = nullptr;
+    settings.values["ViewFilterActive"] = "1";
+    EXPECT_TRUE(PublicFilterKeeps(context, booking));
+    filter->Delete();
 }
 
 TEST_F(GridModelTest, SelectionRecordIsFilledToTheHostsCapacities) {
@@ -321,6 +433,38 @@ TEST(GridPointerStateTest, HoverShowsTheTooltipOnlyWhileTheCursorStays) {
     state.Hover({}, 70, 12);
     EXPECT_EQ(state.State(), kHoverIdle);
     EXPECT_FALSE(state.HoverTimer(12, 12, true, keep, hide));
+}
+
+// Scrolling moves the bars from under a hover: it ends, a drag or the
+// selection tooltip goes on.
+TEST(GridPointerStateTest, EndHoverStopsOnlyAHover) {
+    ScheduleBar bar;
+    const GridHit hit{&bar, BarPart::Body, {10, 10, 50, 20}};
+    bool keep = false, hide = false;
+    struct Case {
+        const char* name;
+        std::function<void(GridPointerState&)> reach;
+        bool ended;
+        int after;
+    } cases[] = {
+        {"armed", [&](GridPointerState& s) { s.Hover(hit, 12, 12); }, true, kHoverIdle},
+        {"tooltip shown", [&](GridPointerState& s) { s.Hover(hit, 12, 12); s.HoverTimer(12, 12, true, keep, hide); },
+         true, kHoverIdle},
+        {"idle", [](GridPointerState&) {}, false, kHoverIdle},
+        {"selecting", [](GridPointerState& s) { s.ShowSelectionTip(); }, false, kHoverSelectionTip},
+        {"move pending", [](GridPointerState& s) { s.Press(BarPart::Body, true, false); }, false, kHoverMovePending},
+        {"moving", [](GridPointerState& s) { s.Press(BarPart::Body, true, false); s.DragTimer(); }, false,
+         kHoverMoving},
+    };
+    for (const Case& c : cases) {
+        GridPointerState state;
+        c.reach(state);
+        EXPECT_EQ(state.EndHover(), c.ended) << c.name;
+        EXPECT_EQ(state.State(), c.after) << c.name;
+        if (c.ended) {
+            EXPECT_TRUE(state.HoverRect().IsEmpty()) << c.name;
+        }
+    }
 }
 
 // --- Drag arithmetic --------------------------------------------------------

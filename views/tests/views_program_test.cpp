@@ -8,11 +8,10 @@
 #include <QComboBox>
 #include <QImage>
 #include <QScrollBar>
-#include <QSpontaneKeyEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <QWheelEvent>
 #include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "app_fixture.h"
@@ -27,9 +26,11 @@
 #include "main_toolbar.h"
 #include "main_view.h"
 #include "password_dialogs.h"
+#include "delete_key.h"
 #include "period_tip_text.h"
 #include "plan_dump.h"
 #include "plan_data.h"
+#include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "settings_store.h"
@@ -40,6 +41,7 @@
 #include "ui/scripted_menu_chooser.h"
 #include "ui/scripted_prompts.h"
 #include "ui/scroll_bar.h"
+#include "wheel_event.h"
 #include "when_modal.h"
 
 namespace {
@@ -278,24 +280,44 @@ TEST_F(ViewsProgramTest, DividerDragClampsAndSavesTheLabelWidth) {
     EXPECT_EQ(GetSetting("ViewScheduleLabelWidth"), "150");
 }
 
-// The wheel over the schedule scrolls its rows: a notch of 120 is a line,
-// down for a negative delta; less than a notch waits for more the same way.
+// The wheel over the schedule, its label column and either of its scroll
+// bars scrolls its rows: a notch of 120 is a line, down for a negative
+// delta; less than a notch waits for more the same way; any delta stays
+// within the rows. The thumb shows the line the rows start at, which the
+// status pane names under a resting mouse.
 TEST_F(ViewsProgramTest, WheelScrollsTheRowsByLines) {
+    ShowActive();
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
     QWidget* grid = Find("CScheduleGridWnd");
-    const auto wheel = [&](int delta) {
-        const QPointF at(50, 50);
-        QWheelEvent event(at, grid->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        // As the window system's, which goes up to the parents; sendEvent would make it the program's own.
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::instance()->notify(grid, &event);
+    QScrollBar* horizontal = Find("CScheduleChartWnd")->findChild<QScrollBar*>();
+    ASSERT_TRUE(horizontal->isVisibleTo(grid->parentWidget()));
+    const auto wheel = [&](QWidget* target, int delta) {
+        TurnWheel(target, delta);
         return VerticalBar()->value();
     };
-    VScroll(ui::SB_TOP);
+    // Lines: Team 0, A 1..3, B 4, R2.. 5..34.
+    const auto nameOfLine = [](int line) -> std::string {
+        if (line == 0) return "Team";
+        if (line <= 3) return "A";
+        return line == 4 ? "B" : "R" + std::to_string(line - 3);
+    };
+    const int last = VScroll(ui::SB_BOTTOM);
     const struct {
         int delta, line;
-    } turns[] = {{-240, 2}, {60, 2}, {60, 1}, {-100, 1}, {100, 1}, {-360, 4}, {480, 0}};
-    for (const auto& turn : turns) EXPECT_EQ(wheel(turn.delta), turn.line) << turn.delta;
+    } turns[] = {{-240, 2}, {60, 2},  {60, 1},  {-100, 1}, {100, 1},   {-360, 4},     {-30, 4}, {-30, 4},
+                 {-30, 4},  {-30, 5}, {480, 1}, {-1, 1},   {1, 1},     {-10000, last}, {10000, 0}};
+    for (QWidget* target : {grid, static_cast<QWidget*>(VerticalBar()), static_cast<QWidget*>(horizontal),
+                            Find("CScheduleLabelWnd")}) {
+        VScroll(ui::SB_TOP);
+        QTest::mouseMove(grid, QPoint(50, 2));
+        for (const auto& turn : turns) {
+            SCOPED_TRACE(::testing::Message() << target->metaObject()->className() << " " << turn.delta);
+            EXPECT_EQ(wheel(target, turn.delta), turn.line);
+            EXPECT_EQ(VerticalBar()->sliderPosition(), turn.line);
+            EXPECT_EQ(app->MainFrame()->PaneText(0).toStdString(), nameOfLine(turn.line));
+            EXPECT_EQ(horizontal->value(), 0);
+        }
+    }
 }
 
 TEST_F(ViewsProgramTest, VerticalScrollCodesAndTheThumbsSnap) {
@@ -787,26 +809,250 @@ TEST_F(GridProgramTest, SelectingCellsShowsTheirPeriod) {
     EXPECT_EQ(record.endDate, Day(3));
 }
 
-// A date past the last page scrolls only to the last page: the selected
-// cells keep their dates.
-TEST_F(GridProgramTest, GoingPastTheLastPageKeepsTheSelectedDays) {
-    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
-    const int first = FirstVisible().date.GetJulianDay();
+// The cells stand for the period and the rows they were selected on:
+// scrolling them partly or wholly away, even while the button still
+// extends them, changes neither.
+TEST_F(GridProgramTest, ScrollingLeavesTheSelectedCellsAsSelected) {
+    const QRect bar = MarkedBar();
     const int column = ColumnWidth();
-    const QPoint from(column + column / 2, MarkedBar().center().y());
+    const auto selected = [&] {
+        CResource* resources[4] = {};
+        SelectionRecord record{};
+        record.resources = resources;
+        record.resourceCapacity = 4;
+        QELA_GetCurrentSelection(&record);
+        std::string rows;
+        for (int i = 0; i < std::min(record.resourceCount, 4); ++i) rows += std::string(resources[i]->name) + " ";
+        // Days of January.
+        return ::testing::Message() << record.startDate - Day(1) + 1 << " " << record.startTime << " - "
+                                    << record.endDate - Day(1) + 1 << " " << record.endTime << ": " << rows;
+    };
+    const auto text = [](const ::testing::Message& m) { return m.GetString(); };
+    // 2 to 4 January over B's and R2's rows.
+    const QPoint from(column + column / 2, bar.center().y());
+    const QPoint to = from + QPoint(2 * column, bar.height() + 6);
     QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(Grid(), from + QPoint(2 * column, 0));
-    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from + QPoint(2 * column, 0));
-    SelectionRecord record{};
-    QELA_GetCurrentSelection(&record);
-    ASSERT_EQ(record.startDate, first + 1);
-    ASSERT_EQ(record.endDate, first + 3);
-    GoTo(Schedule(), Day(1, 1, 2030));
-    EXPECT_EQ(FirstVisible().date.GetJulianDay(), first);
-    record = {};
-    QELA_GetCurrentSelection(&record);
-    EXPECT_EQ(record.startDate, first + 1);
-    EXPECT_EQ(record.endDate, first + 3);
+    QTest::mouseMove(Grid(), to);
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, to);
+    const std::string chosen = text(selected());
+    ASSERT_EQ(chosen, "2 480 - 4 1020: B R2 ");
+    const struct {
+        const char* name;
+        unsigned message;
+        int code;
+    } steps[] = {
+        {"a column on", kHScroll, ui::SB_LINEDOWN}, {"two columns on: partly away", kHScroll, ui::SB_LINEDOWN},
+        {"a page on: wholly away", kHScroll, ui::SB_PAGEDOWN}, {"rows a page down", kVScroll, ui::SB_PAGEDOWN},
+        {"back to the first rows", kVScroll, ui::SB_TOP}, {"back to the first day", kHScroll, ui::SB_LEFT},
+    };
+    for (const auto& step : steps) {
+        ui::SendMessage(step.message == kHScroll ? Find("CScheduleChartWnd") : Schedule(), step.message, step.code, 0);
+        EXPECT_EQ(text(selected()), chosen) << step.name;
+    }
+
+    // Scrolled on by three columns while the button is down: the anchor, now
+    // out of view, keeps 2 January; the end is the day under the mouse.
+    QTest::mouseMove(Grid(), from);
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+    for (int n = 0; n < 3; ++n) ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LINEDOWN, 0);
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, from);
+    EXPECT_EQ(text(selected()), "2 480 - 5 1020: B ");
+}
+
+// Where the rows or the columns are numbered afresh, the cells would name
+// other rows or another period: the selection goes.
+TEST_F(GridProgramTest, TheSelectedCellsGoWhereRowsOrColumnsAreNumberedAfresh) {
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const int header = Find("CTimeBarWnd")->height();
+    const auto clickExpander = [&] { QTest::mouseClick(labels, Qt::LeftButton, {}, QPoint(5, header + 3)); };
+    const auto toggleAll = [&] { ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0); };
+    const auto baseUnit = [&](const char* unit) {
+        SetSetting("ViewScheduleBaseUnit", unit);
+        QELA_OnSettingsChanged();
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    };
+    const auto filter = [] { QELA_OnFilterChanged(0); };
+    const struct {
+        const char* name;
+        std::function<void()> change, undo;
+    } cases[] = {
+        {"a group collapsed", clickExpander, clickExpander},
+        {"all groups collapsed", toggleAll, toggleAll},
+        {"hours instead of days", [&] { baseUnit("3"); }, [&] { baseUnit("4"); }},
+        {"a go-to past the last page",
+         [&] {
+             ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_RIGHT, 0);
+             GoTo(Schedule(), Day(1, 1, 2030));
+         },
+         [&] { ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0); }},
+        {"a change of the plan",
+         [&] {
+             Edit([&](CPlanData&) {
+                 BookingOf("R2")->BeginChange();
+                 BookingOf("R2")->color1 = 0x00FF00;
+             });
+         },
+         [] {}},
+        {"a change of the filter", filter, [] {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QRect bar = MarkedBar();
+        const int column = ColumnWidth();
+        // 2 to 4 January over R2's and R3's rows (in every case on the screen).
+        const QPoint from(column + column / 2, bar.center().y() + bar.height() + 6);
+        const QPoint to = from + QPoint(2 * column, bar.height() + 6);
+        QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Grid(), to);
+        QTest::mouseRelease(Grid(), Qt::LeftButton, {}, to);
+        SelectionRecord record{};
+        QELA_GetCurrentSelection(&record);
+        ASSERT_EQ(record.startDate, Day(2));
+        ASSERT_EQ(record.resourceCount, 2);
+        c.change();
+        record = {};
+        QELA_GetCurrentSelection(&record);
+        EXPECT_EQ(record.startDate, 0);
+        EXPECT_EQ(record.endDate, 0);
+        EXPECT_EQ(record.resourceCount, 0);
+        c.undo();
+    }
+}
+
+// A selected booking stays the host's selection while the view scrolls it
+// away (Del then deletes it); a click elsewhere, a filter that leaves it
+// out, a go-to, a toggle of the groups or its deletion drop it.
+TEST_F(GridProgramTest, ASelectedBookingStaysSelectedWhileScrolledAway) {
+    ShowActive();
+    CFilter* filter = nullptr;
+    ASSERT_EQ(QELA_GetPublicFilter(&filter), 1);
+    const auto selected = [&]() -> CBooking* {
+        CBooking* bookings[2] = {};
+        SelectionRecord record{};
+        record.bookings = bookings;
+        record.bookingCapacity = 2;
+        QELA_GetCurrentSelection(&record);
+        return record.bookingCount == 1 ? bookings[0] : nullptr;
+    };
+    const auto scroll = [&](unsigned message, int code) {
+        return [this, message, code] {
+            ui::SendMessage(message == kHScroll ? Find("CScheduleChartWnd") : Schedule(), message, code, 0);
+        };
+    };
+    const auto filterOut = [&](const char* name) {
+        return [this, filter, name] {
+            CResource* resource = ResourceNamed(name);
+            filter->SetExcludedResources(&resource, 1);
+            SetSetting("ViewFilterActive", "1");
+            QELA_OnFilterChanged(1);
+        };
+    };
+    const auto filterOff = [filter] {
+        filter->Clear();
+        SetSetting("ViewFilterActive", "0");
+        QELA_OnFilterChanged(0);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool kept;
+    } cases[] = {
+        {"a page on", scroll(kHScroll, ui::SB_PAGEDOWN), true},
+        {"to the last day", scroll(kHScroll, ui::SB_RIGHT), true},
+        {"to the last rows", scroll(kVScroll, ui::SB_BOTTOM), true},
+        {"another booking changed",
+         [&] {
+             Edit([&](CPlanData&) {
+                 BookingOf("R2")->BeginChange();
+                 BookingOf("R2")->color1 = 0x00FF00;
+             });
+         },
+         true},
+        {"a filter that lets it through", filterOut("A"), true},
+        {"a filter that leaves it out", filterOut("B"), false},
+        {"a click on a cell", [&] { QTest::mouseClick(Grid(), Qt::LeftButton, {}, QPoint(ColumnWidth() / 2, 5)); },
+         false},
+        {"a go-to", [&] { GoTo(Schedule(), Day(20)); }, false},
+        {"the groups toggled", [&] { ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        filterOff();
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+        VScroll(ui::SB_TOP);
+        QTest::mouseClick(Grid(), Qt::LeftButton, {}, MarkedBar().center());
+        ASSERT_EQ(selected(), BookingOf("B"));
+        c.change();
+        EXPECT_EQ(selected(), c.kept ? BookingOf("B") : nullptr);
+    }
+    filterOff();
+    ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0);   // the groups open again
+
+    // Scrolled away, Del asks and deletes it; then nothing is selected.
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, MarkedBar().center());
+    ASSERT_EQ(selected(), BookingOf("B"));
+    VScroll(ui::SB_BOTTOM);
+    ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_PAGEDOWN, 0);
+    ASSERT_TRUE(MarkedBar().isEmpty());
+    EXPECT_TRUE(PressDeleteAndConfirm(app->MainFrame()));
+    EXPECT_EQ(BookingOf("B"), nullptr);
+    EXPECT_EQ(selected(), nullptr);
+}
+
+// A double click on the label column: the header opens the list of the
+// rows' kind, an empty area adds one, an item row edits its item, a group
+// row opens or closes (once, also on its expander); in either mode.
+TEST_F(GridProgramTest, LabelDoubleClickRunsTheHostCommandForWhereItIs) {
+    View()->resize(800, 1200);   // every row fits, with room below them
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const int header = Find("CTimeBarWnd")->height();
+    std::vector<std::string> ran;
+    for (unsigned id : {app_ids::ID_RESOURCE_LIST, app_ids::ID_TASK_LIST})
+        app->MainFrame()->FrameCommands().Set(id, {[&ran, id] { ran.push_back("command " + std::to_string(id)); }, {}, {}});
+    const auto record = [&](HostCommand command, const char* name) {
+        app->MainFrame()->NamedCommands().Set(command, [&ran, name](void* arg) {
+            std::string item;
+            if (std::string_view(name) == "EditResource") item = static_cast<CResource*>(arg)->name;
+            if (std::string_view(name) == "EditTask") item = static_cast<CTask*>(arg)->name;
+            ran.push_back(std::string(name) + (arg == nullptr ? "" : " " + item));
+            return true;
+        });
+    };
+    record(HostCommand::AddResource, "AddResource");
+    record(HostCommand::AddTask, "AddTask");
+    record(HostCommand::EditResource, "EditResource");
+    record(HostCommand::EditTask, "EditTask");
+    const int bRow = header + MarkedBar().center().y();   // B's row, its bar's height
+    const struct {
+        const char* name;
+        int view;   // 0 resources, 1 tasks
+        QPoint at;
+        const char* command;      // what ran, "" for nothing
+        const char* collapsed;    // "ViewGroupsCollapsedResources" afterwards
+    } cases[] = {
+        {"header, resources", 0, {40, header / 2}, "command 32775", ""},
+        {"header, tasks", 1, {40, header / 2}, "command 32776", ""},
+        {"below the rows, resources", 0, {40, labels->height() - 5}, "AddResource", ""},
+        {"below the rows, tasks", 1, {40, labels->height() - 5}, "AddTask", ""},
+        {"a resource's row", 0, {40, bRow}, "EditResource B", ""},
+        {"a task's row", 1, {40, header + 3}, "EditTask Work", ""},
+        {"a group's name", 0, {40, header + 3}, "", "x"},
+        {"a group's expander", 0, {5, header + 3}, "", "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Activate(c.view);
+        ran.clear();
+        // As the window system sends a double click: a click, then the second press as the double click.
+        QTest::mouseClick(labels, Qt::LeftButton, {}, c.at);
+        QTest::mouseDClick(labels, Qt::LeftButton, {}, c.at);
+        QTest::mouseRelease(labels, Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(ran, *c.command != '\0' ? std::vector<std::string>{c.command} : std::vector<std::string>{});
+        QELA_PrepareReport();
+        EXPECT_EQ(GetSetting("ViewGroupsCollapsedResources").empty(), *c.collapsed == '\0');
+        if (*c.collapsed != '\0') ui::SendMessage(Schedule(), WM_PLUGIN_VIEW_COMMAND, 0, 0);
+    }
 }
 
 TEST_F(GridProgramTest, WriteProtectedDocumentRefusesTheDrag) {
@@ -920,6 +1166,72 @@ TEST_F(GridProgramTest, RestingOnABarShowsItsTooltip) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
 }
 
+// Scrolling moves the bars from under the mouse: the booking's tooltip goes
+// at once, and the bar that comes to rest under the mouse shows its own.
+TEST_F(GridProgramTest, ScrollingHidesTheBookingTooltipAndHoversAfresh) {
+    ShowActive();
+    QWidget* tip = Grid()->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    const struct {
+        const char* name;
+        unsigned message;
+        int code;
+        const char* next;   // the booking under the mouse afterwards, none: ""
+    } cases[] = {
+        {"a line down", kVScroll, ui::SB_LINEDOWN, "R2"},
+        {"a column on", kHScroll, ui::SB_LINEDOWN, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VScroll(ui::SB_TOP);
+        ui::SendMessage(Find("CScheduleChartWnd"), kHScroll, ui::SB_LEFT, 0);
+        // From elsewhere onto B's bar, so that the mouse comes to rest there.
+        QTest::mouseMove(Grid(), QPoint(5, Grid()->height() - 5));
+        ASSERT_TRUE(Hover(Grid(), MarkedBar().center()).startsWith("Resource: B\n"));
+        ui::SendMessage(c.message == kHScroll ? Find("CScheduleChartWnd") : Schedule(), c.message, c.code, 0);
+        EXPECT_FALSE(tip->isVisible());
+        if (*c.next != '\0') {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 3000));
+            EXPECT_TRUE(tip->accessibleName().startsWith(QString("Resource: ") + c.next + "\n"))
+                << tip->accessibleName().toStdString();
+        } else {
+            QTest::qWait(800);
+            EXPECT_FALSE(tip->isVisible());
+        }
+    }
+}
+
+// Dragging the horizontal thumb scrolls nothing until it is let go: the
+// pane's tooltip names the first day it would show, centred on the
+// pointer's x, its bottom 20 pixels above the pane's; letting go scrolls
+// there and hides it.
+TEST_F(GridProgramTest, TrackingTheHorizontalThumbNamesTheDayItWouldShow) {
+    ShowActive();
+    QWidget* chart = Find("CScheduleChartWnd");
+    QWidget* tip = chart->findChild<QWidget*>("CViewTooltipWnd", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tip, nullptr);
+    const QPoint pointer(Grid()->width() / 3, Grid()->height() / 2);
+    QTest::mouseMove(Grid(), pointer);
+    const int pointerX = Grid()->mapToGlobal(pointer).x();
+    const int bottom = chart->mapToGlobal(QPoint(0, chart->height() - 20)).y();
+    const auto from = [](int day) {
+        return plat::FormatChecked(plat::LoadResString(ids::SCHEDULE_COLUMN_TRACK_TIP),
+                                   {FormatDateForUnit(CDateTime(CDate::FromJulianDay(Day(day))), 4)});
+    };
+    EXPECT_EQ(from(11), "From " + FormatDateForUnit(CDateTime(CDate::FromJulianDay(Day(11))), 4));
+    for (int column : {10, 20}) {
+        ui::SendMessage(chart, kHScroll, ui::MakeWParam(ui::SB_THUMBTRACK, column), 0);
+        ASSERT_TRUE(tip->isVisible()) << column;
+        EXPECT_EQ(tip->accessibleName().toStdString(), from(1 + column));
+        EXPECT_LE(std::abs(tip->geometry().center().x() - pointerX), 1) << column;
+        EXPECT_EQ(tip->geometry().bottom() + 1, bottom) << column;
+        EXPECT_EQ(FirstVisible().date.GetJulianDay(), Day(1)) << "tracking scrolls nothing";
+    }
+    ui::SendMessage(chart, kHScroll, ui::MakeWParam(ui::SB_THUMBPOSITION, 20), 0);
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_EQ(FirstVisible().date.GetJulianDay(), Day(21));
+}
+
 // The status panes name the row and the day under the mouse; when the rows
 // or columns scroll beneath a resting mouse they name what is under it now,
 // as a fresh move there would.
@@ -961,13 +1273,7 @@ TEST_F(GridProgramTest, EditingKeysActOnTheSelectedBooking) {
     };
     const QRect bar = MarkedBar();
     QTest::mouseClick(Grid(), Qt::LeftButton, {}, bar.center());
-    bool asked = false;
-    dlgtest::WhenModal<CBookingDeleteDlg>([&](CBookingDeleteDlg* dialog) {
-        asked = true;
-        dialog->accept();
-    });
-    press(Qt::Key_Delete);
-    EXPECT_TRUE(asked);
+    EXPECT_TRUE(PressDeleteAndConfirm(app->MainFrame()));
     EXPECT_EQ(BookingOf("B"), nullptr);
     EXPECT_EQ(UndoText(), "&Undo " + plat::LoadResString(ids::UNDO_DELETE_BOOKING) + "\tCtrl+Z");
     Undo();

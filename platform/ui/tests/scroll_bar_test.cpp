@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <vector>
 
 #include "ui/scroll_bar.h"
+#include "wheel_event.h"
 
 namespace {
 
@@ -72,6 +74,39 @@ TEST(ScrollBar, NothingToScrollHidesOrDisablesTheBar) {
     EXPECT_FALSE(f.bar.isEnabled());
     f.adapter.SetScrollInfo({0, 40, 10, 0, 0}, ui::SIF_RANGE | ui::SIF_PAGE);
     EXPECT_TRUE(f.bar.isEnabled());
+}
+
+// A slider move the window did not ask for (the bar's own wheel handling
+// makes one) leaves the thumb where the window's position is.
+TEST(ScrollBar, AMoveTheWindowDidNotMakeLeavesTheThumbAtThePosition) {
+    Fixture f;
+    f.adapter.SetScrollInfo({0, 99, 10, 20, 0}, ui::SIF_ALL);
+    f.bar.setSliderPosition(35);
+    f.bar.triggerAction(QAbstractSlider::SliderMove);
+    EXPECT_TRUE(f.calls.empty());
+    EXPECT_EQ(f.bar.sliderPosition(), 20);
+    EXPECT_EQ(f.bar.value(), 20);
+}
+
+// The wheel over the bar is the window's: it goes on to the bar's parent,
+// unaccepted, and neither the bar nor the position moves.
+TEST(ScrollBar, TheWheelOverTheBarGoesToItsWindow) {
+    struct Window : QWidget {
+        std::vector<int> deltas;
+        void wheelEvent(QWheelEvent* e) override {
+            deltas.push_back(e->angleDelta().y());
+            e->accept();
+        }
+    } window;
+    auto* bar = new QScrollBar(Qt::Vertical, &window);
+    std::vector<int> codes;
+    ui::ScrollBarAdapter adapter(bar, [&](int code, int) { codes.push_back(code); });
+    adapter.SetScrollInfo({0, 99, 10, 20, 0}, ui::SIF_ALL);
+    for (int delta : {-120, 120, -1, 10000}) TurnWheel(bar, delta);
+    EXPECT_EQ(window.deltas, (std::vector<int>{-120, 120, -1, 10000}));
+    EXPECT_TRUE(codes.empty());
+    EXPECT_EQ(bar->value(), 20);
+    EXPECT_EQ(bar->sliderPosition(), 20);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/scroll_bar.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -12,7 +13,15 @@ ScrollBarAdapter::ScrollBarAdapter(QScrollBar* bar, Handler onScroll)
     connect(bar_, &QAbstractSlider::actionTriggered, this, &ScrollBarAdapter::OnAction);
     connect(bar_, &QAbstractSlider::sliderMoved, this, &ScrollBarAdapter::OnTrack);
     connect(bar_, &QAbstractSlider::sliderReleased, this, &ScrollBarAdapter::OnReleased);
+    bar_->installEventFilter(this);
     Apply();
+}
+
+bool ScrollBarAdapter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != bar_ || event->type() != QEvent::Wheel) return false;
+    // Left unaccepted, the wheel goes up to the parents like one over the window.
+    event->ignore();
+    return true;
 }
 
 int ScrollBarAdapter::LastPosition() const {
@@ -65,9 +74,9 @@ void ScrollBarAdapter::OnAction(int action) {
     case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
     case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
     case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-    default: return;
+    default: break;
     }
-    if (onScroll_) onScroll_(code, info_.pos);
+    if (code >= 0 && onScroll_) onScroll_(code, info_.pos);
     // The bar moves only as far as the window moved the position.
     bar_->setSliderPosition(info_.pos);
 }

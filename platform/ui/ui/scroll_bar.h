@@ -2,7 +2,8 @@
 
 // A QScrollBar driven the way the views were written: the window sets range,
 // page and position, the bar reports the user's actions as scroll codes and
-// moves only when the window sets a new position.
+// moves only when the window sets a new position. The wheel over the bar is
+// not the bar's: it goes on to the bar's window, as over the window itself.
 
 #include <QObject>
 #include <functional>
@@ -54,6 +55,9 @@ public:
     // Clamped to the reachable range; returns the previous position.
     int SetScrollPos(int pos);
     int GetScrollPos() const { return info_.pos; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnAction(int action);
