@@ -18,6 +18,7 @@
 #include "booking_dialog.h"
 #include "booking_ids.h"
 #include "booking_list.h"
+#include "controls_api.h"
 #include "item_dialogs.h"
 #include "item_ids.h"
 #include "main_app.h"
@@ -28,8 +29,11 @@
 #include "plugin_api.h"
 #include "settings_store.h"
 #include "string_ids.h"
+#include "ui/message.h"
 #include "ui/scripted_prompts.h"
 #include "when_modal.h"
+#include "working_time_dialog.h"
+#include "working_time_ids.h"
 
 namespace {
 
@@ -44,6 +48,8 @@ CDateTime At(std::int32_t day, int minutes) { return {CDate::FromJulianDay(day),
 // What the fixture plugin exports for the test.
 struct FixturePlugin {
     void (*setSelection)(const SelectionRecord*) = nullptr;
+    void (*setShownDate)(const CDateTime*) = nullptr;
+    void (*wentTo)(CDateTime*) = nullptr;
     std::int32_t (*readAndWriteInt)(const char*, std::int32_t) = nullptr;
     std::int32_t (*setStatus)(const char*, const char*) = nullptr;
     std::int32_t (*checkConflict)(CResource*, const CDateTime*, const CDateTime*, CBooking*) = nullptr;
@@ -54,6 +60,7 @@ struct ScriptedSelection {
     std::vector<CBooking*> bookings;
     std::vector<CResource*> resources;
     std::vector<CTask*> tasks;
+    std::vector<CTaskGroup*> taskGroups;
     SelectionRecord record{};
 
     const SelectionRecord* Record(CDateTime start = {CDate::FromJulianDay(0), CTimeOfDay(0)},
@@ -65,6 +72,8 @@ struct ScriptedSelection {
         record.resourceCount = std::int32_t(resources.size());
         record.tasks = tasks.data();
         record.taskCount = std::int32_t(tasks.size());
+        record.taskGroups = taskGroups.data();
+        record.taskGroupCount = std::int32_t(taskGroups.size());
         record.startDate = start.date.GetJulianDay();
         record.startTime = std::int16_t(start.time.GetMinutes());
         record.endDate = end.date.GetJulianDay();
@@ -89,8 +98,11 @@ protected:
             reinterpret_cast<decltype(plugin.readAndWriteInt)>(dlsym(module, "Fixture_ReadAndWriteInt"));
         plugin.setStatus = reinterpret_cast<decltype(plugin.setStatus)>(dlsym(module, "Fixture_SetStatus"));
         plugin.checkConflict = reinterpret_cast<decltype(plugin.checkConflict)>(dlsym(module, "Fixture_CheckConflict"));
+        plugin.setShownDate = reinterpret_cast<decltype(plugin.setShownDate)>(dlsym(module, "Fixture_SetShownDate"));
+        plugin.wentTo = reinterpret_cast<decltype(plugin.wentTo)>(dlsym(module, "Fixture_WentTo"));
         dlclose(module);
         ASSERT_NE(plugin.checkConflict, nullptr);
+        ASSERT_NE(plugin.wentTo, nullptr);
 
         dlgtest::PlanBuilder plan(data);
         site = plan.ResourceGroup("Site", 0);
@@ -131,6 +143,12 @@ protected:
     CMainFrame* frame = nullptr;
     CPlanData* data = nullptr;
     FixturePlugin plugin;
+    CDateTime WentTo() const {
+        CDateTime at;
+        plugin.wentTo(&at);
+        return at;
+    }
+
     CResourceGroup* site = nullptr;
     CResource *crane = nullptr, *digger = nullptr, *van = nullptr;
     CTask *wall = nullptr, *roof = nullptr;
@@ -429,6 +447,89 @@ TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedResource) {
     EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
     EXPECT_EQ(digger->GetBookingCount(kMonday + 7, 0, kMonday + 8, 0), 1);
     EXPECT_EQ(van->GetBookingCount(kMonday + 7, 0, kMonday + 8, 0), 1);
+}
+
+// A task group selected without a task: the new booking starts on the
+// group's first task by order index, and OK books it.
+TEST_F(BookingWiringTest, NewBookingOnATaskGroupStartsWithItsFirstTask) {
+    dlgtest::PlanBuilder plan(data);
+    CTaskGroup* finish = plan.TaskGroup("Finish", 2);
+    plan.Task("Paint", 1, finish);
+    CTask* sand = plan.Task("Sand", 0, finish);
+    SetSetting("ViewActive", "0");
+    SetSetting("ViewScheduleBaseUnit", "2");
+    ScriptedSelection selection;
+    selection.resources = {van};
+    selection.taskGroups = {finish};
+    Select(selection.Record(At(kMonday + 2, 480), At(kMonday + 2, 600)));
+    CTask* offered = nullptr;
+    WhenModal<CBookingDlg>([&offered](CBookingDlg* d) {
+        offered = d->task;
+        ClickOk(d);
+    });
+    frame->OnCommand(ID_BOOKING_NEW);
+    EXPECT_EQ(offered, sand);
+    ASSERT_EQ(data->bookings->GetCount(), 3);
+    std::vector<CBooking*> found(2);
+    ASSERT_EQ(van->GetBookings(found.data(), kMonday + 2, 0, kMonday + 3, 0), 1);
+    EXPECT_EQ(found[0]->task, sand);
+    EXPECT_TRUE(prompts.asked().empty());
+}
+
+// A selection of tasks alone takes one copy of the clipboard booking per
+// task, on the copied booking's resource.
+TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedTask) {
+    SetSetting("ViewActive", "0");
+    SetSetting("ViewScheduleBaseUnit", "2");
+    ScriptedSelection selection;
+    selection.bookings = {craneWall};
+    Select(selection.Record());
+    frame->OnCommand(ID_BOOKING_COPY);
+
+    selection = {};
+    selection.tasks = {wall, roof};
+    Select(selection.Record(At(kMonday + 7, 540), At(kMonday + 7, 600)));
+    frame->OnCommand(ID_BOOKING_PASTE);
+    EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
+    std::vector<CBooking*> pasted(4);
+    pasted.resize(std::size_t(crane->GetBookings(pasted.data(), kMonday + 7, 0, kMonday + 8, 0)));
+    std::set<CTask*> tasks;
+    for (CBooking* b : pasted) {
+        tasks.insert(b->task);
+        EXPECT_EQ(b->startMinutes, 540);
+        EXPECT_EQ(b->endMinutes, 540 + 240);   // the copied booking's four hours
+    }
+    EXPECT_EQ(tasks, (std::set<CTask*>{wall, roof}));
+    EXPECT_EQ(data->bookings->GetCount(), 4);
+}
+
+// Go to today shows the day at the working day's start when the views hide
+// the non-working time, else at midnight.
+TEST_F(BookingWiringTest, GoToTodayStartsTheDayWhereTheViewsDo) {
+    for (const bool hide : {false, true}) {
+        SCOPED_TRACE(hide);
+        SetSetting("ViewScheduleNonWorkingTimeHide", hide ? "1" : "0");
+        frame->UpdateCommandStates();
+        ASSERT_TRUE(frame->Action(ID_GO_TO_TODAY)->isEnabled());
+        frame->OnCommand(ID_GO_TO_TODAY);
+        EXPECT_EQ(WentTo(), At(CDate::Today().GetJulianDay(), hide ? data->properties->dayStartMinutes : 0));
+    }
+}
+
+// Choose period starts on the day the view shows and sends the view the day picked.
+TEST_F(BookingWiringTest, ChoosePeriodStartsFromTheViewsDate) {
+    SetSetting("ViewScheduleNonWorkingTimeHide", "1");
+    const CDateTime shown = At(kMonday + 30, 0);
+    plugin.setShownDate(&shown);
+    CDate offered;
+    WhenModal<CPeriodChoiceDlg>([&offered](CPeriodChoiceDlg* d) {
+        offered = CDate::FromJulianDay(std::int32_t(ui::SendMessage(d->GetDlgItem(IDC_PERIOD_CALENDAR),
+                                                                    WM_SP_CALENDAR_GETDATE, 0, 0)));
+        d->accept();   // Enter picks the day
+    });
+    frame->OnCommand(ID_CHOOSE_PERIOD);
+    EXPECT_EQ(offered, shown.date);
+    EXPECT_EQ(WentTo(), At(kMonday + 30, data->properties->dayStartMinutes));
 }
 
 }  // namespace
