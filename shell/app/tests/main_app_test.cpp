@@ -679,6 +679,7 @@ TEST_F(MainFrameTest, OpenAgainWithTheFirstPasswordGivesFullAccess) {
 // Cancelling the password leaves the plan as it was, changes included;
 // an unprotected plan is read again without a question.
 TEST_F(MainFrameTest, OpenAgainCancelledKeepsThePlan) {
+    dlgtest::ModalWatchdog watchdog(3000);   // an entry dialog nobody expected
     const std::string path = dir.Path() + "site.qel";
     ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
     AddResource("Unsaved");
@@ -715,6 +716,7 @@ TEST_F(MainFrameTest, OpenAgainCancelledKeepsThePlan) {
 // not write-protected: every dialog that changes the plan lets it change,
 // and Save goes to Save As.
 TEST_F(MainFrameTest, PlanHeldByAnotherProgramCanBeChanged) {
+    dlgtest::ModalWatchdog watchdog(3000);   // a dialog whose OK does nothing
     const std::string path = dir.Path() + "held.qel";
     ASSERT_TRUE(frame->Files().SaveDocumentTo(path));
     frame->OnCommand(app_ids::ID_FILE_NEW);
