@@ -430,23 +430,47 @@ TEST_F(BookingWiringTest, CalendarViewProposesWorkingDays) {
     EXPECT_EQ(to, At(kMonday + 2, 1020));
 }
 
-TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedResource) {
+// The copied booking once per selected resource, or, with tasks alone
+// selected, once per task on the copied booking's resource; its four hours
+// kept from the selected start.
+TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedResourceOrTask) {
     SetSetting("ViewActive", "0");
     SetSetting("ViewScheduleBaseUnit", "2");
-    ScriptedSelection selection;
-    selection.bookings = {craneWall};
-    Select(selection.Record());
-    frame->OnCommand(ID_BOOKING_COPY);
+    using Pasted = std::set<std::pair<CResource*, CTask*>>;
+    struct Case {
+        const char* what;
+        std::vector<CResource*> resources;
+        std::vector<CTask*> tasks;
+        Pasted pasted;
+    } cases[] = {
+        {"resources", {digger, van}, {}, {{digger, wall}, {van, wall}}},
+        {"tasks", {}, {wall, roof}, {{crane, wall}, {crane, roof}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedSelection selection;
+        selection.bookings = {craneWall};
+        Select(selection.Record());
+        frame->OnCommand(ID_BOOKING_COPY);
 
-    selection = {};
-    selection.resources = {digger, van};
-    Select(selection.Record(At(kMonday + 7, 540), At(kMonday + 7, 600)));
-    ASSERT_TRUE(frame->FrameCommands().IsEnabled(ID_BOOKING_PASTE));
-    frame->OnCommand(ID_BOOKING_PASTE);
-    EXPECT_EQ(data->bookings->GetCount(), 4);
-    EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
-    EXPECT_EQ(digger->GetBookingCount(kMonday + 7, 0, kMonday + 8, 0), 1);
-    EXPECT_EQ(van->GetBookingCount(kMonday + 7, 0, kMonday + 8, 0), 1);
+        selection = {};
+        selection.resources = c.resources;
+        selection.tasks = c.tasks;
+        Select(selection.Record(At(kMonday + 7, 540), At(kMonday + 7, 600)));
+        ASSERT_TRUE(frame->FrameCommands().IsEnabled(ID_BOOKING_PASTE));
+        frame->OnCommand(ID_BOOKING_PASTE);
+        EXPECT_EQ(data->bookings->GetCount(), 4);
+        EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
+        Pasted pasted;
+        for (CBooking* b : dlgtest::All<CBooking>(data->bookings)) {
+            if (b->startDay != kMonday + 7) continue;
+            pasted.emplace(b->resource, b->task);
+            EXPECT_EQ(b->startMinutes, 540);
+            EXPECT_EQ(b->endMinutes, 540 + 240);
+        }
+        EXPECT_EQ(pasted, c.pasted);
+        frame->OnCommand(ID_UNDO);
+    }
 }
 
 // A task group selected without a task: the new booking starts on the
@@ -474,33 +498,6 @@ TEST_F(BookingWiringTest, NewBookingOnATaskGroupStartsWithItsFirstTask) {
     ASSERT_EQ(van->GetBookings(found.data(), kMonday + 2, 0, kMonday + 3, 0), 1);
     EXPECT_EQ(found[0]->task, sand);
     EXPECT_TRUE(prompts.asked().empty());
-}
-
-// A selection of tasks alone takes one copy of the clipboard booking per
-// task, on the copied booking's resource.
-TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedTask) {
-    SetSetting("ViewActive", "0");
-    SetSetting("ViewScheduleBaseUnit", "2");
-    ScriptedSelection selection;
-    selection.bookings = {craneWall};
-    Select(selection.Record());
-    frame->OnCommand(ID_BOOKING_COPY);
-
-    selection = {};
-    selection.tasks = {wall, roof};
-    Select(selection.Record(At(kMonday + 7, 540), At(kMonday + 7, 600)));
-    frame->OnCommand(ID_BOOKING_PASTE);
-    EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
-    std::vector<CBooking*> pasted(4);
-    pasted.resize(std::size_t(crane->GetBookings(pasted.data(), kMonday + 7, 0, kMonday + 8, 0)));
-    std::set<CTask*> tasks;
-    for (CBooking* b : pasted) {
-        tasks.insert(b->task);
-        EXPECT_EQ(b->startMinutes, 540);
-        EXPECT_EQ(b->endMinutes, 540 + 240);   // the copied booking's four hours
-    }
-    EXPECT_EQ(tasks, (std::set<CTask*>{wall, roof}));
-    EXPECT_EQ(data->bookings->GetCount(), 4);
 }
 
 // Go to today shows the day at the working day's start when the views hide
