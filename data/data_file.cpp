@@ -110,7 +110,9 @@ int32_t CDataFile::Open(const char* path, bool readOnly, const char* password, b
     file_ = std::move(next);
     path_ = target;
     readOnly_ = gotReadOnly;
-    requestedReadOnly_ = readOnly;
+    // The read-only access the second password gives was not the user's
+    // request: the first password, given on a reload, may take the file.
+    requestedReadOnly_ = readOnly && !decoded.secondPassword;
     secondPassword_ = decoded.secondPassword;
     olderFormat_ = decoded.older;
     return readOnly_ ? kDataReadOnly : kDataOk;

@@ -153,7 +153,7 @@ void CPasswordEntryDlg::OnOK() {
 bool EditFilePassword(CPlanData* data, QWidget* parent) {
     if (data == nullptr || data->properties == nullptr) return false;
     CPlanProperties* properties = data->properties;
-    CFilePasswordDlg dialog(data->IsReadOnly() || properties->IsWriteProtected(), parent);
+    CFilePasswordDlg dialog(properties->IsWriteProtected(), parent);
     dialog.protect = properties->passwordFlag != 0 ? 1 : 0;
     dialog.password1.assign(properties->password1, strnlen(properties->password1, sizeof properties->password1));
     dialog.password2.assign(properties->password2, strnlen(properties->password2, sizeof properties->password2));

@@ -109,7 +109,7 @@ void CWorkingTimeDlg::OnOK() {
 bool EditWorkingTime(CPlanData* data, const SettingGetter& settings, QWidget* parent) {
     if (data == nullptr || data->properties == nullptr) return false;
     const CPlanProperties& properties = *data->properties;
-    CWorkingTimeDlg dialog(data->IsReadOnly() || data->properties->IsWriteProtected(), settings, parent);
+    CWorkingTimeDlg dialog(data->properties->IsWriteProtected(), settings, parent);
     dialog.fromDate = CDate::FromJulianDay(properties.periodStart);
     dialog.toDate = CDate::FromJulianDay(properties.periodEnd);
     // A stored end of 24:00 shows as 0:00, which the dialog reads as midnight.

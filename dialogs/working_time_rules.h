@@ -34,8 +34,9 @@ struct WorkingTimeInput {
     bool allowWithoutWorkingDays = false;
 };
 
-// The OK rules in order: a weekday, a working day in the period, a day that
-// starts before it ends (an end of 0:00 is midnight).
+// The OK rules in order: dates and times the dialog could read, a weekday,
+// a working day in the period, a day that starts before it ends (an end of
+// 0:00 is midnight).
 WorkingTimeRefusal CheckWorkingTime(const WorkingTimeInput& input);
 
 struct WorkingDayMinutes {

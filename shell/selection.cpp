@@ -100,6 +100,21 @@ bool CSelection::ExpandToItems(std::set<CResource*>& resources, std::set<CTask*>
     return !resources.empty() || !tasks.empty();
 }
 
+CTask* CSelection::FirstTask() const {
+    const SelectionRecord& r = *record_;
+    for (std::int32_t i = 0; i < Filled(r.tasks, r.taskCount, r.taskCapacity); ++i)
+        if (r.tasks[i] != nullptr) return r.tasks[i];
+    for (std::int32_t i = 0; i < Filled(r.taskGroups, r.taskGroupCount, r.taskGroupCapacity); ++i) {
+        std::set<CTask*> members;
+        AddMembers(r.taskGroups[i], members, &CTaskGroup::GetTaskCount, &CTaskGroup::GetTasks);
+        const auto first = std::min_element(members.begin(), members.end(), [](const CTask* a, const CTask* b) {
+            return a->orderIndex < b->orderIndex;
+        });
+        if (first != members.end()) return *first;
+    }
+    return nullptr;
+}
+
 namespace {
 
 // One step of the order; EndMinutesReversed puts the greater end minutes first.

@@ -28,6 +28,10 @@ public:
     // Adds the selected resources and the members of the selected resource
     // groups, and likewise the tasks; true when either set is not empty then.
     bool ExpandToItems(std::set<CResource*>& resources, std::set<CTask*>& tasks) const;
+    // The first of the tasks ExpandToItems collects: the first selected task,
+    // else the first task by order index of the first selected task group
+    // that has one; null when there is none.
+    CTask* FirstTask() const;
 
 private:
     SelectionRecord* record_;

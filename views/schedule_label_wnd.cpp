@@ -20,6 +20,7 @@
 #include "tooltip_markup.h"
 #include "ui/message.h"
 #include "ui/popup_menu.h"
+#include "ui/prompts.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ constexpr unsigned kMenuAdd = 32785;
 constexpr unsigned kMenuDelete = 32787;
 constexpr unsigned kMenuEdit = 32791;
 
-void RunHostCommand(const char* name, void* record) {
-    if (g_hostApi.command != nullptr) g_hostApi.command(name, record);
+std::int32_t RunHostCommand(const char* name, void* record) {
+    return g_hostApi.command != nullptr ? g_hostApi.command(name, record) : 0;
 }
 
 }  // namespace
@@ -194,17 +195,27 @@ void CScheduleLabelWnd::ShowRowMenu(int x, int y) {
     menu.Append(itemFlags, kMenuDelete, plat::LoadResString(ids::ITEM_LIST_DELETE));
     const unsigned chosen = menu.Track(this, mapToGlobal(QPoint(x, y)));
     if (chosen == kMenuAdd) {
-        RunHostCommand(resourceMode ? "AddResource" : "AddTask", nullptr);
+        RunRowCommand(resourceMode ? "AddResource" : "AddTask", nullptr, true);
         return;
     }
     if ((chosen != kMenuEdit && chosen != kMenuDelete) || row >= static_cast<int>(view_->Model().Rows().size())) return;
     const ScheduleRowItem item = view_->Model().Rows()[static_cast<std::size_t>(row)].item;
     const bool edit = chosen == kMenuEdit;
-    if (item.resource != nullptr) RunHostCommand(edit ? "EditResource" : "DeleteResource", item.resource);
-    else if (item.task != nullptr) RunHostCommand(edit ? "EditTask" : "DeleteTask", item.task);
+    if (item.resource != nullptr) RunRowCommand(edit ? "EditResource" : "DeleteResource", item.resource, !edit);
+    else if (item.task != nullptr) RunRowCommand(edit ? "EditTask" : "DeleteTask", item.task, !edit);
     else if (item.resourceGroup != nullptr)
-        RunHostCommand(edit ? "EditResourceGroup" : "DeleteResourceGroup", item.resourceGroup);
-    else if (item.taskGroup != nullptr) RunHostCommand(edit ? "EditTaskGroup" : "DeleteTaskGroup", item.taskGroup);
+        RunRowCommand(edit ? "EditResourceGroup" : "DeleteResourceGroup", item.resourceGroup, !edit);
+    else if (item.taskGroup != nullptr)
+        RunRowCommand(edit ? "EditTaskGroup" : "DeleteTaskGroup", item.taskGroup, !edit);
+}
+
+// The host refuses a change of a write-protected plan without a word; the
+// menu the user chose it from says why.
+void CScheduleLabelWnd::RunRowCommand(const char* name, void* record, bool changes) {
+    if (RunHostCommand(name, record) != 0 || !changes) return;
+    CPlanData* plan = view_->Model().Context().plan;
+    if (plan != nullptr && plan->properties != nullptr && plan->properties->IsWriteProtected())
+        ui::MessageBoxById(this, ids::ITEM_READ_ONLY, ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 void CScheduleLabelWnd::mousePressEvent(QMouseEvent* e) {

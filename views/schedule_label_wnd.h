@@ -33,6 +33,8 @@ public:
     void RefreshStatusBar();
     // The row menu at (x, y): add, and edit and delete for the row there.
     void ShowRowMenu(int x, int y);
+    // changes: the command adds or deletes rather than shows.
+    void RunRowCommand(const char* name, void* record, bool changes);
     const CViewTooltipWnd& Tooltip() const { return hover_.Tooltip(); }
 
 protected:

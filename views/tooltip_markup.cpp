@@ -124,7 +124,11 @@ std::string TooltipReadableText(const TooltipTable& table) {
     std::string text;
     for (const TooltipLine& line : table.lines) {
         if (!text.empty()) text += '\n';
-        for (std::size_t i = 0; i < line.cells.size(); ++i) text += (i > 0 ? " " : "") + line.cells[i].text;
+        // A label that ends with its own blank needs no other.
+        for (std::size_t i = 0; i < line.cells.size(); ++i) {
+            if (i > 0 && !line.cells[i - 1].text.ends_with(' ')) text += ' ';
+            text += line.cells[i].text;
+        }
     }
     while (!text.empty() && text.back() == '\n') text.pop_back();
     return text;

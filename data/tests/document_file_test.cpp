@@ -217,18 +217,33 @@ TEST_F(PasswordTest, PasswordsOfTheOldPlatformReopenAfterASave) {
     }
 }
 
+// The password entry asks for a read-only open when the second password
+// matched; that request is the password's, so the first password, given
+// later, still gains full access.
 TEST_F(PasswordTest, ReloadFollowsThePasswordGiven) {
-    ASSERT_EQ(root.Open(path.c_str(), false, "beta", true), kDataReadOnly);
-    EXPECT_EQ(root.Reload("wrong", true), kDataPassword);
-    EXPECT_TRUE(root.properties->IsWriteProtected());
-    EXPECT_EQ(root.Reload("alpha", true), kDataOk);   // full access gained
-    EXPECT_FALSE(root.IsReadOnly());
+    for (const bool readOnlyRequest : {false, true}) {
+        SCOPED_TRACE(readOnlyRequest);
+        ASSERT_EQ(root.Open(path.c_str(), readOnlyRequest, "beta", true), kDataReadOnly);
+        EXPECT_EQ(root.Reload("wrong", true), kDataPassword);
+        EXPECT_TRUE(root.properties->IsWriteProtected());
+        EXPECT_EQ(root.Reload("alpha", true), kDataOk);   // full access gained
+        EXPECT_FALSE(root.IsReadOnly());
+        EXPECT_FALSE(root.properties->IsWriteProtected());
+        EXPECT_EQ(root.Save(nullptr), kDataOk);
+        EXPECT_EQ(root.Reload("beta", true), kDataReadOnly);
+        EXPECT_EQ(root.Save(nullptr), kDataReadOnly);
+        root.Close();
+        EXPECT_EQ(root.Reload("alpha", true), kDataBadFile);
+    }
+}
+
+// A read-only open the user asked for stays read-only whatever password
+// opens the file again.
+TEST_F(PasswordTest, ReadOnlyRequestedWithTheFirstPasswordStaysOnReload) {
+    ASSERT_EQ(root.Open(path.c_str(), true, "alpha", true), kDataReadOnly);
     EXPECT_FALSE(root.properties->IsWriteProtected());
-    EXPECT_EQ(root.Save(nullptr), kDataOk);
-    EXPECT_EQ(root.Reload("beta", true), kDataReadOnly);
-    EXPECT_EQ(root.Save(nullptr), kDataReadOnly);
-    root.Close();
-    EXPECT_EQ(root.Reload("alpha", true), kDataBadFile);
+    EXPECT_EQ(root.Reload("alpha", true), kDataReadOnly);
+    EXPECT_TRUE(root.IsReadOnly());
 }
 
 // What a listener sees when it hears of a new document: the access the

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,8 @@ protected:
             ignored.push_back(r.ignoreCount > 0 ? r.ignore[0] : nullptr);
             std::vector<CResource*> rs(r.resources, r.resources + r.resourceCount);
             requestResources.push_back(rs);
+            if (r.periodCount > 0)
+                periods.push_back({r.startDays[0], r.startMinutes[0], r.endDays[0], r.endMinutes[0]});
             r.result = conflictAnswer;
         };
     }
@@ -157,6 +160,7 @@ protected:
     std::vector<BookingConflictRequest> requests;
     std::vector<std::vector<CResource*>> requestResources;
     std::vector<CBooking*> ignored;
+    std::vector<std::array<int32_t, 4>> periods;   // start day and minutes, end day and minutes
     int32_t conflictAnswer = BOOKING_CONFLICTS_NONE;
 };
 
@@ -281,6 +285,42 @@ TEST_F(BookingDialogTest, ChangedEditIsCheckedAndARefusedConflictKeepsItOpen) {
     Click(&dialog, ui::IDOK);
     EXPECT_EQ(dialog.result(), ui::IDOK);
     EXPECT_EQ(booking->resource, crane);   // the dialog writes nothing itself
+}
+
+// A change of the period alone, the resource kept, is checked as well:
+// each date and time, with the edited booking left out of the check.
+TEST_F(BookingDialogTest, EditThatChangesOnlyThePeriodIsChecked) {
+    CBooking* booking = plan.Booking(crane, wall, kMonday, 480, kMonday, 600);
+    struct Case {
+        const char* what;
+        unsigned message;   // of the date or time period control
+        int part;
+        int value;
+        std::array<int32_t, 4> period;   // start day, start minutes, end day, end minutes checked
+    } cases[] = {
+        {"start day", WM_SP_DATEPERIOD_SETDATE, 0, kMonday - 1, {kMonday - 1, 480, kMonday, 600}},
+        {"end day", WM_SP_DATEPERIOD_SETDATE, 1, kMonday + 1, {kMonday, 480, kMonday + 1, 600}},
+        {"start time", WM_SP_TIMEPERIOD_SETTIME, 0, 420, {kMonday, 420, kMonday, 600}},
+        {"end time", WM_SP_TIMEPERIOD_SETTIME, 1, 660, {kMonday, 480, kMonday, 660}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        requests.clear();
+        requestResources.clear();
+        ignored.clear();
+        periods.clear();
+        CBookingDlg dialog(false, data, Settings());
+        OpenEdit(dialog, booking);
+        const int control = c.message == WM_SP_DATEPERIOD_SETDATE ? IDC_BOOKING_DATES : IDC_BOOKING_TIMES;
+        ui::SendMessage(dialog.GetDlgItem(control), c.message, ui::WPARAM(c.part), c.value);
+        conflictAnswer = BOOKING_CONFLICTS_REFUSED;
+        Click(&dialog, ui::IDOK);
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(periods.size(), 1u);
+        EXPECT_EQ(periods[0], c.period);
+        EXPECT_EQ(requestResources[0], (std::vector<CResource*>{crane}));
+        EXPECT_EQ(ignored[0], booking);
+    }
 }
 
 TEST_F(BookingDialogTest, ReadOnlyDialogOnlyShows) {

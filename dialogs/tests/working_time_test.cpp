@@ -86,6 +86,7 @@ TEST(CheckWorkingTimeTest, RulesInOrder) {
     CTimeOfDay emptyTime(0);
     emptyTime.SetEmpty(true);
     const CDate mon = Day(8, 1, 2024), fri = Day(12, 1, 2024), sat = Day(6, 1, 2024), sun = Day(7, 1, 2024);
+    const CDate empty = CDate::FromJulianDay(CDate::kEmpty);
     struct Case {
         WorkingTimeInput in;
         WorkingTimeRefusal expected;
@@ -95,13 +96,17 @@ TEST(CheckWorkingTimeTest, RulesInOrder) {
         {input(mon, fri, 480, 480), {DAY_END_NOT_AFTER_START, IDC_WORKING_DAY}},
         {input(mon, fri, 1020, 480), {DAY_END_NOT_AFTER_START, IDC_WORKING_DAY}},
         {input(mon, fri, 0, 0), {}},     // the whole day
-        {input(mon, fri, emptyTime, 1020), {DAY_END_NOT_AFTER_START, IDC_WORKING_DAY}},
-        {input(mon, fri, 480, emptyTime), {DAY_END_NOT_AFTER_START, IDC_WORKING_DAY}},
         {input(sat, sun, 480, 1020), {NO_WORKING_DAY_IN_PERIOD, IDC_WORKING_PERIOD}},
         {input(fri, mon, 480, 1020), {booking_ids::PERIOD_REVERSED, IDC_WORKING_PERIOD}},
-        {input(CDate::FromJulianDay(CDate::kEmpty), fri, 480, 1020), {NO_WORKING_DAY_IN_PERIOD, IDC_WORKING_PERIOD}},
-        // Every weekday off comes first, before the period and the day.
+        // Every weekday off comes before the period and the day.
         {input(sat, sun, 480, 480, false), {NO_WEEKDAY, IDC_WORKING_WEEKDAYS}},
+        // What the dialog could not read comes first of all, the dates before the times.
+        {input(empty, fri, 480, 1020), {booking_ids::DATE_MISSING, IDC_WORKING_PERIOD}},
+        {input(mon, empty, 480, 1020), {booking_ids::DATE_MISSING, IDC_WORKING_PERIOD}},
+        {input(mon, fri, emptyTime, 1020), {booking_ids::TIME_MISSING, IDC_WORKING_DAY}},
+        {input(mon, fri, 480, emptyTime), {booking_ids::TIME_MISSING, IDC_WORKING_DAY}},
+        {input(empty, fri, emptyTime, emptyTime, false), {booking_ids::DATE_MISSING, IDC_WORKING_PERIOD}},
+        {input(sat, sun, 480, emptyTime, false), {booking_ids::TIME_MISSING, IDC_WORKING_DAY}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(CheckWorkingTime(cases[i].in), cases[i].expected) << i;
 

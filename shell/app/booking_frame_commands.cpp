@@ -66,8 +66,7 @@ public:
         std::set<CResource*> resources;
         std::set<CTask*> tasks;
         selection->ExpandToItems(resources, tasks);
-        CTask* task = r.tasks != nullptr && r.taskCount > 0 && r.taskCapacity > 0 ? r.tasks[0] : nullptr;
-        bookings_.Commands().NewBooking(start, end, task, {resources.begin(), resources.end()});
+        bookings_.Commands().NewBooking(start, end, selection->FirstTask(), {resources.begin(), resources.end()});
     }
 
     // One selected booking goes to the command; several to the booking list.

@@ -2,6 +2,7 @@
 
 
 #include "data_status.h"
+#include "password_check.h"
 #include "plan_data.h"
 #include "plat/resource_strings.h"
 #include "settings_store.h"
@@ -148,6 +149,22 @@ bool CFileCommands::SaveModified() {
     }
 }
 
+// The last password, when it is the open file's full-access one and the
+// document is read-only: what the user wants to gain by opening again.
+std::optional<std::string> CFileCommands::KnownFullAccessPassword() const {
+    if (!data_->IsReadOnly() || !BoolSetting("PasswordEntered", false)) return std::nullopt;
+    const std::string last = GetSetting("PasswordLast");
+    std::uint8_t digests[32] = {};
+    if (data_->GetPasswordDigests(digests) != kDataOk || MatchPassword(last, digests) != PasswordMatch::First)
+        return std::nullopt;
+    return last;
+}
+
+int32_t CFileCommands::Reload(const std::string& password, bool havePassword) {
+    const ScopedWaitCursor wait(&site_);
+    return data_->Reload(password.c_str(), havePassword);
+}
+
 void CFileCommands::OnChangePassword() {
     if (!CanReopen()) return;
     const std::string name = data_->GetFileName();
@@ -156,18 +173,21 @@ void CFileCommands::OnChangePassword() {
                            ui::MB_YESNO | ui::MB_DEFBUTTON2 | ui::MB_ICONEXCLAMATION, {name}) != ui::IDYES) {
         return;
     }
-    std::string password = GetSetting("PasswordLast");
-    bool havePassword = BoolSetting("PasswordEntered", false);
+    // Without a password an unprotected file is read again at once; a
+    // protected one is refused before anything changes, and its digests are
+    // then those of the open file.
+    std::string password;
+    bool havePassword = false;
     for (;;) {
-        int32_t status;
-        {
-            const ScopedWaitCursor wait(&site_);
-            status = data_->Reload(password.c_str(), havePassword);
-        }
+        const int32_t status = Reload(password, havePassword);
         if (status == kDataPassword) {
-            const std::optional<IFileCommandSite::Password> entered = site_.AskPassword(name);
-            if (!entered) return;
-            password = entered->text;
+            std::optional<std::string> next = havePassword ? std::nullopt : KnownFullAccessPassword();
+            if (!next) {
+                const std::optional<IFileCommandSite::Password> entered = site_.AskPassword(name);
+                if (!entered) return;
+                next = entered->text;
+            }
+            password = *next;
             havePassword = true;
             continue;
         }
@@ -178,8 +198,10 @@ void CFileCommands::OnChangePassword() {
             return;
         }
         TellShortenedTexts(name);
-        SetSetting("PasswordLast", password);
-        SetSetting("PasswordEntered", havePassword ? "1" : "0");
+        if (havePassword) {
+            SetSetting("PasswordLast", password);
+            SetSetting("PasswordEntered", "1");
+        }
         return;
     }
 }

@@ -5,6 +5,7 @@
 // question before changes would be lost. They work on the root data object
 // directly and tell the plugins each outcome (0 opened, 1 new, 2 saved).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -57,6 +58,8 @@ public:
 
 private:
     std::string DocumentName() const;
+    std::optional<std::string> KnownFullAccessPassword() const;
+    int32_t Reload(const std::string& password, bool havePassword);
     void TellShortenedTexts(const std::string& path);
 
     CPlanData* data_;

@@ -25,7 +25,7 @@ void RunFilterDialog(CMainFrame& frame) {
     if (!CanFilter(frame)) return;
     CPlanData& data = *frame.Data();
     CFilter* filter = Host().publicFilter;
-    CFilterDlg dialog(data.IsReadOnly() || data.properties->IsWriteProtected(), &data, Settings(), &frame);
+    CFilterDlg dialog(data.properties->IsWriteProtected(), &data, Settings(), &frame);
     dialog.choice = ReadFilterChoice(filter);
     if (dialog.DoModal() != ui::IDOK) return;
     ApplyFilterDialog(filter, dialog.choice);

@@ -6,8 +6,6 @@
 #include "item_list_dialog.h"
 #include "main_frame.h"
 #include "settings_store.h"
-#include "string_ids.h"
-#include "ui/prompts.h"
 
 namespace {
 
@@ -27,11 +25,30 @@ SettingGetter Settings() {
     return [](std::string_view key) { return SettingsStore().GetSetting(key); };
 }
 
-// A change asked of a write-protected document is refused with a message.
-bool Writable(CMainFrame& frame, const ItemCommandSet& set) {
-    if (!set.resources.WriteProtected()) return true;
-    ui::MessageBoxById(&frame, ids::ITEM_READ_ONLY, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-    return false;
+// The named commands of the plugins. Each returns true once it ran, whatever
+// the user chose in its dialog, and false when it could not run: a change
+// asked of a write-protected document, a record that is not in it. None
+// shows a message of its own; a delete still asks first.
+template <class Add>
+CNamedCommandTable::Handler Adding(std::shared_ptr<ItemCommandSet> set, Add add) {
+    return [set, add](void*) {
+        if (set->resources.WriteProtected()) return false;
+        add(*set);
+        return true;
+    };
+}
+
+// changes: refused on a write-protected document (editing only shows there).
+template <class Commands, class Record>
+CNamedCommandTable::Handler OnRecord(std::shared_ptr<ItemCommandSet> set, Commands ItemCommandSet::*commands,
+                                     bool (Commands::*operation)(Record*), bool changes) {
+    return [set, commands, operation, changes](void* arg) {
+        Commands& c = (*set).*commands;
+        auto* record = static_cast<Record*>(arg);
+        if ((changes && c.WriteProtected()) || !c.Contains(record)) return false;
+        (c.*operation)(record);
+        return true;
+    };
 }
 
 }  // namespace
@@ -40,44 +57,20 @@ void RegisterItemFrameCommands(CMainFrame& frame) {
     auto set = std::make_shared<ItemCommandSet>(frame.Data(), &frame);
     CNamedCommandTable& named = frame.NamedCommands();
     CMainFrame* window = &frame;
-    // Each returns true once it ran, whatever the user chose in its dialog.
-    const auto change = [set, window](auto run) {
-        return [set, window, run](void* arg) {
-            if (Writable(*window, *set)) run(*set, arg);
-            return true;
-        };
-    };
-    named.Set(HostCommand::AddResource, change([](ItemCommandSet& s, void*) { s.resources.AddItem(nullptr, -1, -1); }));
-    named.Set(HostCommand::AddTask, change([](ItemCommandSet& s, void*) { s.tasks.AddItem(nullptr, -1, -1); }));
-    named.Set(HostCommand::AddResourceGroup, change([](ItemCommandSet& s, void*) { s.resources.AddGroup(-1); }));
-    named.Set(HostCommand::AddTaskGroup, change([](ItemCommandSet& s, void*) { s.tasks.AddGroup(-1); }));
-    // Editing shows the record on a write-protected document too.
-    named.Set(HostCommand::EditResource, [set](void* arg) {
-        set->resources.EditItem(static_cast<CResource*>(arg));
-        return true;
-    });
-    named.Set(HostCommand::EditTask, [set](void* arg) {
-        set->tasks.EditItem(static_cast<CTask*>(arg));
-        return true;
-    });
-    named.Set(HostCommand::EditResourceGroup, [set](void* arg) {
-        set->resources.EditGroup(static_cast<CResourceGroup*>(arg));
-        return true;
-    });
-    named.Set(HostCommand::EditTaskGroup, [set](void* arg) {
-        set->tasks.EditGroup(static_cast<CTaskGroup*>(arg));
-        return true;
-    });
-    named.Set(HostCommand::DeleteResource,
-              change([](ItemCommandSet& s, void* arg) { s.resources.DeleteItem(static_cast<CResource*>(arg)); }));
-    named.Set(HostCommand::DeleteTask,
-              change([](ItemCommandSet& s, void* arg) { s.tasks.DeleteItem(static_cast<CTask*>(arg)); }));
-    named.Set(HostCommand::DeleteResourceGroup, change([](ItemCommandSet& s, void* arg) {
-                  s.resources.DeleteGroup(static_cast<CResourceGroup*>(arg));
-              }));
-    named.Set(HostCommand::DeleteTaskGroup, change([](ItemCommandSet& s, void* arg) {
-                  s.tasks.DeleteGroup(static_cast<CTaskGroup*>(arg));
-              }));
+    constexpr auto resources = &ItemCommandSet::resources;
+    constexpr auto tasks = &ItemCommandSet::tasks;
+    named.Set(HostCommand::AddResource, Adding(set, [](ItemCommandSet& s) { s.resources.AddItem(nullptr, -1, -1); }));
+    named.Set(HostCommand::AddTask, Adding(set, [](ItemCommandSet& s) { s.tasks.AddItem(nullptr, -1, -1); }));
+    named.Set(HostCommand::AddResourceGroup, Adding(set, [](ItemCommandSet& s) { s.resources.AddGroup(-1); }));
+    named.Set(HostCommand::AddTaskGroup, Adding(set, [](ItemCommandSet& s) { s.tasks.AddGroup(-1); }));
+    named.Set(HostCommand::EditResource, OnRecord(set, resources, &CResourceCommands::EditItem, false));
+    named.Set(HostCommand::EditTask, OnRecord(set, tasks, &CTaskCommands::EditItem, false));
+    named.Set(HostCommand::EditResourceGroup, OnRecord(set, resources, &CResourceCommands::EditGroup, false));
+    named.Set(HostCommand::EditTaskGroup, OnRecord(set, tasks, &CTaskCommands::EditGroup, false));
+    named.Set(HostCommand::DeleteResource, OnRecord(set, resources, &CResourceCommands::DeleteItem, true));
+    named.Set(HostCommand::DeleteTask, OnRecord(set, tasks, &CTaskCommands::DeleteItem, true));
+    named.Set(HostCommand::DeleteResourceGroup, OnRecord(set, resources, &CResourceCommands::DeleteGroup, true));
+    named.Set(HostCommand::DeleteTaskGroup, OnRecord(set, tasks, &CTaskCommands::DeleteGroup, true));
 
     frame.FrameCommands().Set(app_ids::ID_RESOURCE_LIST, {[set, window] {
                                                      CItemListDlg dialog(kResourceListTexts, set->resourceList,

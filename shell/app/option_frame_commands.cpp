@@ -28,12 +28,10 @@ SettingSetter Store() {
 
 bool HaveProperties(const CMainFrame& frame) { return frame.Data() != nullptr && frame.Data()->properties != nullptr; }
 
-bool IsReadOnly(CPlanData& data) { return data.IsReadOnly() || data.properties->IsWriteProtected(); }
-
 void RunScheduleOptions(CMainFrame& frame) {
     CPlanData& data = *frame.Data();
     const CPlanProperties& properties = *data.properties;
-    CScheduleOptionsDlg dialog(IsReadOnly(data), properties.workingDays,
+    CScheduleOptionsDlg dialog(data.properties->IsWriteProtected(), properties.workingDays,
                                GetBoolSetting(Settings(), "AllowDatePeriodWithoutWorkingDays", false), &frame);
     dialog.options = LoadScheduleOptions(Settings());
     dialog.fromDate = CDate::FromJulianDay(properties.periodStart);

@@ -92,6 +92,40 @@ TEST_F(SelectionTest, ExpandsGroupsIntoTheirMembers) {
     EXPECT_EQ(tasks, (std::set<CTask*>{wall, roof}));
 }
 
+// The task a new booking starts with: a selected task before any group's,
+// and of the groups the first that has tasks, by their order index (not the
+// order the group lists them in).
+TEST_F(SelectionTest, FirstTaskIsTheFirstOfTheTasksCollected) {
+    CTaskGroup* build = plan.TaskGroup("Build", 0);
+    CTask* wall = plan.Task("Wall", 2, build);
+    CTask* floor = plan.Task("Floor", 1, build);
+    CTaskGroup* empty = plan.TaskGroup("Empty", 1);
+    CTaskGroup* finish = plan.TaskGroup("Finish", 2);
+    CTask* paint = plan.Task("Paint", 0, finish);
+    CTask* roof = plan.Task("Roof", 3);
+    struct Case {
+        const char* what;
+        std::vector<CTask*> tasks;
+        std::vector<CTaskGroup*> groups;
+        CTask* expected;
+    } cases[] = {
+        {"nothing", {}, {}, nullptr},
+        {"a selected task comes first", {roof, wall}, {finish}, roof},
+        {"a group alone: its first task by order index", {}, {build}, floor},
+        {"the first selected group", {}, {finish, build}, paint},
+        {"an empty group is passed over", {}, {empty, build}, floor},
+        {"only empty groups", {}, {empty}, nullptr},
+    };
+    for (const Case& c : cases) {
+        CSelection selection(data, true);
+        SelectionRecord* r = selection.Record();
+        Report(r->tasks, r->taskCapacity, r->taskCount, c.tasks);
+        Report(r->taskGroups, r->taskGroupCapacity, r->taskGroupCount, c.groups);
+        EXPECT_EQ(selection.FirstTask(), c.expected) << c.what;
+    }
+    EXPECT_EQ(CSelection(data, false).FirstTask(), nullptr);
+}
+
 TEST_F(SelectionTest, CountsAboveTheCapacityReadOnlyWhatTheArraysHold) {
     CResource* crane = plan.Resource("Crane", 0);
     CSelection selection(data, true);
@@ -145,6 +179,8 @@ TEST_F(CompareBookingsTest, EachColumnDecidesInItsOrder) {
     CBooking* endsTen = Make(bert, beta, {kMonday, 480, kMonday + 2, 600});
     CBooking* endsEleven = Make(anna, alpha, {kMonday, 480, kMonday, 660});
     CBooking* twin = Make(anna, beta, {kMonday, 480, kMonday, 600});
+    CBooking* annaLaterTen = Make(anna, beta, {kMonday, 480, kMonday + 4, 600});
+    CBooking* annaAlphaTen = Make(anna, alpha, {kMonday + 1, 480, kMonday + 5, 600});
     const Case cases[] = {
         {"same resource and task: the end decides", 0, earlyShorter, early, true, false},
         {"resource before task", 0, early, bertAlpha, true, false},
@@ -154,6 +190,9 @@ TEST_F(CompareBookingsTest, EachColumnDecidesInItsOrder) {
         {"start minutes tie: the resource decides", 3, early, eightLater, true, false},
         {"end first", 4, earlyShorter, early, true, false},
         {"end minutes only", 5, bertAlpha, endsTen, true, false},
+        {"10:00 two days later before 11:00", 5, endsTen, endsEleven, true, false},
+        {"end minutes tie: the resource decides, not the end day", 5, annaLaterTen, endsTen, true, false},
+        {"end minutes and resource tie: the task decides", 5, annaAlphaTen, early, true, false},
         {"equal starts: 11:00 before 10:00, whatever the end days", 6, endsEleven, endsTen, true, false},
         {"equal starts, reversed ends descending", 6, endsTen, endsEleven, false, true},
         {"column 6: start still first", 6, bertAlpha, endsEleven, true, false},

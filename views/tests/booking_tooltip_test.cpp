@@ -48,14 +48,15 @@ TEST_F(BookingTooltipTest, LabelledLinesOfTheBooking) {
     const CDateTime start(CDate::FromJulianDay(Day(6)), CTimeOfDay(480));
     const CDateTime end(CDate::FromJulianDay(Day(7)), CTimeOfDay(720));
     // 9 working hours on Monday, 4 on Tuesday; the carriage return goes and
-    // the 119 letters wrap at 50 characters into three lines.
+    // the 119 letters wrap at 50 characters into three lines. Each label ends
+    // with a blank, so that it does not touch its value.
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Resource:", "Anna"},
-        {"Task:", "Build"},
-        {"Start:", FormatTimeBarLabel(start, 1, false)},
-        {"End:", FormatTimeBarLabel(end, 1, true)},
-        {"Duration:", "13:00 h"},
-        {"Text:", std::string(40, 'a') + std::string(10, 'b')},
+        {"Resource: ", "Anna"},
+        {"Task: ", "Build"},
+        {"Start: ", FormatTimeBarLabel(start, 1, false)},
+        {"End: ", FormatTimeBarLabel(end, 1, true)},
+        {"Duration: ", "13:00 h"},
+        {"Text: ", std::string(40, 'a') + std::string(10, 'b')},
         {"", std::string(50, 'b')},
         {"", std::string(19, 'b')},
     };

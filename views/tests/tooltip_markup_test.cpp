@@ -95,6 +95,8 @@ TEST(TooltipMarkup, ReadableTextHasTheCellsWithoutTags) {
     EXPECT_EQ(TooltipReadableText(ParseTooltipMarkup("<!f /w 1>Start:<!&>Monday\n<!l>x<!&>\n\n", 0)),
               "Start: Monday\nx ");
     EXPECT_EQ(TooltipReadableText(ParseTooltipMarkup("", 0)), "");
+    // A label that ends with its blank is read with that one blank.
+    EXPECT_EQ(TooltipReadableText(ParseTooltipMarkup("Start: <!&>Monday", 0)), "Start: Monday");
 }
 
 TEST(TooltipMarkup, MeasuresColumnsOverAllLines) {

@@ -560,6 +560,44 @@ TEST_F(ViewsProgramTest, LabelMenuRunsTheHostCommandForTheRow) {
     EXPECT_EQ(chooser.unscripted(), 0);
 }
 
+// On a write-protected plan the host refuses a new or deleted row without a
+// word of its own; the row menu says why. Editing only shows, so nothing
+// needs saying.
+TEST_F(ViewsProgramTest, LabelMenuOnAWriteProtectedPlanSaysWhy) {
+    CPlanData* data = app->MainFrame()->Data();
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    prompts.AnswerMessage(ui::IDNO);
+    app->MainFrame()->OnCommand(app_ids::ID_FILE_NEW);
+    dlgtest::WhenModal<CPasswordEntryDlg>([](CPasswordEntryDlg* dialog) {
+        static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("beta");
+        dialog->accept();
+    });
+    prompts.AnswerMessage(ui::IDOK);   // the read-only note
+    ASSERT_TRUE(app->MainFrame()->Files().OpenDocument(path));
+    ASSERT_TRUE(data->properties->IsWriteProtected());
+    ShowActive();
+    QWidget* labels = Find("CScheduleLabelWnd");
+    const int header = Find("CTimeBarWnd")->height();
+    const std::string refused = plat::LoadResString(ids::ITEM_READ_ONLY);
+    const std::string before = dlgtest::Dump(data);
+    ui::ScriptedMenuChooser chooser;
+    const std::pair<unsigned, int> choices[] = {
+        {32785, header / 2},   // new resource
+        {32787, header + 2},   // delete the group "Team"
+    };
+    for (const auto& [item, y] : choices) {
+        SCOPED_TRACE(item);
+        const std::size_t asked = prompts.asked().size();
+        chooser.Pick(item);
+        QTest::mouseClick(labels, Qt::RightButton, {}, QPoint(5, y));
+        ASSERT_EQ(prompts.asked().size(), asked + 1);
+        EXPECT_EQ(prompts.asked().back().text, refused);
+    }
+    EXPECT_EQ(dlgtest::Dump(data), before);
+    EXPECT_EQ(chooser.unscripted(), 0);
+}
+
 TEST_F(ViewsProgramTest, BadSettingsAreClamped) {
     const char* settings[][2] = {
         {"ViewScheduleUnitsOnScreen", "0 0 0 0 0 0 0 0"},

@@ -1,7 +1,8 @@
 // A plugin on the plugin base with one view window whose selection a test
 // scripts. Besides the plugin callbacks it exports what the test drives:
-// the scripted selection, a typed setting, the status texts and a conflict
-// check, each through the host.
+// the scripted selection, the date the view shows and the one it was sent
+// to, a typed setting, the status texts and a conflict check, each through
+// the host.
 
 #include <algorithm>
 #include <cstring>
@@ -10,11 +11,14 @@
 
 #include "host_messages.h"
 #include "plugin_base.h"
+#include "support/calendar_values.h"
 #include "ui/message.h"
 
 namespace {
 
 const SelectionRecord* g_script = nullptr;
+CDateTime g_shown;     // the date the view reports as the one it shows
+CDateTime g_wentTo;    // the date the host sent it to last
 
 template <class T>
 void CopyArray(T** to, std::int32_t capacity, T* const* from, std::int32_t count) {
@@ -47,7 +51,14 @@ public:
     using MessageWidget::MessageWidget;
 
 protected:
-    bool OnMessage(unsigned message, ui::WPARAM, ui::LPARAM lParam, ui::LRESULT& result) override {
+    bool OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) override {
+        if (message == WM_PLUGIN_GOTO_DATE && lParam != 0) {
+            auto* at = reinterpret_cast<CDateTime*>(lParam);
+            if (wParam == 1) g_wentTo = *at;
+            else *at = g_shown;
+            result = 1;
+            return true;
+        }
         if (message != WM_PLUGIN_GET_SELECTION) return false;
         if (lParam != 0) FillSelection(*reinterpret_cast<SelectionRecord*>(lParam));
         result = 1;
@@ -76,6 +87,9 @@ QEL_API std::int32_t QELPlugin_OnWindowInit(QelWnd, QelWnd view) {
 }
 
 QEL_API void Fixture_SetSelection(const SelectionRecord* script) { g_script = script; }
+// The date the view shows first, and the one the host sent it to last.
+QEL_API void Fixture_SetShownDate(const CDateTime* shown) { g_shown = *shown; }
+QEL_API void Fixture_WentTo(CDateTime* out) { *out = g_wentTo; }
 QEL_API std::int32_t Fixture_ReadAndWriteInt(const char* key, std::int32_t value) {
     const int before = GetIntSetting(PluginSettingGetter(), key, -1);
     SetIntSetting(PluginSettingSetter(), key, value);

@@ -18,6 +18,7 @@
 #include "booking_dialog.h"
 #include "booking_ids.h"
 #include "booking_list.h"
+#include "controls_api.h"
 #include "item_dialogs.h"
 #include "item_ids.h"
 #include "main_app.h"
@@ -28,8 +29,11 @@
 #include "plugin_api.h"
 #include "settings_store.h"
 #include "string_ids.h"
+#include "ui/message.h"
 #include "ui/scripted_prompts.h"
 #include "when_modal.h"
+#include "working_time_dialog.h"
+#include "working_time_ids.h"
 
 namespace {
 
@@ -44,6 +48,8 @@ CDateTime At(std::int32_t day, int minutes) { return {CDate::FromJulianDay(day),
 // What the fixture plugin exports for the test.
 struct FixturePlugin {
     void (*setSelection)(const SelectionRecord*) = nullptr;
+    void (*setShownDate)(const CDateTime*) = nullptr;
+    void (*wentTo)(CDateTime*) = nullptr;
     std::int32_t (*readAndWriteInt)(const char*, std::int32_t) = nullptr;
     std::int32_t (*setStatus)(const char*, const char*) = nullptr;
     std::int32_t (*checkConflict)(CResource*, const CDateTime*, const CDateTime*, CBooking*) = nullptr;
@@ -54,6 +60,7 @@ struct ScriptedSelection {
     std::vector<CBooking*> bookings;
     std::vector<CResource*> resources;
     std::vector<CTask*> tasks;
+    std::vector<CTaskGroup*> taskGroups;
     SelectionRecord record{};
 
     const SelectionRecord* Record(CDateTime start = {CDate::FromJulianDay(0), CTimeOfDay(0)},
@@ -65,6 +72,8 @@ struct ScriptedSelection {
         record.resourceCount = std::int32_t(resources.size());
         record.tasks = tasks.data();
         record.taskCount = std::int32_t(tasks.size());
+        record.taskGroups = taskGroups.data();
+        record.taskGroupCount = std::int32_t(taskGroups.size());
         record.startDate = start.date.GetJulianDay();
         record.startTime = std::int16_t(start.time.GetMinutes());
         record.endDate = end.date.GetJulianDay();
@@ -89,8 +98,11 @@ protected:
             reinterpret_cast<decltype(plugin.readAndWriteInt)>(dlsym(module, "Fixture_ReadAndWriteInt"));
         plugin.setStatus = reinterpret_cast<decltype(plugin.setStatus)>(dlsym(module, "Fixture_SetStatus"));
         plugin.checkConflict = reinterpret_cast<decltype(plugin.checkConflict)>(dlsym(module, "Fixture_CheckConflict"));
+        plugin.setShownDate = reinterpret_cast<decltype(plugin.setShownDate)>(dlsym(module, "Fixture_SetShownDate"));
+        plugin.wentTo = reinterpret_cast<decltype(plugin.wentTo)>(dlsym(module, "Fixture_WentTo"));
         dlclose(module);
         ASSERT_NE(plugin.checkConflict, nullptr);
+        ASSERT_NE(plugin.wentTo, nullptr);
 
         dlgtest::PlanBuilder plan(data);
         site = plan.ResourceGroup("Site", 0);
@@ -131,6 +143,12 @@ protected:
     CMainFrame* frame = nullptr;
     CPlanData* data = nullptr;
     FixturePlugin plugin;
+    CDateTime WentTo() const {
+        CDateTime at;
+        plugin.wentTo(&at);
+        return at;
+    }
+
     CResourceGroup* site = nullptr;
     CResource *crane = nullptr, *digger = nullptr, *van = nullptr;
     CTask *wall = nullptr, *roof = nullptr;
@@ -412,23 +430,103 @@ TEST_F(BookingWiringTest, CalendarViewProposesWorkingDays) {
     EXPECT_EQ(to, At(kMonday + 2, 1020));
 }
 
-TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedResource) {
+// The copied booking once per selected resource, or, with tasks alone
+// selected, once per task on the copied booking's resource; its four hours
+// kept from the selected start.
+TEST_F(BookingWiringTest, CopiedBookingPastesOncePerSelectedResourceOrTask) {
+    SetSetting("ViewActive", "0");
+    SetSetting("ViewScheduleBaseUnit", "2");
+    using Pasted = std::set<std::pair<CResource*, CTask*>>;
+    struct Case {
+        const char* what;
+        std::vector<CResource*> resources;
+        std::vector<CTask*> tasks;
+        Pasted pasted;
+    } cases[] = {
+        {"resources", {digger, van}, {}, {{digger, wall}, {van, wall}}},
+        {"tasks", {}, {wall, roof}, {{crane, wall}, {crane, roof}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedSelection selection;
+        selection.bookings = {craneWall};
+        Select(selection.Record());
+        frame->OnCommand(ID_BOOKING_COPY);
+
+        selection = {};
+        selection.resources = c.resources;
+        selection.tasks = c.tasks;
+        Select(selection.Record(At(kMonday + 7, 540), At(kMonday + 7, 600)));
+        ASSERT_TRUE(frame->FrameCommands().IsEnabled(ID_BOOKING_PASTE));
+        frame->OnCommand(ID_BOOKING_PASTE);
+        EXPECT_EQ(data->bookings->GetCount(), 4);
+        EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
+        Pasted pasted;
+        for (CBooking* b : dlgtest::All<CBooking>(data->bookings)) {
+            if (b->startDay != kMonday + 7) continue;
+            pasted.emplace(b->resource, b->task);
+            EXPECT_EQ(b->startMinutes, 540);
+            EXPECT_EQ(b->endMinutes, 540 + 240);
+        }
+        EXPECT_EQ(pasted, c.pasted);
+        frame->OnCommand(ID_UNDO);
+    }
+}
+
+// A task group selected without a task: the new booking starts on the
+// group's first task by order index, and OK books it.
+TEST_F(BookingWiringTest, NewBookingOnATaskGroupStartsWithItsFirstTask) {
+    dlgtest::PlanBuilder plan(data);
+    CTaskGroup* finish = plan.TaskGroup("Finish", 2);
+    plan.Task("Paint", 1, finish);
+    CTask* sand = plan.Task("Sand", 0, finish);
     SetSetting("ViewActive", "0");
     SetSetting("ViewScheduleBaseUnit", "2");
     ScriptedSelection selection;
-    selection.bookings = {craneWall};
-    Select(selection.Record());
-    frame->OnCommand(ID_BOOKING_COPY);
+    selection.resources = {van};
+    selection.taskGroups = {finish};
+    Select(selection.Record(At(kMonday + 2, 480), At(kMonday + 2, 600)));
+    CTask* offered = nullptr;
+    WhenModal<CBookingDlg>([&offered](CBookingDlg* d) {
+        offered = d->task;
+        ClickOk(d);
+    });
+    frame->OnCommand(ID_BOOKING_NEW);
+    EXPECT_EQ(offered, sand);
+    ASSERT_EQ(data->bookings->GetCount(), 3);
+    std::vector<CBooking*> found(2);
+    ASSERT_EQ(van->GetBookings(found.data(), kMonday + 2, 0, kMonday + 3, 0), 1);
+    EXPECT_EQ(found[0]->task, sand);
+    EXPECT_TRUE(prompts.asked().empty());
+}
 
-    selection = {};
-    selection.resources = {digger, van};
-    Select(selection.Record(At(kMonday + 7, 540), At(kMonday + 7, 600)));
-    ASSERT_TRUE(frame->FrameCommands().IsEnabled(ID_BOOKING_PASTE));
-    frame->OnCommand(ID_BOOKING_PASTE);
-    EXPECT_EQ(data->bookings->GetCount(), 4);
-    EXPECT_EQ(UndoText(), UndoTextFor(ids::UNDO_PASTE_BOOKINGS));
-    EXPECT_EQ(digger->GetBookingCount(kMonday + 7, 0, kMonday + 8, 0), 1);
-    EXPECT_EQ(van->GetBookingCount(kMonday + 7, 0, kMonday + 8, 0), 1);
+// Go to today shows the day at the working day's start when the views hide
+// the non-working time, else at midnight.
+TEST_F(BookingWiringTest, GoToTodayStartsTheDayWhereTheViewsDo) {
+    for (const bool hide : {false, true}) {
+        SCOPED_TRACE(hide);
+        SetSetting("ViewScheduleNonWorkingTimeHide", hide ? "1" : "0");
+        frame->UpdateCommandStates();
+        ASSERT_TRUE(frame->Action(ID_GO_TO_TODAY)->isEnabled());
+        frame->OnCommand(ID_GO_TO_TODAY);
+        EXPECT_EQ(WentTo(), At(CDate::Today().GetJulianDay(), hide ? data->properties->dayStartMinutes : 0));
+    }
+}
+
+// Choose period starts on the day the view shows and sends the view the day picked.
+TEST_F(BookingWiringTest, ChoosePeriodStartsFromTheViewsDate) {
+    SetSetting("ViewScheduleNonWorkingTimeHide", "1");
+    const CDateTime shown = At(kMonday + 30, 0);
+    plugin.setShownDate(&shown);
+    CDate offered;
+    WhenModal<CPeriodChoiceDlg>([&offered](CPeriodChoiceDlg* d) {
+        offered = CDate::FromJulianDay(std::int32_t(ui::SendMessage(d->GetDlgItem(IDC_PERIOD_CALENDAR),
+                                                                    WM_SP_CALENDAR_GETDATE, 0, 0)));
+        d->accept();   // Enter picks the day
+    });
+    frame->OnCommand(ID_CHOOSE_PERIOD);
+    EXPECT_EQ(offered, shown.date);
+    EXPECT_EQ(WentTo(), At(kMonday + 30, data->properties->dayStartMinutes));
 }
 
 }  // namespace

@@ -305,11 +305,22 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
         EXPECT_FALSE(frame->ToolBar()->BaseUnitCombo()->isEnabled());
     };
 
+    // After the run: the chosen view is active, and its item alone is ticked
+    // when the menu opens again.
+    auto shows = [this, &ids](unsigned view) {
+        return [this, &ids, view](const Outcome&) {
+            EXPECT_EQ(GetSetting("ViewActive"), std::to_string(view));
+            frame->UpdateCommandStates();
+            for (unsigned id = ID_VIEW_FIRST; id < ID_VIEW_FIRST + 3; ++id)
+                EXPECT_EQ(ids.at(id)->isChecked(), id == ID_VIEW_FIRST + view) << id;
+        };
+    };
+
     const std::vector<Row> table = {
         // With no view active the view items are unchecked, and choosing one shows it.
-        {ID_VIEW_FIRST, State::NoActiveView, false, noViewChecked, setting("ViewActive", "0")},
-        {ID_VIEW_FIRST + 1, State::NoActiveView, false, noViewChecked, setting("ViewActive", "1")},
-        {ID_VIEW_FIRST + 2, State::NoActiveView, false, noViewChecked, setting("ViewActive", "2")},
+        {ID_VIEW_FIRST, State::NoActiveView, false, noViewChecked, shows(0)},
+        {ID_VIEW_FIRST + 1, State::NoActiveView, false, noViewChecked, shows(1)},
+        {ID_VIEW_FIRST + 2, State::NoActiveView, false, noViewChecked, shows(2)},
         // Reports are the active view's.
         {ID_REPORT_PREVIEW, State::NoActiveView, true, none, {}},
         {ID_REPORT_PRINT, State::NoActiveView, true, none, {}},
@@ -346,9 +357,9 @@ TEST_F(CommandTableTest, EveryCommandRunsOrIsDisabled) {
         {ID_RESOURCE_LIST, State::Writable, false, none, dialog("CItemListDlg")},
         {ID_TASK_LIST, State::Writable, false, none, dialog("CItemListDlg")},
         {ID_WORKING_TIME, State::Writable, false, none, dialog("CWorkingTimeDlg")},
-        {ID_VIEW_FIRST + 1, State::Writable, false, none, setting("ViewActive", "1")},
-        {ID_VIEW_FIRST + 2, State::Writable, false, none, setting("ViewActive", "2")},
-        {ID_VIEW_FIRST, State::Writable, false, none, setting("ViewActive", "0")},
+        {ID_VIEW_FIRST + 1, State::Writable, false, none, shows(1)},
+        {ID_VIEW_FIRST + 2, State::Writable, false, none, shows(2)},
+        {ID_VIEW_FIRST, State::Writable, false, none, shows(0)},
         {ID_CHOOSE_PERIOD, State::Writable, false, none, dialog("CPeriodChoiceDlg")},
         // Today lies outside the plan's period here; the view moves, which the
         // test does not read back: a run without a hang or a dialog.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "data/crypto/md5.h"
 #include "data_status.h"
 #include "file_commands.h"
 #include "id_texts.h"
@@ -300,35 +301,57 @@ TEST_F(FileCommandsTest, FileDialogsStartInTheUsersFolders) {
     }
 }
 
+// Opening again first tries the file without a password: an unprotected
+// file is read at once, a protected one refuses and leaves the document as
+// it was. The last password is used unasked only to gain full access to a
+// read-only document; otherwise the user is asked.
 TEST_F(FileCommandsTest, OpenAgainWithAnotherPassword) {
     using P = IFileCommandSite::Password;
     struct Case {
         const char* name;
         bool modified;
-        int answer;   // to the question about losing changes
+        int answer;              // to the question about losing changes
+        bool readOnly;           // the document as it is open
+        const char* last;        // "PasswordLast"
+        const char* entered;     // "PasswordEntered"
         std::vector<int32_t> statuses;
         std::vector<std::optional<P>> passwords;
+        std::vector<std::string> reloadedWith;   // "" for no password
         std::vector<std::string> messages;
         std::string passwordLast;
-        std::string passwordEntered;
     } cases[] = {
-        {"declined", true, ui::IDNO, {}, {}, {Shown(ids::REOPEN_DISCARDS, "/p/s.qel")}, "old", "1"},
-        {"full access", false, 0, {kDataPassword, kDataOk}, {P{"alpha", false}}, {}, "alpha", "1"},
-        {"read-only with the second password", false, 0, {kDataPassword, kDataReadOnly}, {P{"beta", true}}, {},
-         "beta", "1"},
-        {"with the last password", true, ui::IDYES, {kDataOk}, {}, {Shown(ids::REOPEN_DISCARDS, "/p/s.qel")},
-         "old", "1"},
-        {"cancelled", false, 0, {kDataPassword}, {std::nullopt}, {}, "old", "1"},
-        {"failed", false, 0, {kDataIoError}, {}, {Shown(ids::REOPEN_FAILED)}, "old", "1"},
+        {"declined", true, ui::IDNO, true, "alpha", "1", {}, {}, {}, {Shown(ids::REOPEN_DISCARDS, "/p/s.qel")}, "alpha"},
+        {"unprotected file, read at once", true, ui::IDYES, false, "old", "1", {kDataOk}, {}, {""},
+         {Shown(ids::REOPEN_DISCARDS, "/p/s.qel")}, "old"},
+        {"read-only, the last password gives full access", false, 0, true, "alpha", "1",
+         {kDataPassword, kDataOk}, {}, {"", "alpha"}, {}, "alpha"},
+        {"read-only, the last password was not given", false, 0, true, "alpha", "0",
+         {kDataPassword, kDataOk}, {P{"alpha", false}}, {"", "alpha"}, {}, "alpha"},
+        {"read-only, the last password is the second", false, 0, true, "beta", "1",
+         {kDataPassword, kDataOk}, {P{"alpha", false}}, {"", "alpha"}, {}, "alpha"},
+        {"full access: the user chooses", false, 0, false, "alpha", "1",
+         {kDataPassword, kDataReadOnly}, {P{"beta", true}}, {"", "beta"}, {}, "beta"},
+        {"read-only by a lock, unknown password", false, 0, true, "other", "1",
+         {kDataPassword, kDataReadOnly}, {P{"alpha", false}}, {"", "alpha"}, {}, "alpha"},
+        {"the file changed its passwords meanwhile", false, 0, true, "alpha", "1",
+         {kDataPassword, kDataPassword, kDataOk}, {P{"gamma", false}}, {"", "alpha", "gamma"}, {}, "gamma"},
+        {"cancelled", false, 0, false, "alpha", "1", {kDataPassword}, {std::nullopt}, {""}, {}, "alpha"},
+        {"failed", false, 0, true, "alpha", "1", {kDataIoError}, {}, {""}, {Shown(ids::REOPEN_FAILED)}, "alpha"},
+        {"failed with the password", false, 0, true, "alpha", "1", {kDataPassword, kDataBadFile}, {},
+         {"", "alpha"}, {Shown(ids::REOPEN_FAILED)}, "alpha"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SettingsStore().Clear();
-        SetSetting("PasswordLast", "old");
-        SetSetting("PasswordEntered", "1");
+        SetSetting("PasswordLast", c.last);
+        SetSetting("PasswordEntered", c.entered);
         dlgtest::ScriptedPlan plan;
         plan.fileName = "/p/s.qel";
         plan.modified = c.modified;
+        plan.readOnlyOpen = c.readOnly;
+        const MD5DigestBytes first = MD5Digest("alpha", 5), second = MD5Digest("beta", 4);
+        std::copy(first.begin(), first.end(), plan.digests);
+        std::copy(second.begin(), second.end(), plan.digests + 16);
         plan.reloadStatuses.assign(c.statuses.begin(), c.statuses.end());
         ui::ScriptedPrompts prompts;
         if (c.answer != 0) prompts.AnswerMessage(c.answer);
@@ -337,16 +360,18 @@ TEST_F(FileCommandsTest, OpenAgainWithAnotherPassword) {
         CFileCommands commands(&plan, site);
         commands.OnChangePassword();
 
-        ASSERT_EQ(plan.reloads.size(), c.statuses.size());
-        if (!plan.reloads.empty()) {
-            EXPECT_EQ(plan.reloads[0].password, "old");
-            EXPECT_TRUE(plan.reloads[0].havePassword);
+        std::vector<std::string> reloadedWith;
+        for (const auto& reload : plan.reloads) {
+            EXPECT_EQ(reload.havePassword, !reload.password.empty());
+            reloadedWith.push_back(reload.password);
         }
+        EXPECT_EQ(reloadedWith, c.reloadedWith);
+        EXPECT_EQ(site.asked.size(), c.passwords.size());
         std::vector<std::string> messages;
         for (const auto& a : prompts.asked()) messages.push_back(a.text);
         EXPECT_EQ(messages, c.messages);
         EXPECT_EQ(GetSetting("PasswordLast"), c.passwordLast);
-        EXPECT_EQ(GetSetting("PasswordEntered"), c.passwordEntered);
+        EXPECT_EQ(GetSetting("PasswordEntered"), "1");   // the one case without it ends with a password
     }
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <tuple>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -17,7 +20,10 @@
 #include "app_fixture.h"
 #include "app_ids.h"
 #include "booking_clipboard.h"
+#include "booking_ids.h"
 #include "data_library.h"
+#include "filter_dialog.h"
+#include "filter_ids.h"
 #include "main_app.h"
 #include "main_frame.h"
 #include "main_toolbar.h"
@@ -25,6 +31,7 @@
 #include "item_dialogs.h"
 #include "password_dialogs.h"
 #include "plan_data.h"
+#include "plat/files.h"
 #include "plat/resource_strings.h"
 #include "plugin_api.h"
 #include "settings_store.h"
@@ -399,6 +406,89 @@ TEST_F(MainFrameTest, WorkingTimeCommandIsOneUndoStep) {
     EXPECT_FALSE(data->IsModified());
 }
 
+// A date or a time the working-time dialog cannot read is refused as the
+// booking dialog refuses it, before the weekdays, the period and the day
+// are judged; nothing is written.
+TEST_F(MainFrameTest, WorkingTimeRefusesWhatItCannotRead) {
+    const CPlanProperties& properties = *data->properties;
+    const auto [periodStart, periodEnd, dayStart, dayEnd] =
+        std::tuple(properties.periodStart, properties.periodEnd, properties.dayStartMinutes, properties.dayEndMinutes);
+    struct Case {
+        int control;
+        int part;
+        const char* typed;
+        unsigned message;
+    } cases[] = {
+        {IDC_WORKING_PERIOD, 0, "31.13.2024x", booking_ids::DATE_MISSING},
+        {IDC_WORKING_PERIOD, 1, "", booking_ids::DATE_MISSING},
+        {IDC_WORKING_DAY, 0, "25:99", booking_ids::TIME_MISSING},
+        {IDC_WORKING_DAY, 1, "", booking_ids::TIME_MISSING},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        bool stayed = false;
+        dlgtest::WhenModal<CWorkingTimeDlg>([&c, &stayed](CWorkingTimeDlg* dialog) {
+            // No weekday either: what cannot be read is named first.
+            for (int position = 0; position < 7; ++position)
+                ui::SendMessage(dialog->GetDlgItem(IDC_WORKING_WEEKDAYS), WM_SP_CHECKGROUP_SETCHECK, position, 0);
+            dialog->GetDlgItem(c.control)->findChildren<QLineEdit*>().at(c.part)->setText(c.typed);
+            static_cast<QAbstractButton*>(dialog->GetDlgItem(ui::IDOK))->click();
+            stayed = dialog->isVisible();
+            dialog->reject();
+        });
+        const std::size_t asked = prompts.asked().size();
+        frame->OnCommand(app_ids::ID_WORKING_TIME);
+        EXPECT_TRUE(stayed);
+        ASSERT_EQ(prompts.asked().size(), asked + 1);
+        EXPECT_EQ(prompts.asked().back().text, plat::LoadResString(c.message));
+        EXPECT_EQ(prompts.asked().back().type & ui::MB_ICONMASK, ui::MB_ICONSTOP);
+    }
+    EXPECT_EQ(std::tuple(properties.periodStart, properties.periodEnd, properties.dayStartMinutes,
+                         properties.dayEndMinutes),
+              std::tuple(periodStart, periodEnd, dayStart, dayEnd));
+    EXPECT_FALSE(data->IsModified());
+}
+
+// Each options command that changed a setting tells the plugins, once,
+// after the setting is stored; a cancelled dialog tells them nothing.
+TEST_F(MainFrameTest, OptionCommandsTellThePluginsOnceTheSettingIsStored) {
+    struct Case {
+        unsigned command;
+        std::function<void(bool ok)> script;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {app_ids::ID_UNITS_ON_SCREEN,
+         [](bool ok) {
+             dlgtest::WhenModal<CUnitsOnScreenDlg>([ok](CUnitsOnScreenDlg* dialog) {
+                 ui::SendMessage(dialog->GetDlgItem(IDC_UNITS_ON_SCREEN), WM_SP_LONGEDIT_SETVALUE, 0, 50);
+                 ok ? dialog->accept() : dialog->reject();
+             });
+         },
+         "ViewScheduleUnitsOnScreen", "30 30 30 24 50 13 12 3"},
+        {app_ids::ID_EDIT_SETTING,
+         [](bool ok) {
+             dlgtest::WhenModal<CSettingEditDlg>([ok](CSettingEditDlg* dialog) {
+                 static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_SETTING_KEY))->setText("PluginOption");
+                 static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_SETTING_VALUE))->setText("7");
+                 ok ? dialog->accept() : dialog->reject();
+             });
+         },
+         "PluginOption", "7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        for (const bool ok : {false, true}) {
+            dir.ClearTrace();
+            c.script(ok);
+            frame->OnCommand(c.command);
+            EXPECT_EQ(GetSetting(c.key), ok ? c.value : "") << ok;
+            const Lines trace = dir.Trace();
+            EXPECT_EQ(std::count(trace.begin(), trace.end(), "SettingsChanged"), ok ? 1 : 0) << ok;
+        }
+    }
+}
+
 // About shows the program's own version block; print setup stores the
 // margins in hundredths of a centimetre.
 TEST_F(MainFrameTest, AboutAndPrintSetupCommands) {
@@ -535,6 +625,182 @@ TEST_F(MainFrameTest, OpenAgainWithTheSecondPasswordGoesReadOnly) {
     EXPECT_EQ(GetSetting("PasswordEntered"), "1");
 }
 
+std::string Snapshot(CPlanData* data);
+
+// Opened read-only with the second password, the plan gains full access
+// when it is opened again with the first; the entry dialog asks for it.
+// Opened with the first password while another program held the file, the
+// plan is opened again with that password without asking once the file is
+// free.
+TEST_F(MainFrameTest, OpenAgainWithTheFirstPasswordGivesFullAccess) {
+    dlgtest::ModalWatchdog watchdog(3000);   // an entry dialog nobody expected
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    const auto enter = [](const char* password, int* asked = nullptr) {
+        dlgtest::WhenModal<CPasswordEntryDlg>([password, asked](CPasswordEntryDlg* dialog) {
+            if (asked != nullptr) ++*asked;
+            static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_ENTRY))->setText(password);
+            dialog->accept();
+        });
+    };
+    prompts.AnswerMessage(ui::IDOK);   // the read-only note
+    enter("beta");
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    ASSERT_TRUE(data->properties->IsWriteProtected());
+    ASSERT_EQ(GetSetting("PasswordLast"), "beta");
+
+    int asked = 0;
+    enter("alpha", &asked);
+    frame->OnCommand(app_ids::ID_CHANGE_PASSWORD);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(data->IsReadOnly());
+    EXPECT_FALSE(data->properties->IsWriteProtected());
+    EXPECT_EQ(frame->windowTitle().toStdString(), "site.qel - QEL Planner");
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(app_ids::ID_FILE_SAVE)->isEnabled());
+    EXPECT_EQ(GetSetting("PasswordLast"), "alpha");
+
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    plat::File other;
+    ASSERT_EQ(other.Open(path, true), 0);
+    ASSERT_TRUE(other.TryLockWrite());
+    prompts.AnswerMessage(ui::IDOK);   // the read-only note
+    enter("alpha");
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    ASSERT_TRUE(data->IsReadOnly());
+    ASSERT_FALSE(data->properties->IsWriteProtected());
+    other.Close();
+    asked = 0;
+    frame->OnCommand(app_ids::ID_CHANGE_PASSWORD);
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(data->IsReadOnly());
+    EXPECT_EQ(frame->windowTitle().toStdString(), "site.qel - QEL Planner");
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_EQ(prompts.asked().size(), 2u) << "the two read-only notes, nothing else";
+}
+
+// Cancelling the password leaves the plan as it was, changes included;
+// an unprotected plan is read again without a question.
+TEST_F(MainFrameTest, OpenAgainCancelledKeepsThePlan) {
+    dlgtest::ModalWatchdog watchdog(3000);   // an entry dialog nobody expected
+    const std::string path = dir.Path() + "site.qel";
+    ASSERT_EQ(dlgtest::SaveProtected(data, path, "alpha", "beta"), kDataOk);
+    AddResource("Unsaved");
+    const std::string before = Snapshot(data);
+    bool shown = false;
+    dlgtest::WhenModal<CPasswordEntryDlg>([&shown](CPasswordEntryDlg* dialog) {
+        shown = true;
+        dialog->reject();
+    });
+    prompts.AnswerMessage(ui::IDYES);   // the changes may go
+    frame->OnCommand(app_ids::ID_CHANGE_PASSWORD);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Snapshot(data), before);
+    EXPECT_TRUE(data->IsModified());
+    EXPECT_EQ(data->GetFileName(), path);
+
+    const std::string plain = dir.Path() + "plain.qel";
+    ui::ScriptedPrompts quiet;
+    ASSERT_TRUE(frame->Files().SaveDocumentTo(plain));
+    ASSERT_EQ(data->BeginTransaction("Unprotect"), kDataOk);
+    data->properties->BeginChange();
+    data->properties->passwordFlag = 0;
+    ASSERT_EQ(data->CommitTransaction(), kDataOk);
+    ASSERT_TRUE(frame->Files().SaveDocumentTo(plain));
+    AddResource("Later");
+    quiet.AnswerMessage(ui::IDYES);
+    frame->OnCommand(app_ids::ID_CHANGE_PASSWORD);
+    EXPECT_FALSE(data->IsModified());
+    EXPECT_EQ(Snapshot(data), before) << "read again from the file";
+    EXPECT_EQ(quiet.asked().size(), 1u) << "only the question about the changes";
+}
+
+// A plan opened read-only only because another program holds its file is
+// not write-protected: every dialog that changes the plan lets it change,
+// and Save goes to Save As.
+TEST_F(MainFrameTest, PlanHeldByAnotherProgramCanBeChanged) {
+    dlgtest::ModalWatchdog watchdog(3000);   // a dialog whose OK does nothing
+    const std::string path = dir.Path() + "held.qel";
+    ASSERT_TRUE(frame->Files().SaveDocumentTo(path));
+    frame->OnCommand(app_ids::ID_FILE_NEW);
+    plat::File other;
+    ASSERT_EQ(other.Open(path, true), 0);
+    ASSERT_TRUE(other.TryLockWrite());
+    prompts.AnswerMessage(ui::IDOK);   // the read-only note
+    ASSERT_TRUE(frame->Files().OpenDocument(path));
+    ASSERT_TRUE(data->IsReadOnly());
+    ASSERT_FALSE(data->properties->IsWriteProtected());
+    const CPlanProperties& properties = *data->properties;
+    const std::int32_t periodStart = properties.periodStart;
+    const std::int32_t periodEnd = properties.periodEnd;
+    // One date of the schedule options' period set to a day.
+    const auto changePeriod = [](int part, std::int32_t day) {
+        dlgtest::WhenModal<CScheduleOptionsDlg>([part, day](CScheduleOptionsDlg* dialog) {
+            QWidget* period = dialog->GetDlgItem(IDC_SCHEDULE_PERIOD);
+            EXPECT_TRUE(period->isEnabled());
+            ui::SendMessage(period, WM_SP_DATEPERIOD_SETDATE, ui::WPARAM(part), day);
+            static_cast<QAbstractButton*>(dialog->GetDlgItem(ui::IDOK))->click();
+        });
+    };
+
+    struct Case {
+        unsigned command;
+        std::function<void()> script;   // what the user does in the dialog
+        std::function<bool()> changed;
+    } cases[] = {
+        {app_ids::ID_WORKING_TIME,
+         [] {
+             dlgtest::WhenModal<CWorkingTimeDlg>([](CWorkingTimeDlg* dialog) {
+                 ui::SendMessage(dialog->GetDlgItem(IDC_WORKING_DAY), WM_SP_TIMEPERIOD_SETTIME, 0, 420);
+                 static_cast<QAbstractButton*>(dialog->GetDlgItem(ui::IDOK))->click();
+             });
+         },
+         [&] { return properties.dayStartMinutes == 420; }},
+        // Either date alone is a change of the period.
+        {app_ids::ID_SCHEDULE_OPTIONS, [&] { changePeriod(0, periodStart - 7); },
+         [&] { return properties.periodStart == periodStart - 7 && properties.periodEnd == periodEnd; }},
+        {app_ids::ID_SCHEDULE_OPTIONS, [&] { changePeriod(1, periodEnd + 7); },
+         [&] { return properties.periodStart == periodStart - 7 && properties.periodEnd == periodEnd + 7; }},
+        {app_ids::ID_FILTER_DIALOG,
+         [] {
+             dlgtest::WhenModal<CFilterDlg>([](CFilterDlg* dialog) {
+                 EXPECT_TRUE(dialog->GetDlgItem(IDC_FILTER_SAVE_AS)->isEnabled());
+                 dialog->reject();
+             });
+         },
+         [] { return true; }},
+        {app_ids::ID_DOCUMENT_PASSWORDS,
+         [] {
+             dlgtest::WhenModal<CFilePasswordDlg>([](CFilePasswordDlg* dialog) {
+                 static_cast<QAbstractButton*>(dialog->GetDlgItem(IDC_PASSWORD_PROTECT))->click();
+                 static_cast<QLineEdit*>(dialog->GetDlgItem(IDC_PASSWORD_FIRST))->setText("alpha");
+                 dlgtest::WhenModal<CPasswordConfirmDlg>([](CPasswordConfirmDlg* confirm) {
+                     static_cast<QLineEdit*>(confirm->GetDlgItem(IDC_PASSWORD_ENTRY))->setText("alpha");
+                     static_cast<QAbstractButton*>(confirm->GetDlgItem(ui::IDOK))->click();
+                 });
+                 static_cast<QAbstractButton*>(dialog->GetDlgItem(ui::IDOK))->click();
+             });
+         },
+         [&] { return properties.passwordFlag == 1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        frame->UpdateCommandStates();
+        ASSERT_TRUE(frame->Action(c.command)->isEnabled());
+        c.script();
+        frame->OnCommand(c.command);
+        EXPECT_TRUE(c.changed());
+    }
+    EXPECT_TRUE(data->IsModified());
+    const std::string copy = dir.Path() + "copy.qel";
+    prompts.AnswerFile(copy);
+    frame->OnCommand(app_ids::ID_FILE_SAVE);
+    EXPECT_EQ(data->GetFileName(), copy);
+    EXPECT_FALSE(data->IsModified());
+    EXPECT_TRUE(prompts.allAnswered());
+}
+
 TEST_F(MainFrameTest, BaseUnitComboFollowsAndWritesTheSetting) {
     QComboBox* combo = frame->ToolBar()->BaseUnitCombo();
     ASSERT_EQ(combo->count(), 7);
@@ -663,6 +929,9 @@ TEST_F(MainFrameTest, ItemCommandsRunTheirDialogsAndAnswerOne) {
     ASSERT_EQ(data->tasks->Add(lift), kDataOk);
     ASSERT_EQ(data->CommitTransaction(), kDataOk);
     const std::string before = Snapshot(data);
+    // Memory that holds no record of the plan; the commands must not look inside.
+    alignas(std::max_align_t) char nothing[512] = {};
+    void* stranger = nothing;
 
     const struct {
         const char* name;
@@ -690,7 +959,14 @@ TEST_F(MainFrameTest, ItemCommandsRunTheirDialogsAndAnswerOne) {
         EXPECT_EQ(QELA_Command(c.name, c.arg), 1);
         EXPECT_TRUE(c.confirms ? prompts.allAnswered() : shown);
         EXPECT_EQ(Snapshot(data), before);
-        if (c.arg != nullptr) EXPECT_EQ(QELA_Command(c.name, nullptr), 0);
+        if (c.arg == nullptr) continue;
+        // Without its record, or with one that is not in the plan, a command
+        // does nothing and answers 0: no dialog, no question, no message.
+        const std::size_t asked = prompts.asked().size();
+        EXPECT_EQ(QELA_Command(c.name, nullptr), 0);
+        EXPECT_EQ(QELA_Command(c.name, stranger), 0);
+        EXPECT_EQ(prompts.asked().size(), asked);
+        EXPECT_EQ(Snapshot(data), before);
     }
 
     // Added through the dialog: one undo step.
@@ -749,8 +1025,10 @@ TEST_F(MainFrameTest, DeleteResourceTakesItsBookingsAndUndoRestoresAll) {
     EXPECT_EQ(Snapshot(data), before);
 }
 
-// On a write-protected document the changing commands say so and change nothing; editing only shows.
-TEST_F(MainFrameTest, ItemCommandsOnAWriteProtectedDocumentSaySo) {
+// On a write-protected document the changing commands change nothing and
+// answer 0 without a message (the plugin that asked may tell the user);
+// editing only shows.
+TEST_F(MainFrameTest, ItemCommandsOnAWriteProtectedDocumentRefuseQuietly) {
     ASSERT_EQ(data->BeginTransaction("Setup"), kDataOk);
     CResource* crane = data->resources->Create();
     crane->SetName("Crane");
@@ -770,12 +1048,11 @@ TEST_F(MainFrameTest, ItemCommandsOnAWriteProtectedDocumentSaySo) {
     const std::string before = Snapshot(data);
     const std::size_t asked = prompts.asked().size();
 
-    for (const char* name : {"AddResource", "AddTaskGroup", "DeleteResource"}) {
+    for (const char* name : {"AddResource", "AddTask", "AddResourceGroup", "AddTaskGroup", "DeleteResource"}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(QELA_Command(name, opened), 1);
-        EXPECT_EQ(prompts.asked().back().text, plat::LoadResString(ids::ITEM_READ_ONLY));
+        EXPECT_EQ(QELA_Command(name, opened), 0);
     }
-    EXPECT_EQ(prompts.asked().size(), asked + 3);
+    EXPECT_EQ(prompts.asked().size(), asked);
     bool okEnabled = true;
     dlgtest::WhenModal<CItemDlg>([&](CItemDlg* d) {
         okEnabled = d->GetDlgItem(ui::IDOK)->isEnabled();

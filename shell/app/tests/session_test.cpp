@@ -275,6 +275,22 @@ TEST_F(SessionTest, FromTheDemoPlanToAProtectedCopyAndBack) {
         EXPECT_FALSE(frame->Action(command)->isEnabled()) << command;
     EXPECT_EQ(FactsOf(Plan()), imported);
     SaveScreenShot("13-reopen-read-only");
+
+    // 14. Opened again with the first password: full access.
+    WhenModal<CPasswordEntryDlg>([](CPasswordEntryDlg* dialog) {
+        TypeInto(dialog->GetDlgItem(IDC_PASSWORD_ENTRY), kFirstPassword);
+        SaveScreenShot("14-reopen-full-access-password");
+        Click(dialog->GetDlgItem(ui::IDOK));
+    });
+    apptest::ChooseMenuCommand(frame, ID_CHANGE_PASSWORD, "14-reopen-full-access-menu");
+    EXPECT_EQ(Title(), TitleOf("Session.qel"));
+    EXPECT_FALSE(Plan()->IsReadOnly());
+    EXPECT_FALSE(Plan()->properties->IsWriteProtected());
+    frame->UpdateCommandStates();
+    for (unsigned command : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_DOCUMENT_PASSWORDS})
+        EXPECT_TRUE(frame->Action(command)->isEnabled()) << command;
+    EXPECT_EQ(FactsOf(Plan()), imported);
+    SaveScreenShot("14-reopen-full-access");
 }
 
 }  // namespace
