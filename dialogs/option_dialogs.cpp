@@ -240,6 +240,10 @@ bool CScheduleOptionsDlg::OnCommand(int id, unsigned code, QWidget*) {
 
 void CScheduleOptionsDlg::OnOK() {
     if (!UpdateData(true)) return;
+    if (!fromDate.IsValid() || !toDate.IsValid()) {
+        Refuse(IDC_SCHEDULE_PERIOD, booking_ids::DATE_MISSING);
+        return;
+    }
     if (PeriodReversed(fromDate, toDate)) {
         Refuse(IDC_SCHEDULE_PERIOD, booking_ids::PERIOD_REVERSED);
         return;

@@ -83,7 +83,7 @@ constexpr Entry kStrings[] = {
     {ids::REOPEN_FAILED, "The document could not be opened again."},
     {ids::OPEN_CANNOT, "The file \"%s\" cannot be opened."},
     {ids::OPEN_FAILED, "\"%s\" could not be opened. It is not a planning document, or it is damaged."},
-    {ids::OPEN_READ_ONLY, "\"%s\" was opened read-only. Changes cannot be saved."},
+    {ids::OPEN_READ_ONLY, "\"%s\" was opened read-only: it cannot be saved under its own name."},
     {ids::OPEN_TEXTS_SHORTENED,
      "Some names or texts of \"%s\" were longer than a field holds in this version and were shortened. "
      "Check them before you save the document."},

@@ -104,6 +104,7 @@ TEST(OptionValuesTest, UnitsOnScreenUnitAndBounds) {
 const char* Texts(unsigned id) {
     switch (id) {
     case 14041: return "no working day";
+    case 14062: return "no date";
     case 600: return "Minutes (%s)";
     case 601: return "Hours (%s)";
     case 602: return "Days (%s)";
@@ -206,23 +207,42 @@ TEST_F(OptionDialogTest, UnitsTheComboDoesNotOfferAreSafe) {
     }
 }
 
-TEST_F(OptionDialogTest, PeriodWithoutWorkingDayIsRefused) {
-    CScheduleOptionsDlg dialog(false, kMondayToFriday, false);
-    dialog.fromDate = CDate(6, 1, 2024);
-    dialog.toDate = CDate(7, 1, 2024);   // a weekend
-    dialog.show();
-    ClickOk(dialog);
-    EXPECT_TRUE(dialog.isVisible());
-    ASSERT_EQ(prompts.asked().size(), 1u);
-    EXPECT_EQ(prompts.asked()[0].text, "no working day");
-    EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_SCHEDULE_PERIOD)->focusProxy());
-
-    CScheduleOptionsDlg allowed(false, kMondayToFriday, true);
-    allowed.fromDate = CDate(6, 1, 2024);
-    allowed.toDate = CDate(7, 1, 2024);
-    allowed.show();
-    ClickOk(allowed);
-    EXPECT_EQ(allowed.result(), ui::IDOK);
+// A period that cannot be read is named as such before its working days are
+// judged; a weekend without working days is refused unless allowed.
+TEST_F(OptionDialogTest, PeriodThatCannotBeReadOrHasNoWorkingDayIsRefused) {
+    struct Case {
+        const char* fromText;   // typed over the start date; nullptr keeps it
+        const char* toText;
+        bool allowWithout;
+        const char* message;    // nullptr: accepted
+    } cases[] = {
+        {nullptr, nullptr, false, "no working day"},
+        {nullptr, nullptr, true, nullptr},
+        {"", nullptr, false, "no date"},
+        {nullptr, "31.13.2024x", true, "no date"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << (c.fromText ? c.fromText : "-") << " / " << (c.toText ? c.toText : "-"));
+        const std::size_t asked = prompts.asked().size();
+        CScheduleOptionsDlg dialog(false, kMondayToFriday, c.allowWithout);
+        dialog.fromDate = CDate(6, 1, 2024);
+        dialog.toDate = CDate(7, 1, 2024);   // a weekend
+        dialog.show();
+        const QList<QLineEdit*> parts = dialog.GetDlgItem(IDC_SCHEDULE_PERIOD)->findChildren<QLineEdit*>();
+        ASSERT_EQ(parts.size(), 2);
+        if (c.fromText) parts[0]->setText(c.fromText);
+        if (c.toText) parts[1]->setText(c.toText);
+        ClickOk(dialog);
+        if (!c.message) {
+            EXPECT_EQ(dialog.result(), ui::IDOK);
+            EXPECT_EQ(prompts.asked().size(), asked);
+            continue;
+        }
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(prompts.asked().size(), asked + 1);
+        EXPECT_EQ(prompts.asked().back().text, c.message);
+        EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_SCHEDULE_PERIOD)->focusProxy());
+    }
 }
 
 TEST_F(OptionDialogTest, HidingTheNonWorkingTimeDisablesItsColour) {

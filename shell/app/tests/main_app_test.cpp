@@ -586,7 +586,7 @@ TEST_F(MainFrameTest, ProtectedFileOpensReadOnlyWithTheSecondPassword) {
     EXPECT_TRUE(data->IsReadOnly());
     EXPECT_EQ(frame->windowTitle().toStdString(), "site.qel - QEL Planner (read-only)");
     ASSERT_EQ(prompts.asked().size(), 2u);   // the wrong password, then the read-only note
-    EXPECT_EQ(prompts.asked()[1].text, "\"" + path + "\" was opened read-only. Changes cannot be saved.");
+    EXPECT_EQ(prompts.asked()[1].text, "\"" + path + "\" was opened read-only: it cannot be saved under its own name.");
     EXPECT_EQ(GetSetting("PasswordLast"), "beta");
     EXPECT_FALSE(frame->Action(app_ids::ID_FILE_SAVE)->isEnabled());
     EXPECT_FALSE(frame->Action(app_ids::ID_DOCUMENT_PASSWORDS)->isEnabled());
