@@ -288,8 +288,8 @@ bool CImportDlg::CheckInput() {
 void CImportDlg::OnOK() {
     if (!UpdateData(true) || !CheckInput()) return;
     ApplyToImporter();
-    importer_->SetErrorView([this](const std::vector<ImportError>& errors) {
-        CImportErrorDlg(errors, GetIntSetting(settings_, "ImportErrorDlgColumnWidth", 100), this).exec();
+    importer_->SetErrorView([this](const std::vector<ImportError>& errors, std::size_t total) {
+        CImportErrorDlg(errors, total, GetIntSetting(settings_, "ImportErrorDlgColumnWidth", 100), this).exec();
     });
     const int trial = importer_->ReadFile(fileName, true, true);
     importer_->Reset();
