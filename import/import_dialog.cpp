@@ -190,7 +190,7 @@ std::size_t CImportDlg::FileColumnCount(int separator) const {
 
 void CImportDlg::FillColumnList() {
     std::vector<std::string> first;
-    if (!IsInputValid() || !ReadFirstLine(separatorIndex, first)) first.clear();
+    if (IsInputValid()) ReadFirstLine(separatorIndex, first);
     ShowColumns(first);
 }
 

@@ -61,7 +61,8 @@ private:
     // The columns the grid would offer with that separator (0 without a file).
     std::size_t FileColumnCount(int separator) const;
     void FillColumnList();
-    // Offers the fields of the first line as the grid's columns, none assigned.
+    // Offers the fields of the first line as the grid's columns, none assigned
+    // (no fields: no file, no columns).
     void ShowColumns(const std::vector<std::string>& first);
     void Refresh();
     void OnBrowse();
