@@ -1,11 +1,13 @@
 // Replays the committed fuzz corpus through the fuzz entry points, so the
-// readers stay clean on every input the fuzzers have found interesting.
+// readers and the import stay clean on every input the fuzzers have found
+// interesting.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "fuzz_entries.h"
+#include "import_fuzz_entries.h"
 #include "plat/files.h"
 #include "testing/temp_directory.h"
 
@@ -30,6 +32,10 @@ TEST(FuzzCorpus, DocumentInputsReplayCleanly) {
 
 TEST(FuzzCorpus, OlderInputsReplayCleanly) {
     EXPECT_GT(ReplayDirectory(QEL_CORPUS_DIR "/older", FuzzOlderInput), 0);
+}
+
+TEST(FuzzCorpus, ImportInputsReplayCleanly) {
+    EXPECT_GT(ReplayDirectory(QEL_CORPUS_DIR "/import", FuzzImportInput), 0);
 }
 
 }  // namespace

@@ -73,15 +73,15 @@ CBookingImporter::Names CBookingImporter::CollectNames() const {
     return names;
 }
 
-int CBookingImporter::ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>&) {
-    const std::size_t before = errors.size();
+std::size_t CBookingImporter::ValidateRows(ImportErrorList& errors, ImportErrorList&) {
+    const std::size_t before = errors.Total();
     const Names names = CollectNames();
     ImportPeriod period;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Record& record = records[i];
         const auto& texts = record.texts;
         auto report = [&](int field, unsigned message) {
-            errors.push_back(Error(i, field, texts[field], message));
+            errors.Add(Error(i, field, texts[field], message));
         };
         period.Parse(record);
         const std::pair<int, bool> checks[] = {
@@ -98,7 +98,7 @@ int CBookingImporter::ValidateRows(std::vector<ImportError>& errors, std::vector
                 report(field, isDate ? ids::IMPORT_DATE_INVALID : ids::IMPORT_TIME_INVALID);
         }
         if (period.DatesValid() && period.TimesValid() && !period.IsOrdered())
-            errors.push_back(Error(i, -1, "", ids::IMPORT_END_BEFORE_START));
+            errors.Add(Error(i, -1, "", ids::IMPORT_END_BEFORE_START));
         if (texts[Record::kResource].empty())
             report(Record::kResource, ids::IMPORT_VALUE_MISSING);
         else if (!Find(names.resources, texts[Record::kResource]))
@@ -108,7 +108,7 @@ int CBookingImporter::ValidateRows(std::vector<ImportError>& errors, std::vector
         else if (!Find(names.tasks, texts[Record::kTask]))
             report(Record::kTask, ids::IMPORT_TASK_UNKNOWN);
     }
-    return static_cast<int>(errors.size() - before);
+    return errors.Total() - before;
 }
 
 int CBookingImporter::Commit() {

@@ -42,7 +42,7 @@ public:
     int Commit() override;
     int GetFieldList(std::vector<ImportField>& list) override;
     bool SetField(CImportRecord& record, int field, std::string_view text) override;
-    int ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>& warnings) override;
+    std::size_t ValidateRows(ImportErrorList& errors, ImportErrorList& warnings) override;
 
 private:
     // Exact names; of several records with one name the later one.

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <filesystem>
-#include <fstream>
 
 #include "import/import_lists.h"
 #include "import/import_setup.h"
@@ -173,25 +172,32 @@ void CImportDlg::EnableControls() {
     GetDlgItem(IDC_IMPORT_AUTO_ASSIGN)->setEnabled(valid && firstLineNames);
 }
 
-bool CImportDlg::ReadFirstLine(std::vector<std::string>& fields) const {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return false;
-    std::string line;
-    std::getline(in, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string text = DecodeImportText(std::move(line));
-    const char separators[] = {SeparatorOfIndex(separatorIndex), '\n'};
+bool CImportDlg::ReadFirstLine(int separator, std::vector<std::string>& fields) const {
+    std::string text;
+    if (!ReadImportFirstLine(fileName, text)) return false;
+    const char separators[] = {SeparatorOfIndex(separator), '\n'};
     std::vector<std::string_view> parts;
     SplitImportLine(text, std::string_view(separators, 2), parts);
     fields.assign(parts.begin(), parts.end());
     return true;
 }
 
+std::size_t CImportDlg::FileColumnCount(int separator) const {
+    std::vector<std::string> first;
+    if (!IsInputValid() || !ReadFirstLine(separator, first)) return 0;
+    return std::min(first.size(), kMaxImportColumns);
+}
+
 void CImportDlg::FillColumnList() {
+    std::vector<std::string> first;
+    if (IsInputValid()) ReadFirstLine(separatorIndex, first);
+    ShowColumns(first);
+}
+
+void CImportDlg::ShowColumns(const std::vector<std::string>& first) {
     grid_.SendMessage(WM_SP_ASSIGNGRID_REMOVECOLUMNS);
     columns_.clear();
-    std::vector<std::string> first;
-    if (!IsInputValid() || !ReadFirstLine(first)) return;
+    if (first.empty()) return;
     const std::vector<std::string_view> parts(first.begin(), first.end());
     columns_ = ImportColumnEntries(parts, firstLineNames, [](int n) {
         return plat::FormatChecked(plat::LoadResString(ids::IMPORT_COLUMN_NUMBER), {n});
@@ -205,7 +211,7 @@ void CImportDlg::Refresh() {
     EnableControls();
     if (!IsInputValid()) return;
     std::vector<std::string> first;
-    if (!ReadFirstLine(first)) {
+    if (!ReadFirstLine(separatorIndex, first)) {
         ui::MessageBoxById(this, ids::IMPORT_FIRST_LINE_UNREADABLE, ui::MB_ICONSTOP, {fileName});
         return;
     }
@@ -214,7 +220,7 @@ void CImportDlg::Refresh() {
     const bool differs = firstLineNames
         ? shown != count || !std::equal(first.begin(), first.begin() + count, columns_.begin() + 1)
         : shown != count;
-    if (differs) FillColumnList();
+    if (differs) ShowColumns(first);
 }
 
 std::vector<std::string> CImportDlg::FieldNames() const {
@@ -288,8 +294,8 @@ bool CImportDlg::CheckInput() {
 void CImportDlg::OnOK() {
     if (!UpdateData(true) || !CheckInput()) return;
     ApplyToImporter();
-    importer_->SetErrorView([this](const std::vector<ImportError>& errors) {
-        CImportErrorDlg(errors, GetIntSetting(settings_, "ImportErrorDlgColumnWidth", 100), this).exec();
+    importer_->SetErrorView([this](const std::vector<ImportError>& errors, std::size_t total) {
+        CImportErrorDlg(errors, total, GetIntSetting(settings_, "ImportErrorDlgColumnWidth", 100), this).exec();
     });
     const int trial = importer_->ReadFile(fileName, true, true);
     importer_->Reset();
@@ -339,32 +345,23 @@ void CImportDlg::LoadDescription() {
     const std::optional<std::string> path = ui::CurrentPrompts().OpenFile(this, request);
     if (!path) return;
     KeepFolder(*path);
-    const std::vector<int> before = Assignments();
-    const int oldSeparator = separatorIndex;
-    const bool oldNames = firstLineNames;
+    // Checked against the file as the description would read it, before
+    // anything is changed: a description that does not fit changes nothing.
     ImportDescription description;
     std::vector<int> entries;
-    bool loaded = LoadImportDescription(*path, static_cast<int>(before.size()), description) ==
-                  DescriptionLoad::Loaded;
-    if (loaded) {
-        separatorIndex = description.separatorIndex;
-        firstLineNames = description.firstLineNames;
-        UpdateData(false);
-        EnableControls();
-        FillColumnList();
-        loaded = FitDescriptionColumns(description.columns, columns_.empty() ? 0 : columns_.size() - 1, entries);
-    }
-    if (loaded) {
-        SetAssignments(entries);
+    const bool fits =
+        LoadImportDescription(*path, static_cast<int>(FieldNames().size()), description) ==
+            DescriptionLoad::Loaded &&
+        FitDescriptionColumns(description.columns, FileColumnCount(description.separatorIndex), entries);
+    if (!fits) {
+        ui::MessageBoxById(this, ids::IMPORT_DESCRIPTION_MISMATCH, ui::MB_ICONSTOP);
+        UpdateData(true);
         return;
     }
-    ui::MessageBoxById(this, ids::IMPORT_DESCRIPTION_MISMATCH, ui::MB_ICONSTOP);
-    if (separatorIndex != oldSeparator || firstLineNames != oldNames) {
-        separatorIndex = oldSeparator;
-        firstLineNames = oldNames;
-        UpdateData(false);
-        EnableControls();
-        FillColumnList();
-        SetAssignments(before);
-    }
+    separatorIndex = description.separatorIndex;
+    firstLineNames = description.firstLineNames;
+    UpdateData(false);
+    EnableControls();
+    FillColumnList();
+    SetAssignments(entries);
 }

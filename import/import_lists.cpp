@@ -2,12 +2,14 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "import/import_table.h"
+#include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "string_ids.h"
 
@@ -20,9 +22,6 @@ QTableWidgetItem* Cell(const std::string& text, bool right = false) {
     if (right) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
 }
-
-// A preview is for looking, not for holding a whole large file in a list.
-constexpr std::size_t kMaxPreviewLines = 10000;
 
 }  // namespace
 
@@ -65,7 +64,7 @@ CImportPreviewDlg::CImportPreviewDlg(const std::vector<ImportField>& fields,
     std::vector<std::pair<std::string, int>> columns{{plat::LoadResString(ids::IMPORT_PREVIEW_LINE), 2 * columnWidth / 3}};
     for (const ImportField& field : fields) columns.emplace_back(field.name, columnWidth);
     SetColumns(columns, 1);
-    const std::size_t rows = std::min(lines.LineCount(), kMaxPreviewLines);
+    const std::size_t rows = std::min(lines.LineCount(), kMaxImportListRows);
     table_->setRowCount(static_cast<int>(rows));
     std::vector<std::string_view> parts;
     for (std::size_t row = 0; row < rows; ++row) {
@@ -80,8 +79,16 @@ CImportPreviewDlg::CImportPreviewDlg(const std::vector<ImportField>& fields,
     }
 }
 
-CImportErrorDlg::CImportErrorDlg(const std::vector<ImportError>& errors, int columnWidth, QWidget* parent)
+CImportErrorDlg::CImportErrorDlg(const std::vector<ImportError>& errors, std::size_t total, int columnWidth,
+                                 QWidget* parent)
     : CImportListDlg(ids::IMPORT_LABELS + 12, parent) {
+    if (total > errors.size()) {
+        auto* count = new QLabel(QString::fromStdString(plat::FormatChecked(
+            plat::LoadResString(ids::IMPORT_ERRORS_IN_ALL),
+            {static_cast<long long>(total), static_cast<long long>(errors.size())})));
+        count->setWordWrap(true);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, count);
+    }
     SetColumns({{plat::LoadResString(ids::IMPORT_ERROR_COLUMNS), 2 * columnWidth / 3},
                 {plat::LoadResString(ids::IMPORT_ERROR_COLUMNS + 1), columnWidth},
                 {plat::LoadResString(ids::IMPORT_ERROR_COLUMNS + 2), columnWidth},

@@ -33,7 +33,10 @@ public:
                       QWidget* parent = nullptr);
 };
 
+// One row per listed error; when the list holds only the first of them, a
+// line above it says how many there were in all.
 class CImportErrorDlg : public CImportListDlg {
 public:
-    CImportErrorDlg(const std::vector<ImportError>& errors, int columnWidth, QWidget* parent = nullptr);
+    CImportErrorDlg(const std::vector<ImportError>& errors, std::size_t total, int columnWidth,
+                    QWidget* parent = nullptr);
 };

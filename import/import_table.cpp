@@ -39,6 +39,32 @@ std::string DecodeImportText(std::string bytes) {
     return plat::Cp1252ToUtf8(bytes);
 }
 
+namespace {
+
+// The line that starts at pos, without its line end; pos moves past it. A
+// carriage return before the line feed belongs to the line end.
+std::string_view NextLine(std::string_view all, std::size_t& pos) {
+    std::size_t end = all.find('\n', pos);
+    const std::size_t next = end == std::string_view::npos ? all.size() : end + 1;
+    if (end == std::string_view::npos) end = all.size();
+    std::string_view line = all.substr(pos, end - pos);
+    if (end < all.size() && line.ends_with('\r')) line.remove_suffix(1);
+    pos = next;
+    return line;
+}
+
+bool ReadDecoded(const std::string& path, std::string& text) {
+    plat::File file;
+    std::string bytes;
+    if (file.Open(path, false) != 0) return false;
+    bytes.reserve(static_cast<std::size_t>(std::max<std::int64_t>(file.Size(), 0)));
+    if (!file.ReadAll(bytes)) return false;
+    text = DecodeImportText(std::move(bytes));
+    return true;
+}
+
+}  // namespace
+
 void ImportTable::Assign(std::string text, char separator, bool skipFirstLine) {
     Clear();
     text_ = std::move(text);
@@ -48,12 +74,7 @@ void ImportTable::Assign(std::string text, char separator, bool skipFirstLine) {
     std::size_t pos = 0;
     bool first = true;
     while (pos < all.size()) {
-        std::size_t end = all.find('\n', pos);
-        const std::size_t next = end == std::string_view::npos ? all.size() : end + 1;
-        if (end == std::string_view::npos) end = all.size();
-        std::string_view line = all.substr(pos, end - pos);
-        if (end < all.size() && line.ends_with('\r')) line.remove_suffix(1);
-        pos = next;
+        const std::string_view line = NextLine(all, pos);
         if (!(first && skipFirstLine)) lines_.push_back(line);
         first = false;
     }
@@ -74,11 +95,16 @@ void ImportTable::GetLine(std::size_t index, std::vector<std::string_view>& fiel
 bool ReadImportTable(const std::string& path, char separator, bool skipFirstLine,
                      ImportTable& table) {
     table.Clear();
-    plat::File file;
-    std::string bytes;
-    if (file.Open(path, false) != 0) return false;
-    bytes.reserve(static_cast<std::size_t>(std::max<std::int64_t>(file.Size(), 0)));
-    if (!file.ReadAll(bytes)) return false;
-    table.Assign(DecodeImportText(std::move(bytes)), separator, skipFirstLine);
+    std::string text;
+    if (!ReadDecoded(path, text)) return false;
+    table.Assign(std::move(text), separator, skipFirstLine);
+    return true;
+}
+
+bool ReadImportFirstLine(const std::string& path, std::string& line) {
+    std::string text;
+    if (!ReadDecoded(path, text)) return false;
+    std::size_t pos = 0;
+    line = NextLine(text, pos);
     return true;
 }

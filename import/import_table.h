@@ -49,3 +49,8 @@ private:
 // read (the table is then empty).
 bool ReadImportTable(const std::string& path, char separator, bool skipFirstLine,
                      ImportTable& table);
+
+// The first line of a file as the table reads it: decoded first (a UTF-16
+// line feed is two bytes), without its line end; false when the file
+// cannot be read.
+bool ReadImportFirstLine(const std::string& path, std::string& line);

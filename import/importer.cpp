@@ -1,7 +1,5 @@
 #include "import/importer.h"
 
-#include <algorithm>
-
 #include "plat/resource_strings.h"
 #include "string_ids.h"
 #include "ui/prompts.h"
@@ -44,6 +42,7 @@ int CImporter::Run(bool interactive) {
 
 int CImporter::ReadFile(const std::string& path, bool interactive, bool) {
     lastErrors_.clear();
+    lastErrorTotal_ = 0;
     if (!ReadLines(path, lines)) {
         if (interactive)
             ui::MessageBoxById(nullptr, ids::IMPORT_CANNOT_READ, ui::MB_ICONSTOP, {path});
@@ -56,14 +55,13 @@ int CImporter::ReadFile(const std::string& path, bool interactive, bool) {
         Reset();
         return kImportInvalid;
     }
-    std::vector<ImportError> errors, warnings;
+    ImportErrorList errors, warnings;
     CheckNulBytes(errors);
     ValidateRows(errors, warnings);
-    if (!errors.empty()) {
-        std::stable_sort(errors.begin(), errors.end(),
-                         [](const ImportError& a, const ImportError& b) { return a.line < b.line; });
-        lastErrors_ = std::move(errors);
-        if (interactive && errorView_) errorView_(lastErrors_);
+    if (!errors.Empty()) {
+        lastErrorTotal_ = errors.Total();
+        lastErrors_ = errors.TakeListed();
+        if (interactive && errorView_) errorView_(lastErrors_, lastErrorTotal_);
         Reset();
         return kImportInvalid;
     }
@@ -97,7 +95,7 @@ int CImporter::BuildRecords() {
     return static_cast<int>(RecordCount());
 }
 
-void CImporter::CheckNulBytes(std::vector<ImportError>& errors) const {
+void CImporter::CheckNulBytes(ImportErrorList& errors) const {
     const std::vector<int> columnOf = ColumnsOfFields();
     std::vector<std::string_view> line;
     for (std::size_t i = 0; i < lines.LineCount(); ++i) {
@@ -106,7 +104,7 @@ void CImporter::CheckNulBytes(std::vector<ImportError>& errors) const {
             const int column = columnOf[k];
             if (column < 0 || static_cast<std::size_t>(column) >= line.size()) continue;
             if (line[column].find('\0') != std::string_view::npos)
-                errors.push_back(Error(i, static_cast<int>(k), line[column], ids::IMPORT_NUL_IN_FIELD));
+                errors.Add(Error(i, static_cast<int>(k), line[column], ids::IMPORT_NUL_IN_FIELD));
         }
     }
 }

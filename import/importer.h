@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "import/import_errors.h"
 #include "import/import_table.h"
 #include "plan_data.h"
 #include "support/setting_values.h"
@@ -19,13 +20,6 @@
 struct ImportField {
     std::string name;
     bool required = false;
-};
-
-struct ImportError {
-    int line = 0;           // 0-based line of the file, the names line counted
-    std::string field;      // the target field's name ("" for a whole record)
-    std::string value;
-    std::string message;
 };
 
 // One target record per data line: a fixed number of texts, which point
@@ -79,17 +73,18 @@ public:
     virtual std::size_t RecordCount() const = 0;
     // text lives as long as the importer's lines.
     virtual bool SetField(CImportRecord& record, int field, std::string_view text) = 0;
-    // Appends the errors in the order found; returns their number.
-    virtual int ValidateRows(std::vector<ImportError>& errors,
-                             std::vector<ImportError>& warnings) = 0;
+    // Adds the errors in the order found; returns their number.
+    virtual std::size_t ValidateRows(ImportErrorList& errors, ImportErrorList& warnings) = 0;
 
-    // Shows the errors of a failed read (the error list dialog); without
-    // one, interactive reads show no list.
-    void SetErrorView(std::function<void(const std::vector<ImportError>&)> view) {
-        errorView_ = std::move(view);
-    }
-    // The errors of the last read, kept across Reset for the caller.
+    // Shows the errors of a failed read (the error list dialog): the first
+    // ones by line and how many there were in all. Without one,
+    // interactive reads show no list.
+    using ErrorView = std::function<void(const std::vector<ImportError>& listed, std::size_t total)>;
+    void SetErrorView(ErrorView view) { errorView_ = std::move(view); }
+    // The errors of the last read as listed, and how many there were in
+    // all; kept across Reset for the caller.
     const std::vector<ImportError>& LastErrors() const { return lastErrors_; }
+    std::size_t LastErrorTotal() const { return lastErrorTotal_; }
 
     const ImportTable& Lines() const { return lines; }
 
@@ -117,10 +112,11 @@ private:
     // The file column of each target field, -1 for none.
     std::vector<int> ColumnsOfFields() const;
     // A NUL byte cannot be stored in a record's text.
-    void CheckNulBytes(std::vector<ImportError>& errors) const;
+    void CheckNulBytes(ImportErrorList& errors) const;
 
-    std::function<void(const std::vector<ImportError>&)> errorView_;
+    ErrorView errorView_;
     std::vector<ImportError> lastErrors_;
+    std::size_t lastErrorTotal_ = 0;
 };
 
 // The records of one kind of import, kept in one block.

@@ -38,12 +38,11 @@ bool CNameGroupImporter::SetField(CImportRecord& record, int field, std::string_
     return true;
 }
 
-int CNameGroupImporter::ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>&) {
-    const std::size_t before = errors.size();
+std::size_t CNameGroupImporter::ValidateRows(ImportErrorList& errors, ImportErrorList&) {
+    const std::size_t before = errors.Total();
     for (std::size_t i = 0; i < records.size(); ++i)
-        if (records[i].name.empty())
-            errors.push_back(Error(i, Record::kName, "", ids::IMPORT_VALUE_MISSING));
-    return static_cast<int>(errors.size() - before);
+        if (records[i].name.empty()) errors.Add(Error(i, Record::kName, "", ids::IMPORT_VALUE_MISSING));
+    return errors.Total() - before;
 }
 
 template <class GroupCollection, class ItemCollection>

@@ -21,7 +21,7 @@ public:
     int GetFieldList(std::vector<ImportField>& list) override;
     bool SetField(CImportRecord& record, int field, std::string_view text) override;
     // Only an empty name is an error; groups and existing names are free.
-    int ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>& warnings) override;
+    std::size_t ValidateRows(ImportErrorList& errors, ImportErrorList& warnings) override;
 
 protected:
     // Writes the records into a kind's two collections in one transaction.

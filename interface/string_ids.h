@@ -127,6 +127,7 @@ inline constexpr unsigned IMPORT_DATE_INVALID = 34122;
 inline constexpr unsigned IMPORT_END_BEFORE_START = 34123;
 inline constexpr unsigned IMPORT_TIME_INVALID = 34124;
 inline constexpr unsigned IMPORT_NUL_IN_FIELD = 34125;
+inline constexpr unsigned IMPORT_ERRORS_IN_ALL = 34126;     // %d errors in all, %d listed
 inline constexpr unsigned IMPORT_RESOURCE_UNKNOWN = 35040;
 inline constexpr unsigned IMPORT_TASK_UNKNOWN = 35041;
 inline constexpr unsigned IMPORT_FIELD_RESOURCE = 35050;    // 35050 to 35057: the booking fields

@@ -329,6 +329,7 @@ constexpr Entry kStrings[] = {
     {ids::IMPORT_END_BEFORE_START, "The end lies before the start."},
     {ids::IMPORT_TIME_INVALID, "This is not a valid time of day."},
     {ids::IMPORT_NUL_IN_FIELD, "The value holds a NUL character."},
+    {ids::IMPORT_ERRORS_IN_ALL, "The file has %d errors in all; the first %d are listed."},
     {35000, "Import resources"},
     {35001, "&Resources..."},
     {35002, "Import Resources"},

@@ -142,9 +142,23 @@ TEST_F(BookingImportTest, FlagTexts) {
     const Case cases[] = {
         {"", true},     {"No", false},  {"NO", false}, {"n", false},    {"0", false},
         {"off", false}, {"False", false}, {"F", false}, {"yes", true}, {"1", true},
-        {"00", true},   {"nein", true}, {" no", true},
+        {"00", true},   {"nein", true}, {" no", true}, {"f", false},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseImportFlag(c.text), c.flag) << c.text;
+}
+
+// Names are not unique in a plan: a line books the record later in its collection.
+TEST_F(BookingImportTest, OfRecordsWithOneNameTheLaterIsBooked) {
+    CResource* secondAnna = AddResource("Anna");
+    CTask* secondBuild = AddTask("Build");
+    ASSERT_EQ(Import("Anna;Build;1.3.2005;8:00;1.3.2005;9:00\nAnna;Paint;2.3.2005;8:00;2.3.2005;9:00\n").result,
+              kImportDone);
+    const auto all = AllBookings();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0]->resource, secondAnna);
+    EXPECT_EQ(all[0]->task, secondBuild);
+    EXPECT_EQ(all[1]->resource, secondAnna);
+    EXPECT_EQ(all[1]->task, paint);
 }
 
 TEST_F(BookingImportTest, TimesUnder12And24HourLocales) {

@@ -7,12 +7,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTableWidget>
 #include <QTimer>
 #include <deque>
@@ -85,11 +87,57 @@ T* Item(QWidget* dialog, int id) {
 
 void Later(std::function<void()> act) { QTimer::singleShot(0, qApp, std::move(act)); }
 
+void Close(QWidget* dialog) {
+    Later([dialog] { static_cast<QDialog*>(dialog)->reject(); });
+}
+
 void ClickButton(QMessageBox* box, QMessageBox::StandardButton which) {
     QAbstractButton* button = box->button(which);
     ASSERT_NE(button, nullptr) << box->text().toStdString();
     Later([button] { button->click(); });
 }
+
+void ChooseFile(QWidget* dialog, const std::string& path) {
+    auto* edit = Item<QLineEdit>(dialog, 30201);
+    edit->setText(QString::fromStdString(path));
+    emit edit->textEdited(edit->text());   // as typed
+}
+
+void ChooseSeparator(QWidget* dialog, int index) {
+    auto* separator = Item<QComboBox>(dialog, 30206);
+    separator->setCurrentIndex(index);
+    emit separator->activated(index);
+}
+
+// The file, ";" as the separator and the names line, then the automatic
+// assignment, as a user sets up most imports.
+void PrepareImport(QWidget* dialog, const std::string& path) {
+    ChooseFile(dialog, path);
+    ChooseSeparator(dialog, 0);
+    Item<QCheckBox>(dialog, 30205)->click();
+    Item<QPushButton>(dialog, 30203)->click();
+}
+
+// The assignment grid as it shows: each field's chosen entry, and the
+// entries offered (those of the first field).
+QComboBox* Choice(QWidget* dialog, int row) {
+    auto* table = Item(dialog, 31009)->findChild<QTableWidget*>();
+    return table != nullptr ? qobject_cast<QComboBox*>(table->cellWidget(row, 1)) : nullptr;
+}
+std::vector<int> Assignments(QWidget* dialog) {
+    std::vector<int> chosen;
+    for (int row = 0; QComboBox* combo = Choice(dialog, row); ++row) chosen.push_back(combo->currentIndex());
+    return chosen;
+}
+QStringList ColumnEntries(QWidget* dialog) {
+    QStringList entries;
+    if (QComboBox* combo = Choice(dialog, 0))
+        for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+    return entries;
+}
+
+const QStringList kBookingColumns = {"", "Resource", "Task", "Start date", "Start time", "End date", "End time"};
+const std::vector<int> kAutoAssigned = {1, 2, 3, 4, 5, 6, 0, 0};
 
 struct BookingFacts {
     std::string resource, task, text;
@@ -137,34 +185,36 @@ protected:
         ASSERT_EQ(data->tasks->Add(t), kDataOk);
         ASSERT_EQ(data->CommitTransaction(), kDataOk);
     }
-    // Runs the bookings import on path; the dialog takes the file, the
-    // names line and the automatic assignment, then imports.
-    void ImportBookings(const std::string& path, std::deque<ModalScript::Step> afterOk) {
-        std::deque<ModalScript::Step> steps;
-        steps.push_back({"Import Bookings", [path](QWidget* dialog) {
-            auto* edit = Item<QLineEdit>(dialog, 30201);
-            edit->setText(QString::fromStdString(path));
-            emit edit->textEdited(edit->text());   // as typed
-            auto* separator = Item<QComboBox>(dialog, 30206);
-            separator->setCurrentIndex(0);
-            emit separator->activated(0);
-            Item<QCheckBox>(dialog, 30205)->click();
-            Item<QPushButton>(dialog, 30203)->click();
-
-            QPushButton* ok = Item<QPushButton>(dialog, ui::IDOK);
-            Later([ok] { ok->click(); });
-        }});
-        for (auto& step : afterOk) steps.push_back(std::move(step));
-        // The dialog stays open after an import.
-        steps.push_back({"Import Bookings", [](QWidget* dialog) {
-            Later([dialog] { static_cast<QDialog*>(dialog)->reject(); });
-        }});
+    // Runs the bookings import command through the steps; the last closes
+    // the dialog.
+    void InBookingsDialog(std::deque<ModalScript::Step> steps) {
         ModalScript script(std::move(steps));
         QAction* item = ImportMenu()->actions().at(2);
         emit FileMenu()->aboutToShow();
         ASSERT_TRUE(item->isEnabled());
         item->trigger();
         EXPECT_TRUE(script.Done());
+    }
+    // Runs the bookings import on path; the dialog takes the file, the
+    // names line and the automatic assignment, then imports.
+    void ImportBookings(const std::string& path, std::deque<ModalScript::Step> afterOk) {
+        std::deque<ModalScript::Step> steps;
+        steps.push_back({"Import Bookings", [path](QWidget* dialog) {
+            PrepareImport(dialog, path);
+            QPushButton* ok = Item<QPushButton>(dialog, ui::IDOK);
+            Later([ok] { ok->click(); });
+        }});
+        for (auto& step : afterOk) steps.push_back(std::move(step));
+        // The dialog stays open after an import.
+        steps.push_back({"Import Bookings", Close});
+        InBookingsDialog(std::move(steps));
+    }
+    std::string WriteFile(const char* name, const std::string& bytes) {
+        const std::string path = dir.Path() + name;
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        return path;
     }
 
     apptest::ProgramDirectory dir;
@@ -287,6 +337,143 @@ TEST_F(ImportPluginTest, BrokenFileShowsTheErrorListAndImportsNothing) {
         Later([list] { static_cast<QDialog*>(list)->reject(); });
     }}});
     EXPECT_EQ(Bookings(data), before);
+}
+
+// A file read with the wrong separator has errors on every line: the list
+// shows the first ones and says how many there were.
+TEST_F(ImportPluginTest, ErrorListSaysHowManyErrorsThereWereInAll) {
+    Add("Crane", "Lift");
+    std::string text = "Resource;Task;Start date;Start time;End date;End time\n";
+    for (int i = 0; i < 1700; ++i) text += "Crane,Lift,20240311,08:00,20240311,12:30\n";
+    const std::string file = WriteFile("commas.txt", text);
+    ImportBookings(file, {{"Import Errors", [](QWidget* list) {
+        auto* table = list->findChild<QTableWidget*>();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->rowCount(), 10000);
+        EXPECT_EQ(table->item(0, 1)->text(), "2");
+        EXPECT_EQ(table->item(9999, 1)->text(), "1668");
+        QStringList labels;
+        for (QLabel* label : list->findChildren<QLabel*>()) labels << label->text();
+        EXPECT_EQ(labels, QStringList{"The file has 10200 errors in all; the first 10000 are listed."});
+        Later([list] { static_cast<QDialog*>(list)->reject(); });
+    }}});
+    EXPECT_EQ(data->bookings->GetCount(), 0);
+}
+
+// The names of the first line as the user sees them, in every form of UTF-16.
+TEST_F(ImportPluginTest, Utf16FilesGiveTheirColumnNames) {
+    const std::string text = "Resource;Task;Start date;Start time;End date;End time\nCrane;Lift\n";
+    struct Case {
+        const char* what;
+        bool bigEndian, crlf;
+    };
+    const Case cases[] = {
+        {"little-endian, LF", false, false},
+        {"little-endian, CR LF", false, true},
+        {"big-endian, LF", true, false},
+        {"big-endian, CR LF", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString lines = QString::fromStdString(text);
+        if (c.crlf) lines.replace("\n", "\r\n");
+        const QStringConverter::Encoding encoding = c.bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE;
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes = encoder.encode(lines);
+        const std::string file = WriteFile("utf16.txt", bytes.toStdString());
+        InBookingsDialog({{"Import Bookings", [file](QWidget* dialog) {
+            Close(dialog);   // once the step is done
+            PrepareImport(dialog, file);
+            EXPECT_EQ(ColumnEntries(dialog), kBookingColumns);
+            EXPECT_EQ(Assignments(dialog), kAutoAssigned);
+        }}});
+    }
+}
+
+// A description is checked against the file before anything changes; one
+// that does not fit leaves the separator, the names line and every
+// assignment as they were.
+TEST_F(ImportPluginTest, DescriptionThatDoesNotFitChangesNothing) {
+    const std::string file = WriteFile("bookings.txt",
+                                       "Resource;Task;Start date;Start time;End date;End time\n"
+                                       "Crane;Lift;20240311;08:00;20240311;12:30\n");
+    const std::string head = "[Description]\nName=Bookings\n";
+    const std::string eight = "Field Count=8\n[Field Assignment]\n";
+    struct Case {
+        const char* what;
+        std::string description;
+        bool fits;
+        int separator;
+        bool names;
+        std::vector<int> assignments;
+    };
+    const Case cases[] = {
+        {"a column past the file's", head + "Separator=;\nFieldname in first line=Yes\n" + eight + "Value1=6\n",
+         false, 0, true, kAutoAssigned},
+        {"a column below -1", head + "Separator=;\nFieldname in first line=Yes\n" + eight + "Value2=-2\n", false,
+         0, true, kAutoAssigned},
+        {"the file has one column at ','", head + "Separator=,\nFieldname in first line=No\n" + eight + "Value1=1\n",
+         false, 0, true, kAutoAssigned},
+        {"a tasks description", head + "Separator=;\nField Count=2\n[Field Assignment]\nValue1=0\n", false, 0, true,
+         kAutoAssigned},
+        {"fits", head + "Separator=;\nFieldname in first line=Yes\n" + eight + "Value1=5\nValue2=0\nValue8=1\n", true,
+         0, true, {6, 1, 0, 0, 0, 0, 0, 2}},
+        {"fits at ','", head + "Separator=,\nFieldname in first line=No\n" + eight + "Value7=0\n", true, 1, false,
+         {0, 0, 0, 0, 0, 0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string description = WriteFile("case.imd", c.description);
+        ui::ScriptedPrompts prompts;
+        prompts.AnswerFile(description);
+        InBookingsDialog({{"Import Bookings", [&](QWidget* dialog) {
+            Close(dialog);
+            PrepareImport(dialog, file);
+            ASSERT_EQ(Assignments(dialog), kAutoAssigned);
+            Item<QPushButton>(dialog, 30005)->click();
+            EXPECT_EQ(Item<QComboBox>(dialog, 30206)->currentIndex(), c.separator);
+            EXPECT_EQ(Item<QCheckBox>(dialog, 30205)->isChecked(), c.names);
+            EXPECT_EQ(Assignments(dialog), c.assignments);
+            if (!c.fits) {
+                EXPECT_EQ(ColumnEntries(dialog), kBookingColumns);
+            }
+        }}});
+        std::vector<std::string> messages;
+        for (const auto& asked : prompts.asked())
+            if (asked.kind == ui::ScriptedPrompts::Kind::Message) messages.push_back(asked.text);
+        EXPECT_EQ(messages, c.fits ? std::vector<std::string>{}
+                                   : std::vector<std::string>{plat::LoadResString(ids::IMPORT_DESCRIPTION_MISMATCH)});
+        EXPECT_TRUE(prompts.allAnswered());
+    }
+}
+
+// Saved over a description that editors each marked with a byte-order mark,
+// the description loads back as saved.
+TEST_F(ImportPluginTest, DescriptionSavedOverMarkedFileLoadsBack) {
+    const std::string file = WriteFile("bookings.txt",
+                                       "Resource;Task;Start date;Start time;End date;End time\n"
+                                       "Crane;Lift;20240311;08:00;20240311;12:30\n");
+    const std::string description = WriteFile("marked.imd",
+                                              "\xEF\xBB\xBF\xEF\xBB\xBF[Description]\r\nName=Bookings\r\n"
+                                              "Separator=,\r\nFieldname in first line=No\r\nField Count=8\r\n"
+                                              "[Field Assignment]\r\nValue1=0\r\n");
+    ui::ScriptedPrompts prompts;
+    prompts.AnswerFile(description);
+    prompts.AnswerFile(description);
+    InBookingsDialog({{"Import Bookings", [&](QWidget* dialog) {
+        Close(dialog);
+        PrepareImport(dialog, file);
+        Item<QPushButton>(dialog, 30004)->click();
+        ChooseSeparator(dialog, 2);   // the columns are offered anew, none assigned
+        ASSERT_EQ(Assignments(dialog), std::vector<int>(8, 0));
+        Item<QPushButton>(dialog, 30005)->click();
+        EXPECT_EQ(Item<QComboBox>(dialog, 30206)->currentIndex(), 0);
+        EXPECT_TRUE(Item<QCheckBox>(dialog, 30205)->isChecked());
+        EXPECT_EQ(Assignments(dialog), kAutoAssigned);
+    }}});
+    EXPECT_EQ(prompts.asked().size(), 2u);
+    EXPECT_TRUE(prompts.allAnswered());
+    for (const auto& asked : prompts.asked()) EXPECT_NE(asked.kind, ui::ScriptedPrompts::Kind::Message) << asked.text;
 }
 
 }  // namespace

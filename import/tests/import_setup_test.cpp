@@ -64,6 +64,21 @@ TEST(ImportDescriptionFile, SavedAndLoadedBack) {
     EXPECT_FALSE(SaveImportDescription(dir.File("missing/dir/x.imd"), {"Tasks", 2, false, {0, -1}}));
 }
 
+// A file written over by editors that each put a byte-order mark in front.
+TEST(ImportDescriptionFile, SavedOverAFileWithByteOrderMarksLoadsBack) {
+    testing::TempDirectory dir;
+    const std::string path = dir.Write("marked.imd",
+                                       "\xEF\xBB\xBF\xEF\xBB\xBF[Description]\r\nSeparator=,\r\n"
+                                       "Fieldname in first line=No\r\nField Count=2\r\n"
+                                       "[Field Assignment]\r\nValue1=4\r\nValue2=-1\r\n");
+    ASSERT_TRUE(SaveImportDescription(path, {"Tasks", 0, true, {1, 0}}));
+    ImportDescription loaded;
+    ASSERT_EQ(LoadImportDescription(path, 2, loaded), DescriptionLoad::Loaded);
+    EXPECT_EQ(loaded.separatorIndex, 0);
+    EXPECT_TRUE(loaded.firstLineNames);
+    EXPECT_EQ(loaded.columns, (std::vector<int>{1, 0}));
+}
+
 // Description files as users and other programs may leave them.
 TEST(ImportDescriptionFile, LoadCases) {
     struct Case {

@@ -4,8 +4,20 @@
 #include <vector>
 
 #include "import/import_table.h"
+#include "testing/temp_directory.h"
 
 namespace {
+
+// Text as UTF-16 with its byte-order mark (ASCII and Latin-1 only).
+std::string Utf16(std::string_view latin1, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : latin1) {
+        const char unit[2] = {c, '\0'};
+        bytes += bigEndian ? unit[1] : unit[0];
+        bytes += bigEndian ? unit[0] : unit[1];
+    }
+    return bytes;
+}
 
 using Fields = std::vector<std::string>;
 
@@ -84,6 +96,36 @@ TEST(DecodeImportText, ByteOrderMarksUtf8AndWindows1252) {
         {std::string("\xFE\xFF\0M\0\xFC", 6), "M\xC3\xBC"},
     };
     for (const Case& c : cases) EXPECT_EQ(DecodeImportText(c.bytes), c.text) << c.bytes;
+}
+
+// The first line is cut after decoding: in UTF-16 a line feed is two bytes,
+// and a byte 0x0A can be half of another character.
+TEST(ReadImportFirstLine, DecodedBeforeItIsCut) {
+    struct Case {
+        const char* what;
+        std::string bytes, line;
+    };
+    const std::string names = "Resource;Task";
+    const Case cases[] = {
+        {"UTF-16 LE, LF", Utf16(names + "\nAnna;Build\n", false), names},
+        {"UTF-16 LE, CR LF", Utf16(names + "\r\nAnna;Build\r\n", false), names},
+        {"UTF-16 BE, LF", Utf16(names + "\nAnna;Build\n", true), names},
+        {"UTF-16 BE, CR LF", Utf16(names + "\r\nAnna;Build\r\n", true), names},
+        {"UTF-16 LE, U+010A", std::string("\xFF\xFE" "A\0\x0A\x01;\0B\0\n\0", 12), "A\xC4\x8A;B"},
+        {"UTF-16 BE, U+0A0D", std::string("\xFE\xFF" "\x0A\x0D\0;\0\n\0x", 10), "\xE0\xA8\x8D;"},
+        {"UTF-8 with mark, CR LF", "\xEF\xBB\xBFM\xC3\xBCller;x\r\ny", "M\xC3\xBCller;x"},
+        {"Windows-1252", "M\xFCller;x\nM\xFCller", "M\xC3\xBCller;x"},
+        {"one line, no line end", "a;b", "a;b"},
+        {"empty file", "", ""},
+    };
+    testing::TempDirectory dir;
+    for (const Case& c : cases) {
+        std::string line = "stale";
+        ASSERT_TRUE(ReadImportFirstLine(dir.Write("first.txt", c.bytes), line)) << c.what;
+        EXPECT_EQ(line, c.line) << c.what;
+    }
+    std::string line;
+    EXPECT_FALSE(ReadImportFirstLine(dir.File("missing.txt"), line));
 }
 
 }  // namespace

@@ -40,13 +40,12 @@ public:
         (field == 0 ? note.name : note.note) = text;
         return true;
     }
-    int ValidateRows(std::vector<ImportError>& errors, std::vector<ImportError>&) override {
-        const std::size_t before = errors.size();
+    std::size_t ValidateRows(ImportErrorList& errors, ImportErrorList&) override {
+        const std::size_t before = errors.Total();
         for (std::size_t i = 0; i < records.size(); ++i) {
-            if (records[i].name.empty())
-                errors.push_back(Error(i, 0, records[i].name, ids::IMPORT_VALUE_MISSING));
+            if (records[i].name.empty()) errors.Add(Error(i, 0, records[i].name, ids::IMPORT_VALUE_MISSING));
         }
-        return static_cast<int>(errors.size() - before);
+        return errors.Total() - before;
     }
 
     bool failCommit = false;
@@ -110,7 +109,7 @@ TEST_F(ImporterTest, ErrorsAreListedWithTheirFileLinesAndNothingIsKept) {
     ui::ScriptedPrompts prompts;
     NoteImporter importer(&root, {});
     std::vector<ImportError> shown;
-    importer.SetErrorView([&](const std::vector<ImportError>& errors) { shown = errors; });
+    importer.SetErrorView([&](const std::vector<ImportError>& errors, std::size_t) { shown = errors; });
     importer.SetSeparator(';');
     importer.SetFirstLineNames(true);
     importer.SetFileName(dir.File("notes.txt"));
@@ -126,6 +125,59 @@ TEST_F(ImporterTest, ErrorsAreListedWithTheirFileLinesAndNothingIsKept) {
     EXPECT_EQ(importer.Lines().LineCount(), 0u);
     EXPECT_TRUE(importer.committed.empty());
     EXPECT_TRUE(prompts.asked().empty());
+}
+
+// Only the first errors by line are kept, whichever check found them; all are counted.
+TEST(ImportErrorList, KeepsTheFirstByLineAndCountsAll) {
+    struct Case {
+        std::size_t keep;
+        std::vector<int> lines;                        // as added; the message is the index
+        std::vector<std::string> listed;               // "line/index"
+    };
+    const Case cases[] = {
+        {3, {5, 1, 4, 1, 3, 0, 2, 1, 0}, {"0/5", "0/8", "1/1"}},
+        {3, {0, 0, 0, 0, 0, 0, 0, 0}, {"0/0", "0/1", "0/2"}},
+        {4, {2, 1}, {"1/1", "2/0"}},
+        {2, {}, {}},
+    };
+    for (const Case& c : cases) {
+        ImportErrorList list(c.keep);
+        for (std::size_t i = 0; i < c.lines.size(); ++i) list.Add({c.lines[i], "", "", std::to_string(i)});
+        EXPECT_EQ(list.Total(), c.lines.size());
+        std::vector<std::string> listed;
+        for (const ImportError& error : list.TakeListed())
+            listed.push_back(std::to_string(error.line) + "/" + error.message);
+        EXPECT_EQ(listed, c.listed);
+        EXPECT_EQ(list.Total(), c.lines.size());
+    }
+}
+
+// A file with an error on every line: the list holds the first ones, by
+// line, of the NUL check and the validation together, and knows the total.
+TEST_F(ImporterTest, ErrorsBeyondTheListedAreOnlyCounted) {
+    const std::size_t lines = kMaxImportListRows * 5 / 2;
+    std::string text;
+    for (std::size_t i = 0; i < lines; ++i) text += i % 2 == 0 ? std::string("\n") : std::string("B\0n\n", 4);
+    dir.Write("notes.txt", text);
+    ui::ScriptedPrompts prompts;
+    NoteImporter importer(&root, {});
+    std::size_t shownTotal = 0, shownRows = 0;
+    importer.SetErrorView([&](const std::vector<ImportError>& errors, std::size_t total) {
+        shownRows = errors.size();
+        shownTotal = total;
+    });
+    importer.SetFileName(dir.File("notes.txt"));
+    importer.SetColumn(0, 0);
+    EXPECT_EQ(importer.Run(true), kImportInvalid);
+    EXPECT_EQ(shownRows, kMaxImportListRows);
+    EXPECT_EQ(shownTotal, lines);
+    EXPECT_EQ(importer.LastErrorTotal(), lines);
+    const std::vector<ImportError>& listed = importer.LastErrors();
+    ASSERT_EQ(listed.size(), kMaxImportListRows);
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        ASSERT_EQ(listed[i].line, static_cast<int>(i));
+        ASSERT_EQ(listed[i].message, Text(i % 2 == 0 ? ids::IMPORT_VALUE_MISSING : ids::IMPORT_NUL_IN_FIELD));
+    }
 }
 
 // A line shorter than an assigned column leaves that field empty.

@@ -112,6 +112,17 @@ TYPED_TEST(NameGroupImportTest, GroupsAndOrderIndexes) {
     }
 }
 
+// Group names are not unique in a plan: a line joins the group later in the collection.
+TYPED_TEST(NameGroupImportTest, OfGroupsWithOneNameTheLaterIsJoined) {
+    auto* secondCrew = this->Added(TypeParam::Groups(this->root), "Crew", [](auto* g) { g->orderIndex = 5; });
+    ASSERT_EQ(this->Import("New;Crew\n").result, kImportDone);
+    const auto items = this->Items();
+    EXPECT_STREQ(items.back()->name, "New");
+    EXPECT_EQ(items.back()->group, secondCrew);
+    EXPECT_EQ(items.back()->orderIndex, 0);
+    EXPECT_EQ(TypeParam::Groups(this->root)->GetCount(), 2);
+}
+
 TYPED_TEST(NameGroupImportTest, OneEmptyNameImportsNothing) {
     const int items = static_cast<int>(this->Items().size());
     const auto run = this->Import("Ann;Team\n;Team\nCid\n");

@@ -71,6 +71,7 @@ const std::map<unsigned, std::string> kFormats = {
     {ids::REPORT_FILE_NOT_WRITTEN, "ss"},
     {ids::IMPORT_NO_RECORDS, "s"},
     {ids::IMPORT_DONE, "i"},
+    {ids::IMPORT_ERRORS_IN_ALL, "ii"},
     {ids::IMPORT_CANNOT_READ, "s"},
     {ids::IMPORT_COLUMN_NUMBER, "i"},
     {ids::IMPORT_FIRST_LINE_UNREADABLE, "s"},

@@ -10,8 +10,9 @@ namespace plat {
 // An INI file held in memory. Sections and keys match without regard to
 // (ASCII) case; the first match wins. Values are read whole, blanks around
 // them trimmed and one pair of enclosing quotes stripped; lines split at LF
-// with a CR before it dropped; ';' starts a comment line. Text that is not
-// UTF-8 is read as Windows-1252.
+// with a CR before it dropped; ';' starts a comment line; the byte-order
+// marks in front of the first line are dropped (and not written back). Text
+// that is not UTF-8 is read as Windows-1252.
 class IniDocument {
 public:
     // A missing file loads as empty and returns true; false on a read error.

@@ -108,8 +108,11 @@ bool IniDocument::Load(const std::string& path) {
     if (error == ENOENT) return true;
     std::string bytes;
     if (error != 0 || !file.ReadAll(bytes)) return false;
-    // Editors on the original platform put a byte-order mark in front.
-    std::size_t start = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    // Editors on the original platform put a byte-order mark in front, and
+    // a file written over by several of them can begin with more than one.
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    std::size_t start = 0;
+    while (std::string_view(bytes).substr(start).starts_with(kBom)) start += kBom.size();
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos) end = bytes.size();

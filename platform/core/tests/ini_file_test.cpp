@@ -72,6 +72,21 @@ TEST_F(IniFileTest, LongValueIsReadWhole) {
     EXPECT_EQ(plat::ReadIniValue(path, "S", "Key"), value);
 }
 
+// Each program that wrote the file over may have put its own mark in front.
+TEST_F(IniFileTest, EveryLeadingByteOrderMarkIsDropped) {
+    const std::string bom = "\xEF\xBB\xBF";
+    for (int marks = 0; marks <= 3; ++marks) {
+        SCOPED_TRACE(marks);
+        std::string text;
+        for (int i = 0; i < marks; ++i) text += bom;
+        const std::string path = dir_.Write("marks.ini", text + "[S]\r\nK=old\r\n");
+        EXPECT_EQ(plat::ReadIniValue(path, "S", "K"), "old");
+        ASSERT_TRUE(plat::WriteIniValue(path, "S", "K", "new"));
+        EXPECT_EQ(plat::ReadIniValue(path, "S", "K"), "new");
+        EXPECT_EQ(ReadFile(path), "[S]\nK=new\n");
+    }
+}
+
 TEST_F(IniFileTest, ValuesRoundTrip) {
     const std::string values[] = {
         "plain", "", " padded ", "\t", "\"quoted\"", "'single'", "\"", "\"unbalanced", "a=b",
