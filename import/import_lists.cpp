@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -57,6 +59,17 @@ void CImportListDlg::SetColumns(const std::vector<std::pair<std::string, int>>& 
     table_->setMinimumWidth(std::min(width + 40, 1000));
 }
 
+void CImportListDlg::FitLines() {
+    constexpr int kPageLines = 20;
+    const int lines = std::clamp(table_->rowCount(), 1, kPageLines);
+    const int wanted = table_->horizontalHeader()->sizeHint().height() +
+                       lines * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth() +
+                       table_->horizontalScrollBar()->sizeHint().height();
+    const QSize hint = sizeHint();
+    const int height = hint.height() + std::max(0, wanted - table_->sizeHint().height());
+    resize(hint.width(), std::min(height, screen()->availableGeometry().height() * 4 / 5));
+}
+
 CImportPreviewDlg::CImportPreviewDlg(const std::vector<ImportField>& fields,
                                      const std::vector<int>& columnOfField, const ImportTable& lines,
                                      bool firstLineNames, int columnWidth, QWidget* parent)
@@ -77,6 +90,7 @@ CImportPreviewDlg::CImportPreviewDlg(const std::vector<ImportField>& fields,
                 table_->setItem(r, static_cast<int>(f) + 2, Cell(std::string(parts[static_cast<std::size_t>(column)])));
         }
     }
+    FitLines();
 }
 
 CImportErrorDlg::CImportErrorDlg(const std::vector<ImportError>& errors, std::size_t total, int columnWidth,
@@ -102,4 +116,5 @@ CImportErrorDlg::CImportErrorDlg(const std::vector<ImportError>& errors, std::si
         table_->setItem(r, 3, Cell(errors[i].value));
         table_->setItem(r, 4, Cell(errors[i].message));
     }
+    FitLines();
 }

@@ -19,6 +19,8 @@ public:
 protected:
     // Column 0 stays empty and hidden, as the list's first column.
     void SetColumns(const std::vector<std::pair<std::string, int>>& columns, int rightAligned);
+    // Opens tall enough for a page of the filled lines, within the screen.
+    void FitLines();
 
     QTableWidget* table_;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -355,6 +356,8 @@ TEST_F(ImportPluginTest, ErrorListSaysHowManyErrorsThereWereInAll) {
         QStringList labels;
         for (QLabel* label : list->findChildren<QLabel*>()) labels << label->text();
         EXPECT_EQ(labels, QStringList{"The file has 10200 errors in all; the first 10000 are listed."});
+        // A page of lines at once, not a peephole.
+        EXPECT_GE(table->viewport()->height(), 15 * table->verticalHeader()->defaultSectionSize());
         Later([list] { static_cast<QDialog*>(list)->reject(); });
     }}});
     EXPECT_EQ(data->bookings->GetCount(), 0);
