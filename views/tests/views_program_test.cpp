@@ -648,7 +648,7 @@ protected:
 
     void SetUp() override {
         ViewsProgramTest::SetUp();
-        Edit([&](CPlanData& data) {
+        Edit([&](CPlanData&) {
             CBooking* b = BookingOf("B");
             b->BeginChange();
             b->color2 = kMarked;

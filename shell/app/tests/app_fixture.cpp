@@ -75,6 +75,15 @@ AppEnvironment ProgramDirectory::Environment() const {
     return env;
 }
 
+std::unique_ptr<CMainApp> StartShown(const ProgramDirectory& dir, int width, int height) {
+    SettingsStore().Clear();
+    auto app = std::make_unique<CMainApp>(dir.Environment());
+    if (!app->InitInstance()) return nullptr;
+    app->MainFrame()->resize(width, height);
+    app->MainFrame()->show();
+    return app;
+}
+
 void EndUnsaved(std::unique_ptr<CMainApp>& app) {
     {
         ui::ScriptedPrompts prompts;

@@ -36,6 +36,10 @@ private:
     std::string startDirectory_;
 };
 
+// Starts the program of the directory with a fresh settings store and shows
+// its window at the size; null when the start-up fails.
+std::unique_ptr<CMainApp> StartShown(const ProgramDirectory& dir, int width, int height);
+
 // Closes the program's window without saving the plan a test built there,
 // ends the program and forgets the settings it kept.
 void EndUnsaved(std::unique_ptr<CMainApp>& app);

@@ -32,22 +32,13 @@ constexpr int kLooseResources = 30;
 class ItemListProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SettingsStore().Clear();
         dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
-        app = std::make_unique<CMainApp>(dir.Environment());
-        ASSERT_TRUE(app->InitInstance());
+        app = apptest::StartShown(dir, 900, 600);
+        ASSERT_TRUE(app);
         frame = app->MainFrame();
-        frame->resize(900, 600);
-        frame->show();
         BuildPlan();
     }
-    void TearDown() override {
-        prompts.AnswerMessage(ui::IDNO);   // the plan built here is not saved
-        frame->close();
-        app->ExitInstance();
-        app.reset();
-        SettingsStore().Clear();
-    }
+    void TearDown() override { apptest::EndUnsaved(app); }
 
     // Cranes (Crane A, B, C), then R00 to R29 without a group, then Trucks (Truck A).
     void BuildPlan() {

@@ -52,18 +52,15 @@ std::ostream& operator<<(std::ostream& out, const Position& p) {
 class MenuKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SettingsStore().Clear();
         dir.UseRealPlugins();   // and the tracing plugin, which logs the keys it is offered
-        app = std::make_unique<CMainApp>(dir.Environment());
-        ASSERT_TRUE(app->InitInstance());
+        app = apptest::StartShown(dir, 900, 500);
+        ASSERT_TRUE(app);
         frame = app->MainFrame();
-        frame->resize(900, 500);
         SetSetting("ViewOpenFileToday", "0");
         SetSetting("ViewScheduleBaseUnit", "4");
         SetSetting("ViewActive", "0");
         QELA_OnViewChanged();
         BuildPlan();
-        frame->show();
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
         // Into the middle of the plan, so that every arrow key would move it.

@@ -51,13 +51,10 @@ struct OddDocument {
 class OddDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SettingsStore().Clear();
         dir.UseRealPlugins();
-        app = std::make_unique<CMainApp>(dir.Environment());
-        ASSERT_TRUE(app->InitInstance());
+        app = apptest::StartShown(dir, 900, 600);
+        ASSERT_TRUE(app);
         frame = app->MainFrame();
-        frame->resize(900, 600);
-        frame->show();
         SetSetting("ViewOpenFileToday", "0");
         SetReportPrintDialog([this](QWidget*, QPrinter& printer, int) {
             printer.setOutputFileName(QString::fromStdString(out.path() + "/report.pdf"));
@@ -66,11 +63,7 @@ protected:
     }
     void TearDown() override {
         SetReportPrintDialog({});
-        prompts.AnswerMessage(ui::IDNO);
-        frame->close();
-        app->ExitInstance();
-        app.reset();
-        SettingsStore().Clear();
+        apptest::EndUnsaved(app);
     }
 
     // The document written to its file and opened from there.
