@@ -3,11 +3,14 @@
 #include "plat/resource_strings.h"
 #include "reports/print_table.h"
 #include "reports/report_strings.h"
+#include "support/setting_ranges.h"
 
 CBookingListPrint::CBookingListPrint(const SettingGetter& get) : CBookingListReport(true), CPrinterPage(get) {
-    captionFontSize = GetIntSetting(get, "ReportsBookingListCaptionPrinterFontSize", captionFontSize);
+    captionFontSize =
+        GetIntSettingIn(get, "ReportsBookingListCaptionPrinterFontSize", captionFontSize, 1, kMaxFontSizeSetting);
     captionBold = GetBoolSetting(get, "ReportsBookingListCaptionPrinterFontBold", captionBold);
-    captionDistance = GetIntSetting(get, "ReportsBookingListCaptionPrinterDistance", captionDistance);
+    captionDistance =
+        GetIntSettingIn(get, "ReportsBookingListCaptionPrinterDistance", captionDistance, 0, kMaxPrintedLengthSetting);
     showHeader = GetBoolSetting(get, "ReportsBookingListShowHeader", showHeader);
     showFooter = GetBoolSetting(get, "ReportsBookingListShowFooter", showFooter);
     footerCenter = GetStringSetting(get, "ReportsBookingListFooterNotice", "");

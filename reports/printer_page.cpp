@@ -7,18 +7,14 @@
 #include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "string_ids.h"
+#include "support/setting_ranges.h"
 
 namespace {
 
 // Space between the centre footer text and the texts beside it.
 constexpr int kFooterCenterGap = 20;
-// The spaces and indents of header and footer, and the widths of their
-// rules: none below 0, and so small that a header made of the largest of
-// them still leaves room for the body of a landscape page.
-constexpr int kMaxLength = 250;
-constexpr int kMaxRuleWidth = 100;
 
-void ReadLength(const SettingGetter& get, std::string_view key, int& value, int high = kMaxLength) {
+void ReadLength(const SettingGetter& get, std::string_view key, int& value, int high = kMaxPrintedLengthSetting) {
     value = GetIntSettingIn(get, key, value, 0, high);
 }
 
@@ -35,7 +31,7 @@ void ReadIndent(const SettingGetter& get, std::string_view key, CPrinterPage::In
     GetListSetting(get, key, parts, " \t");
     int* const fields[] = {&indent.left, &indent.top, &indent.right, &indent.bottom};
     for (std::size_t i = 0; i < parts.size() && i < std::size(fields); ++i)
-        *fields[i] = std::clamp(ParseInt(parts[i], *fields[i]), 0, kMaxLength);
+        *fields[i] = std::clamp(ParseInt(parts[i], *fields[i]), 0, kMaxPrintedLengthSetting);
 }
 
 int TextWidth(CReportDocument& document, const std::string& text) {
@@ -55,24 +51,24 @@ CPrinterPage::CPrinterPage(const SettingGetter& get)
 
 void CPrinterPage::LoadSettings(const SettingGetter& get) {
     ReadText(get, "ReportsPrinterFont", fontFace);
-    penStdWidth = GetIntSetting(get, "ReportsPrinterPenStdWidth", penStdWidth);
-    penThickWidth = GetIntSetting(get, "ReportsPrinterPenThickWidth", penThickWidth);
+    ReadLength(get, "ReportsPrinterPenStdWidth", penStdWidth, kMaxPrintedLineSetting);
+    ReadLength(get, "ReportsPrinterPenThickWidth", penThickWidth, kMaxPrintedLineSetting);
     marginsMinimal = GetBoolSetting(get, "ReportsPrinterMarginsMinimal", marginsMinimal);
-    marginLeft = GetIntSetting(get, "ReportsPrinterMarginsLeft", marginLeft);
-    marginRight = GetIntSetting(get, "ReportsPrinterMarginsRight", marginRight);
-    marginTop = GetIntSetting(get, "ReportsPrinterMarginsTop", marginTop);
-    marginBottom = GetIntSetting(get, "ReportsPrinterMarginsBottom", marginBottom);
-    headerFontSize = GetIntSetting(get, "ReportsPrinterHeaderFontSize", headerFontSize);
-    footerFontSize = GetIntSetting(get, "ReportsPrinterFooterFontSize", footerFontSize);
+    ReadLength(get, "ReportsPrinterMarginsLeft", marginLeft, kMaxMarginSetting);
+    ReadLength(get, "ReportsPrinterMarginsRight", marginRight, kMaxMarginSetting);
+    ReadLength(get, "ReportsPrinterMarginsTop", marginTop, kMaxMarginSetting);
+    ReadLength(get, "ReportsPrinterMarginsBottom", marginBottom, kMaxMarginSetting);
+    headerFontSize = GetIntSettingIn(get, "ReportsPrinterHeaderFontSize", headerFontSize, 1, kMaxFontSizeSetting);
+    footerFontSize = GetIntSettingIn(get, "ReportsPrinterFooterFontSize", footerFontSize, 1, kMaxFontSizeSetting);
     headerBold = GetBoolSetting(get, "ReportsPrinterHeaderFontBold", headerBold);
     footerBold = GetBoolSetting(get, "ReportsPrinterFooterFontBold", footerBold);
     headerItalic = GetBoolSetting(get, "ReportsPrinterHeaderFontItalic", headerItalic);
     footerItalic = GetBoolSetting(get, "ReportsPrinterFooterFontItalic", footerItalic);
     headerUnderline = GetBoolSetting(get, "ReportsPrinterHeaderFontUnderline", headerUnderline);
-    ReadLength(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterFooterTopLineWidth", footerTopRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule, kMaxRuleWidth);
+    ReadLength(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule, kMaxPrintedLineSetting);
+    ReadLength(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule, kMaxPrintedLineSetting);
+    ReadLength(get, "ReportsPrinterFooterTopLineWidth", footerTopRule, kMaxPrintedLineSetting);
+    ReadLength(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule, kMaxPrintedLineSetting);
     ReadLength(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
     ReadLength(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
     ReadText(get, "ReportsPrinterHeaderInfoLeft", headerLeft);
@@ -83,9 +79,9 @@ void CPrinterPage::LoadSettings(const SettingGetter& get) {
     ReadText(get, "ReportsPrinterFooterInfoRight", footerRight);
     ReadIndent(get, "ReportsPrinterHeaderIndent", headerIndent);
     ReadIndent(get, "ReportsPrinterFooterIndent", footerIndent);
-    tableSubtitleSpaceBefore = GetIntSetting(get, "ReportsPrinterTableSubtitleSpaceBefore", tableSubtitleSpaceBefore);
-    tableSubtitleSpaceAfter = GetIntSetting(get, "ReportsPrinterTableSubtitleSpaceAfter", tableSubtitleSpaceAfter);
-    tableGridHorzIndent = GetIntSetting(get, "ReportsPrinterTableGridHorzStdIndent", tableGridHorzIndent);
+    ReadLength(get, "ReportsPrinterTableSubtitleSpaceBefore", tableSubtitleSpaceBefore);
+    ReadLength(get, "ReportsPrinterTableSubtitleSpaceAfter", tableSubtitleSpaceAfter);
+    ReadLength(get, "ReportsPrinterTableGridHorzStdIndent", tableGridHorzIndent);
     tableCellExtraIndent = GetIntSetting(get, "ReportsPrinterTableCellExtraIndent", tableCellExtraIndent);
     tableHeaderSpaceAfter = GetIntSetting(get, "ReportsPrinterTableHeaderSpaceAfter", tableHeaderSpaceAfter);
     captionDistanceTop = GetIntSetting(get, "ReportsPrinterDistanceCaptionTop", captionDistanceTop);
