@@ -137,25 +137,32 @@ protected:
         ASSERT_EQ(data->tasks->Add(t), kDataOk);
         ASSERT_EQ(data->CommitTransaction(), kDataOk);
     }
-    // Runs the bookings import on path; the dialog takes the file, the
-    // names line and the automatic assignment, then imports.
+    // The bookings import dialog takes the file at path, the names line and
+    // the automatic assignment.
+    static void FillImportDialog(QWidget* dialog, const std::string& path) {
+        auto* edit = Item<QLineEdit>(dialog, 30201);
+        edit->setText(QString::fromStdString(path));
+        emit edit->textEdited(edit->text());   // as typed
+        auto* separator = Item<QComboBox>(dialog, 30206);
+        separator->setCurrentIndex(0);
+        emit separator->activated(0);
+        Item<QCheckBox>(dialog, 30205)->click();
+        Item<QPushButton>(dialog, 30203)->click();
+    }
+    // Runs the bookings import on path: the dialog filled, then imports.
     void ImportBookings(const std::string& path, std::deque<ModalScript::Step> afterOk) {
         std::deque<ModalScript::Step> steps;
         steps.push_back({"Import Bookings", [path](QWidget* dialog) {
-            auto* edit = Item<QLineEdit>(dialog, 30201);
-            edit->setText(QString::fromStdString(path));
-            emit edit->textEdited(edit->text());   // as typed
-            auto* separator = Item<QComboBox>(dialog, 30206);
-            separator->setCurrentIndex(0);
-            emit separator->activated(0);
-            Item<QCheckBox>(dialog, 30205)->click();
-            Item<QPushButton>(dialog, 30203)->click();
-
+            FillImportDialog(dialog, path);
             QPushButton* ok = Item<QPushButton>(dialog, ui::IDOK);
             Later([ok] { ok->click(); });
         }});
         for (auto& step : afterOk) steps.push_back(std::move(step));
-        // The dialog stays open after an import.
+        RunImportDialog(std::move(steps));
+    }
+    // Opens the bookings import dialog and answers it and what it opens
+    // with steps; the dialog, which stays open after an import, is closed.
+    void RunImportDialog(std::deque<ModalScript::Step> steps) {
         steps.push_back({"Import Bookings", [](QWidget* dialog) {
             Later([dialog] { static_cast<QDialog*>(dialog)->reject(); });
         }});
@@ -165,6 +172,17 @@ protected:
         ASSERT_TRUE(item->isEnabled());
         item->trigger();
         EXPECT_TRUE(script.Done());
+    }
+    // A file of a good and a broken booking line, after the names line.
+    std::string WriteBrokenFile() {
+        const std::string file = dir.Path() + "broken.txt";
+        std::FILE* f = std::fopen(file.c_str(), "wb");
+        std::fputs("Resource;Task;Start date;Start time;End date;End time\n"
+                   "Crane;Lift;20240311;08:00;20240311;12:30\n"
+                   "crane;Lift;31.2.2024;08:00;20240311;12:30\n",
+                   f);
+        std::fclose(f);
+        return file;
     }
 
     apptest::ProgramDirectory dir;
@@ -268,13 +286,7 @@ TEST_F(ImportPluginTest, ImportThroughTheDialogIsOneUndoStep) {
 
 TEST_F(ImportPluginTest, BrokenFileShowsTheErrorListAndImportsNothing) {
     Add("Crane", "Lift");
-    const std::string file = dir.Path() + "broken.txt";
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    std::fputs("Resource;Task;Start date;Start time;End date;End time\n"
-               "Crane;Lift;20240311;08:00;20240311;12:30\n"
-               "crane;Lift;31.2.2024;08:00;20240311;12:30\n",
-               f);
-    std::fclose(f);
+    const std::string file = WriteBrokenFile();
     const std::vector<BookingFacts> before = Bookings(data);
     ImportBookings(file, {{"Import Errors", [](QWidget* list) {
         auto* table = list->findChild<QTableWidget*>();
@@ -288,5 +300,45 @@ TEST_F(ImportPluginTest, BrokenFileShowsTheErrorListAndImportsNothing) {
     }}});
     EXPECT_EQ(Bookings(data), before);
 }
+
+// The column widths of the preview and the error list far out of range, read
+// from the program's settings file: both lists open with their lines.
+class ImportListWidthTest : public ImportPluginTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        const std::string value = GetParam();
+        dir.WriteSettings("ImportPreviewColumnWidth=" + value + "\nImportErrorDlgColumnWidth=" + value + "\n");
+        ImportPluginTest::SetUp();
+    }
+};
+
+TEST_P(ImportListWidthTest, PreviewAndErrorListOpen) {
+    Add("Crane", "Lift");
+    const std::string file = WriteBrokenFile();
+    const auto lines = [](int count) {
+        return [count](QWidget* list) {
+            auto* table = list->findChild<QTableWidget*>();
+            ASSERT_NE(table, nullptr);
+            EXPECT_EQ(table->rowCount(), count);
+            Later([list] { static_cast<QDialog*>(list)->reject(); });
+        };
+    };
+    RunImportDialog({{"Import Bookings",
+                      [file](QWidget* dialog) {
+                          FillImportDialog(dialog, file);
+                          QPushButton* preview = Item<QPushButton>(dialog, 30003);
+                          Later([preview] { preview->click(); });
+                      }},
+                     {"Import Preview", lines(2)},
+                     {"Import Bookings",
+                      [](QWidget* dialog) {
+                          QPushButton* ok = Item<QPushButton>(dialog, ui::IDOK);
+                          Later([ok] { ok->click(); });
+                      }},
+                     {"Import Errors", lines(2)}});
+}
+
+INSTANTIATE_TEST_SUITE_P(FarOutOfRange, ImportListWidthTest,
+                         ::testing::Values("-2147483648", "-1", "0", "2147483647", "NaN", "1e300"));
 
 }  // namespace
