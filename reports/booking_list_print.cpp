@@ -3,14 +3,11 @@
 #include "plat/resource_strings.h"
 #include "reports/print_table.h"
 #include "reports/report_strings.h"
-#include "support/setting_ranges.h"
 
 CBookingListPrint::CBookingListPrint(const SettingGetter& get) : CBookingListReport(true), CPrinterPage(get) {
-    captionFontSize =
-        GetIntSettingIn(get, "ReportsBookingListCaptionPrinterFontSize", captionFontSize, 1, kMaxFontSizeSetting);
+    captionFontSize = GetPrintedFontSize(get, "ReportsBookingListCaptionPrinterFontSize", captionFontSize);
     captionBold = GetBoolSetting(get, "ReportsBookingListCaptionPrinterFontBold", captionBold);
-    captionDistance =
-        GetIntSettingIn(get, "ReportsBookingListCaptionPrinterDistance", captionDistance, 0, kMaxPrintedLengthSetting);
+    captionDistance = GetPrintedLength(get, "ReportsBookingListCaptionPrinterDistance", captionDistance);
     showHeader = GetBoolSetting(get, "ReportsBookingListShowHeader", showHeader);
     showFooter = GetBoolSetting(get, "ReportsBookingListShowFooter", showFooter);
     footerCenter = GetStringSetting(get, "ReportsBookingListFooterNotice", "");

@@ -6,7 +6,6 @@
 #include "reports/calendar_report_pages.h"
 #include "reports/print_table.h"
 #include "reports/report_strings.h"
-#include "support/setting_ranges.h"
 
 namespace {
 
@@ -26,25 +25,16 @@ CCalendarPrint::CCalendarPrint(PlanContext context, SettingSetter set)
                                         GetIntSetting(get, "ReportsCalendarWeeksMax", 20));
     additionalAfterEveryPage =
         GetBoolSetting(get, "ReportsCalendarShowAdditionalBookingsAfterEveryPage", additionalAfterEveryPage);
-    const auto fontSize = [&](std::string_view key, int& size) {
-        size = GetIntSettingIn(get, key, size, 1, kMaxFontSizeSetting);
-    };
-    const auto length = [&](std::string_view key, int value) {
-        return GetIntSettingIn(get, key, value, 0, kMaxPrintedLengthSetting);
-    };
-    const auto line = [&](std::string_view key) {
-        return GetIntSettingIn(get, key, penStdWidth * 3 / 2, 0, kMaxPrintedLineSetting);
-    };
-    fontSize("ReportsCalendarPrinterFontSizeMonthYear", fontSizeMonthYear);
-    fontSize("ReportsCalendarPrinterFontSizeWeekday", fontSizeWeekday);
-    fontSize("ReportsCalendarPrinterFontSizeDayHeader", fontSizeDayHeader);
-    fontSize("ReportsCalendarPrinterFontSizeBooking", fontSizeBooking);
-    gridLinesWidth = line("ReportsCalendarPrinterGridLinesWidth");
-    bookingLinesWidth = line("ReportsCalendarPrinterBookingLinesWidth");
-    bookingIndent = length("ReportsCalendarPrinterBookingIndent", bookingIndent);
-    fontSize("ReportsCalendarPrinterCaptionFontSize", captionFontSize);
-    captionSpaceAfter = length("ReportsCalendarPrinterCaptionSpaceAfter", captionSpaceAfter);
-    bookingDistance = length("ReportsCalendarPrinterBookingDistance", 20);
+    fontSizeMonthYear = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeMonthYear", fontSizeMonthYear);
+    fontSizeWeekday = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeWeekday", fontSizeWeekday);
+    fontSizeDayHeader = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeDayHeader", fontSizeDayHeader);
+    fontSizeBooking = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeBooking", fontSizeBooking);
+    gridLinesWidth = GetPrintedLineWidth(get, "ReportsCalendarPrinterGridLinesWidth", penStdWidth * 3 / 2);
+    bookingLinesWidth = GetPrintedLineWidth(get, "ReportsCalendarPrinterBookingLinesWidth", penStdWidth * 3 / 2);
+    bookingIndent = GetPrintedLength(get, "ReportsCalendarPrinterBookingIndent", bookingIndent);
+    captionFontSize = GetPrintedFontSize(get, "ReportsCalendarPrinterCaptionFontSize", captionFontSize);
+    captionSpaceAfter = GetPrintedLength(get, "ReportsCalendarPrinterCaptionSpaceAfter", captionSpaceAfter);
+    bookingDistance = GetPrintedLength(get, "ReportsCalendarPrinterBookingDistance", 20);
 }
 
 int CCalendarPrint::PrintBody(CReportDocument& document) {

@@ -14,10 +14,6 @@ namespace {
 // Space between the centre footer text and the texts beside it.
 constexpr int kFooterCenterGap = 20;
 
-void ReadLength(const SettingGetter& get, std::string_view key, int& value, int high = kMaxPrintedLengthSetting) {
-    value = GetIntSettingIn(get, key, value, 0, high);
-}
-
 short FontSizeField(int size) {
     return static_cast<short>(std::clamp(size, 1, static_cast<int>(std::numeric_limits<short>::max())));
 }
@@ -42,6 +38,18 @@ int TextWidth(CReportDocument& document, const std::string& text) {
 
 }  // namespace
 
+int GetPrintedFontSize(const SettingGetter& get, std::string_view key, int size) {
+    return GetIntSettingIn(get, key, size, 1, kMaxFontSizeSetting);
+}
+
+int GetPrintedLength(const SettingGetter& get, std::string_view key, int length) {
+    return GetIntSettingIn(get, key, length, 0, kMaxPrintedLengthSetting);
+}
+
+int GetPrintedLineWidth(const SettingGetter& get, std::string_view key, int width) {
+    return GetIntSettingIn(get, key, width, 0, kMaxPrintedLineSetting);
+}
+
 CPrinterPage::CPrinterPage(const SettingGetter& get)
     : fontFace(plat::LoadResString(ids::REPORT_PRINTER_FONT)),
       footerLeft(plat::LoadResString(ids::REPORT_FOOTER_LEFT)),
@@ -51,26 +59,26 @@ CPrinterPage::CPrinterPage(const SettingGetter& get)
 
 void CPrinterPage::LoadSettings(const SettingGetter& get) {
     ReadText(get, "ReportsPrinterFont", fontFace);
-    ReadLength(get, "ReportsPrinterPenStdWidth", penStdWidth, kMaxPrintedLineSetting);
-    ReadLength(get, "ReportsPrinterPenThickWidth", penThickWidth, kMaxPrintedLineSetting);
+    penStdWidth = GetPrintedLineWidth(get, "ReportsPrinterPenStdWidth", penStdWidth);
+    penThickWidth = GetPrintedLineWidth(get, "ReportsPrinterPenThickWidth", penThickWidth);
     marginsMinimal = GetBoolSetting(get, "ReportsPrinterMarginsMinimal", marginsMinimal);
-    ReadLength(get, "ReportsPrinterMarginsLeft", marginLeft, kMaxMarginSetting);
-    ReadLength(get, "ReportsPrinterMarginsRight", marginRight, kMaxMarginSetting);
-    ReadLength(get, "ReportsPrinterMarginsTop", marginTop, kMaxMarginSetting);
-    ReadLength(get, "ReportsPrinterMarginsBottom", marginBottom, kMaxMarginSetting);
-    headerFontSize = GetIntSettingIn(get, "ReportsPrinterHeaderFontSize", headerFontSize, 1, kMaxFontSizeSetting);
-    footerFontSize = GetIntSettingIn(get, "ReportsPrinterFooterFontSize", footerFontSize, 1, kMaxFontSizeSetting);
+    marginLeft = GetIntSettingIn(get, "ReportsPrinterMarginsLeft", marginLeft, 0, kMaxMarginSetting);
+    marginRight = GetIntSettingIn(get, "ReportsPrinterMarginsRight", marginRight, 0, kMaxMarginSetting);
+    marginTop = GetIntSettingIn(get, "ReportsPrinterMarginsTop", marginTop, 0, kMaxMarginSetting);
+    marginBottom = GetIntSettingIn(get, "ReportsPrinterMarginsBottom", marginBottom, 0, kMaxMarginSetting);
+    headerFontSize = GetPrintedFontSize(get, "ReportsPrinterHeaderFontSize", headerFontSize);
+    footerFontSize = GetPrintedFontSize(get, "ReportsPrinterFooterFontSize", footerFontSize);
     headerBold = GetBoolSetting(get, "ReportsPrinterHeaderFontBold", headerBold);
     footerBold = GetBoolSetting(get, "ReportsPrinterFooterFontBold", footerBold);
     headerItalic = GetBoolSetting(get, "ReportsPrinterHeaderFontItalic", headerItalic);
     footerItalic = GetBoolSetting(get, "ReportsPrinterFooterFontItalic", footerItalic);
     headerUnderline = GetBoolSetting(get, "ReportsPrinterHeaderFontUnderline", headerUnderline);
-    ReadLength(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule, kMaxPrintedLineSetting);
-    ReadLength(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule, kMaxPrintedLineSetting);
-    ReadLength(get, "ReportsPrinterFooterTopLineWidth", footerTopRule, kMaxPrintedLineSetting);
-    ReadLength(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule, kMaxPrintedLineSetting);
-    ReadLength(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
-    ReadLength(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
+    headerTopRule = GetPrintedLineWidth(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule);
+    headerBottomRule = GetPrintedLineWidth(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule);
+    footerTopRule = GetPrintedLineWidth(get, "ReportsPrinterFooterTopLineWidth", footerTopRule);
+    footerBottomRule = GetPrintedLineWidth(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule);
+    headerSpaceToBody = GetPrintedLength(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
+    footerSpaceToBody = GetPrintedLength(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
     ReadText(get, "ReportsPrinterHeaderInfoLeft", headerLeft);
     ReadText(get, "ReportsPrinterHeaderInfoCenter", headerCenter);
     ReadText(get, "ReportsPrinterHeaderInfoRight", headerRight);
@@ -79,9 +87,10 @@ void CPrinterPage::LoadSettings(const SettingGetter& get) {
     ReadText(get, "ReportsPrinterFooterInfoRight", footerRight);
     ReadIndent(get, "ReportsPrinterHeaderIndent", headerIndent);
     ReadIndent(get, "ReportsPrinterFooterIndent", footerIndent);
-    ReadLength(get, "ReportsPrinterTableSubtitleSpaceBefore", tableSubtitleSpaceBefore);
-    ReadLength(get, "ReportsPrinterTableSubtitleSpaceAfter", tableSubtitleSpaceAfter);
-    ReadLength(get, "ReportsPrinterTableGridHorzStdIndent", tableGridHorzIndent);
+    tableSubtitleSpaceBefore =
+        GetPrintedLength(get, "ReportsPrinterTableSubtitleSpaceBefore", tableSubtitleSpaceBefore);
+    tableSubtitleSpaceAfter = GetPrintedLength(get, "ReportsPrinterTableSubtitleSpaceAfter", tableSubtitleSpaceAfter);
+    tableGridHorzIndent = GetPrintedLength(get, "ReportsPrinterTableGridHorzStdIndent", tableGridHorzIndent);
     tableCellExtraIndent = GetIntSetting(get, "ReportsPrinterTableCellExtraIndent", tableCellExtraIndent);
     tableHeaderSpaceAfter = GetIntSetting(get, "ReportsPrinterTableHeaderSpaceAfter", tableHeaderSpaceAfter);
     captionDistanceTop = GetIntSetting(get, "ReportsPrinterDistanceCaptionTop", captionDistanceTop);

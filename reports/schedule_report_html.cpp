@@ -42,7 +42,7 @@ void CScheduleHtmlRenderer::LoadSettings() {
     bookingFontSize = fontSize("ReportsScheduleHtmlBookingFontSize", 77);
     labelIndent = GetIntSettingIn(get, "ReportsScheduleHtmlLabelIndent", 3, 0, kMaxPixelsSetting);
     labelIndentSubitem = GetIntSettingIn(get, "ReportsScheduleHtmlLabelIndentSubitem", 25, 0, kMaxPixelsSetting);
-    htmlPageWidth = GetIntSettingIn(get, "ReportsScheduleHtmlPageWidth", kDefaultPageWidth, 0, kMaxPixelsSetting);
+    htmlPageWidth = GetIntSetting(get, "ReportsScheduleHtmlPageWidth", kDefaultPageWidth);
     htmlLabelWidth = ScheduleHtmlLabelWidth(
         GetIntSetting(get, "ReportsScheduleHtmlLabelWidth", labelColumnWidth * kDefaultPageWidth / kPrintedPageWidth),
         htmlPageWidth);

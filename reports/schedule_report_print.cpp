@@ -33,28 +33,19 @@ void CSchedulePrintRenderer::LoadSettings() {
     showFooter = GetBoolSetting(get, "ReportsScheduleShowFooter", showFooter);
     footerCenter = GetStringSetting(get, "ReportsScheduleFooterNotice", "");
     title = GetTitle(get);
-    const auto fontSize = [&](std::string_view key, int size) {
-        return GetIntSettingIn(get, key, size, 1, kMaxFontSizeSetting);
-    };
-    const auto length = [&](std::string_view key, int value) {
-        return GetIntSettingIn(get, key, value, 0, kMaxPrintedLengthSetting);
-    };
-    const auto line = [&](std::string_view key, int width) {
-        return GetIntSettingIn(get, key, width, 0, kMaxPrintedLineSetting);
-    };
-    timeBarFontSize = fontSize("ReportsSchedulePrinterTimebarFontSize", 100);
-    labelFontSize = fontSize("ReportsSchedulePrinterLabelFontSize", 120);
-    bookingFontSize = fontSize("ReportsSchedulePrinterBookingFontSize", 85);
-    labelIndent = length("ReportsSchedulePrinterLabelIndent", 10);
-    labelIndentSubitem = length("ReportsSchedulePrinterLabelIndentSubitem", 70);
-    bookingIndent = length("ReportsSchedulePrinterBookingIndent", 5);
-    timeBarIndent = length("ReportsSchedulePrinterTimebarIndent", 5);
+    timeBarFontSize = GetPrintedFontSize(get, "ReportsSchedulePrinterTimebarFontSize", 100);
+    labelFontSize = GetPrintedFontSize(get, "ReportsSchedulePrinterLabelFontSize", 120);
+    bookingFontSize = GetPrintedFontSize(get, "ReportsSchedulePrinterBookingFontSize", 85);
+    labelIndent = GetPrintedLength(get, "ReportsSchedulePrinterLabelIndent", 10);
+    labelIndentSubitem = GetPrintedLength(get, "ReportsSchedulePrinterLabelIndentSubitem", 70);
+    bookingIndent = GetPrintedLength(get, "ReportsSchedulePrinterBookingIndent", 5);
+    timeBarIndent = GetPrintedLength(get, "ReportsSchedulePrinterTimebarIndent", 5);
     const int thin = static_cast<int>(1.5 * penStdWidth);
-    bookingLinesWidth = line("ReportsSchedulePrinterBookingLinesWidth", thin);
+    bookingLinesWidth = GetPrintedLineWidth(get, "ReportsSchedulePrinterBookingLinesWidth", thin);
     colorGridHorz = GetColorSetting(get, "ReportsSchedulePrinterColorGridHorz", 0);
     colorGridBooking = GetColorSetting(get, "ReportsSchedulePrinterColorGridBooking", 0);
-    thinLinesWidth = line("ReportsSchedulePrinterThinLinesWidth", thin);
-    thickLinesWidth = line("ReportsSchedulePrinterThickLinesWidth", penThickWidth);
+    thinLinesWidth = GetPrintedLineWidth(get, "ReportsSchedulePrinterThinLinesWidth", thin);
+    thickLinesWidth = GetPrintedLineWidth(get, "ReportsSchedulePrinterThickLinesWidth", penThickWidth);
     colorGridTimebarHorz = GetColorSetting(get, "ReportsSchedulePrinterColorGridTimebarHorz", 0);
     minimumBarWidth = GetIntSettingIn(get, "ReportsSchedulePrinterColumnWidthMin", 3, 0, kMaxMinimumBarWidth);
     rowHeightFactor = GetIntSettingIn(get, "ReportsSchedulePrinterLabelHeightRowFactor", 135, 0, kMaxPercentSetting);

@@ -28,41 +28,51 @@ struct RangeKey {
     int numbers = 1;
 };
 
-// Settings that take their far values together. The page's header, footer
-// and margins each stand alone: at their largest together they leave a
-// page no body, which is refused, not a fault.
+// Settings that take their far values together: the sizes of fonts and
+// rows, the lengths at their default sizes (so that rows show), and the
+// page's header, footer and margins each alone, which at their largest
+// together leave a page no body: refused, not a fault.
 struct RangeFamily {
     const char* name;
     std::vector<RangeKey> keys;
 };
 
 const RangeFamily kFamilies[] = {
-    {"Body",
+    {"Sizes",
      {
          {"ViewScheduleLabelFontSize"},
          {"ViewScheduleTimeBarFontSize"},
          {"ViewScheduleBookingFontSize"},
-         {"ViewScheduleLabelIndent"},
-         {"ViewScheduleLabelIndentSubItem"},
          {"ViewScheduleLabelHeaderFontFactor"},
          {"ViewScheduleLabelHeightRowFactor"},
          {"ViewScheduleTimeBarHeightRowFactor"},
          {"ViewScheduleBookingHeightRowFactor"},
          {"ViewScheduleHeightRowFactor"},
-         {"ViewScheduleDividerWidth"},
-         {"ViewScheduleLabelWidth"},
          {"ViewScheduleUnitsOnScreen", 8},
          {"ViewFontSizeFactor"},
-         {"ReportsScheduleHtmlColumnWidthMin"},
          {"ReportsScheduleHtmlTimebarFontSize"},
-         {"ReportsScheduleHtmlLabelIndent"},
-         {"ReportsScheduleHtmlLabelIndentSubitem"},
-         {"ReportsScheduleHtmlPageWidth"},
          {"ReportsHtmlImageSizeMax"},
-         {"ReportsSchedulePrinterColumnWidthMin"},
          {"ReportsSchedulePrinterTimebarFontSize"},
          {"ReportsSchedulePrinterLabelFontSize"},
          {"ReportsSchedulePrinterBookingFontSize"},
+         {"ReportsSchedulePrinterLabelHeightRowFactor"},
+         {"ReportsCalendarPrinterFontSizeMonthYear"},
+         {"ReportsCalendarPrinterFontSizeWeekday"},
+         {"ReportsCalendarPrinterFontSizeDayHeader"},
+         {"ReportsCalendarPrinterFontSizeBooking"},
+         {"ReportsCalendarPrinterCaptionFontSize"},
+         {"ReportsBookingListCaptionPrinterFontSize"},
+     }},
+    {"Lengths",
+     {
+         {"ViewScheduleLabelIndent"},
+         {"ViewScheduleLabelIndentSubItem"},
+         {"ViewScheduleDividerWidth"},
+         {"ViewScheduleLabelWidth"},
+         {"ReportsScheduleHtmlColumnWidthMin"},
+         {"ReportsScheduleHtmlLabelIndent"},
+         {"ReportsScheduleHtmlLabelIndentSubitem"},
+         {"ReportsSchedulePrinterColumnWidthMin"},
          {"ReportsSchedulePrinterLabelIndent"},
          {"ReportsSchedulePrinterLabelIndentSubitem"},
          {"ReportsSchedulePrinterBookingIndent"},
@@ -70,20 +80,13 @@ const RangeFamily kFamilies[] = {
          {"ReportsSchedulePrinterBookingLinesWidth"},
          {"ReportsSchedulePrinterThinLinesWidth"},
          {"ReportsSchedulePrinterThickLinesWidth"},
-         {"ReportsSchedulePrinterLabelHeightRowFactor"},
          {"ReportsSchedulePrinterWidthLabelColumn"},
          {"ReportsCalendarHtmlBookingDistance"},
-         {"ReportsCalendarPrinterFontSizeMonthYear"},
-         {"ReportsCalendarPrinterFontSizeWeekday"},
-         {"ReportsCalendarPrinterFontSizeDayHeader"},
-         {"ReportsCalendarPrinterFontSizeBooking"},
          {"ReportsCalendarPrinterGridLinesWidth"},
          {"ReportsCalendarPrinterBookingLinesWidth"},
          {"ReportsCalendarPrinterBookingIndent"},
-         {"ReportsCalendarPrinterCaptionFontSize"},
          {"ReportsCalendarPrinterCaptionSpaceAfter"},
          {"ReportsCalendarPrinterBookingDistance"},
-         {"ReportsBookingListCaptionPrinterFontSize"},
          {"ReportsBookingListCaptionPrinterDistance"},
          {"ReportsPrinterPenStdWidth"},
          {"ReportsPrinterPenThickWidth"},
