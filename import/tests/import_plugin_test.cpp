@@ -173,16 +173,20 @@ protected:
         item->trigger();
         EXPECT_TRUE(script.Done());
     }
-    // A file of a good and a broken booking line, after the names line.
-    std::string WriteBrokenFile() {
-        const std::string file = dir.Path() + "broken.txt";
+    // The file name in the program directory, holding text.
+    std::string WriteFile(const char* name, const char* text) {
+        const std::string file = dir.Path() + name;
         std::FILE* f = std::fopen(file.c_str(), "wb");
-        std::fputs("Resource;Task;Start date;Start time;End date;End time\n"
-                   "Crane;Lift;20240311;08:00;20240311;12:30\n"
-                   "crane;Lift;31.2.2024;08:00;20240311;12:30\n",
-                   f);
+        std::fputs(text, f);
         std::fclose(f);
         return file;
+    }
+    // A good and a broken booking line, after the names line.
+    std::string WriteBrokenFile() {
+        return WriteFile("broken.txt",
+                         "Resource;Task;Start date;Start time;End date;End time\n"
+                         "Crane;Lift;20240311;08:00;20240311;12:30\n"
+                         "crane;Lift;31.2.2024;08:00;20240311;12:30\n");
     }
 
     apptest::ProgramDirectory dir;
@@ -246,15 +250,10 @@ TEST_F(ImportPluginTest, ImportThroughTheDialogIsOneUndoStep) {
     Add("Crane", "Lift");
     Add("Digger", "Dig");
     const std::vector<BookingFacts> before = Bookings(data);
-    const std::string file = dir.Path() + "bookings.txt";
-    {
-        std::FILE* f = std::fopen(file.c_str(), "wb");
-        std::fputs("Resource;Task;Start date;Start time;End date;End time;Text;Flag\r\n"
-                   "Crane;Lift;20240311;08:00;20240311;12:30;North gate;no\r\n"
-                   "Digger;Dig;20240312;7:15;20240313;16:00;;\r\n",
-                   f);
-        std::fclose(f);
-    }
+    const std::string file = WriteFile("bookings.txt",
+                                       "Resource;Task;Start date;Start time;End date;End time;Text;Flag\r\n"
+                                       "Crane;Lift;20240311;08:00;20240311;12:30;North gate;no\r\n"
+                                       "Digger;Dig;20240312;7:15;20240313;16:00;;\r\n");
     ImportBookings(file, {
         {"", [](QWidget* box) {
             auto* question = qobject_cast<QMessageBox*>(box);
