@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -112,6 +113,9 @@ struct FarValue {
 
 const FarValue kFarValues[] = {{"IntMin", "-2147483648"}, {"MinusOne", "-1"}, {"Zero", "0"},
                                {"IntMax", "2147483647"},  {"NaN", "NaN"},     {"Huge", "1e300"}};
+
+void PrintTo(const RangeFamily& family, std::ostream* os) { *os << family.name; }
+void PrintTo(const FarValue& value, std::ostream* os) { *os << value.text; }
 
 class SettingsRangeProgramTest : public ReportsProgramTest,
                                  public ::testing::WithParamInterface<std::tuple<RangeFamily, FarValue>> {
