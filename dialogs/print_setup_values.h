@@ -7,14 +7,14 @@
 #include <array>
 #include <string>
 
+#include "support/setting_ranges.h"
 #include "support/setting_values.h"
 
 // Left, top, right, bottom.
 inline constexpr const char* kPrinterMarginKeys[4] = {"ReportsPrinterMarginsLeft", "ReportsPrinterMarginsTop",
                                                       "ReportsPrinterMarginsRight",
                                                       "ReportsPrinterMarginsBottom"};
-// A margin beyond this leaves no page to print on.
-inline constexpr double kMaxPrinterMarginCm = 50.0;
+inline constexpr double kMaxPrinterMarginCm = kMaxMarginSetting / 100.0;
 
 struct PrintSetup {
     std::string font;

@@ -16,6 +16,7 @@
 #include "plat/checked_format.h"
 #include "plat/resource_strings.h"
 #include "string_ids.h"
+#include "support/setting_ranges.h"
 #include "ui/data_exchange.h"
 #include "ui/prompts.h"
 
@@ -295,7 +296,9 @@ void CImportDlg::OnOK() {
     if (!UpdateData(true) || !CheckInput()) return;
     ApplyToImporter();
     importer_->SetErrorView([this](const std::vector<ImportError>& errors, std::size_t total) {
-        CImportErrorDlg(errors, total, GetIntSetting(settings_, "ImportErrorDlgColumnWidth", 100), this).exec();
+        CImportErrorDlg(errors, total, GetIntSettingIn(settings_, "ImportErrorDlgColumnWidth", 100, 0, kMaxPixelsSetting),
+                        this)
+            .exec();
     });
     const int trial = importer_->ReadFile(fileName, true, true);
     importer_->Reset();
@@ -314,7 +317,7 @@ void CImportDlg::ShowPreview() {
     std::vector<int> columnOfField;
     for (int assignment : Assignments()) columnOfField.push_back(assignment - 1);
     CImportPreviewDlg(fields, columnOfField, lines, firstLineNames,
-                      GetIntSetting(settings_, "ImportPreviewColumnWidth", 100), this)
+                      GetIntSettingIn(settings_, "ImportPreviewColumnWidth", 100, 0, kMaxPixelsSetting), this)
         .exec();
 }
 

@@ -6,6 +6,7 @@
 #include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "support/locale_names.h"
+#include "support/setting_ranges.h"
 
 CHostApi g_hostApi;
 CPlanData* g_pluginPlanData = nullptr;
@@ -126,6 +127,10 @@ SettingSetter PluginSettingSetter() {
 void ApplyFontSizeFactor(int dpiY) {
     g_fontSizeFactor = dpiY < kSmallScreenDpi ? 1.2 : 1.0;
     SetDoubleSetting(PluginSettingSetter(), "ViewFontSizeFactor", g_fontSizeFactor);
+}
+
+int GetViewFontSize(const SettingGetter& get, std::string_view key, int size) {
+    return GetIntSettingIn(get, key, static_cast<int>(size * g_fontSizeFactor), 1, kMaxFontSizeSetting);
 }
 
 bool SendStatusBarText(const char* text0, const char* text1) {

@@ -81,6 +81,9 @@ SettingSetter PluginSettingSetter();
 // Below 108 logical pixels per inch the factor becomes 1.2, else 1.0;
 // "ViewFontSizeFactor" is written either way.
 void ApplyFontSizeFactor(int dpiY);
+// A view's font size setting in tenths of a point, 1..kMaxFontSizeSetting;
+// without one, size times the font size factor.
+int GetViewFontSize(const SettingGetter& get, std::string_view key, int size);
 
 // Sets the two status-bar panes; each text is cut to 255 bytes on a
 // character boundary. A null text counts as empty. False when the host is

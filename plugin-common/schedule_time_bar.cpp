@@ -4,6 +4,7 @@
 
 #include "drawing.h"
 #include "schedule_model.h"
+#include "support/setting_ranges.h"
 #include "support/time_bar_labels.h"
 #include "time_scale.h"
 
@@ -11,12 +12,13 @@ void CScheduleLabelSettings::SetDefaults() { *this = CScheduleLabelSettings{}; }
 
 void CScheduleLabelSettings::LoadSettings(const SettingGetter& get) {
     if (!get) return;
-    headerFontFactor = GetIntSetting(get, "ViewScheduleLabelHeaderFontFactor", headerFontFactor);
+    headerFontFactor =
+        GetIntSettingIn(get, "ViewScheduleLabelHeaderFontFactor", headerFontFactor, 0, kMaxPercentSetting);
     headerBackground = GetColorSetting(get, "ViewScheduleLabelHeaderColorBk", headerBackground);
     headerText = GetColorSetting(get, "ViewScheduleLabelHeaderColorFg", headerText);
     headerGrid = GetColorSetting(get, "ViewScheduleLabelHeaderColorGrid", headerGrid);
     rowGrid = GetColorSetting(get, "ViewScheduleColorHorzGrid", rowGrid);
-    rowHeightFactor = GetIntSetting(get, "ViewScheduleLabelHeightRowFactor", rowHeightFactor);
+    rowHeightFactor = GetIntSettingIn(get, "ViewScheduleLabelHeightRowFactor", rowHeightFactor, 0, kMaxPercentSetting);
     groupFontBold = GetBoolSetting(get, "ViewScheduleLabelGroupFontBold", groupFontBold);
     groupBackground = GetColorSetting(get, "ViewScheduleLabelColorGroupBk", groupBackground);
     collapsedGroupBackground = GetColorSetting(get, "ViewScheduleLabelColorGroupCollapsedBk", collapsedGroupBackground);
@@ -30,7 +32,7 @@ void CScheduleTimeBarSettings::SetDefaults() { *this = CScheduleTimeBarSettings{
 
 void CScheduleTimeBarSettings::LoadSettings(const SettingGetter& get) {
     if (!get) return;
-    heightFactor = GetIntSetting(get, "ViewScheduleTimeBarHeightRowFactor", heightFactor);
+    heightFactor = GetIntSettingIn(get, "ViewScheduleTimeBarHeightRowFactor", heightFactor, 0, kMaxPercentSetting);
     majorText = GetColorSetting(get, "ViewScheduleTimeBarColorMajorFg", majorText);
     majorBackground = GetColorSetting(get, "ViewScheduleTimeBarColorMajorBk", majorBackground);
     majorGrid = GetColorSetting(get, "ViewScheduleTimeBarColorMajorGrid", majorGrid);

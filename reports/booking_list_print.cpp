@@ -5,9 +5,9 @@
 #include "reports/report_strings.h"
 
 CBookingListPrint::CBookingListPrint(const SettingGetter& get) : CBookingListReport(true), CPrinterPage(get) {
-    captionFontSize = GetIntSetting(get, "ReportsBookingListCaptionPrinterFontSize", captionFontSize);
+    captionFontSize = GetPrintedFontSize(get, "ReportsBookingListCaptionPrinterFontSize", captionFontSize);
     captionBold = GetBoolSetting(get, "ReportsBookingListCaptionPrinterFontBold", captionBold);
-    captionDistance = GetIntSetting(get, "ReportsBookingListCaptionPrinterDistance", captionDistance);
+    captionDistance = GetPrintedLength(get, "ReportsBookingListCaptionPrinterDistance", captionDistance);
     showHeader = GetBoolSetting(get, "ReportsBookingListShowHeader", showHeader);
     showFooter = GetBoolSetting(get, "ReportsBookingListShowFooter", showFooter);
     footerCenter = GetStringSetting(get, "ReportsBookingListFooterNotice", "");

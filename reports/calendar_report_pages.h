@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "support/setting_ranges.h"
+
 // The most weeks one report shows: ten years. A longer period is cut there.
 inline constexpr int kCalendarMaxWeeks = 522;
 // The highest weeks per page a user can ask for ("ReportsCalendarWeeksMax"
@@ -14,7 +16,7 @@ inline constexpr int kCalendarMaxWeeks = 522;
 inline constexpr int kCalendarMaxWeeksPerPage = 100;
 // The largest image, in pixels, whatever "ReportsHtmlImageSizeMax" says
 // (4096 x 4096).
-inline constexpr std::int64_t kCalendarMaxImagePixels = 4096LL * 4096LL;
+inline constexpr std::int64_t kCalendarMaxImagePixels = kMaxImagePixelsSetting;
 // Bookings per day above this are not bookings per day but a setting gone wrong.
 inline constexpr int kCalendarMaxBookingsPerDay = 1000;
 

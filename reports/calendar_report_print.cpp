@@ -25,16 +25,16 @@ CCalendarPrint::CCalendarPrint(PlanContext context, SettingSetter set)
                                         GetIntSetting(get, "ReportsCalendarWeeksMax", 20));
     additionalAfterEveryPage =
         GetBoolSetting(get, "ReportsCalendarShowAdditionalBookingsAfterEveryPage", additionalAfterEveryPage);
-    fontSizeMonthYear = GetIntSetting(get, "ReportsCalendarPrinterFontSizeMonthYear", fontSizeMonthYear);
-    fontSizeWeekday = GetIntSetting(get, "ReportsCalendarPrinterFontSizeWeekday", fontSizeWeekday);
-    fontSizeDayHeader = GetIntSetting(get, "ReportsCalendarPrinterFontSizeDayHeader", fontSizeDayHeader);
-    fontSizeBooking = GetIntSetting(get, "ReportsCalendarPrinterFontSizeBooking", fontSizeBooking);
-    gridLinesWidth = GetIntSetting(get, "ReportsCalendarPrinterGridLinesWidth", penStdWidth * 3 / 2);
-    bookingLinesWidth = GetIntSetting(get, "ReportsCalendarPrinterBookingLinesWidth", penStdWidth * 3 / 2);
-    bookingIndent = GetIntSetting(get, "ReportsCalendarPrinterBookingIndent", bookingIndent);
-    captionFontSize = GetIntSetting(get, "ReportsCalendarPrinterCaptionFontSize", captionFontSize);
-    captionSpaceAfter = GetIntSetting(get, "ReportsCalendarPrinterCaptionSpaceAfter", captionSpaceAfter);
-    bookingDistance = GetIntSetting(get, "ReportsCalendarPrinterBookingDistance", 20);
+    fontSizeMonthYear = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeMonthYear", fontSizeMonthYear);
+    fontSizeWeekday = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeWeekday", fontSizeWeekday);
+    fontSizeDayHeader = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeDayHeader", fontSizeDayHeader);
+    fontSizeBooking = GetPrintedFontSize(get, "ReportsCalendarPrinterFontSizeBooking", fontSizeBooking);
+    gridLinesWidth = GetPrintedLineWidth(get, "ReportsCalendarPrinterGridLinesWidth", penStdWidth * 3 / 2);
+    bookingLinesWidth = GetPrintedLineWidth(get, "ReportsCalendarPrinterBookingLinesWidth", penStdWidth * 3 / 2);
+    bookingIndent = GetPrintedLength(get, "ReportsCalendarPrinterBookingIndent", bookingIndent);
+    captionFontSize = GetPrintedFontSize(get, "ReportsCalendarPrinterCaptionFontSize", captionFontSize);
+    captionSpaceAfter = GetPrintedLength(get, "ReportsCalendarPrinterCaptionSpaceAfter", captionSpaceAfter);
+    bookingDistance = GetPrintedLength(get, "ReportsCalendarPrinterBookingDistance", 20);
 }
 
 int CCalendarPrint::PrintBody(CReportDocument& document) {

@@ -11,6 +11,7 @@
 #include "reports/html_text.h"
 #include "reports/png_image.h"
 #include "string_ids.h"
+#include "support/setting_ranges.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -57,7 +58,7 @@ CHtmlPage::~CHtmlPage() { DiscardStagedImages(); }
 void CHtmlPage::LoadSettings(const SettingGetter& get) {
     backgroundColor = ReadColor(get, "ReportsHtmlColorBk", backgroundColor);
     textColor = ReadColor(get, "ReportsHtmlColorText", textColor);
-    imageSizeMax = GetIntSetting(get, "ReportsHtmlImageSizeMax", imageSizeMax);
+    imageSizeMax = GetIntSettingIn(get, "ReportsHtmlImageSizeMax", imageSizeMax, 0, kMaxImagePixelsSetting);
     documentType = ReadText(get, "ReportsHtmlBegin", documentType);
     styleSheet = ReadText(get, "ReportsHtmlCSS", styleSheet);
     headAddition = ReadText(get, "ReportsHtmlHeaderAdd", "");

@@ -7,20 +7,12 @@
 #include "plat/resource_strings.h"
 #include "plat/utf8.h"
 #include "string_ids.h"
+#include "support/setting_ranges.h"
 
 namespace {
 
 // Space between the centre footer text and the texts beside it.
 constexpr int kFooterCenterGap = 20;
-// The spaces and indents of header and footer, and the widths of their
-// rules: none below 0, and so small that a header made of the largest of
-// them still leaves room for the body of a landscape page.
-constexpr int kMaxLength = 250;
-constexpr int kMaxRuleWidth = 100;
-
-void ReadLength(const SettingGetter& get, std::string_view key, int& value, int high = kMaxLength) {
-    value = GetIntSettingIn(get, key, value, 0, high);
-}
 
 short FontSizeField(int size) {
     return static_cast<short>(std::clamp(size, 1, static_cast<int>(std::numeric_limits<short>::max())));
@@ -35,7 +27,7 @@ void ReadIndent(const SettingGetter& get, std::string_view key, CPrinterPage::In
     GetListSetting(get, key, parts, " \t");
     int* const fields[] = {&indent.left, &indent.top, &indent.right, &indent.bottom};
     for (std::size_t i = 0; i < parts.size() && i < std::size(fields); ++i)
-        *fields[i] = std::clamp(ParseInt(parts[i], *fields[i]), 0, kMaxLength);
+        *fields[i] = std::clamp(ParseInt(parts[i], *fields[i]), 0, kMaxPrintedLengthSetting);
 }
 
 int TextWidth(CReportDocument& document, const std::string& text) {
@@ -46,6 +38,18 @@ int TextWidth(CReportDocument& document, const std::string& text) {
 
 }  // namespace
 
+int GetPrintedFontSize(const SettingGetter& get, std::string_view key, int size) {
+    return GetIntSettingIn(get, key, size, 1, kMaxFontSizeSetting);
+}
+
+int GetPrintedLength(const SettingGetter& get, std::string_view key, int length) {
+    return GetIntSettingIn(get, key, length, 0, kMaxPrintedLengthSetting);
+}
+
+int GetPrintedLineWidth(const SettingGetter& get, std::string_view key, int width) {
+    return GetIntSettingIn(get, key, width, 0, kMaxPrintedLineSetting);
+}
+
 CPrinterPage::CPrinterPage(const SettingGetter& get)
     : fontFace(plat::LoadResString(ids::REPORT_PRINTER_FONT)),
       footerLeft(plat::LoadResString(ids::REPORT_FOOTER_LEFT)),
@@ -55,26 +59,26 @@ CPrinterPage::CPrinterPage(const SettingGetter& get)
 
 void CPrinterPage::LoadSettings(const SettingGetter& get) {
     ReadText(get, "ReportsPrinterFont", fontFace);
-    penStdWidth = GetIntSetting(get, "ReportsPrinterPenStdWidth", penStdWidth);
-    penThickWidth = GetIntSetting(get, "ReportsPrinterPenThickWidth", penThickWidth);
+    penStdWidth = GetPrintedLineWidth(get, "ReportsPrinterPenStdWidth", penStdWidth);
+    penThickWidth = GetPrintedLineWidth(get, "ReportsPrinterPenThickWidth", penThickWidth);
     marginsMinimal = GetBoolSetting(get, "ReportsPrinterMarginsMinimal", marginsMinimal);
-    marginLeft = GetIntSetting(get, "ReportsPrinterMarginsLeft", marginLeft);
-    marginRight = GetIntSetting(get, "ReportsPrinterMarginsRight", marginRight);
-    marginTop = GetIntSetting(get, "ReportsPrinterMarginsTop", marginTop);
-    marginBottom = GetIntSetting(get, "ReportsPrinterMarginsBottom", marginBottom);
-    headerFontSize = GetIntSetting(get, "ReportsPrinterHeaderFontSize", headerFontSize);
-    footerFontSize = GetIntSetting(get, "ReportsPrinterFooterFontSize", footerFontSize);
+    marginLeft = GetIntSettingIn(get, "ReportsPrinterMarginsLeft", marginLeft, 0, kMaxMarginSetting);
+    marginRight = GetIntSettingIn(get, "ReportsPrinterMarginsRight", marginRight, 0, kMaxMarginSetting);
+    marginTop = GetIntSettingIn(get, "ReportsPrinterMarginsTop", marginTop, 0, kMaxMarginSetting);
+    marginBottom = GetIntSettingIn(get, "ReportsPrinterMarginsBottom", marginBottom, 0, kMaxMarginSetting);
+    headerFontSize = GetPrintedFontSize(get, "ReportsPrinterHeaderFontSize", headerFontSize);
+    footerFontSize = GetPrintedFontSize(get, "ReportsPrinterFooterFontSize", footerFontSize);
     headerBold = GetBoolSetting(get, "ReportsPrinterHeaderFontBold", headerBold);
     footerBold = GetBoolSetting(get, "ReportsPrinterFooterFontBold", footerBold);
     headerItalic = GetBoolSetting(get, "ReportsPrinterHeaderFontItalic", headerItalic);
     footerItalic = GetBoolSetting(get, "ReportsPrinterFooterFontItalic", footerItalic);
     headerUnderline = GetBoolSetting(get, "ReportsPrinterHeaderFontUnderline", headerUnderline);
-    ReadLength(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterFooterTopLineWidth", footerTopRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule, kMaxRuleWidth);
-    ReadLength(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
-    ReadLength(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
+    headerTopRule = GetPrintedLineWidth(get, "ReportsPrinterHeaderTopLineWidth", headerTopRule);
+    headerBottomRule = GetPrintedLineWidth(get, "ReportsPrinterHeaderBottomLineWidth", headerBottomRule);
+    footerTopRule = GetPrintedLineWidth(get, "ReportsPrinterFooterTopLineWidth", footerTopRule);
+    footerBottomRule = GetPrintedLineWidth(get, "ReportsPrinterFooterBottomLineWidth", footerBottomRule);
+    headerSpaceToBody = GetPrintedLength(get, "ReportsPrinterHeaderVerticalSpaceBody", headerSpaceToBody);
+    footerSpaceToBody = GetPrintedLength(get, "ReportsPrinterFooterVerticalSpaceBody", footerSpaceToBody);
     ReadText(get, "ReportsPrinterHeaderInfoLeft", headerLeft);
     ReadText(get, "ReportsPrinterHeaderInfoCenter", headerCenter);
     ReadText(get, "ReportsPrinterHeaderInfoRight", headerRight);
@@ -83,9 +87,10 @@ void CPrinterPage::LoadSettings(const SettingGetter& get) {
     ReadText(get, "ReportsPrinterFooterInfoRight", footerRight);
     ReadIndent(get, "ReportsPrinterHeaderIndent", headerIndent);
     ReadIndent(get, "ReportsPrinterFooterIndent", footerIndent);
-    tableSubtitleSpaceBefore = GetIntSetting(get, "ReportsPrinterTableSubtitleSpaceBefore", tableSubtitleSpaceBefore);
-    tableSubtitleSpaceAfter = GetIntSetting(get, "ReportsPrinterTableSubtitleSpaceAfter", tableSubtitleSpaceAfter);
-    tableGridHorzIndent = GetIntSetting(get, "ReportsPrinterTableGridHorzStdIndent", tableGridHorzIndent);
+    tableSubtitleSpaceBefore =
+        GetPrintedLength(get, "ReportsPrinterTableSubtitleSpaceBefore", tableSubtitleSpaceBefore);
+    tableSubtitleSpaceAfter = GetPrintedLength(get, "ReportsPrinterTableSubtitleSpaceAfter", tableSubtitleSpaceAfter);
+    tableGridHorzIndent = GetPrintedLength(get, "ReportsPrinterTableGridHorzStdIndent", tableGridHorzIndent);
     tableCellExtraIndent = GetIntSetting(get, "ReportsPrinterTableCellExtraIndent", tableCellExtraIndent);
     tableHeaderSpaceAfter = GetIntSetting(get, "ReportsPrinterTableHeaderSpaceAfter", tableHeaderSpaceAfter);
     captionDistanceTop = GetIntSetting(get, "ReportsPrinterDistanceCaptionTop", captionDistanceTop);

@@ -1,10 +1,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "report_document.h"
 #include "reports/report_output.h"
 #include "support/setting_values.h"
+
+// The printed reports' sizes as read from the settings, each brought into
+// a range that still draws on a page: font sizes 1..kMaxFontSizeSetting,
+// indents, spaces and distances 0..kMaxPrintedLengthSetting, widths of
+// lines 0..kMaxPrintedLineSetting.
+int GetPrintedFontSize(const SettingGetter& get, std::string_view key, int size);
+int GetPrintedLength(const SettingGetter& get, std::string_view key, int length);
+int GetPrintedLineWidth(const SettingGetter& get, std::string_view key, int width);
 
 // The base of every printed report: reads the printer settings, sets up
 // fonts and margins on the report document, drives its fill in a fixed

@@ -6,6 +6,7 @@
 #include "date_setting.h"
 #include "plat/resource_strings.h"
 #include "reports/report_strings.h"
+#include "support/setting_ranges.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ double LabelWidthShown(int stored, bool metric) {
 
 int LabelWidthStored(double shown, bool metric) {
     const double centimetres = metric ? shown : shown * kCentimetresPerInch;
-    return static_cast<int>(std::lround(std::clamp(centimetres * 100.0, 0.0, 1e6)));
+    return static_cast<int>(std::lround(std::clamp(centimetres * 100.0, 0.0, double{kMaxPrintedWidthSetting})));
 }
 
 void ScheduleReportSettingsValues::Load(const SettingGetter& get, bool metricLocale) {

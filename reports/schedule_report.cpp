@@ -7,6 +7,7 @@
 #include "date_setting.h"
 #include "plat/resource_strings.h"
 #include "reports/report_strings.h"
+#include "support/setting_ranges.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void CScheduleReport::LoadParameters() {
     }
     const int pageMax = std::clamp(GetIntSetting(get, "ReportsSchedulePageMax", 100), 1, kMaxPagesAcross);
     pagesAcross = std::clamp(GetIntSetting(get, "ReportsSchedulePages", 1), 1, pageMax);
-    labelColumnWidth = std::max(0, GetIntSetting(get, "ReportsSchedulePrinterWidthLabelColumn", 400));
+    labelColumnWidth = GetIntSettingIn(get, "ReportsSchedulePrinterWidthLabelColumn", 400, 0, kMaxPrintedWidthSetting);
     resourceMode = GetIntSetting(get, "ViewActive", 0) != 1;
     LoadCollapsedGroups();
 }

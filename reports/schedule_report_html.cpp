@@ -10,14 +10,13 @@
 #include "plat/resource_strings.h"
 #include "reports/png_image.h"
 #include "reports/schedule_report_layout.h"
+#include "support/setting_ranges.h"
 
 namespace {
 
 constexpr unsigned kStrDefaultFont = 270;
 constexpr int kDefaultPageWidth = 1000;
 constexpr int kPrintedPageWidth = 2970;
-// Font sizes in tenths of a point: up to a thousand points.
-constexpr int kMaxFontSize = 10000;
 constexpr double kMinFontFactor = 0.1;
 constexpr double kMaxFontFactor = 10.0;
 
@@ -36,13 +35,13 @@ void CScheduleHtmlRenderer::LoadSettings() {
     showFooter = GetBoolSetting(get, "ReportsScheduleShowFooter", showFooter);
     const double factor = GetDoubleSettingIn(get, "ViewFontSizeFactor", 1.0, kMinFontFactor, kMaxFontFactor);
     const auto fontSize = [&](std::string_view key, int size) {
-        return GetIntSettingIn(get, key, static_cast<int>(size * factor), 1, kMaxFontSize);
+        return GetIntSettingIn(get, key, static_cast<int>(size * factor), 1, kMaxFontSizeSetting);
     };
     timeBarFontSize = fontSize("ReportsScheduleHtmlTimebarFontSize", 70);
     labelFontSize = fontSize("ReportsScheduleHtmlLabelFontSize", 100);
     bookingFontSize = fontSize("ReportsScheduleHtmlBookingFontSize", 77);
-    labelIndent = GetIntSetting(get, "ReportsScheduleHtmlLabelIndent", 3);
-    labelIndentSubitem = GetIntSetting(get, "ReportsScheduleHtmlLabelIndentSubitem", 25);
+    labelIndent = GetIntSettingIn(get, "ReportsScheduleHtmlLabelIndent", 3, 0, kMaxPixelsSetting);
+    labelIndentSubitem = GetIntSettingIn(get, "ReportsScheduleHtmlLabelIndentSubitem", 25, 0, kMaxPixelsSetting);
     htmlPageWidth = GetIntSetting(get, "ReportsScheduleHtmlPageWidth", kDefaultPageWidth);
     htmlLabelWidth = ScheduleHtmlLabelWidth(
         GetIntSetting(get, "ReportsScheduleHtmlLabelWidth", labelColumnWidth * kDefaultPageWidth / kPrintedPageWidth),

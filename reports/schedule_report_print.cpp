@@ -5,6 +5,7 @@
 #include "plat/resource_strings.h"
 #include "reports/report_strings.h"
 #include "reports/schedule_report_layout.h"
+#include "support/setting_ranges.h"
 #include "support/time_bar_labels.h"
 #include "time_scale.h"
 
@@ -32,22 +33,22 @@ void CSchedulePrintRenderer::LoadSettings() {
     showFooter = GetBoolSetting(get, "ReportsScheduleShowFooter", showFooter);
     footerCenter = GetStringSetting(get, "ReportsScheduleFooterNotice", "");
     title = GetTitle(get);
-    timeBarFontSize = GetIntSetting(get, "ReportsSchedulePrinterTimebarFontSize", 100);
-    labelFontSize = GetIntSetting(get, "ReportsSchedulePrinterLabelFontSize", 120);
-    bookingFontSize = GetIntSetting(get, "ReportsSchedulePrinterBookingFontSize", 85);
-    labelIndent = GetIntSetting(get, "ReportsSchedulePrinterLabelIndent", 10);
-    labelIndentSubitem = GetIntSetting(get, "ReportsSchedulePrinterLabelIndentSubitem", 70);
-    bookingIndent = GetIntSetting(get, "ReportsSchedulePrinterBookingIndent", 5);
-    timeBarIndent = GetIntSetting(get, "ReportsSchedulePrinterTimebarIndent", 5);
+    timeBarFontSize = GetPrintedFontSize(get, "ReportsSchedulePrinterTimebarFontSize", 100);
+    labelFontSize = GetPrintedFontSize(get, "ReportsSchedulePrinterLabelFontSize", 120);
+    bookingFontSize = GetPrintedFontSize(get, "ReportsSchedulePrinterBookingFontSize", 85);
+    labelIndent = GetPrintedLength(get, "ReportsSchedulePrinterLabelIndent", 10);
+    labelIndentSubitem = GetPrintedLength(get, "ReportsSchedulePrinterLabelIndentSubitem", 70);
+    bookingIndent = GetPrintedLength(get, "ReportsSchedulePrinterBookingIndent", 5);
+    timeBarIndent = GetPrintedLength(get, "ReportsSchedulePrinterTimebarIndent", 5);
     const int thin = static_cast<int>(1.5 * penStdWidth);
-    bookingLinesWidth = GetIntSetting(get, "ReportsSchedulePrinterBookingLinesWidth", thin);
+    bookingLinesWidth = GetPrintedLineWidth(get, "ReportsSchedulePrinterBookingLinesWidth", thin);
     colorGridHorz = GetColorSetting(get, "ReportsSchedulePrinterColorGridHorz", 0);
     colorGridBooking = GetColorSetting(get, "ReportsSchedulePrinterColorGridBooking", 0);
-    thinLinesWidth = GetIntSetting(get, "ReportsSchedulePrinterThinLinesWidth", thin);
-    thickLinesWidth = GetIntSetting(get, "ReportsSchedulePrinterThickLinesWidth", penThickWidth);
+    thinLinesWidth = GetPrintedLineWidth(get, "ReportsSchedulePrinterThinLinesWidth", thin);
+    thickLinesWidth = GetPrintedLineWidth(get, "ReportsSchedulePrinterThickLinesWidth", penThickWidth);
     colorGridTimebarHorz = GetColorSetting(get, "ReportsSchedulePrinterColorGridTimebarHorz", 0);
     minimumBarWidth = GetIntSettingIn(get, "ReportsSchedulePrinterColumnWidthMin", 3, 0, kMaxMinimumBarWidth);
-    rowHeightFactor = GetIntSetting(get, "ReportsSchedulePrinterLabelHeightRowFactor", 135);
+    rowHeightFactor = GetIntSettingIn(get, "ReportsSchedulePrinterLabelHeightRowFactor", 135, 0, kMaxPercentSetting);
 }
 
 int CSchedulePrintRenderer::ComputeRowHeight(CReportDocument& document) {

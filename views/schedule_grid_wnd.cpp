@@ -20,6 +20,7 @@
 #include "schedule_geometry.h"
 #include "schedule_view_wnd.h"
 #include "string_ids.h"
+#include "support/setting_ranges.h"
 #include "support/time_bar_labels.h"
 #include "ui/message.h"
 #include "ui/prompts.h"
@@ -52,9 +53,9 @@ void CScheduleGridWnd::LoadSettings() {
     const SettingGetter get = PluginSettingGetter();
     std::string face = GetStringSetting(get, "ViewFont", "Arial");
     if (face.empty()) face = "Arial";
-    const int size = GetIntSetting(get, "ViewScheduleBookingFontSize", static_cast<int>(77 * g_fontSizeFactor));
-    const int barFactor = GetIntSetting(get, "ViewScheduleBookingHeightRowFactor", 127);
-    const int lineFactor = GetIntSetting(get, "ViewScheduleHeightRowFactor", 160);
+    const int size = GetViewFontSize(get, "ViewScheduleBookingFontSize", 77);
+    const int barFactor = GetIntSettingIn(get, "ViewScheduleBookingHeightRowFactor", 127, 0, kMaxPercentSetting);
+    const int lineFactor = GetIntSettingIn(get, "ViewScheduleHeightRowFactor", 160, 0, kMaxPercentSetting);
     borderDetect_ = std::max(0, GetIntSetting(get, "ViewScheduleBookingMinBorderDetect", 4));
     hoverDelay_ = std::clamp(GetIntSetting(get, "ViewTimerDelay", 500), 0, 60000);
     model_.horzGridColor = GetColorSetting(get, "ViewScheduleColorHorzGrid", 0);

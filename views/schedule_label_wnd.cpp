@@ -16,6 +16,7 @@
 #include "schedule_model.h"
 #include "schedule_view_wnd.h"
 #include "string_ids.h"
+#include "support/setting_ranges.h"
 #include "time_bar_wnd.h"
 #include "tooltip_markup.h"
 #include "ui/message.h"
@@ -48,10 +49,10 @@ void CScheduleLabelWnd::LoadSettings() {
     settings_.LoadSettings(get);
     std::string face = GetStringSetting(get, "ViewFont", "Arial");
     if (face.empty()) face = "Arial";
-    const int labelSize = GetIntSetting(get, "ViewScheduleLabelFontSize", static_cast<int>(100 * g_fontSizeFactor));
-    const int barSize = GetIntSetting(get, "ViewScheduleTimeBarFontSize", static_cast<int>(70 * g_fontSizeFactor));
-    indent_ = GetIntSetting(get, "ViewScheduleLabelIndent", 3);
-    indentSubItem_ = GetIntSetting(get, "ViewScheduleLabelIndentSubItem", 40);
+    const int labelSize = GetViewFontSize(get, "ViewScheduleLabelFontSize", 100);
+    const int barSize = GetViewFontSize(get, "ViewScheduleTimeBarFontSize", 70);
+    indent_ = GetIntSettingIn(get, "ViewScheduleLabelIndent", 3, 0, kMaxPixelsSetting);
+    indentSubItem_ = GetIntSettingIn(get, "ViewScheduleLabelIndentSubItem", 40, 0, kMaxPixelsSetting);
     const int dpi = logicalDpiY();
     headerFont_ = CreatePointFont(dpi, barSize * settings_.headerFontFactor / 100, face, 700);
     groupFont_ = CreatePointFont(dpi, labelSize, face, settings_.groupFontBold ? 700 : 400);

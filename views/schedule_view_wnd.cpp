@@ -15,6 +15,7 @@
 #include "schedule_label_wnd.h"
 #include "string_ids.h"
 #include "support/ini_transfer.h"
+#include "support/setting_ranges.h"
 #include "time_bar_wnd.h"
 #include "tooltip_markup.h"
 #include "ui/key_codes.h"
@@ -62,8 +63,8 @@ void CScheduleViewWnd::LoadSettings() {
     label_->LoadSettings();
     chart_->LoadSettings();
     const SettingGetter get = PluginSettingGetter();
-    dividerWidth_ = std::max(1, GetIntSetting(get, "ViewScheduleDividerWidth", 5));
-    labelWidth_ = std::max(0, GetIntSetting(get, kLabelWidthKey, 150));
+    dividerWidth_ = GetIntSettingIn(get, "ViewScheduleDividerWidth", 5, 1, kMaxPixelsSetting);
+    labelWidth_ = GetIntSettingIn(get, kLabelWidthKey, 150, 0, kMaxPixelsSetting);
     gridWidthMin_ = std::max(0, GetIntSetting(get, "ViewScheduleGridWidthMin", 20));
     // Both heights can come out 0 (zero factors): a line is never thinner than a pixel.
     lineHeight_ = std::max({1, chart_->Grid()->GetLineHeight(), label_->GetRowHeight()});

@@ -61,7 +61,7 @@ void CTimeBarWnd::LoadSettings() {
     minorUnit_ = kMinorDefaults;
     std::string face = GetStringSetting(get, "ViewFont", "Arial");
     if (face.empty()) face = "Arial";
-    const int size = GetIntSetting(get, "ViewScheduleTimeBarFontSize", static_cast<int>(70 * g_fontSizeFactor));
+    const int size = GetViewFontSize(get, "ViewScheduleTimeBarFontSize", 70);
     LoadUnitTable(get, "ViewScheduleTimeBarChangeBaseOnDoubleClickMajor", majorUnit_);
     LoadUnitTable(get, "ViewScheduleTimeBarChangeBaseOnDoubleClickMinor", minorUnit_);
     font_ = CreatePointFont(logicalDpiY(), size, face, 400);

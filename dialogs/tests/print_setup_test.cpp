@@ -45,7 +45,7 @@ TEST(PrintSetupValuesTest, MarginsAreStoredInWholeHundredths) {
     } cases[] = {
         {1.0, "100"}, {1.001, "100"}, {2.54, "254"}, {0.29, "29"}, {1.13, "113"}, {1.009, "100"},
         {-1.0, "0"},                                      // below the page edge
-        {1000.0, "5000"},                                 // beyond any page: the largest margin
+        {1000.0, "500"},                                 // beyond any page: the largest margin
         {std::numeric_limits<double>::quiet_NaN(), "100"},
     };
     for (const Case& c : cases) EXPECT_EQ(MarginSettingText(c.cm), c.stored) << c.cm;
@@ -69,7 +69,7 @@ TEST(PrintSetupValuesTest, StoredMarginsAreBroughtIntoRange) {
     SavePrintSetup(setup, [&](std::string_view key, std::string_view value) { written[std::string(key)] = value; });
     EXPECT_EQ(written, (std::map<std::string, std::string>{{"ReportsPrinterFont", "Arial"},
                                                            {"ReportsPrinterMarginsLeft", "0"},
-                                                           {"ReportsPrinterMarginsTop", "5000"},
+                                                           {"ReportsPrinterMarginsTop", "500"},
                                                            {"ReportsPrinterMarginsRight", "254"},
                                                            {"ReportsPrinterMarginsBottom", "100"}}));
 }

@@ -217,6 +217,13 @@ protected:
         std::fclose(f);
         return path;
     }
+    // A good and a broken booking line, after the names line.
+    std::string WriteBrokenFile() {
+        return WriteFile("broken.txt",
+                         "Resource;Task;Start date;Start time;End date;End time\n"
+                         "Crane;Lift;20240311;08:00;20240311;12:30\n"
+                         "crane;Lift;31.2.2024;08:00;20240311;12:30\n");
+    }
 
     apptest::ProgramDirectory dir;
     std::unique_ptr<CMainApp> app;
@@ -279,15 +286,10 @@ TEST_F(ImportPluginTest, ImportThroughTheDialogIsOneUndoStep) {
     Add("Crane", "Lift");
     Add("Digger", "Dig");
     const std::vector<BookingFacts> before = Bookings(data);
-    const std::string file = dir.Path() + "bookings.txt";
-    {
-        std::FILE* f = std::fopen(file.c_str(), "wb");
-        std::fputs("Resource;Task;Start date;Start time;End date;End time;Text;Flag\r\n"
-                   "Crane;Lift;20240311;08:00;20240311;12:30;North gate;no\r\n"
-                   "Digger;Dig;20240312;7:15;20240313;16:00;;\r\n",
-                   f);
-        std::fclose(f);
-    }
+    const std::string file = WriteFile("bookings.txt",
+                                       "Resource;Task;Start date;Start time;End date;End time;Text;Flag\r\n"
+                                       "Crane;Lift;20240311;08:00;20240311;12:30;North gate;no\r\n"
+                                       "Digger;Dig;20240312;7:15;20240313;16:00;;\r\n");
     ImportBookings(file, {
         {"", [](QWidget* box) {
             auto* question = qobject_cast<QMessageBox*>(box);
@@ -319,13 +321,7 @@ TEST_F(ImportPluginTest, ImportThroughTheDialogIsOneUndoStep) {
 
 TEST_F(ImportPluginTest, BrokenFileShowsTheErrorListAndImportsNothing) {
     Add("Crane", "Lift");
-    const std::string file = dir.Path() + "broken.txt";
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    std::fputs("Resource;Task;Start date;Start time;End date;End time\n"
-               "Crane;Lift;20240311;08:00;20240311;12:30\n"
-               "crane;Lift;31.2.2024;08:00;20240311;12:30\n",
-               f);
-    std::fclose(f);
+    const std::string file = WriteBrokenFile();
     const std::vector<BookingFacts> before = Bookings(data);
     ImportBookings(file, {{"Import Errors", [](QWidget* list) {
         auto* table = list->findChild<QTableWidget*>();
@@ -478,5 +474,46 @@ TEST_F(ImportPluginTest, DescriptionSavedOverMarkedFileLoadsBack) {
     EXPECT_TRUE(prompts.allAnswered());
     for (const auto& asked : prompts.asked()) EXPECT_NE(asked.kind, ui::ScriptedPrompts::Kind::Message) << asked.text;
 }
+
+// The column widths of the preview and the error list far out of range, read
+// from the program's settings file: both lists open with their lines.
+class ImportListWidthTest : public ImportPluginTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        const std::string value = GetParam();
+        dir.WriteSettings("ImportPreviewColumnWidth=" + value + "\nImportErrorDlgColumnWidth=" + value + "\n");
+        ImportPluginTest::SetUp();
+    }
+};
+
+TEST_P(ImportListWidthTest, PreviewAndErrorListOpen) {
+    Add("Crane", "Lift");
+    const std::string file = WriteBrokenFile();
+    const auto lines = [](int count) {
+        return [count](QWidget* list) {
+            auto* table = list->findChild<QTableWidget*>();
+            ASSERT_NE(table, nullptr);
+            EXPECT_EQ(table->rowCount(), count);
+            Later([list] { static_cast<QDialog*>(list)->reject(); });
+        };
+    };
+    InBookingsDialog({{"Import Bookings",
+                       [file](QWidget* dialog) {
+                           PrepareImport(dialog, file);
+                           QPushButton* preview = Item<QPushButton>(dialog, 30003);
+                           Later([preview] { preview->click(); });
+                       }},
+                      {"Import Preview", lines(2)},
+                      {"Import Bookings",
+                       [](QWidget* dialog) {
+                           QPushButton* ok = Item<QPushButton>(dialog, ui::IDOK);
+                           Later([ok] { ok->click(); });
+                       }},
+                      {"Import Errors", lines(2)},
+                      {"Import Bookings", Close}});
+}
+
+INSTANTIATE_TEST_SUITE_P(FarOutOfRange, ImportListWidthTest,
+                         ::testing::Values("-2147483648", "-1", "0", "2147483647", "NaN", "1e300"));
 
 }  // namespace

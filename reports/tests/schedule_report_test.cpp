@@ -152,8 +152,8 @@ TEST_F(ScheduleReportTest, BarsOfEachBandStandOnThatBandsPages) {
     EXPECT_FALSE(Shows(1, "Next"));
 }
 
-// Settings out of range are clamped: pages across, the label column, a
-// line taller than the page, a period of nine thousand years.
+// Settings out of range are clamped: pages across, the label column, the
+// tallest line, a period of nine thousand years.
 TEST_F(ScheduleReportTest, SettingsOutOfRangeAreClamped) {
     CTask* build = Task("Build", 0);
     for (int i = 0; i < 3; ++i) Bar(Resource(("R" + std::to_string(i)).c_str(), i), build, 7, 8);
@@ -170,7 +170,10 @@ TEST_F(ScheduleReportTest, SettingsOutOfRangeAreClamped) {
         {"more pages than columns", {{"ReportsSchedulePages", "10000"}}, 10, 400},
         {"label wider than the page", {{"ReportsSchedulePrinterWidthLabelColumn", "5000"}}, 1, halfPage},
         {"no label column", {{"ReportsSchedulePrinterWidthLabelColumn", "-3"}}, 1, -1},
-        {"a line taller than the page", {{"ReportsSchedulePrinterLabelFontSize", "20000"}}, 3, 400},
+        {"the tallest line, one to a page",
+         {{"ReportsSchedulePrinterLabelFontSize", "20000"}, {"ReportsSchedulePrinterLabelHeightRowFactor", "20000"}},
+         3,
+         400},
         {"nine thousand years by the hour",
          {{"ViewScheduleBaseUnit", "1"}, {"ReportsScheduleDateRangeFixed", "1"},
           {"ReportsScheduleDateRangeFixedStartDate", "10010101"}, {"ReportsScheduleDateRangeFixedEndDate", "99991231"},
@@ -257,9 +260,9 @@ TEST_F(ScheduleReportTest, HtmlSizesFarOutOfRangeAreClamped) {
     };
     const Case cases[] = {
         {"ViewFontSizeFactor", "NaN", 70, 100, 77, 3},
-        {"ViewFontSizeFactor", "1e300", 700, 1000, 770, 3},
+        {"ViewFontSizeFactor", "1e300", 700, 720, 720, 3},
         {"ViewFontSizeFactor", "-1e300", 7, 10, 7, 3},
-        {"ReportsScheduleHtmlTimebarFontSize", "16500000", 10000, 100, 77, 3},
+        {"ReportsScheduleHtmlTimebarFontSize", "16500000", 720, 100, 77, 3},
         {"ReportsScheduleHtmlTimebarFontSize", "-2147483648", 1, 100, 77, 3},
         {"ReportsScheduleHtmlColumnWidthMin", "2147483647", 70, 100, 77, 1000},
         {"ReportsScheduleHtmlColumnWidthMin", "-1", 70, 100, 77, 0},

@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app_ids.h"
@@ -20,27 +22,119 @@ namespace {
 
 using reports_program_test::ReportsProgramTest;
 
-// The settings whose arithmetic overflowed; the indents take four values.
-const char* const kKeys[] = {
-    "ReportsScheduleHtmlColumnWidthMin",  "ReportsSchedulePrinterColumnWidthMin",
-    "ReportsScheduleHtmlTimebarFontSize", "ReportsCalendarHtmlBookingDistance",
-    "ViewFontSizeFactor",                 "ReportsPrinterHeaderVerticalSpaceBody",
-    "ReportsPrinterHeaderIndent",
+// A number the program reads from its settings, and how many numbers its
+// value holds: the indents take four, the units on screen one per base unit.
+struct RangeKey {
+    const char* name;
+    int numbers = 1;
 };
 
-class SettingsRangeProgramTest : public ReportsProgramTest, public ::testing::WithParamInterface<const char*> {
+// Settings that take their far values together: the sizes of fonts and
+// rows, the lengths at their default sizes (so that rows show), and the
+// page's header, footer and margins each alone, which at their largest
+// together leave a page no body: refused, not a fault.
+struct RangeFamily {
+    const char* name;
+    std::vector<RangeKey> keys;
+};
+
+const RangeFamily kFamilies[] = {
+    {"Sizes",
+     {
+         {"ViewScheduleLabelFontSize"},
+         {"ViewScheduleTimeBarFontSize"},
+         {"ViewScheduleBookingFontSize"},
+         {"ViewScheduleLabelHeaderFontFactor"},
+         {"ViewScheduleLabelHeightRowFactor"},
+         {"ViewScheduleTimeBarHeightRowFactor"},
+         {"ViewScheduleBookingHeightRowFactor"},
+         {"ViewScheduleHeightRowFactor"},
+         {"ViewScheduleUnitsOnScreen", 8},
+         {"ViewFontSizeFactor"},
+         {"ReportsScheduleHtmlTimebarFontSize"},
+         {"ReportsHtmlImageSizeMax"},
+         {"ReportsSchedulePrinterTimebarFontSize"},
+         {"ReportsSchedulePrinterLabelFontSize"},
+         {"ReportsSchedulePrinterBookingFontSize"},
+         {"ReportsSchedulePrinterLabelHeightRowFactor"},
+         {"ReportsCalendarPrinterFontSizeMonthYear"},
+         {"ReportsCalendarPrinterFontSizeWeekday"},
+         {"ReportsCalendarPrinterFontSizeDayHeader"},
+         {"ReportsCalendarPrinterFontSizeBooking"},
+         {"ReportsCalendarPrinterCaptionFontSize"},
+         {"ReportsBookingListCaptionPrinterFontSize"},
+     }},
+    {"Lengths",
+     {
+         {"ViewScheduleLabelIndent"},
+         {"ViewScheduleLabelIndentSubItem"},
+         {"ViewScheduleDividerWidth"},
+         {"ViewScheduleLabelWidth"},
+         {"ReportsScheduleHtmlColumnWidthMin"},
+         {"ReportsScheduleHtmlLabelIndent"},
+         {"ReportsScheduleHtmlLabelIndentSubitem"},
+         {"ReportsSchedulePrinterColumnWidthMin"},
+         {"ReportsSchedulePrinterLabelIndent"},
+         {"ReportsSchedulePrinterLabelIndentSubitem"},
+         {"ReportsSchedulePrinterBookingIndent"},
+         {"ReportsSchedulePrinterTimebarIndent"},
+         {"ReportsSchedulePrinterBookingLinesWidth"},
+         {"ReportsSchedulePrinterThinLinesWidth"},
+         {"ReportsSchedulePrinterThickLinesWidth"},
+         {"ReportsSchedulePrinterWidthLabelColumn"},
+         {"ReportsCalendarHtmlBookingDistance"},
+         {"ReportsCalendarPrinterGridLinesWidth"},
+         {"ReportsCalendarPrinterBookingLinesWidth"},
+         {"ReportsCalendarPrinterBookingIndent"},
+         {"ReportsCalendarPrinterCaptionSpaceAfter"},
+         {"ReportsCalendarPrinterBookingDistance"},
+         {"ReportsBookingListCaptionPrinterDistance"},
+         {"ReportsPrinterPenStdWidth"},
+         {"ReportsPrinterPenThickWidth"},
+         {"ReportsPrinterTableSubtitleSpaceBefore"},
+         {"ReportsPrinterTableSubtitleSpaceAfter"},
+         {"ReportsPrinterTableGridHorzStdIndent"},
+     }},
+    {"Header",
+     {{"ReportsPrinterHeaderFontSize"}, {"ReportsPrinterHeaderVerticalSpaceBody"}, {"ReportsPrinterHeaderIndent", 4}}},
+    {"Footer",
+     {{"ReportsPrinterFooterFontSize"}, {"ReportsPrinterFooterVerticalSpaceBody"}, {"ReportsPrinterFooterIndent", 4}}},
+    {"Margins",
+     {{"ReportsPrinterMarginsLeft"},
+      {"ReportsPrinterMarginsRight"},
+      {"ReportsPrinterMarginsTop"},
+      {"ReportsPrinterMarginsBottom"}}},
+};
+
+struct FarValue {
+    const char* name;
+    const char* text;
+};
+
+const FarValue kFarValues[] = {{"IntMin", "-2147483648"}, {"MinusOne", "-1"}, {"Zero", "0"},
+                               {"IntMax", "2147483647"},  {"NaN", "NaN"},     {"Huge", "1e300"}};
+
+void PrintTo(const RangeFamily& family, std::ostream* os) { *os << family.name; }
+void PrintTo(const FarValue& value, std::ostream* os) { *os << value.text; }
+
+class SettingsRangeProgramTest : public ReportsProgramTest,
+                                 public ::testing::WithParamInterface<std::tuple<RangeFamily, FarValue>> {
 protected:
     void SetUp() override {
         std::string file;
-        for (const char* key : kKeys) file += std::string(key) + "=" + Value(key) + "\n";
+        for (const RangeKey& key : Keys()) file += std::string(key.name) + "=" + Value(key) + "\n";
         dir.WriteSettings(file);
         dir.Substitute("Views.plugin", QEL_VIEWS_PLUGIN);
         ReportsProgramTest::SetUp();
     }
 
-    static std::string Value(const std::string& key) {
-        const std::string value = GetParam();
-        return key == "ReportsPrinterHeaderIndent" ? value + " " + value + " " + value + " " + value : value;
+    static const std::vector<RangeKey>& Keys() { return std::get<0>(GetParam()).keys; }
+
+    static std::string Value(const RangeKey& key) {
+        const std::string value = std::get<1>(GetParam()).text;
+        std::string values = value;
+        for (int i = 1; i < key.numbers; ++i) values += " " + value;
+        return values;
     }
 
     // The view's report previewed, printed, previewed again and written as HTML.
@@ -63,7 +157,7 @@ protected:
 };
 
 TEST_P(SettingsRangeProgramTest, ProgramDrawsPrintsAndWritesHtml) {
-    for (const char* key : kKeys) EXPECT_EQ(GetSetting(key), Value(key)) << key;
+    for (const RangeKey& key : Keys()) EXPECT_EQ(GetSetting(key.name), Value(key)) << key.name;
     ASSERT_NO_FATAL_FAILURE(ShowSchedule(0, 4, "20250310", "20250324"));
     for (unsigned view = 0; view < 3; ++view) {
         frame->OnCommand(app_ids::ID_VIEW_FIRST + view);
@@ -79,7 +173,12 @@ TEST_P(SettingsRangeProgramTest, ProgramDrawsPrintsAndWritesHtml) {
         EXPECT_EQ(asked.kind, ui::ScriptedPrompts::Kind::SaveFile) << asked.text;
 }
 
+std::string CaseName(const ::testing::TestParamInfo<SettingsRangeProgramTest::ParamType>& info) {
+    return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+}
+
 INSTANTIATE_TEST_SUITE_P(FarOutOfRange, SettingsRangeProgramTest,
-                         ::testing::Values("-2147483648", "-1", "0", "2147483647", "NaN", "1e300"));
+                         ::testing::Combine(::testing::ValuesIn(kFamilies), ::testing::ValuesIn(kFarValues)),
+                         CaseName);
 
 }  // namespace
