@@ -99,9 +99,10 @@ TEST_F(ItemDialogsTest, ItemNamesAreCheckedOnOk) {
         EXPECT_EQ(shown, test.shown);
         EXPECT_EQ(dialog.isVisible(), !test.closes);
         EXPECT_TRUE(local.allAnswered());
-        if (test.closes) EXPECT_EQ(dialog.name, test.typed);
-        if (!test.closes && !test.shown.empty())
+        if (test.closes) { EXPECT_EQ(dialog.name, test.typed); }
+        if (!test.closes && !test.shown.empty()) {
             EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_ITEM_NAME));
+        }
     }
 }
 
@@ -132,7 +133,7 @@ TEST_F(ItemDialogsTest, GroupNamesAreCheckedOnOk) {
         dialog.accept();
         EXPECT_EQ(dialog.isVisible(), test.refused);
         EXPECT_EQ(local.asked().size(), test.refused ? 1u : 0u);
-        if (test.refused) EXPECT_EQ(local.asked()[0].text, Text(ids::RESOURCE_GROUP_SAME_NAME));
+        if (test.refused) { EXPECT_EQ(local.asked()[0].text, Text(ids::RESOURCE_GROUP_SAME_NAME)); }
     }
 }
 

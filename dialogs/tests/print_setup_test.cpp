@@ -201,7 +201,7 @@ TEST_F(PrintSetupDialogTest, MarginsThatLeaveNoPageAreRefused) {
         QTest::mouseClick(static_cast<QAbstractButton*>(dialog.GetDlgItem(ui::IDOK)), Qt::LeftButton);
         EXPECT_EQ(dialog.isVisible(), !c.taken) << c.margins[0] << " " << c.margins[1];
         ASSERT_EQ(prompts.asked().size(), c.taken ? 0u : 1u);
-        if (!c.taken) EXPECT_EQ(prompts.asked()[0].text, "room 21.00 cm 29.70 cm");
+        if (!c.taken) { EXPECT_EQ(prompts.asked()[0].text, "room 21.00 cm 29.70 cm"); }
     }
 }
 

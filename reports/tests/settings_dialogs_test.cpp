@@ -225,7 +225,7 @@ TEST_F(SettingsDialogsTest, ReversedFixedRangeIsRefused) {
             dialog->accept();
             EXPECT_EQ(dialog->isVisible(), fixed);
             ASSERT_EQ(prompts.asked().size(), fixed ? 1u : 0u);
-            if (fixed) EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(kStrPeriodReversed));
+            if (fixed) { EXPECT_EQ(prompts.asked()[0].text, plat::LoadResString(kStrPeriodReversed)); }
         }
     }
 }

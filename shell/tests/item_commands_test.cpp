@@ -244,7 +244,7 @@ TEST_F(ItemCommandsTest, WriteProtectedDocumentRefusesEveryChange) {
         dialogs.questions.clear();
         EXPECT_FALSE(test.run());
         EXPECT_EQ(int(dialogs.resourceDialogs.size()) + dialogs.groupDialogs, test.dialogsShown);
-        if (!dialogs.resourceDialogs.empty()) EXPECT_TRUE(dialogs.resourceDialogs[0].readOnly);
+        if (!dialogs.resourceDialogs.empty()) { EXPECT_TRUE(dialogs.resourceDialogs[0].readOnly); }
         EXPECT_TRUE(dialogs.questions.empty());
         EXPECT_EQ(Snapshot(data), before);
         EXPECT_TRUE(history.undoList.empty());

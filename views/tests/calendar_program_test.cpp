@@ -164,7 +164,7 @@ TEST_F(CalendarProgramTest, DragThreeDaysOnIsOneUndoStepAndTheScheduleFollows) {
 
     const std::string undoBefore = UndoText();
     QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
-    QTest::qWait(400);   // the drag starts after its delay
+    apptest::PassDragDelay();
     QTest::mouseMove(Calendar(), to);
     QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, to);
 
@@ -296,7 +296,7 @@ TEST_F(CalendarProgramTest, DataChangeEndsARunningMove) {
     const QPoint from(red.left + 10, (red.top + red.bottom) / 2);
     const QPoint to = from + QPoint(blue.left - red.left, 0);
     QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
-    QTest::qWait(400);
+    apptest::PassDragDelay();
     QTest::mouseMove(Calendar(), to);
     Edit([&](CPlanData&) { reference->BeginChange(); reference->color1 = 0x00FF00; });
     QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, to);
@@ -495,7 +495,7 @@ protected:
     // Press, wait for the drag, move on to the point and stop there.
     void StartDrag(QPoint from, QPoint to) {
         QTest::mousePress(Calendar(), Qt::LeftButton, {}, from);
-        QTest::qWait(400);
+        apptest::PassDragDelay();
         QTest::mouseMove(Calendar(), (from + to) / 2);
         QTest::mouseMove(Calendar(), to);
     }

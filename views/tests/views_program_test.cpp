@@ -690,10 +690,10 @@ protected:
     // Pixels of a day column: the units on screen share the grid's width.
     int ColumnWidth() const { return Grid()->width() / 31; }
 
-    // Press, wait, move by dx and dy, release.
-    void Drag(QPoint from, int dx, int dy, int waitMs = 400) {
+    // Press, wait past the drag delay (or not), move by dx and dy, release.
+    void Drag(QPoint from, int dx, int dy, bool pastDelay = true) {
         QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
-        if (waitMs > 0) QTest::qWait(waitMs);
+        if (pastDelay) apptest::PassDragDelay();
         const QPoint to = from + QPoint(dx, dy);
         QTest::mouseMove(Grid(), from + QPoint(dx / 2, dy / 2));
         QTest::mouseMove(Grid(), to);
@@ -747,7 +747,7 @@ TEST_F(GridProgramTest, DragMovesResizesAndUndoRestoresEveryRecord) {
     EXPECT_EQ(Records(), before);
 
     // Released before the drag delay: selected, not moved.
-    Drag(bar.center(), 2 * column, 0, 0);
+    Drag(bar.center(), 2 * column, 0, false);
     EXPECT_EQ(Records(), before);
 }
 
@@ -1120,7 +1120,7 @@ TEST_F(GridProgramTest, ChangesDuringADragEndIt) {
     const int column = ColumnWidth();
     // Deleted by another command after the drag began.
     QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
-    QTest::qWait(400);
+    apptest::PassDragDelay();
     QTest::mouseMove(Grid(), bar.center() + QPoint(column, 0));
     Edit([&](CPlanData&) { BookingOf("B")->Delete(); });
     const std::vector<std::string> afterDelete = Records();
@@ -1138,7 +1138,7 @@ TEST_F(GridProgramTest, ChangesDuringADragEndIt) {
     // The document replaced in the middle of a drag of R2's booking.
     const QPoint r2 = bar.center() + QPoint(0, bar.height() + 6);
     QTest::mousePress(Grid(), Qt::LeftButton, {}, r2);
-    QTest::qWait(400);
+    apptest::PassDragDelay();
     QTest::mouseMove(Grid(), r2 + QPoint(column, 0));
     prompts.AnswerMessage(ui::IDNO);
     app->MainFrame()->OnCommand(app_ids::ID_FILE_NEW);
@@ -1157,7 +1157,7 @@ TEST_F(GridProgramTest, AnyChangeDuringADragEndsIt) {
     CBooking* booking = BookingOf("B");
     const BookingTimes before = TimesOf(booking);
     QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
-    QTest::qWait(400);
+    apptest::PassDragDelay();
     QTest::mouseMove(Grid(), bar.center() + QPoint(column, 0));
     Edit([&](CPlanData&) {
         CBooking* other = BookingOf("R2");
@@ -1507,7 +1507,7 @@ TEST_F(WideBookingProgramTest, TheFrameAndTheTooltipShowTheMovedRange) {
     const QPoint up = from - QPoint(0, bar.height() + 6);                     // B's row
     QTest::mousePress(Grid(), Qt::LeftButton, {}, from);
     const QImage before = Grid()->grab().toImage();
-    QTest::qWait(400);
+    apptest::PassDragDelay();
     QTest::mouseMove(Grid(), up);
     QWidget* tip = GridTip();
     ASSERT_TRUE(tip->isVisible());
@@ -1594,7 +1594,7 @@ TEST_F(GridProgramTest, ADropOutsideTheWindowLandsAtTheClampedPlace) {
     CBooking* booking = BookingOf("B");
     const auto drop = [&](QPoint release) {
         QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
-        QTest::qWait(400);
+        apptest::PassDragDelay();
         QTest::mouseMove(Grid(), corner);
         QTest::mouseMove(Grid(), release);
         QTest::mouseRelease(Grid(), Qt::LeftButton, {}, release);

@@ -121,7 +121,8 @@ TEST(QtPrompts, FileDialogColumnsHoldTheirWholeTexts) {
         if (dialog == nullptr) return;
         QTreeView* tree = dialog->findChild<QTreeView*>();
         if (tree != nullptr && QTest::qWaitFor([&] { return tree->model()->rowCount(tree->rootIndex()) > 0; }, 5000)) {
-            QTest::qWaitFor([&] { return tree->header()->length() <= tree->viewport()->width(); }, 2000);
+            // The columns may never fit; what they hold is checked below either way.
+            (void)QTest::qWaitFor([&] { return tree->header()->length() <= tree->viewport()->width(); }, 2000);
             // The widths the view itself wants for the rows' texts.
             const auto* view = static_cast<const QAbstractItemView*>(tree);
             for (int column = 1; column < tree->header()->count(); ++column)

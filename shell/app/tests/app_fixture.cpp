@@ -6,6 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <QCoreApplication>
+#include <QTest>
+
 #include "main_frame.h"
 #include "settings_store.h"
 #include "qel_export.h"
@@ -82,6 +85,11 @@ std::unique_ptr<CMainApp> StartShown(const ProgramDirectory& dir, int width, int
     app->MainFrame()->resize(width, height);
     app->MainFrame()->show();
     return app;
+}
+
+void PassDragDelay() {
+    QTest::qWait(400);
+    QCoreApplication::processEvents();
 }
 
 void EndUnsaved(std::unique_ptr<CMainApp>& app) {

@@ -40,6 +40,11 @@ private:
 // its window at the size; null when the start-up fails.
 std::unique_ptr<CMainApp> StartShown(const ProgramDirectory& dir, int width, int height);
 
+// Holds the mouse past the views' drag delay. The timers that came due are
+// run once more after the wait, for a loaded machine may have kept the test
+// from running until the wait was over.
+void PassDragDelay();
+
 // Closes the program's window without saving the plan a test built there,
 // ends the program and forgets the settings it kept.
 void EndUnsaved(std::unique_ptr<CMainApp>& app);

@@ -148,7 +148,7 @@ TEST_F(MenuKeysTest, ArrowKeysInAMenuOfTheBarStayInTheMenus) {
         QAction* first = menu->activeAction();
         MenuKey(Qt::Key_Down);
         EXPECT_EQ(OpenPopup(), menu);
-        if (menu->actions().size() > 1) EXPECT_NE(menu->activeAction(), first);
+        if (menu->actions().size() > 1) { EXPECT_NE(menu->activeAction(), first); }
         MenuKey(Qt::Key_Up);
         EXPECT_EQ(menu->activeAction(), first);
         MenuKey(Qt::Key_Right);

@@ -456,7 +456,7 @@ TEST_F(ReportRunTest, CommandsDuringThePreviewLoseNothing) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        if (Preview() == nullptr) ASSERT_EQ(DoReport(true), 1);
+        if (Preview() == nullptr) { ASSERT_EQ(DoReport(true), 1); }
         QPointer<CNewPreviewView> before = Preview();
         const int fills = g_report.fills;
         dir.ClearTrace();

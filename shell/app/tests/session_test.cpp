@@ -104,7 +104,7 @@ TEST_F(SessionTest, FromTheDemoPlanToAProtectedCopyAndBack) {
     const int startMinutes = booking->startMinutes;
     const int endDay = booking->endDay;
     QTest::mousePress(Grid(), Qt::LeftButton, {}, bar.center());
-    QTest::qWait(400);
+    apptest::PassDragDelay();
     QTest::mouseMove(Grid(), bar.center() + QPoint(column, 0));
     QTest::mouseMove(Grid(), bar.center() + QPoint(2 * column, 0));
     SaveScreenShot("04-drag-booking-moving");
