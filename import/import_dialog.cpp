@@ -183,17 +183,13 @@ bool CImportDlg::ReadFirstLine(int separator, std::vector<std::string>& fields) 
     return true;
 }
 
-std::size_t CImportDlg::FileColumnCount(int separator) const {
+std::vector<std::string> CImportDlg::FirstLineFields(int separator) const {
     std::vector<std::string> first;
-    if (!IsInputValid() || !ReadFirstLine(separator, first)) return 0;
-    return std::min(first.size(), kMaxImportColumns);
+    if (IsInputValid()) ReadFirstLine(separator, first);
+    return first;
 }
 
-void CImportDlg::FillColumnList() {
-    std::vector<std::string> first;
-    if (IsInputValid()) ReadFirstLine(separatorIndex, first);
-    ShowColumns(first);
-}
+void CImportDlg::FillColumnList() { ShowColumns(FirstLineFields(separatorIndex)); }
 
 void CImportDlg::ShowColumns(const std::vector<std::string>& first) {
     grid_.SendMessage(WM_SP_ASSIGNGRID_REMOVECOLUMNS);
@@ -351,12 +347,12 @@ void CImportDlg::LoadDescription() {
     // Checked against the file as the description would read it, before
     // anything is changed: a description that does not fit changes nothing.
     ImportDescription description;
+    std::vector<std::string> first;
     std::vector<int> entries;
-    const bool fits =
-        LoadImportDescription(*path, static_cast<int>(FieldNames().size()), description) ==
-            DescriptionLoad::Loaded &&
-        FitDescriptionColumns(description.columns, FileColumnCount(description.separatorIndex), entries);
-    if (!fits) {
+    const bool loaded = LoadImportDescription(*path, static_cast<int>(FieldNames().size()), description) ==
+                        DescriptionLoad::Loaded;
+    if (loaded) first = FirstLineFields(description.separatorIndex);
+    if (!loaded || !FitDescriptionColumns(description.columns, std::min(first.size(), kMaxImportColumns), entries)) {
         ui::MessageBoxById(this, ids::IMPORT_DESCRIPTION_MISMATCH, ui::MB_ICONSTOP);
         UpdateData(true);
         return;
@@ -365,6 +361,6 @@ void CImportDlg::LoadDescription() {
     firstLineNames = description.firstLineNames;
     UpdateData(false);
     EnableControls();
-    FillColumnList();
+    ShowColumns(first);
     SetAssignments(entries);
 }

@@ -58,8 +58,8 @@ private:
     void EnableControls();
     // The fields of the file's first line split at the separator of that index.
     bool ReadFirstLine(int separator, std::vector<std::string>& fields) const;
-    // The columns the grid would offer with that separator (0 without a file).
-    std::size_t FileColumnCount(int separator) const;
+    // The fields of the first line with that separator; none without a file.
+    std::vector<std::string> FirstLineFields(int separator) const;
     void FillColumnList();
     // Offers the fields of the first line as the grid's columns, none assigned
     // (no fields: no file, no columns).
