@@ -50,13 +50,12 @@ protected:
     // taken. A longer text (a paste) is refused whole.
     QValidator::State validate(QString& input, int&) const override {
         if (std::size_t(input.toUtf8().size()) > kNumberTextMax) return QValidator::Invalid;
-        const std::optional<double> number = Read(input);
-        return number && InRange(*number) ? QValidator::Acceptable : QValidator::Intermediate;
+        return Taken(input) ? QValidator::Acceptable : QValidator::Intermediate;
     }
     void fixup(QString&) const override {}
     Value valueFromText(const QString& text) const override {
-        const std::optional<double> number = Read(text);
-        return number && InRange(*number) ? Value(*number) : this->value();
+        const std::optional<double> number = Taken(text);
+        return number ? Value(*number) : this->value();
     }
     QString textFromValue(Value value) const override {
         return QString::fromStdString(ShowNumber(double(value), Separators(), kDecimals));
@@ -80,10 +79,7 @@ protected:
 
     // The number shown when the text is one within the limits, else the last
     // number the edit held.
-    Value Current() const {
-        const std::optional<double> number = Read(this->lineEdit()->text());
-        return number && InRange(*number) ? Value(*number) : this->value();
-    }
+    Value Current() const { return valueFromText(this->lineEdit()->text()); }
 
     int Check(SPNumberCheckRecord* record) const {
         const NumberSeparators separators = Separators();
@@ -103,6 +99,11 @@ private:
     }
     bool InRange(double value) const {
         return value >= double(this->minimum()) && value <= double(this->maximum());
+    }
+    // The number the text writes when it lies within the limits.
+    std::optional<double> Taken(const QString& text) const {
+        const std::optional<double> number = Read(text);
+        return number && InRange(*number) ? number : std::nullopt;
     }
 };
 
